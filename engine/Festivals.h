@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirvane {
+
+// One festival, fast or special day: a date in the Jewish year and the rule
+// code that says in which years, and where, it holds.
+struct TFestival {
+    std::int32_t Month = 0;  // 1 = Nissan ... 12 = Adar (Adar I), 13 = Adar II
+    std::int32_t Day = 0;
+    std::string_view Name;  // also the key by which the Festivals page picks it
+    std::uint8_t Rule = 0;  // 0..12; any other code never holds
+};
+
+inline constexpr std::size_t FestivalCount = 57;
+
+// In table order: the selector lists names in this order, the alternative
+// dates of one movable day stand next to each other, and where several
+// entries hold on one day the last wins.
+extern const std::array<TFestival, FestivalCount> Festivals;
+
+// Replaces Names with the festival names in table order, each once, leaving
+// out the Diaspora-only names while the Israel rules are in force.
+void FillFestivalNames(std::vector<std::string>& Names);
+
+}  // namespace mirvane

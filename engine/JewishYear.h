@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/DateServices.h"
+#include "engine/MoladTime.h"
+#include "engine/NameTables.h"
+#include "engine/SeasonTime.h"
+
+namespace mirvane {
+
+struct TFestival;
+
+// Month numbers count from Nissan; the year begins with Tishrei, month 7, and
+// month 13 (Adar II) exists only in a leap year.
+enum TJewishMonth : std::int32_t {
+    Nissan = 1, Iyar, Sivan, Tamuz, Av, Elul, Tishrei, Cheshvan, Kislev, Tevet, Shvat, Adar, Adar2
+};
+
+inline constexpr std::int32_t FirstYearWithNewYearDate = 3763;
+inline constexpr std::int32_t LastYearWithNewYearDate = 13775;
+
+// One Saturday of a year's portion schedule: the portion read and a second
+// one read with it, as indexes into PortionNames, 0 for none.
+struct TPortionSlot {
+    std::int32_t Portion = 0;
+    std::int32_t JoinedPortion = 0;
+    bool operator==(const TPortionSlot&) const = default;
+};
+
+// The process-wide choice of festival and portion rules: Diaspora (true) or
+// Israel (false). The program has one thread, so it is a plain flag.
+inline bool Diaspora = true;
+
+// The year calculator: every fact of one Jewish year, recomputed from scratch
+// by SetYear. A plain value; each user keeps its own.
+class TJewishYear {
+public:
+    static constexpr std::int32_t MaxSaturdays = 55;
+
+    std::int32_t Year = 0;  // 0 until the first successful SetYear
+    std::int32_t CycleNumber = 0;
+    std::int32_t YearInCycle = 0;  // 1..19
+    bool IsLeap = false;
+    TMoonTime MoladTishrei;
+    std::int32_t NewYearWeekday = 0;  // weekday of 1 Tishrei: 2, 3, 5 or 7
+    std::array<std::int32_t, 14> MonthDays{};  // by month number 1..13
+    TSeasonTime NissanSeason;  // counted from the start of 1 Tishrei
+    std::string NissanSeasonText;
+    std::array<TPortionSlot, MaxSaturdays + 1> Portions{};  // Saturdays 1..55 of the year
+    bool PortionsReady = false;
+    TDateTime NewYearDate = 0;  // 1 Tishrei; 0 for years 1 to 3762
+
+    // Does nothing for Year 0 or below. Throws EConvertError "Invalid
+    // argument to date encode" above 13775, leaving the object as it was.
+    void SetYear(std::int32_t NewYear);
+    // Year number, cycle, leap flag, molad of Tishrei and weekday of
+    // 1 Tishrei only; the month lengths, season and date stay untouched.
+    void SetYearCore(std::int32_t NewYear);
+
+    std::int32_t DaysInMonth(std::int32_t Month) const;
+    // Days from 1 Tishrei to the first of Month, through the months of the
+    // year in order (Month 13 counts nothing in a common year).
+    std::int32_t DaysBeforeMonth(std::int32_t Month) const;
+    void MonthMolad(std::int32_t Month, TMoonTime& Molad) const;
+    std::int32_t MonthPosition(std::int32_t Month) const;
+    std::int32_t MonthAtPosition(std::int32_t Position) const;
+    // The following month; moves this object to the next year when that is
+    // Tishrei.
+    std::int32_t NextMonth(std::int32_t Month);
+    // The preceding month; moves this object to the previous year when that
+    // is Elul.
+    std::int32_t PrevMonth(std::int32_t Month);
+    // Weekday number of Day of Month in this year; Day may run past the
+    // month's end or before its start. 0 when Month is not 1..13.
+    std::int32_t WeekdayOf(std::int32_t Month, std::int32_t Day) const;
+    const TMonthNameTable& GetMonthNames() const;
+
+    // The Diaspora flag is process-wide; a change clears this calculator's
+    // portion schedule, other calculators refresh on their next SetYear.
+    void SetDiaspora(bool Value);
+    bool GetDiaspora() const;
+
+    // Festivals of this year.
+    bool FestivalApplies(const TFestival& Festival) const;
+    std::string FestivalOfDay(std::int32_t Month, std::int32_t Day) const;
+    // Day becomes -1 when Name does not fall in this year; Year and Month are
+    // then left as the caller passed them.
+    void FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
+                      std::int32_t& Month) const;
+
+    // Weekly portions of this year.
+    void ComputePortions();
+    // The month grid's text for a day: the festival and, on a Saturday, the
+    // portions read, each after one blank.
+    std::string DayText(std::int32_t Month, std::int32_t Day);
+
+private:
+    void ComputeMolad();
+    void ComputeNewYearWeekday();
+    void ComputeMonthDays();
+    void ComputeNissanMolad();
+    void ComputeNissanSeason();
+    void ComputeNewYearDate(TDateTime Anchor);
+};
+
+// Whether a year is leap in the 19-year cycle (year in cycle 1..19).
+bool LeapCycleTable(std::int32_t YearInCycle);
+
+}  // namespace mirvane

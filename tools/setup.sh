@@ -1,0 +1,47 @@
+# Shared set-up of ./run and ./test: installs what is missing on Debian or
+# Ubuntu, then configures and builds a preset. Sourced, not run.
+
+MIRVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Everything the build, the tests and the desktop program need.
+MIRVANE_PACKAGES=(
+    cmake ninja-build g++ pkgconf
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    xvfb xauth
+)
+
+mirvane_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "mirvane: need root (or sudo) to install: ${*: -1}" >&2
+        return 1
+    fi
+}
+
+mirvane_install_packages() {
+    local missing=()
+    local package
+    for package in "${MIRVANE_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "mirvane: installing ${missing[*]}"
+    mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
+    mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures a preset once, then builds it incrementally.
+mirvane_build() {
+    local preset=$1
+    cd "$MIRVANE_ROOT" || return 1
+    if [ ! -f "build/$preset/build.ninja" ]; then
+        cmake --preset "$preset" || return 1
+    fi
+    cmake --build --preset "$preset"
+}
