@@ -17,6 +17,24 @@ struct TFestival {
     std::uint8_t Rule = 0;  // 0..12; any other code never holds
 };
 
+// The rule codes of TFestival: in which years, and where, an entry holds.
+// Weekdays are those of the entry's own date in the calculator's year.
+enum TFestivalRule : std::uint8_t {
+    RuleFullFestival = 0,  // always; no weekly portion is read on it
+    RuleDiasporaOnly = 1,  // Diaspora only; no weekly portion is read there
+    RuleMinorDay = 2,      // always; the weekly portion is still read
+    RuleNotSaturday = 3,
+    RuleSunday = 4,
+    RuleCommonYear = 5,
+    RuleLeapYear = 6,
+    RuleLongKislev = 7,   // Kislev has 30 days
+    RuleShortKislev = 8,  // Kislev has 29 days
+    RuleNotSaturdayCommonYear = 9,
+    RuleNotSaturdayLeapYear = 10,
+    RuleThursdayCommonYear = 11,
+    RuleThursdayLeapYear = 12,
+};
+
 inline constexpr std::size_t FestivalCount = 57;
 
 // In table order: the selector lists names in this order, the alternative

@@ -1,0 +1,59 @@
+#include "engine/Anniversary.h"
+
+#include "engine/DateConversion.h"
+#include "engine/JewishYear.h"
+
+namespace mirvane {
+namespace {
+
+// Only the year's place in the cycle matters here, so the calculator is set
+// without placing the year on the calendar; that cannot fail for any year.
+TJewishYear CycleOnlyCalculator(std::int32_t Year)
+{
+    TJewishYear Calculator;
+    Calculator.SetYearCore(Year);
+    return Calculator;
+}
+
+bool IsLeapYear(std::int32_t Year)
+{
+    return CycleOnlyCalculator(Year).IsLeap;
+}
+
+}  // namespace
+
+std::string JewishDateText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
+{
+    const TMonthNameTable& Names = CycleOnlyCalculator(Year).GetMonthNames();
+    const std::string_view MonthName =
+        (Month >= 1 && Month <= 13) ? Names[static_cast<std::size_t>(Month)] : std::string_view();
+    std::string Text = std::to_string(Day);
+    Text += ' ';
+    Text += MonthName;
+    Text += ' ';
+    Text += std::to_string(Year);
+    return Text;
+}
+
+std::int32_t AnniversaryMonth(std::int32_t BirthYear, std::int32_t BirthMonth, std::int32_t TargetYear,
+                              bool PlainAdarIsAdar2)
+{
+    if (BirthMonth != Adar && BirthMonth != Adar2)
+        return BirthMonth;
+    if (!IsLeapYear(TargetYear))
+        return Adar;
+    // The Adar of a common year becomes whichever Adar the user chose; Adar I
+    // and Adar II stay where they are.
+    if (BirthMonth == Adar && !IsLeapYear(BirthYear) && PlainAdarIsAdar2)
+        return Adar2;
+    return BirthMonth;
+}
+
+TDateTime AnniversaryDate(std::int32_t BirthYear, std::int32_t BirthMonth, std::int32_t BirthDay,
+                          std::int32_t TargetYear, bool PlainAdarIsAdar2)
+{
+    return JewishToDateTime(TargetYear, AnniversaryMonth(BirthYear, BirthMonth, TargetYear, PlainAdarIsAdar2),
+                            BirthDay);
+}
+
+}  // namespace mirvane

@@ -1,0 +1,65 @@
+#include "engine/Festivals.h"
+#include "engine/JewishYear.h"
+#include "engine/Weekdays.h"
+
+namespace mirvane {
+
+bool TJewishYear::FestivalApplies(const TFestival& Festival) const
+{
+    const auto WeekdayIs = [&](std::int32_t Weekday) { return WeekdayOf(Festival.Month, Festival.Day) == Weekday; };
+    switch (Festival.Rule) {
+    case RuleFullFestival:
+    case RuleMinorDay:
+        return true;
+    case RuleDiasporaOnly:
+        return Diaspora;
+    case RuleNotSaturday:
+        return !WeekdayIs(Weekday::Saturday);
+    case RuleSunday:
+        return WeekdayIs(Weekday::Sunday);
+    case RuleCommonYear:
+        return !IsLeap;
+    case RuleLeapYear:
+        return IsLeap;
+    case RuleLongKislev:
+        return DaysInMonth(Kislev) != 29;
+    case RuleShortKislev:
+        return DaysInMonth(Kislev) != 30;
+    case RuleNotSaturdayCommonYear:
+        return !WeekdayIs(Weekday::Saturday) && !IsLeap;
+    case RuleNotSaturdayLeapYear:
+        return !WeekdayIs(Weekday::Saturday) && IsLeap;
+    case RuleThursdayCommonYear:
+        return WeekdayIs(Weekday::Thursday) && !IsLeap;
+    case RuleThursdayLeapYear:
+        return WeekdayIs(Weekday::Thursday) && IsLeap;
+    default:
+        return false;
+    }
+}
+
+std::string TJewishYear::FestivalOfDay(std::int32_t Month, std::int32_t Day) const
+{
+    // The last entry that holds wins.
+    std::string_view Name;
+    for (const TFestival& Festival : Festivals) {
+        if (Festival.Month == Month && Festival.Day == Day && FestivalApplies(Festival))
+            Name = Festival.Name;
+    }
+    return std::string(Name);
+}
+
+void TJewishYear::FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
+                               std::int32_t& Month) const
+{
+    Day = -1;
+    for (const TFestival& Festival : Festivals) {
+        if (Festival.Name == Name && FestivalApplies(Festival)) {
+            FoundYear = Year;
+            Month = Festival.Month;
+            Day = Festival.Day;
+        }
+    }
+}
+
+}  // namespace mirvane
