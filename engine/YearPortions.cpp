@@ -78,9 +78,9 @@ constexpr std::int32_t EndOfYear = 0;
 void TJewishYear::ComputePortions()
 {
     const TScheduleKind Kind{IsLeap, NewYearWeekday, WeekdayOf(Nissan, 1), Diaspora};
-    const bool StartsAfterVayelech =
+    const bool VayelechReadLastYear =
         NewYearWeekday == Weekday::Thursday || NewYearWeekday == Weekday::Saturday;
-    std::int32_t Next = StartsAfterVayelech ? Haazinu : Vayelech;
+    std::int32_t Next = VayelechReadLastYear ? Haazinu : Vayelech;
 
     // The cursor walks the Saturdays of the year from the first on or after
     // 1 Tishrei; once Elul is over it stays at the end, so the slots after the

@@ -7,16 +7,10 @@
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "tests/engine/DiasporaGuard.h"
+#include "tests/engine/TestYear.h"
 
 namespace mirvane {
 namespace {
-
-TJewishYear YearOf(std::int32_t Number)
-{
-    TJewishYear Calculator;
-    Calculator.SetYear(Number);
-    return Calculator;
-}
 
 const std::vector<std::string> DiasporaNames = {
     "Erev Rosh Hashana", "Rosh Hashana day 1", "Rosh Hashana day 2", "Tzom Gedalia", "Erev YomKippur",

@@ -7,17 +7,10 @@
 #include "engine/JewishYear.h"
 #include "engine/Portions.h"
 #include "tests/engine/DiasporaGuard.h"
-#include "tests/engine/YearDays.h"
+#include "tests/engine/TestYear.h"
 
 namespace mirvane {
 namespace {
-
-TJewishYear YearOf(std::int32_t Number)
-{
-    TJewishYear Calculator;
-    Calculator.SetYear(Number);
-    return Calculator;
-}
 
 struct SaturdayText {
     std::int32_t Month;

@@ -7,6 +7,14 @@
 
 namespace mirvane {
 
+// A calculator set to the year Number.
+inline TJewishYear YearOf(std::int32_t Number)
+{
+    TJewishYear Calculator;
+    Calculator.SetYear(Number);
+    return Calculator;
+}
+
 // Every day of the calculator's year in order, from 1 Tishrei to the end of
 // Elul; index i is the day i days after 1 Tishrei.
 inline std::vector<TJewishDate> DaysOfYear(const TJewishYear& Calculator)
