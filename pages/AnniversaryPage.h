@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/DateServices.h"
+#include "pages/DateEntry.h"
+#include "pages/YearList.h"
+
+namespace mirvane {
+
+// What the Birthdays/Yahrtzeits page holds when it recomputes: the texts of
+// its boxes, its check states and the window's options.
+struct TAnniversaryInput {
+    std::string DateText;        // Edit1: the Gregorian date of the event
+    bool AfterSunset = false;    // CheckBox2: between sunset and midnight
+    std::string TargetYearText;  // Edit3: the Gregorian year asked about
+    bool Night = false;          // RadioButton1: the evening that begins the day
+    std::string YearsText;       // Edit25: how many years to list
+    TDateOrder Order = DayMonthYear;
+    bool PlainAdarIsAdar2 = true;
+    TDateTime Today = 0;
+    TLocaleMonthNames LocaleNames;
+};
+
+struct TAnniversaryPage {
+    std::string JewishDate;  // Edit2: the event's Jewish date
+    // Edit4 and the date the month grid moves to; nothing when the entry is
+    // invalid or the target year lies outside what the calendar computes.
+    std::optional<TListedDate> Answer;
+    // Memo4: the first line equal to Answer; it holds that one line while
+    // the list is hidden.
+    std::vector<TListedDate> Lines;
+    bool ListShown = false;
+};
+
+// The whole page for one state of its inputs: the event's Jewish date, its
+// anniversary in the target year and, for 1 to 200 years, one line per
+// year. Years the calendar cannot compute are left out of the list; when the
+// first one cannot be, only the Jewish date is shown. Never throws for any
+// input.
+TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input);
+
+}  // namespace mirvane

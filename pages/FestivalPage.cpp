@@ -1,0 +1,80 @@
+#include "pages/FestivalPage.h"
+
+#include <algorithm>
+
+#include "engine/DateConversion.h"
+#include "engine/JewishYear.h"
+#include "pages/DecimalText.h"
+#include "pages/GregorianDateText.h"
+
+namespace mirvane {
+namespace {
+
+// The Jewish year that ends in the summer of a Gregorian year.
+constexpr std::int64_t JewishYearOffset = 3760;
+
+struct TFoundFestival {
+    std::int32_t Year = 0;
+    std::int32_t Month = 0;
+    std::int32_t Day = -1;  // 0 or less: not in the year examined
+};
+
+TFoundFestival FindIn(TJewishYear& Lookup, std::int64_t JewishYear, const std::string& Name)
+{
+    Lookup.SetYear(static_cast<std::int32_t>(JewishYear));
+    TFoundFestival Found;
+    Lookup.FindFestival(Name, Found.Year, Found.Day, Found.Month);
+    return Found;
+}
+
+bool IsAutumnOrWinterMonth(std::int32_t Month)
+{
+    return Month >= Tishrei && Month <= Tevet;
+}
+
+bool CanSetYear(std::int64_t JewishYear)
+{
+    return JewishYear >= 1 && JewishYear <= LastYearWithNewYearDate;
+}
+
+}  // namespace
+
+TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
+{
+    TFestivalPage Page;
+    const std::int64_t ChosenYear = ReadDecimal(Input.YearText).value_or(DecodeDate(Input.Today).Year);
+    std::int64_t JewishYear = ChosenYear + JewishYearOffset;
+    if (!CanSetYear(JewishYear))
+        return Page;
+    TJewishYear Lookup;
+    TFoundFestival Found = FindIn(Lookup, JewishYear, Input.Name);
+    if (Found.Day > 0 && IsAutumnOrWinterMonth(Found.Month)) {
+        ++JewishYear;
+        if (!CanSetYear(JewishYear))
+            return Page;
+        Found = FindIn(Lookup, JewishYear, Input.Name);
+    }
+    // A year without a date for 1 Tishrei would give a made-up date; the
+    // years after it are not looked at either, as for a festival that does
+    // not fall in the first year.
+    if (Found.Day <= 0 || !HasNewYearDate(JewishYear))
+        return Page;
+
+    const std::int32_t ListedYears = ListedYearCount(Input.YearsText);
+    for (std::int32_t Offset = 0; Offset < std::max(ListedYears, 1); ++Offset) {
+        if (Offset > 0) {
+            if (!HasNewYearDate(JewishYear + Offset))
+                break;
+            Found = FindIn(Lookup, JewishYear + Offset, Input.Name);
+        }
+        if (Found.Day > 0) {
+            const TDateTime Date = JewishToDateTime(Found.Year, Found.Month, Found.Day);
+            Page.Lines.push_back({Date, GregorianDateText(Date)});
+        }
+    }
+    Page.Answer = Page.Lines.front();
+    Page.ListShown = ListedYears > 0;
+    return Page;
+}
+
+}  // namespace mirvane
