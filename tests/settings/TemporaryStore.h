@@ -1,0 +1,65 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+namespace mirvane {
+
+// Points the per-user settings store at a fresh temporary folder for the
+// lifetime of the object, so tests never touch the user's own settings.
+class TemporaryStore {
+public:
+    TemporaryStore() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path()); }
+    TemporaryStore(const TemporaryStore&) = delete;
+    TemporaryStore& operator=(const TemporaryStore&) = delete;
+
+    QString FolderPath() const { return Folder.path(); }
+    QString FilePath() const { return Folder.path() + QStringLiteral("/Tellwen/Mirvane.conf"); }
+    bool FileExists() const { return QFile::exists(FilePath()); }
+
+    // Stores values under the options group as the program would find them.
+    void Put(const std::map<std::string, QVariant>& Values) const
+    {
+        QSettings Store(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
+        Store.beginGroup(QStringLiteral("Options"));
+        for (const auto& [Name, Value] : Values) {
+            Store.setValue(QString::fromStdString(Name), Value);
+        }
+        Store.endGroup();
+        Store.sync();
+    }
+
+    // The options group as stored, value by value.
+    std::map<std::string, QString> Stored() const
+    {
+        QSettings Store(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
+        Store.beginGroup(QStringLiteral("Options"));
+        std::map<std::string, QString> Values;
+        for (const QString& Name : Store.childKeys()) {
+            Values[Name.toStdString()] = Store.value(Name).toString();
+        }
+        return Values;
+    }
+
+    void WriteRaw(const QByteArray& Content) const
+    {
+        QDir().mkpath(Folder.path() + QStringLiteral("/Tellwen"));
+        QFile File(FilePath());
+        if (File.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            File.write(Content);
+        }
+    }
+
+private:
+    QTemporaryDir Folder;
+};
+
+}  // namespace mirvane
