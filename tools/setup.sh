@@ -9,6 +9,7 @@ MIRVANE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     xvfb xauth
+    libcli11-dev libical-dev
 )
 
 mirvane_as_root() {
