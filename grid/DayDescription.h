@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/DateServices.h"
+
+namespace mirvane {
+
+// A day as one sentence for assistive technology: weekday, Gregorian day,
+// full month name and year, then the Jewish day, month and year, then the
+// day's festival and portion text without its padding blanks, left out with
+// its comma when empty: "Sunday 6 December 2026, 26 Kislev 5787, Chanukah day
+// 2". Throws EConvertError for a date without a Jewish date.
+std::string DayDescription(TDateTime Date, std::string_view DayText);
+
+}  // namespace mirvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/JewishYear.h"
+
+namespace mirvane {
+
+// The festival and portion text of days, from a year calculator kept for the
+// last year asked about, so the portion schedule of a year is worked out once
+// while a page is painted. The schedule follows the process-wide Diaspora
+// flag, whoever changed it.
+class TDayTextCache {
+public:
+    // The text for Day of Month of the Jewish Year (a year of the calendar,
+    // 1..13 a month of it).
+    std::string DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day);
+
+private:
+    TJewishYear Calculator;
+    bool ScheduleDiaspora = true;
+};
+
+}  // namespace mirvane

@@ -1,0 +1,85 @@
+// The texts the month grid shows: headings, weekdays, day numbers and the
+// festival and portion text of each day.
+#include <cstddef>
+#include <string>
+
+#include "engine/NameTables.h"
+#include "grid/DayDescription.h"
+#include "grid/MonthGrid.h"
+
+namespace mirvane {
+namespace {
+
+// First, then "/" and each further value above 0, as Name gives them.
+template <typename TName>
+std::string Joined(std::int32_t First, std::int32_t Second, std::int32_t Third, TName Name)
+{
+    std::string Text{Name(First)};
+    for (const std::int32_t Further : {Second, Third}) {
+        if (Further > 0) {
+            Text += '/';
+            Text += Name(Further);
+        }
+    }
+    return Text;
+}
+
+std::string Decimal(std::int32_t Value)
+{
+    return std::to_string(Value);
+}
+
+}  // namespace
+
+std::string TMonthGrid::CellText(std::int32_t Col, std::int32_t Row) const
+{
+    if (Col < 0 || Col >= GridColCount || Row < 0 || Row >= GridRowCount)
+        return {};
+    return Row < FirstDayRow ? HeadingText(Col, Row) : DayRowText(Col, Row);
+}
+
+std::string TMonthGrid::HeadingText(std::int32_t Col, std::int32_t Row) const
+{
+    const auto GregorianName = [](std::int32_t Month) {
+        return GregorianMonthShort[static_cast<std::size_t>(Month)];
+    };
+    const TMonthNameTable& JewishNames = FYearCalc.GetMonthNames();
+    const auto JewishName = [&JewishNames](std::int32_t Month) {
+        return JewishNames[static_cast<std::size_t>(Month)];
+    };
+    if (Row == YearRow && Col == GregorianColumn)
+        return Joined(FPage.FirstGregorianYear, FPage.NextGregorianYear, 0, Decimal);
+    if (Row == YearRow && Col == JewishColumn)
+        return Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Decimal);
+    if (Row == MonthRow && Col == GregorianColumn)
+        return Joined(FPage.FirstGregorianMonth, FPage.SecondGregorianMonth, FPage.ThirdGregorianMonth,
+                      GregorianName);
+    if (Row == MonthRow && Col == JewishColumn)
+        return Joined(FPage.FirstJewishMonth, FPage.SecondJewishMonth, FPage.ThirdJewishMonth, JewishName);
+    return {};
+}
+
+std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
+{
+    if (!IsDayRow(Row))
+        return {};
+    switch (Col) {
+    case WeekdayColumn:
+        return std::string{DayNames[static_cast<std::size_t>((FPage.FirstWeekday + Row - FirstDayRow - 1) % 7 + 1)]};
+    case GregorianColumn:
+    case JewishColumn:
+        return Decimal(CellDay(Col, Row));
+    default: {
+        const TCellDate Date = CellDate(JewishColumn, Row);
+        return TextCache.DayText(Date.Year, Date.Month, Date.Day);
+    }
+    }
+}
+
+std::string TMonthGrid::SelectedDayDescription() const
+{
+    const TJewishDate Date = CurrentJewishDate();
+    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day));
+}
+
+}  // namespace mirvane
