@@ -1,0 +1,199 @@
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "engine/DateServices.h"
+#include "grid/MirvaneGrid.h"
+#include "tests/ui/FormFixture.h"
+
+namespace mirvane {
+namespace {
+
+using Menus = FormTest;
+
+struct TItemCase {
+    QAction* TForm1::*Item;
+    const char* Name;
+    const char* Caption;
+    const char* Shortcut;
+    bool Checked;
+};
+
+TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
+{
+    Store.Put({{"DateOrder", 1}});
+    TForm1& F = Start();
+    QStringList TopLevel;
+    for (QAction* Action : F.MainMenu1->actions()) {
+        TopLevel.append(Action->text());
+    }
+    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("&Options"), QStringLiteral("&Quit"), QStringLiteral("&Help")}));
+
+    const TItemCase Items[] = {
+        {&TForm1::Diaspora1, "Diaspora1", "&Diaspora", "Ctrl+D", true},
+        {&TForm1::Israel1, "Israel1", "&Israel", "Ctrl+I", false},
+        {&TForm1::ddmmyy1, "ddmmyy1", "dd/mm/yy", "", true},
+        {&TForm1::mmddyy1, "mmddyy1", "mm/dd/yy", "", false},
+        {&TForm1::yymmdd1, "yymmdd1", "yy/mm/dd", "", false},
+        {&TForm1::GregorianMonth1, "GregorianMonth1", "Gregorian Month", "Ctrl+G", true},
+        {&TForm1::JewishMonth1, "JewishMonth1", "Jewish Month", "Ctrl+J", false},
+        {&TForm1::Adar11, "Adar11", "Adar 1", "Ctrl+A", false},
+        {&TForm1::Adar21, "Adar21", "Adar 2", "Ctrl+B", true},
+    };
+    for (const auto& Item : Items) {
+        QAction* Action = F.*Item.Item;
+        EXPECT_EQ(Action->objectName(), QString::fromLatin1(Item.Name));
+        EXPECT_EQ(Action->text(), QString::fromLatin1(Item.Caption));
+        EXPECT_EQ(Action->shortcut(), QKeySequence(QString::fromLatin1(Item.Shortcut))) << Item.Name;
+        EXPECT_TRUE(Action->isCheckable()) << Item.Name;
+        EXPECT_EQ(Action->isChecked(), Item.Checked) << Item.Name;
+        ASSERT_NE(Action->actionGroup(), nullptr) << Item.Name;
+        EXPECT_EQ(Action->actionGroup()->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
+    }
+    // One group per submenu.
+    EXPECT_EQ(F.Diaspora1->actionGroup(), F.Israel1->actionGroup());
+    EXPECT_NE(F.Diaspora1->actionGroup(), F.ddmmyy1->actionGroup());
+    EXPECT_EQ(F.ddmmyy1->actionGroup()->actions().size(), 3);
+
+    QStringList Options;
+    for (QAction* Action : F.Optios1->actions()) {
+        Options.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
+    }
+    EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
+                                    QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
+                                    QStringLiteral("Stam Adar")}));
+    QStringList Help;
+    for (QAction* Action : F.MenuHelp->actions()) {
+        Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
+    }
+    EXPECT_EQ(Help, (QStringList{QStringLiteral("&Notes..."), QStringLiteral("-"), QStringLiteral("&About...")}));
+    EXPECT_EQ(F.Quit1->objectName(), QStringLiteral("Quit1"));
+    EXPECT_EQ(F.N1->objectName(), QStringLiteral("N1"));
+}
+
+TEST_F(Menus, RadioItemsUncheckTheOthersOfTheirGroupOnly)
+{
+    TForm1& F = Start();
+    F.Israel1->trigger();
+    EXPECT_TRUE(F.Israel1->isChecked());
+    EXPECT_FALSE(F.Diaspora1->isChecked());
+    EXPECT_TRUE(F.GregorianMonth1->isChecked());
+    F.Adar11->trigger();
+    EXPECT_FALSE(F.Adar21->isChecked());
+    F.Adar21->trigger();
+    EXPECT_FALSE(F.Adar11->isChecked());
+    F.Israel1->trigger();
+    EXPECT_TRUE(F.Israel1->isChecked());
+}
+
+struct TOrderCase {
+    QAction* TForm1::*Item;
+    QStringList Examples;
+};
+
+TEST_F(Menus, DateOrderRewritesTheExampleLinesOfMemo1)
+{
+    TForm1& F = Start();
+    const TOrderCase Cases[] = {
+        {&TForm1::mmddyy1,
+         {QStringLiteral(" eg. 12/1/70"), QStringLiteral(" or  Dec 1 70"), QStringLiteral(" or  December 1 1970")}},
+        {&TForm1::yymmdd1,
+         {QStringLiteral(" eg. 70/12/1"), QStringLiteral(" or  70 Dec 1"), QStringLiteral(" or  1970 December 1")}},
+        {&TForm1::ddmmyy1,
+         {QStringLiteral(" eg. 1/12/70"), QStringLiteral(" or  1 Dec 70"), QStringLiteral(" or  1 December 1970")}},
+    };
+    for (const auto& Case : Cases) {
+        (F.*Case.Item)->trigger();
+        EXPECT_TRUE((F.*Case.Item)->isChecked());
+        const QStringList Expected =
+            QStringList{QStringLiteral("Enter the original Date"), QStringLiteral("of the Birthday or Yahrtzeit")} +
+            Case.Examples;
+        EXPECT_EQ(Lines(*F.Memo1), Expected);
+    }
+}
+
+TEST_F(Menus, DiasporaAndIsraelSwitchTheRulesAndRefillTheNamesButNotThePage)
+{
+    TForm1& F = Start();
+    F.ComboBox2->setEditText(QStringLiteral("Simchat Torah"));
+    F.Edit15->setText(QStringLiteral("shown before"));
+    F.Israel1->trigger();
+    EXPECT_FALSE(Diaspora);
+    EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_GT(F.ComboBox2->count(), 40);
+    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Simchat Torah"));
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("shown before"));
+    // The grid reports the change of rules, which fills the year boxes.
+    EXPECT_EQ(F.Edit20->text(), QString::number(DecodeDate(Today()).Year));
+
+    F.ComboBox2->setEditText(QStringLiteral("Purim"));
+    F.Diaspora1->trigger();
+    EXPECT_TRUE(Diaspora);
+    EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Purim"));
+}
+
+TEST_F(Menus, CalendarBySwitchesThePageKindAndBackToTheSameDay)
+{
+    TForm1& F = Start();
+    const TDateTime Date = EncodeDate(2000, 3, 15);
+    F.MirvaneGrid1->SetDate(Date);
+    F.GregorianMonth1->trigger();  // already ticked: nothing changes
+    EXPECT_FALSE(F.MirvaneGrid1->ByJewishMonth());
+
+    F.JewishMonth1->trigger();
+    EXPECT_TRUE(F.MirvaneGrid1->ByJewishMonth());
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Date);
+    F.GregorianMonth1->trigger();
+    EXPECT_FALSE(F.MirvaneGrid1->ByJewishMonth());
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Date);
+    EXPECT_EQ(F.Edit20->text(), QStringLiteral("2000"));
+    EXPECT_EQ(F.Edit21->text(), QStringLiteral("5760"));
+}
+
+TEST_F(Menus, ChoosingTheTickedPageKindLeavesTheEmptyBoxesAlone)
+{
+    TForm1& F = Start();
+    F.GregorianMonth1->trigger();
+    EXPECT_EQ(F.Edit20->text(), QString());
+    EXPECT_EQ(F.Edit21->text(), QString());
+}
+
+TEST_F(Menus, CtrlShortcutsReachTheItems)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    F.Edit20->setFocus();
+    QTest::keyClick(&F, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_TRUE(F.JewishMonth1->isChecked());
+    QTest::keyClick(&F, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(F.Israel1->isChecked());
+    QTest::keyClick(&F, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(F.Adar21->isChecked());
+    QTest::keyClick(&F, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(F.GregorianMonth1->isChecked());
+    QTest::keyClick(&F, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(F.Diaspora1->isChecked());
+}
+
+TEST_F(Menus, QuitClosesTheWindowAndShutDownRuns)
+{
+    TForm1& F = Start();
+    F.show();
+    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
+    F.Quit1->trigger();
+    EXPECT_FALSE(F.isVisible());
+    Close();
+    EXPECT_EQ(Store.Stored().at("StartTab"), QStringLiteral("3"));
+}
+
+}  // namespace
+}  // namespace mirvane

@@ -1,0 +1,177 @@
+#include <map>
+#include <string>
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "engine/DateConversion.h"
+#include "grid/MirvaneGrid.h"
+#include "settings/DateOrder.h"
+#include "tests/ui/FormFixture.h"
+
+namespace mirvane {
+namespace {
+
+const QStringList LinesAsCreated = {
+    QStringLiteral("Enter the original Date"), QStringLiteral("of the Birthday or Yahrtzeit"),
+    QStringLiteral("   eg. 1/12/70"), QStringLiteral("   or   1 Dec 70"), QStringLiteral("   or   1 December 1970")};
+
+using StartUp = FormTest;
+
+TEST_F(StartUp, FirstRunShowsTheDefaultsAndComputesThePagesThroughTheirSpinners)
+{
+    TForm1& F = Start();
+    EXPECT_TRUE(F.Diaspora1->isChecked());
+    EXPECT_TRUE(F.GregorianMonth1->isChecked());
+    EXPECT_TRUE(F.Adar21->isChecked());
+    const TDateOrder Order = LocaleDateOrder();
+    EXPECT_TRUE((Order == MonthDayYear ? F.mmddyy1 : Order == DayMonthYear ? F.ddmmyy1 : F.yymmdd1)->isChecked());
+    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::BirthdaysPage);
+    EXPECT_TRUE(Diaspora);
+
+    EXPECT_TRUE(F.DetailsYear.has_value());
+    EXPECT_TRUE(F.LookupYear.has_value());
+    const QString ThisYear = QString::number(DecodeDate(Today()).Year);
+    EXPECT_EQ(F.Edit3->text(), ThisYear);
+    EXPECT_EQ(F.Edit13->text(), ThisYear);
+    EXPECT_EQ(F.Edit23->text(), QString::number(DateTimeToJewish(Today()).Year));
+
+    EXPECT_GT(F.ComboBox2->count(), 40);
+    EXPECT_EQ(F.ComboBox2->currentText(), QString());
+    EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    // The year boxes fill only at the grid's first change.
+    EXPECT_EQ(F.Edit20->text(), QString());
+    EXPECT_EQ(F.Edit21->text(), QString());
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Today());
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+struct TStartCase {
+    const char* Title;
+    std::map<std::string, QVariant> Stored;
+    int Page;
+    bool Israel;
+    bool JewishMonth;
+    bool Adar1;
+    QAction* TForm1::*DateOrderItem;
+};
+
+TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
+{
+    const TStartCase Cases[] = {
+        {"StartTab 4 opens the hidden page", {{"StartTab", 4}}, 4, false, false, false, &TForm1::ddmmyy1},
+        {"StartTab 5 is no page", {{"StartTab", 5}}, 1, false, false, false, &TForm1::ddmmyy1},
+        {"StartTab -1 is no page", {{"StartTab", -1}}, 1, false, false, false, &TForm1::ddmmyy1},
+        {"StartTab 0", {{"StartTab", 0}}, 0, false, false, false, &TForm1::ddmmyy1},
+        {"only Diaspora 0", {{"Diaspora", 0}}, 1, true, false, false, &TForm1::ddmmyy1},
+        {"ByJMonth 5", {{"ByJMonth", 5}}, 1, false, true, false, &TForm1::ddmmyy1},
+        {"StamAdar1 1", {{"StamAdar1", 1}}, 1, false, false, true, &TForm1::ddmmyy1},
+        {"DateOrder 0", {{"DateOrder", 0}}, 1, false, false, false, &TForm1::mmddyy1},
+        {"DateOrder 2", {{"DateOrder", 2}}, 1, false, false, false, &TForm1::yymmdd1},
+        {"DateOrder 7 selects nothing", {{"DateOrder", 7}}, 1, false, false, false, &TForm1::ddmmyy1},
+        {"a value that is no integer", {{"StartTab", QStringLiteral("three")}}, 1, false, false, false,
+         &TForm1::ddmmyy1},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Title);
+        TemporaryStore CaseStore;
+        CaseStore.Put(Case.Stored);
+        TForm1& F = Start();
+        EXPECT_EQ(F.PageControl1->currentIndex(), Case.Page);
+        EXPECT_FALSE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+        EXPECT_EQ(F.Israel1->isChecked(), Case.Israel);
+        EXPECT_EQ(F.Diaspora1->isChecked(), !Case.Israel);
+        EXPECT_EQ(Diaspora, !Case.Israel);
+        EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")) != -1, !Case.Israel);
+        EXPECT_EQ(F.JewishMonth1->isChecked(), Case.JewishMonth);
+        EXPECT_EQ(F.MirvaneGrid1->ByJewishMonth(), Case.JewishMonth);
+        EXPECT_EQ(F.Adar11->isChecked(), Case.Adar1);
+        EXPECT_TRUE((F.*Case.DateOrderItem)->isChecked());
+        // Israel and Jewish-month pages make the grid report a change, which
+        // fills the year boxes; otherwise they stay empty.
+        EXPECT_EQ(F.Edit20->text().isEmpty(), !Case.Israel && !Case.JewishMonth);
+        if (Case.DateOrderItem == &TForm1::ddmmyy1 && Case.Stored.count("DateOrder") != 0) {
+            EXPECT_EQ(Lines(*F.Memo1), LinesAsCreated);
+        }
+        Close();
+        Diaspora = true;
+    }
+}
+
+TEST_F(StartUp, ShutDownWritesNothingWhenNothingChanged)
+{
+    Start();
+    Close();
+    EXPECT_FALSE(Store.FileExists());
+
+    Store.Put({{"StartTab", 3}, {"Diaspora", 0}});
+    Start();
+    Close();
+    EXPECT_EQ(Store.Stored(), (std::map<std::string, QString>{{"Diaspora", QStringLiteral("0")},
+                                                               {"StartTab", QStringLiteral("3")}}));
+}
+
+TEST_F(StartUp, ShutDownWritesAllFiveWhenOnlyThePageChanged)
+{
+    Store.Put({{"DateOrder", 1}});
+    Start().PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+    Close();
+    const std::map<std::string, QString> Expected = {
+        {"DateOrder", QStringLiteral("1")}, {"ByJMonth", QStringLiteral("0")}, {"StamAdar1", QStringLiteral("0")},
+        {"Diaspora", QStringLiteral("1")}, {"StartTab", QStringLiteral("2")}};
+    EXPECT_EQ(Store.Stored(), Expected);
+}
+
+TEST_F(StartUp, CarriedValuesAreWrittenBackAsTheMenusShowThem)
+{
+    Store.Put({{"DateOrder", 7}, {"ByJMonth", 5}, {"StartTab", 9}});
+    Start();
+    Close();
+    const std::map<std::string, QString> Expected = {
+        {"DateOrder", QStringLiteral("1")}, {"ByJMonth", QStringLiteral("1")}, {"StamAdar1", QStringLiteral("0")},
+        {"Diaspora", QStringLiteral("1")}, {"StartTab", QStringLiteral("1")}};
+    EXPECT_EQ(Store.Stored(), Expected);
+}
+
+TEST_F(StartUp, MenuChoicesSurviveARestart)
+{
+    TForm1& F = Start();
+    F.Adar11->trigger();
+    F.Israel1->trigger();
+    F.yymmdd1->trigger();
+    F.JewishMonth1->trigger();
+    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
+    Close();
+    Diaspora = true;
+
+    TForm1& Again = Start();
+    EXPECT_TRUE(Again.Adar11->isChecked());
+    EXPECT_TRUE(Again.Israel1->isChecked());
+    EXPECT_TRUE(Again.yymmdd1->isChecked());
+    EXPECT_TRUE(Again.JewishMonth1->isChecked());
+    EXPECT_EQ(Again.PageControl1->currentIndex(), TForm1::RememberPage);
+}
+
+TEST_F(StartUp, ACorruptOrUnwritableStoreNeverStopsTheProgram)
+{
+    Store.WriteRaw(QByteArray("\xff\xfe[Options]\nStartTab=\"\n[[[\x01", 28));
+    TForm1& F = Start();
+    EXPECT_TRUE(F.DetailsYear.has_value());
+    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
+    Close();
+
+    TemporaryStore Blocked;
+    QFile Blocker(Blocked.FolderPath() + QStringLiteral("/Tellwen"));
+    ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
+    Blocker.close();
+    Start().Israel1->trigger();
+    Close();
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+}  // namespace
+}  // namespace mirvane

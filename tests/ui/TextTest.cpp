@@ -1,0 +1,105 @@
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "engine/ConvertError.h"
+#include "engine/EngineMessage.h"
+#include "tests/ui/BoxCapture.h"
+#include "ui/ErrorReport.h"
+#include "ui/IntegerText.h"
+#include "ui/Mirvane.h"
+
+namespace mirvane {
+namespace {
+
+TEST(ErrorReportText, AppendsAFullStopAfterCharactersThatSortAfterIt)
+{
+    const std::pair<const char*, const char*> Cases[] = {
+        {"Invalid argument to date encode", "Invalid argument to date encode."},
+        {"Invalid Jewish Month", "Invalid Jewish Month."},
+        {"Done.", "Done."},
+        {"Why?", "Why?."},  // '?' sorts after '.'
+        {"Stop!", "Stop!"},
+        {"(a)", "(a)"},
+        {"a-", "a-"},
+        {"year 5", "year 5."},
+        {"", ""},
+    };
+    for (const auto& [Text, Expected] : Cases) {
+        EXPECT_EQ(ErrorReportText(QString::fromLatin1(Text)), QString::fromLatin1(Expected)) << Text;
+    }
+}
+
+TEST(ErrorReport, AHandlerFailureBecomesOneErrorBoxAndGoesNoFurther)
+{
+    BoxCapture Captured;
+    bool After = false;
+    RunHandler([&] {
+        throw EConvertError("Invalid Jewish Month");
+        After = true;  // never reached
+    });
+    EXPECT_FALSE(After);
+    ASSERT_EQ(Captured.Boxes.size(), 1U);
+    EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Error);
+    EXPECT_EQ(Captured.Boxes[0].second, QStringLiteral("Invalid Jewish Month."));
+}
+
+TEST(EngineMessages, AreShownInAPlainBox)
+{
+    BoxCapture Captured;
+    const EngineMessageHook Previous = SetEngineMessageHook({});
+    ShowEngineMessagesInBoxes();
+    ShowEngineMessage(ConvertingDateErrorText);
+    SetEngineMessageHook(Previous);
+    ASSERT_EQ(Captured.Boxes.size(), 1U);
+    EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
+    EXPECT_EQ(Captured.Boxes[0].second, QStringLiteral("System Error in Converting Date"));
+}
+
+TEST(IntegerOfText, ReadsSignedDecimalNumbersOnly)
+{
+    const std::pair<const char*, std::optional<std::int32_t>> Cases[] = {
+        {"2001", 2001},
+        {" 42 ", 42},
+        {"+7", 7},
+        {"-15", -15},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"-", std::nullopt},
+        {"12a", std::nullopt},
+        {"1 2", std::nullopt},
+        {"1,000", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1e3", std::nullopt},
+        {"--1", std::nullopt},
+    };
+    for (const auto& [Text, Expected] : Cases) {
+        EXPECT_EQ(IntegerOfText(QString::fromLatin1(Text)), Expected) << Text;
+    }
+    EXPECT_EQ(IntegerOrZero(QStringLiteral("abc")), 0);
+    EXPECT_EQ(IntegerOfText(QStringLiteral("\u0663")), std::nullopt) << "digits of other scripts are no number";
+}
+
+TEST(GregorianDateText, WeekdayDayMonthAndYearSeparatedByBlanks)
+{
+    const std::pair<TDateTime, const char*> Cases[] = {
+        {EncodeDate(1970, 12, 1), "Tuesday 1 December 1970"},
+        {EncodeDate(2026, 9, 12), "Saturday 12 September 2026"},
+        {EncodeDate(1, 1, 1), "Monday 1 January 1"},
+        {EncodeDate(9999, 12, 31), "Friday 31 December 9999"},
+        {0, "Saturday 30 December 1899"},
+    };
+    for (const auto& [Date, Expected] : Cases) {
+        EXPECT_EQ(TForm1::GregorianDateText(Date), QString::fromLatin1(Expected));
+    }
+    // Values that are no date give no names rather than reading past a table.
+    EXPECT_EQ(TForm1::GregorianDateText(std::nan("")), QStringLiteral(" 0  0"));
+}
+
+}  // namespace
+}  // namespace mirvane

@@ -1,0 +1,251 @@
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QStyle>
+#include <QTextBlock>
+
+#include "grid/MirvaneGrid.h"
+#include "tests/ui/FormFixture.h"
+#include "ui/UpDown.h"
+
+namespace mirvane {
+namespace {
+
+using Window = FormTest;
+
+QString AccessibleName(QWidget* Widget)
+{
+    QAccessibleInterface* Interface = QAccessible::queryAccessibleInterface(Widget);
+    return Interface == nullptr ? QString() : Interface->text(QAccessible::Name);
+}
+
+TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleName)
+{
+    TForm1& F = Start();
+    const std::pair<const char*, const char*> Names[] = {
+        {"MirvaneGrid1", "Month grid"},
+        {"Edit20", "Year"},
+        {"Edit21", "Jewish Year"},
+        {"Edit1", "Original date"},
+        {"Edit3", "Year wanted"},
+        {"Edit2", "Jewish Date"},
+        {"Edit4", "Equivalent Date of B'day"},
+        {"Edit25", "Number of years"},
+        {"Memo4", "List of equivalent dates"},
+        {"Edit13", "Gregorian Year"},
+        {"Edit15", "Date of Festival"},
+        {"Edit27", "Number of years"},
+        {"Memo5", "List of festival dates"},
+        {"Edit23", "Jewish Year"},
+        {"Edit5", "CycleNumber"},
+        {"Edit6", "Year In Cycle"},
+        {"Edit7", "Molad of Tishrei days"},
+        {"Edit8", "Molad of Tishrei hours"},
+        {"Edit9", "Molad of Tishrei parts"},
+        {"Edit10", "First Day of Year"},
+        {"Edit26", "Date of first day of year"},
+        {"Edit22", "Season Nissan"},
+        {"Edit24", "Day of Season Nissan"},
+        {"Edit11", "Days In Cheshvan"},
+        {"Edit12", "Days In Kislev"},
+        {"Edit14", "Days in month"},
+        {"Edit19", "Molad of month"},
+        {"Edit16", "Molad of month days"},
+        {"Edit17", "Molad of month hours"},
+        {"Edit18", "Molad of month parts"},
+        {"UpDown1", "Jewish Year up/down"},
+        {"UpDown3", "Year wanted up/down"},
+        {"UpDown4", "Gregorian Year up/down"},
+        // Buttons, check boxes and radio buttons by their captions.
+        {"Button1", "Next Month"},
+        {"Button4", "Today's Date"},
+        {"CheckBox2", "Sunset & Midnight"},
+        {"RadioButton1", "Date of Night of B'day or Y'tziet"},
+        {"CheckBox1", "Leap Year"},
+    };
+    for (const auto& [Object, Name] : Names) {
+        auto* Widget = F.findChild<QWidget*>(QString::fromLatin1(Object));
+        ASSERT_NE(Widget, nullptr) << Object;
+        EXPECT_EQ(AccessibleName(Widget), QString::fromLatin1(Name)) << Object;
+    }
+    // The combo boxes are labelled by their buddies.
+    for (const auto& [Combo, Label] : {std::pair{F.ComboBox2, F.Label19}, std::pair{F.ComboBox1, F.Label16}}) {
+        EXPECT_EQ(Label->buddy(), Combo);
+        bool Labelled = false;
+        for (const auto& [Other, Relation] :
+             QAccessible::queryAccessibleInterface(Combo)->relations(QAccessible::Label)) {
+            Labelled = Labelled || Other->object() == Label;
+        }
+        EXPECT_TRUE(Labelled) << Label->text().toStdString();
+    }
+}
+
+TEST_F(Window, TheGridDescribesItsSelectedDay)
+{
+    TForm1& F = Start();
+    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
+    QAccessibleInterface* Grid = QAccessible::queryAccessibleInterface(F.MirvaneGrid1);
+    EXPECT_EQ(Grid->text(QAccessible::Description),
+              QStringLiteral("Sunday 6 December 2026, 26 Kislev 5787, Chanukah day 2"));
+}
+
+TEST_F(Window, FivePagesInOrderWithTheLastTabHiddenButSelectable)
+{
+    TForm1& F = Start();
+    const char* const Pages[][2] = {{"TabSheet3", "Calendar"},
+                                    {"TabSheet4", "Birthdays/Yahrtzeits"},
+                                    {"TabSheet5", "Festivals"},
+                                    {"TabSheet1", "Year Details"},
+                                    {"TabSheetRemember", "Dates to Remember"}};
+    ASSERT_EQ(F.PageControl1->count(), TForm1::PageCount);
+    for (int Index = 0; Index < TForm1::PageCount; ++Index) {
+        EXPECT_EQ(F.PageControl1->widget(Index)->objectName(), QString::fromLatin1(Pages[Index][0]));
+        EXPECT_EQ(F.PageControl1->tabText(Index), QString::fromLatin1(Pages[Index][1]));
+        EXPECT_EQ(F.PageControl1->isTabVisible(Index), Index != TForm1::RememberPage);
+    }
+    F.show();
+    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
+    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
+    EXPECT_TRUE(F.TabSheetRemember->isVisible());
+    EXPECT_FALSE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+}
+
+TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
+{
+    TForm1& F = Start();
+    EXPECT_EQ(F.windowTitle(), QStringLiteral("Mirvane"));
+    EXPECT_EQ(F.UpDown1->Min(), 0);
+    EXPECT_EQ(F.UpDown1->Max(), 7000);
+    for (const TUpDown* UpDown : {F.UpDown3, F.UpDown4}) {
+        EXPECT_EQ(UpDown->Min(), 2);
+        EXPECT_EQ(UpDown->Max(), 3240);
+    }
+    EXPECT_TRUE(F.RadioButton2->isChecked());
+    EXPECT_FALSE(F.RadioButton1->isChecked());
+    EXPECT_FALSE(F.CheckBox2->isChecked());
+    EXPECT_EQ(F.CheckBox2->text(), QStringLiteral("Sunset && Midnight"));
+    EXPECT_TRUE(F.Memo4->isHidden());
+    EXPECT_TRUE(F.Memo5->isHidden());
+    EXPECT_EQ(F.ComboBox1->count(), 13);
+    EXPECT_EQ(F.ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(F.ComboBox1->itemText(12), QStringLiteral("Adar2"));
+    EXPECT_FALSE(F.ComboBox1->isEditable());
+    EXPECT_TRUE(F.ComboBox2->isEditable());
+    for (QLineEdit* Output : {F.Edit2, F.Edit4, F.Edit15, F.Edit5, F.Edit26, F.Edit19, F.Edit18}) {
+        EXPECT_TRUE(Output->isReadOnly()) << Output->objectName().toStdString();
+    }
+    EXPECT_EQ(F.EditOccasion->maxLength(), 100);
+    EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
+    EXPECT_TRUE(F.CheckBoxStart->isChecked());
+    EXPECT_TRUE(F.CheckBoxRun->isChecked());
+    EXPECT_TRUE(F.GroupBox1->isEnabled());
+    F.BitBtnNewClick();
+    EXPECT_TRUE(F.GroupBox1->isEnabled());
+}
+
+// The widgets that take the focus on Tab, from the one that has it.
+QStringList FocusChainFrom(TForm1& Form, QWidget* First, int Steps)
+{
+    First->setFocus(Qt::TabFocusReason);
+    QStringList Chain{First->objectName()};
+    for (int Step = 1; Step < Steps; ++Step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* Focus = QApplication::focusWidget();
+        Chain.append(Focus == nullptr ? QStringLiteral("(none)") : Focus->objectName());
+    }
+    Q_UNUSED(Form);
+    return Chain;
+}
+
+TEST_F(Window, TheTabKeyReachesEveryInputInOrder)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+
+    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
+    EXPECT_EQ(FocusChainFrom(F, F.MirvaneGrid1, 8).join(u' '),
+              QStringLiteral("MirvaneGrid1 Button1 Button2 Button3 Button5 Edit20 Edit21 Button4"));
+    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
+    // The two radio buttons are one stop, on the checked one; the arrow keys
+    // move within them.
+    EXPECT_EQ(FocusChainFrom(F, F.Edit1, 5).join(u' '), QStringLiteral("Edit1 CheckBox2 Edit3 RadioButton2 Edit25"));
+    F.RadioButton1->setChecked(true);
+    EXPECT_EQ(FocusChainFrom(F, F.Edit3, 3).join(u' '), QStringLiteral("Edit3 RadioButton1 Edit25"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), F.RadioButton1);
+    QTest::keyClick(F.RadioButton1, Qt::Key_Up);  // RadioButton2 is the upper one
+    EXPECT_EQ(QApplication::focusWidget(), F.RadioButton2);
+    EXPECT_TRUE(F.RadioButton2->isChecked());
+    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+    EXPECT_EQ(FocusChainFrom(F, F.ComboBox2, 3).join(u' '), QStringLiteral("ComboBox2 Edit13 Edit27"));
+    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
+    EXPECT_EQ(FocusChainFrom(F, F.Edit23, 2).join(u' '), QStringLiteral("Edit23 ComboBox1"));
+}
+
+// Whether the text a control shows fits in it.
+bool Fits(const QWidget& Widget)
+{
+    if (const auto* Memo = qobject_cast<const QPlainTextEdit*>(&Widget)) {
+        const QFontMetrics Metrics(Memo->font());
+        int Widest = 0;
+        for (const QString& Line : Memo->toPlainText().split(u'\n')) {
+            Widest = std::max(Widest, Metrics.horizontalAdvance(Line));
+        }
+        const int LineCount = Memo->document()->blockCount();
+        return Widest <= Memo->viewport()->width() && LineCount * Metrics.lineSpacing() <= Memo->viewport()->height();
+    }
+    if (const auto* Edit = qobject_cast<const QLineEdit*>(&Widget)) {
+        return Edit->height() >= Edit->minimumSizeHint().height();
+    }
+    if (qobject_cast<const QLabel*>(&Widget) != nullptr || qobject_cast<const QAbstractButton*>(&Widget) != nullptr ||
+        qobject_cast<const QComboBox*>(&Widget) != nullptr) {
+        // The caption's whole width, and its text height; check marks and
+        // radio circles also need their own height.
+        int Height = Widget.fontMetrics().height();
+        if (qobject_cast<const QCheckBox*>(&Widget) != nullptr || qobject_cast<const QRadioButton*>(&Widget) != nullptr) {
+            Height = std::max(Height, Widget.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &Widget));
+        }
+        return Widget.width() >= Widget.minimumSizeHint().width() && Widget.height() >= Height;
+    }
+    return true;
+}
+
+TEST_F(Window, NoCaptionIsCutOffAndEveryControlLiesInsideItsPage)
+{
+    TForm1& F = Start();
+    F.show();
+    for (int Index = 0; Index < TForm1::PageCount; ++Index) {
+        F.PageControl1->setCurrentIndex(Index);
+        QWidget* Page = F.PageControl1->widget(Index);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&F));
+        for (QWidget* Control : Page->findChildren<QWidget*>()) {
+            if (Control->window() != &F || Control->parentWidget()->inherits("QComboBox") ||
+                Control->parentWidget()->inherits("QAbstractScrollArea") || Control->inherits("QScrollBar")) {
+                continue;
+            }
+            const QString Name = Control->objectName() + QStringLiteral(" (") +
+                                 QString::fromLatin1(Control->metaObject()->className()) + QStringLiteral(") on ") +
+                                 Page->objectName();
+            if (qobject_cast<TUpDown*>(Control->parentWidget()) == nullptr) {
+                EXPECT_TRUE(Fits(*Control)) << Name.toStdString() << " " << Control->width() << "x"
+                                            << Control->height() << " needs " << Control->minimumSizeHint().width()
+                                            << "x" << Control->minimumSizeHint().height();
+            }
+            EXPECT_TRUE(Control->parentWidget()->rect().contains(Control->geometry())) << Name.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace mirvane

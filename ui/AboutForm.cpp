@@ -1,0 +1,43 @@
+#include "ui/AboutForm.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Controls.h"
+#include "ui/FormScale.h"
+
+namespace mirvane {
+
+TFormAbout::TFormAbout(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("About Mirvane"));
+    setModal(true);
+    const TFormScale Scale(font());
+
+    LabelAppName = MakeLabel(*this, "LabelAppName", QStringLiteral("Mirvane"));
+    QFont NameFont(QStringLiteral("Arial"));
+    NameFont.setPointSize(20);
+    NameFont.setBold(true);
+    LabelAppName->setFont(NameFont);
+    LabelAppName->setBackgroundRole(QPalette::Button);
+    LabelAppName->setAutoFillBackground(true);
+    LabelAppName->setGeometry(Scale.X(48), Scale.Y(8), Scale.X(217),
+                              std::max(Scale.Y(32), LabelAppName->sizeHint().height()));
+
+    LabelVersion = MakeLabel(*this, "LabelVersion", QStringLiteral("Version 1.1"));
+    Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
+
+    ButtonOk = MakeButton(*this, "ButtonOk", QStringLiteral("Ok"));
+    ButtonOk->setDefault(true);
+    Scale.Place(*ButtonOk, 256, 200, 73, 25);
+    connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(Scale.X(342), Scale.Y(241));
+}
+
+}  // namespace mirvane

@@ -1,0 +1,45 @@
+#include "ui/Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+
+#include "ui/MessageBox.h"
+#include "ui/Mirvane.h"
+
+namespace mirvane {
+namespace {
+
+// The toolkit's diagnostics mean nothing to the user of a desktop program
+// and are dropped. A failure that ends the program, which in practice means
+// no display to open the window on, becomes one plain line instead of a
+// trace and an abort.
+void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString&)
+{
+    if (Type == QtFatalMsg) {
+        std::fputs("mirvane: cannot open the window: no usable display.\n", stderr);
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+}  // namespace
+
+int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& MainWindow)>& AfterShow)
+{
+    qInstallMessageHandler(QuietMessages);
+    QApplication Application(Argc, Argv);
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setOrganizationName(QStringLiteral("Tellwen"));
+    ShowEngineMessagesInBoxes();
+
+    TForm1 Form1;
+    Form1.show();
+    if (AfterShow) {
+        AfterShow(Form1);
+    }
+    return QApplication::exec();
+}
+
+}  // namespace mirvane

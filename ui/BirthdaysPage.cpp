@@ -1,0 +1,101 @@
+// The Birthdays/Yahrtzeits page: a typed date of a birth or a death, and the
+// Gregorian date of its anniversary in a chosen year or a run of years.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "ui/Controls.h"
+#include "ui/Mirvane.h"
+#include "ui/RadioTabStop.h"
+#include "ui/UpDown.h"
+
+namespace mirvane {
+
+void TForm1::BuildBirthdaysPage(QWidget& Page)
+{
+    Memo1 = MakeHintMemo(Page, "Memo1",
+                         {QStringLiteral("Enter the original Date"), QStringLiteral("of the Birthday or Yahrtzeit"),
+                          QStringLiteral("   eg. 1/12/70"), QStringLiteral("   or   1 Dec 70"),
+                          QStringLiteral("   or   1 December 1970")},
+                         TMemoBackground::Page);
+    Scale.Place(*Memo1, 8, 16, 137, 65);
+    Edit1 = MakeEdit(Page, "Edit1", QStringLiteral("Original date"));
+    Scale.Place(*Edit1, 8, 88, 129, 21);
+
+    Label14 = MakeLabel(Page, "Label14", QStringLiteral("Click Here if Between"));
+    Scale.PlaceNatural(*Label14, 8, 128);
+    CheckBox2 = new QCheckBox(QStringLiteral("Sunset && Midnight"), &Page);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2->setLayoutDirection(Qt::RightToLeft);
+    Scale.Place(*CheckBox2, 8, 144, 113, 17);
+
+    Memo2 = MakeHintMemo(Page, "Memo2",
+                         {QStringLiteral("Enter the Year you want"), QStringLiteral(" to know the equivalent"),
+                          QStringLiteral(" Date of the Birthday or"), QStringLiteral(" Yahrtzeit"),
+                          QStringLiteral(" eg. this year.")},
+                         TMemoBackground::Window);
+    Scale.Place(*Memo2, 152, 16, 121, 73);
+    Edit3 = MakeEdit(Page, "Edit3", QStringLiteral("Year wanted"), QStringLiteral("1995"));
+    Scale.Place(*Edit3, 152, 88, 49, 21);
+    UpDown3 = new TUpDown(*Edit3, 2, 3240, 1995, &Page);
+    UpDown3->setObjectName(QStringLiteral("UpDown3"));
+    Scale.Place(*UpDown3, 201, 88, 15, 21);
+
+    Label2 = MakeLabel(Page, "Label2", QStringLiteral("Jewish Date"));
+    Scale.PlaceNatural(*Label2, 152, 128);
+    Edit2 = MakeOutput(Page, "Edit2", QStringLiteral("Jewish Date"));
+    Edit2->setBackgroundRole(QPalette::Button);
+    QPalette Inactive = Edit2->palette();
+    Inactive.setColor(QPalette::Base, Inactive.color(QPalette::Button));
+    Edit2->setPalette(Inactive);
+    Scale.Place(*Edit2, 152, 144, 121, 21);
+
+    RadioButton2 = new QRadioButton(QStringLiteral("Date of Day of B'day or Y'tzeit"), &Page);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2->setChecked(true);
+    Scale.Place(*RadioButton2, 280, 32, 169, 17);
+    RadioButton1 = new QRadioButton(QStringLiteral("Date of Night of B'day or Y'tziet"), &Page);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    Scale.Place(*RadioButton1, 280, 48, 169, 17);
+
+    Label4 = MakeLabel(Page, "Label4", QStringLiteral("Equivalent Date of B'day"));
+    Scale.PlaceNatural(*Label4, 280, 72);
+    Edit4 = MakeOutput(Page, "Edit4", QStringLiteral("Equivalent Date of B'day"));
+    Scale.Place(*Edit4, 280, 88, 169, 21);
+
+    Memo3 = MakeHintMemo(Page, "Memo3",
+                         {QStringLiteral("If you want a list of "), QStringLiteral("equivalent dates for a "),
+                          QStringLiteral("number of years, enter "), QStringLiteral("how many years here:")},
+                         TMemoBackground::Window);
+    Scale.Place(*Memo3, 8, 248, 121, 57);
+    Edit25 = MakeEdit(Page, "Edit25", QStringLiteral("Number of years"));
+    Scale.Place(*Edit25, 8, 304, 41, 21);
+    Memo4 = MakeListMemo(Page, "Memo4", QStringLiteral("List of equivalent dates"));
+    Scale.Place(*Memo4, 256, 176, 194, 193);
+
+    Label2->setBuddy(Edit2);
+    Label4->setBuddy(Edit4);
+
+    setTabOrder(Edit1, CheckBox2);
+    setTabOrder(CheckBox2, Edit3);
+    setTabOrder(Edit3, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, Edit25);
+    MakeCheckedRadioTheTabStop({RadioButton1, RadioButton2});
+
+    for (QLineEdit* Input : {Edit1, Edit3, Edit25}) {
+        connect(Input, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    }
+    connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::Edit1Change);
+    connect(RadioButton1, &QRadioButton::clicked, this, &TForm1::Edit1Change);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::Edit1Change);
+}
+
+void TForm1::Edit1Change()
+{
+}
+
+}  // namespace mirvane

@@ -1,0 +1,90 @@
+#include "ui/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/MemoLines.h"
+
+namespace mirvane {
+namespace {
+
+template <typename TControl>
+TControl* Make(QWidget& Page, const char* Name)
+{
+    auto* Control = new TControl(&Page);
+    Control->setObjectName(QString::fromLatin1(Name));
+    return Control;
+}
+
+QPlainTextEdit* MakeMemo(QWidget& Page, const char* Name)
+{
+    auto* Memo = Make<QPlainTextEdit>(Page, Name);
+    Memo->setReadOnly(true);
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return Memo;
+}
+
+}  // namespace
+
+QLabel* MakeLabel(QWidget& Page, const char* Name, const QString& Caption)
+{
+    auto* Label = Make<QLabel>(Page, Name);
+    Label->setText(Caption);
+    return Label;
+}
+
+QPushButton* MakeButton(QWidget& Page, const char* Name, const QString& Caption)
+{
+    auto* Button = Make<QPushButton>(Page, Name);
+    Button->setText(Caption);
+    Button->setAutoDefault(false);
+    return Button;
+}
+
+QLineEdit* MakeEdit(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text)
+{
+    auto* Edit = Make<QLineEdit>(Page, Name);
+    Edit->setAccessibleName(AccessibleName);
+    Edit->setText(Text);
+    return Edit;
+}
+
+QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text)
+{
+    auto* Edit = MakeEdit(Page, Name, AccessibleName, Text);
+    Edit->setReadOnly(true);
+    Edit->setFocusPolicy(Qt::ClickFocus);
+    return Edit;
+}
+
+QPlainTextEdit* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background)
+{
+    auto* Memo = MakeMemo(Page, Name);
+    Memo->setFrameShape(QFrame::NoFrame);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo->setFocusPolicy(Qt::NoFocus);
+    Memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    Memo->document()->setDocumentMargin(0);
+    if (Background == TMemoBackground::Page) {
+        Memo->viewport()->setAutoFillBackground(false);
+        Memo->setBackgroundRole(QPalette::Window);
+        Memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    }
+    SetMemoLines(*Memo, Lines);
+    return Memo;
+}
+
+QPlainTextEdit* MakeListMemo(QWidget& Page, const char* Name, const QString& AccessibleName)
+{
+    auto* Memo = MakeMemo(Page, Name);
+    Memo->setAccessibleName(AccessibleName);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setFocusPolicy(Qt::ClickFocus);
+    Memo->hide();
+    return Memo;
+}
+
+}  // namespace mirvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace mirvane {
+
+// Makers of the window's controls. Each control gets its form name as its
+// object name; inputs and outputs also get the accessible name by which
+// screen readers and tests find them.
+
+QLabel* MakeLabel(QWidget& Page, const char* Name, const QString& Caption);
+QPushButton* MakeButton(QWidget& Page, const char* Name, const QString& Caption);
+// An edit box the user types into.
+QLineEdit* MakeEdit(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text = {});
+// A read-only box for a result: reachable by the mouse for copying, skipped
+// by the Tab key.
+QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text = {});
+
+enum class TMemoBackground { Window, Page };
+
+// A borderless read-only memo with fixed hint lines; not a stop of the Tab key.
+QPlainTextEdit* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background);
+// A read-only list of results with a vertical scroll bar, hidden until a page
+// has a list to show.
+QPlainTextEdit* MakeListMemo(QWidget& Page, const char* Name, const QString& AccessibleName);
+
+}  // namespace mirvane

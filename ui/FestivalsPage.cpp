@@ -1,0 +1,90 @@
+// The Festivals page: the Gregorian date of a festival in a chosen year or a
+// run of years.
+
+#include <string>
+#include <vector>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "engine/Festivals.h"
+#include "ui/Controls.h"
+#include "ui/Mirvane.h"
+#include "ui/UpDown.h"
+
+namespace mirvane {
+
+void TForm1::BuildFestivalsPage(QWidget& Page)
+{
+    Label19 = MakeLabel(Page, "Label19", QStringLiteral("Name of Festival"));
+    Scale.PlaceNatural(*Label19, 8, 72);
+    ComboBox2 = new QComboBox(&Page);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setEditable(true);
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    // Names must be typed exactly, letter case included; completing them
+    // would pick a name the user did not type.
+    ComboBox2->setCompleter(nullptr);
+    ComboBox2->setMaxVisibleItems(20);
+    Scale.Place(*ComboBox2, 8, 88, 145, 21);
+    Label19->setBuddy(ComboBox2);
+
+    Label20 = MakeLabel(Page, "Label20", QStringLiteral("Gregorian Year"));
+    Scale.PlaceNatural(*Label20, 176, 72);
+    Edit13 = MakeEdit(Page, "Edit13", QStringLiteral("Gregorian Year"), QStringLiteral("1995"));
+    Scale.Place(*Edit13, 176, 88, 50, 21);
+    UpDown4 = new TUpDown(*Edit13, 2, 3240, 1995, &Page);
+    UpDown4->setObjectName(QStringLiteral("UpDown4"));
+    Scale.Place(*UpDown4, 226, 88, 15, 21);
+
+    Label21 = MakeLabel(Page, "Label21", QStringLiteral("Date of Festival"));
+    Scale.PlaceNatural(*Label21, 272, 72);
+    Edit15 = MakeOutput(Page, "Edit15", QStringLiteral("Date of Festival"));
+    Scale.Place(*Edit15, 272, 88, 170, 21);
+
+    Memo6 = MakeHintMemo(Page, "Memo6",
+                         {QStringLiteral("If you want a list of "), QStringLiteral("festival dates for a "),
+                          QStringLiteral("number of years, enter "), QStringLiteral("how many years here:")},
+                         TMemoBackground::Page);
+    Scale.Place(*Memo6, 8, 176, 121, 57);
+    Edit27 = MakeEdit(Page, "Edit27", QStringLiteral("Number of years"));
+    Scale.Place(*Edit27, 8, 232, 41, 21);
+    Memo5 = MakeListMemo(Page, "Memo5", QStringLiteral("List of festival dates"));
+    Scale.Place(*Memo5, 256, 176, 194, 193);
+
+    setTabOrder(ComboBox2, Edit13);
+    setTabOrder(Edit13, Edit27);
+
+    connect(ComboBox2, &QComboBox::editTextChanged, this, &TForm1::ComboBox2Change);
+    connect(Edit13, &QLineEdit::textChanged, this, &TForm1::ComboBox2Change);
+    connect(Edit27, &QLineEdit::textChanged, this, &TForm1::ComboBox2Change);
+}
+
+// The names valid under the rules in force. The typed or chosen name stays
+// as it is and the page is not recomputed: its result changes only with one
+// of its own inputs.
+void TForm1::RefillFestivalNames()
+{
+    std::vector<std::string> Names;
+    FillFestivalNames(Names);
+    QStringList Items;
+    Items.reserve(static_cast<qsizetype>(Names.size()));
+    for (const std::string& Name : Names) {
+        Items.append(QString::fromStdString(Name));
+    }
+    const QString Text = ComboBox2->currentText();
+    const QSignalBlocker Blocker(ComboBox2);
+    ComboBox2->clear();
+    ComboBox2->addItems(Items);
+    ComboBox2->setCurrentIndex(static_cast<int>(Items.indexOf(Text)));
+    ComboBox2->setEditText(Text);
+}
+
+void TForm1::ComboBox2Change()
+{
+}
+
+}  // namespace mirvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+namespace mirvane {
+
+// The title of every box the program shows.
+inline constexpr const char* ApplicationTitle = "Mirvane";
+
+enum class TBoxKind {
+    Error,    // the generic error report of a failed handler
+    Message,  // a plain message with one OK button: the engine's and the note
+};
+
+// Every modal box of the main window goes through one replaceable function,
+// so tests can capture what would be shown instead of blocking on a dialog.
+using TMessageBoxFunction = std::function<void(TBoxKind Kind, const QString& Text)>;
+
+// Installs Function and returns the one it replaces; an empty function
+// restores the default, which shows a modal box over the active window.
+TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction Function);
+
+void ShowMessageBox(TBoxKind Kind, const QString& Text);
+
+// Points the engine's message hook at a message box.
+void ShowEngineMessagesInBoxes();
+
+}  // namespace mirvane

@@ -1,0 +1,158 @@
+#include "ui/Mirvane.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "engine/DateConversion.h"
+#include "engine/NameTables.h"
+#include "grid/MirvaneGrid.h"
+#include "settings/DateOrder.h"
+#include "ui/ErrorReport.h"
+#include "ui/UpDown.h"
+
+namespace mirvane {
+namespace {
+
+QWidget* AddPage(QTabWidget& Pages, const char* Name, const QString& Caption)
+{
+    auto* Page = new QWidget(&Pages);
+    Page->setObjectName(QString::fromLatin1(Name));
+    Pages.addTab(Page, Caption);
+    return Page;
+}
+
+template <typename TTable>
+QString NameAt(const TTable& Table, std::int32_t Index)
+{
+    if (Index < 0 || static_cast<std::size_t>(Index) >= Table.size()) {
+        return {};
+    }
+    const auto Name = Table[static_cast<std::size_t>(Index)];
+    return QString::fromUtf8(Name.data(), static_cast<qsizetype>(Name.size()));
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Scale(font())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Mirvane"));
+    BuildMenu();
+
+    auto* Client = new QWidget(this);
+    setCentralWidget(Client);
+    PageControl1 = new QTabWidget(Client);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet3 = AddPage(*PageControl1, "TabSheet3", QStringLiteral("Calendar"));
+    TabSheet4 = AddPage(*PageControl1, "TabSheet4", QStringLiteral("Birthdays/Yahrtzeits"));
+    TabSheet5 = AddPage(*PageControl1, "TabSheet5", QStringLiteral("Festivals"));
+    TabSheet1 = AddPage(*PageControl1, "TabSheet1", QStringLiteral("Year Details"));
+    TabSheetRemember = AddPage(*PageControl1, "TabSheetRemember", QStringLiteral("Dates to Remember"));
+    BuildCalendarPage(*TabSheet3);
+    BuildBirthdaysPage(*TabSheet4);
+    BuildFestivalsPage(*TabSheet5);
+    BuildYearDetailsPage(*TabSheet1);
+    BuildRememberPage(*TabSheetRemember);
+    PageControl1->setTabVisible(RememberPage, false);
+    PageControl1->setCurrentIndex(BirthdaysPage);
+
+    // The page control keeps its height at the bottom of the window and
+    // follows its width.
+    auto* ClientLayout = new QVBoxLayout(Client);
+    ClientLayout->setContentsMargins(0, 0, 0, 0);
+    ClientLayout->addStretch();
+    ClientLayout->addWidget(PageControl1);
+    PageControl1->setFixedHeight(Scale.Y(405));
+    const QSize ClientSize(Scale.X(461), Scale.Y(406));
+    Client->setMinimumSize(ClientSize);
+    move(163, 0);
+    resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
+
+    FormActivate();
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+QString TForm1::GregorianDateText(TDateTime Value)
+{
+    const TGregorianDate Date = DecodeDate(Value);
+    return NameAt(DayNames, DayOfWeek(Value)) + u' ' + QString::number(Date.Day) + u' ' +
+           NameAt(GregorianMonthNames, Date.Month) + u' ' + QString::number(Date.Year);
+}
+
+void TForm1::FormActivate()
+{
+    Options.emplace();
+    Options->GetOptions();
+    if (!Options->InDiaspora) {
+        Israel1Click();
+    }
+    if (Options->ByJMonth) {
+        JewishMonth1Click();
+    }
+    if (Options->PlainAdarIsAdar1) {
+        Adar11Click();
+    }
+    switch (Options->DateOrder) {
+    case MonthDayYear:
+        mmddyy1Click();
+        break;
+    case DayMonthYear:
+        ddmmyy1Click();
+        break;
+    case YearMonthDay:
+        yymmdd1Click();
+        break;
+    default:
+        break;
+    }
+    if (Options->StartTab >= 0 && Options->StartTab < PageControl1->count()) {
+        PageControl1->setCurrentIndex(Options->StartTab);
+    }
+    DetailsYear.emplace();
+    LookupYear.emplace();
+    // Each spinner's box runs its page's handler, so the pages are computed
+    // before the window is first seen.
+    RunHandler([this] { UpDown1->SetPosition(DateTimeToJewish(Today()).Year); });
+    const std::int32_t ThisYear = DecodeDate(Today()).Year;
+    UpDown3->SetPosition(ThisYear);
+    UpDown4->SetPosition(ThisYear);
+    RunHandler([this] { RefillFestivalNames(); });
+}
+
+TOptions TForm1::CurrentOptions() const
+{
+    TOptions Current;
+    Current.InDiaspora = Diaspora1->isChecked();
+    Current.ByJMonth = JewishMonth1->isChecked();
+    Current.PlainAdarIsAdar1 = Adar11->isChecked();
+    Current.DateOrder = mmddyy1->isChecked() ? MonthDayYear : ddmmyy1->isChecked() ? DayMonthYear : YearMonthDay;
+    Current.StartTab = PageControl1->currentIndex();
+    return Current;
+}
+
+void TForm1::FormDestroy()
+{
+    if (Destroyed) {
+        return;
+    }
+    Destroyed = true;
+    DetailsYear.reset();
+    LookupYear.reset();
+    if (!Options) {
+        return;
+    }
+    const TOptions Current = CurrentOptions();
+    if (Current == *Options) {
+        return;
+    }
+    *Options = Current;
+    Options->SaveOptions();
+}
+
+}  // namespace mirvane

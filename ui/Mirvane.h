@@ -1,0 +1,248 @@
+#pragma once
+
+#include <optional>
+
+#include <QMainWindow>
+#include <QString>
+
+#include "engine/DateServices.h"
+#include "engine/JewishYear.h"
+#include "settings/Options.h"
+#include "ui/FormScale.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTreeWidget;
+
+namespace mirvane {
+
+class TMirvaneGrid;
+class TUpDown;
+
+// The main window: the menus and their option state, the page control with
+// its five pages, start-up and shut-down. Controls keep their form names,
+// both as members and as object names; handlers are named after the control
+// and the event and may be run directly, as start-up does.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds every control, then runs FormActivate.
+    explicit TForm1(QWidget* Parent = nullptr);
+    // Runs FormDestroy.
+    ~TForm1() override;
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // Weekday, day, full month name and year, separated by single blanks:
+    // "Tuesday 1 December 1970".
+    static QString GregorianDateText(TDateTime Value);
+
+    // Page indexes of PageControl1; the index is the stored StartTab.
+    static constexpr int CalendarPage = 0;
+    static constexpr int BirthdaysPage = 1;
+    static constexpr int FestivalsPage = 2;
+    static constexpr int YearDetailsPage = 3;
+    static constexpr int RememberPage = 4;
+    static constexpr int PageCount = 5;
+
+    // Window.
+    void FormActivate();
+    void FormDestroy();
+
+    // Options menu, Quit.
+    void Diaspora1Click();
+    void Israel1Click();
+    void ddmmyy1Click();
+    void mmddyy1Click();
+    void yymmdd1Click();
+    void GregorianMonth1Click();
+    void JewishMonth1Click();
+    void Adar11Click();
+    void Adar21Click();
+    void Quit1Click();
+    // Help menu.
+    void MenuNotesClick();
+    void MenuAboutClick();
+
+    // Calendar page.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button5Click();
+    void Button4Click();
+    void MirvaneGrid1Change();
+    void Edit20Change();
+    void Edit21Change();
+
+    // Birthdays/Yahrtzeits page: Edit1, Edit3, Edit25, CheckBox2,
+    // RadioButton1 and RadioButton2 all run Edit1Change.
+    void Edit1Change();
+    // Festivals page: ComboBox2, Edit13 and Edit27 run ComboBox2Change.
+    void ComboBox2Change();
+    // Year Details page.
+    void Edit23Change();
+    void ComboBox1Change();
+    void CheckBox1Click();
+
+    // Dates to Remember page.
+    void BitBtnNewClick();
+    void BitBtnOkClick();
+
+    // Menu bar.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Optios1 = nullptr;
+    QAction* Diaspora1 = nullptr;
+    QAction* Israel1 = nullptr;
+    QAction* N1 = nullptr;
+    QMenu* DateEntryFormat1 = nullptr;
+    QAction* ddmmyy1 = nullptr;
+    QAction* mmddyy1 = nullptr;
+    QAction* yymmdd1 = nullptr;
+    QMenu* Calendardisplayby1 = nullptr;
+    QAction* GregorianMonth1 = nullptr;
+    QAction* JewishMonth1 = nullptr;
+    QMenu* StamAdar1 = nullptr;
+    QAction* Adar11 = nullptr;
+    QAction* Adar21 = nullptr;
+    QAction* Quit1 = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuNotes = nullptr;
+    QAction* N2 = nullptr;
+    QAction* MenuAbout = nullptr;
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheetRemember = nullptr;
+
+    // Calendar page.
+    TMirvaneGrid* MirvaneGrid1 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLineEdit* Edit20 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLineEdit* Edit21 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button4 = nullptr;
+
+    // Birthdays/Yahrtzeits page.
+    QPlainTextEdit* Memo1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label14 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    TUpDown* UpDown3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QLineEdit* Edit25 = nullptr;
+    QPlainTextEdit* Memo4 = nullptr;
+
+    // Festivals page.
+    QLabel* Label19 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLineEdit* Edit13 = nullptr;
+    TUpDown* UpDown4 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLineEdit* Edit15 = nullptr;
+    QPlainTextEdit* Memo6 = nullptr;
+    QLineEdit* Edit27 = nullptr;
+    QPlainTextEdit* Memo5 = nullptr;
+
+    // Year Details page.
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit23 = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QLineEdit* Edit26 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLineEdit* Edit22 = nullptr;
+    QLineEdit* Edit24 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Edit11 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* Edit12 = nullptr;
+    QLabel* Label16 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* Edit14 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* Edit19 = nullptr;
+    QLineEdit* Edit16 = nullptr;
+    QLineEdit* Edit17 = nullptr;
+    QLineEdit* Edit18 = nullptr;
+
+    // Dates to Remember page (layout only).
+    QTreeWidget* ListView1 = nullptr;
+    QPushButton* BitBtnNew = nullptr;
+    QPushButton* BitBtnDelete = nullptr;
+    QPushButton* BitBtnModify = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* EditOccasion = nullptr;
+    QLineEdit* EditNewDate = nullptr;
+    QLineEdit* EditNewJDate = nullptr;
+    QLineEdit* EditWarning = nullptr;
+    QComboBox* ComboBoxWhenRemind = nullptr;
+    QPushButton* BitBtnCancel = nullptr;
+    QPushButton* BitBtnOk = nullptr;
+    QCheckBox* CheckBoxStart = nullptr;
+    QCheckBox* CheckBoxRun = nullptr;
+
+    // Year calculators of the Year Details page (DetailsYear) and of the
+    // Birthdays/Yahrtzeits and Festivals pages (LookupYear); they exist from
+    // FormActivate to FormDestroy.
+    std::optional<TJewishYear> DetailsYear;
+    std::optional<TJewishYear> LookupYear;
+    // The options as loaded, consulted again at shut-down.
+    std::optional<TOptions> Options;
+
+private:
+    void BuildMenu();
+    void BuildCalendarPage(QWidget& Page);
+    void BuildBirthdaysPage(QWidget& Page);
+    void BuildFestivalsPage(QWidget& Page);
+    void BuildYearDetailsPage(QWidget& Page);
+    void BuildRememberPage(QWidget& Page);
+    void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
+    void RefillFestivalNames();
+    // The menu's option state as a set of options, with the active page.
+    TOptions CurrentOptions() const;
+
+    TFormScale Scale;
+    bool Destroyed = false;
+};
+
+}  // namespace mirvane

@@ -1,0 +1,118 @@
+// The "Dates to Remember" page: a layout without a function. Its tab is never
+// shown; a stored start page can still open it.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "ui/Controls.h"
+#include "ui/Mirvane.h"
+#include "ui/RadioTabStop.h"
+
+namespace mirvane {
+namespace {
+
+QPushButton* MakeImageButton(QWidget& Parent, const char* Name, const QString& Caption, QStyle::StandardPixmap Image)
+{
+    QPushButton* Button = MakeButton(Parent, Name, Caption);
+    Button->setIcon(Parent.style()->standardIcon(Image));
+    return Button;
+}
+
+QCheckBox* MakeCheckedBox(QWidget& Parent, const char* Name, const QString& Caption)
+{
+    auto* Box = new QCheckBox(Caption, &Parent);
+    Box->setObjectName(QString::fromLatin1(Name));
+    Box->setChecked(true);
+    return Box;
+}
+
+}  // namespace
+
+void TForm1::BuildRememberPage(QWidget& Page)
+{
+    ListView1 = new QTreeWidget(&Page);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setHeaderLabels({QStringLiteral("Name of Occasion"), QStringLiteral("G Date"), QStringLiteral("J Date"),
+                                QStringLiteral("Date this year")});
+    ListView1->setColumnWidth(0, Scale.X(200));
+    for (int Column = 1; Column < 4; ++Column) {
+        ListView1->setColumnWidth(Column, Scale.X(85));
+    }
+    Scale.Place(*ListView1, 8, 8, 437, 113);
+
+    BitBtnNew = MakeImageButton(Page, "BitBtnNew", QStringLiteral("New date to remember"), QStyle::SP_FileIcon);
+    Scale.Place(*BitBtnNew, 8, 128, 137, 25);
+    BitBtnDelete = MakeImageButton(Page, "BitBtnDelete", QStringLiteral("Delete"), QStyle::SP_TrashIcon);
+    Scale.Place(*BitBtnDelete, 152, 128, 73, 25);
+    BitBtnModify = MakeImageButton(Page, "BitBtnModify", QStringLiteral("Modify"), QStyle::SP_FileDialogDetailedView);
+    Scale.Place(*BitBtnModify, 232, 128, 73, 25);
+
+    RadioGroup1 = new QGroupBox(QStringLiteral("Sort list by"), &Page);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    Scale.Place(*RadioGroup1, 316, 122, 129, 57);
+    auto* ByOccasion = new QRadioButton(QStringLiteral("Occasion"), RadioGroup1);
+    ByOccasion->setChecked(true);
+    Scale.Place(*ByOccasion, 8, 16, 113, 17);
+    auto* ByDate = new QRadioButton(QStringLiteral("Date this year"), RadioGroup1);
+    Scale.Place(*ByDate, 8, 34, 113, 17);
+    MakeCheckedRadioTheTabStop({ByOccasion, ByDate});
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Details of the date to remember:"), &Page);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    Scale.Place(*GroupBox1, 8, 184, 437, 145);
+    QWidget& Details = *GroupBox1;
+    Scale.PlaceNatural(*MakeLabel(Details, "LabelOccasion", QStringLiteral("Name of occasion:")), 8, 22);
+    EditOccasion = MakeEdit(Details, "EditOccasion", QStringLiteral("Name of occasion"));
+    EditOccasion->setMaxLength(100);
+    Scale.Place(*EditOccasion, 104, 18, 321, 21);
+    Scale.PlaceNatural(*MakeLabel(Details, "LabelNewDate", QStringLiteral("Date:")), 8, 46);
+    EditNewDate = MakeEdit(Details, "EditNewDate", QStringLiteral("Date"));
+    Scale.Place(*EditNewDate, 104, 42, 105, 21);
+    Scale.PlaceNatural(*MakeLabel(Details, "LabelNewJDate", QStringLiteral("Jewish Date:")), 220, 46);
+    EditNewJDate = MakeEdit(Details, "EditNewJDate", QStringLiteral("Jewish Date"));
+    Scale.Place(*EditNewJDate, 296, 42, 129, 21);
+    Scale.PlaceNatural(*MakeLabel(Details, "LabelRemind", QStringLiteral("Remind me:")), 8, 70);
+    EditWarning = MakeEdit(Details, "EditWarning", QStringLiteral("Days before"), QStringLiteral("7"));
+    Scale.Place(*EditWarning, 104, 66, 33, 21);
+    Scale.PlaceNatural(*MakeLabel(Details, "LabelDaysBefore", QStringLiteral("days before.")), 144, 70);
+    ComboBoxWhenRemind = new QComboBox(&Details);
+    ComboBoxWhenRemind->setObjectName(QStringLiteral("ComboBoxWhenRemind"));
+    ComboBoxWhenRemind->addItems({QStringLiteral("Remind me every year on the Jewish date"),
+                                  QStringLiteral("Remind me every year on the Gregorian date"),
+                                  QStringLiteral("Remind me on this year and date only")});
+    Scale.Place(*ComboBoxWhenRemind, 8, 92, 273, 21);
+    BitBtnCancel = MakeImageButton(Details, "BitBtnCancel", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton);
+    Scale.Place(*BitBtnCancel, 272, 114, 73, 25);
+    BitBtnOk = MakeImageButton(Details, "BitBtnOk", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
+    Scale.Place(*BitBtnOk, 352, 114, 73, 25);
+
+    Scale.PlaceNatural(*MakeLabel(Page, "LabelCheckDates", QStringLiteral("Check the dates every time I:")), 8, 340);
+    CheckBoxStart = MakeCheckedBox(Page, "CheckBoxStart", QStringLiteral("Turn on the computer"));
+    Scale.Place(*CheckBoxStart, 176, 338, 137, 17);
+    CheckBoxRun = MakeCheckedBox(Page, "CheckBoxRun", QStringLiteral("Run Mirvane"));
+    Scale.Place(*CheckBoxRun, 328, 338, 105, 17);
+
+    connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
+    connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
+}
+
+void TForm1::BitBtnNewClick()
+{
+    GroupBox1->setEnabled(true);
+}
+
+void TForm1::BitBtnOkClick()
+{
+}
+
+}  // namespace mirvane

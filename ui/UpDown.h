@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace mirvane {
+
+// A small up/down control bound to an edit box. The box keeps accepting any
+// text; the control steps the number in it between a minimum and a maximum,
+// without wrapping. Setting the position writes the number into the box, so
+// the box's change handling runs as for typed text.
+class TUpDown : public QWidget {
+    Q_OBJECT
+
+public:
+    TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximum, std::int32_t Position,
+            QWidget* Parent);
+
+    std::int32_t Min() const { return Minimum; }
+    std::int32_t Max() const { return Maximum; }
+    std::int32_t Position() const { return CurrentPosition; }
+
+    // Clamped to the range; always rewrites the box, which raises its change
+    // event only when the text differs.
+    void SetPosition(std::int32_t Value);
+    // One step from the number in the box (from the position when the box
+    // holds no number).
+    void StepBy(std::int32_t Delta);
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    std::int32_t Clamped(std::int64_t Value) const;
+
+    QLineEdit& Associate;
+    std::int32_t Minimum;
+    std::int32_t Maximum;
+    std::int32_t CurrentPosition;
+    QToolButton* UpButton;
+    QToolButton* DownButton;
+};
+
+}  // namespace mirvane

@@ -1,0 +1,109 @@
+// The Year Details page: the calendar facts of one Jewish year and of a
+// chosen month of it.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/Controls.h"
+#include "ui/Mirvane.h"
+#include "ui/UpDown.h"
+
+namespace mirvane {
+namespace {
+
+constexpr int BoxHeight = 21;
+
+}  // namespace
+
+void TForm1::BuildYearDetailsPage(QWidget& Page)
+{
+    const auto Label = [&](const char* Name, const char* Caption, int Left, int Top) {
+        QLabel* Made = MakeLabel(Page, Name, QString::fromLatin1(Caption));
+        Scale.PlaceNatural(*Made, Left, Top + 3);
+        return Made;
+    };
+    const auto Output = [&](const char* Name, const char* AccessibleName, int Left, int Top, int Width,
+                            const QString& Text) {
+        QLineEdit* Made = MakeOutput(Page, Name, QString::fromLatin1(AccessibleName), Text);
+        Scale.Place(*Made, Left, Top, Width, BoxHeight);
+        return Made;
+    };
+    const auto Placeholder = [](const char* Name) { return QString::fromLatin1(Name); };
+
+    Label5 = Label("Label5", "Jewish Year", 8, 32);
+    Edit23 = MakeEdit(Page, "Edit23", QStringLiteral("Jewish Year"), QStringLiteral("5750"));
+    Scale.Place(*Edit23, 96, 32, 33, BoxHeight);
+    UpDown1 = new TUpDown(*Edit23, 0, 7000, 5750, &Page);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    Scale.Place(*UpDown1, 129, 32, 15, BoxHeight);
+
+    Label6 = Label("Label6", "CycleNumber", 8, 72);
+    Edit5 = Output("Edit5", "CycleNumber", 96, 72, 33, Placeholder("Edit5"));
+    Label7 = Label("Label7", "Year In Cycle", 8, 96);
+    Edit6 = Output("Edit6", "Year In Cycle", 96, 96, 33, Placeholder("Edit6"));
+
+    // The leap flag is an indicator: a click is undone by its handler.
+    CheckBox1 = new QCheckBox(QStringLiteral("Leap Year"), &Page);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setLayoutDirection(Qt::RightToLeft);
+    CheckBox1->setFocusPolicy(Qt::ClickFocus);
+    Scale.Place(*CheckBox1, 8, 120, 101, 17);
+
+    Label8 = Label("Label8", "New MoonTishrei", 8, 144);
+    Edit7 = Output("Edit7", "Molad of Tishrei days", 96, 144, 33, Placeholder("Edit7"));
+    Edit8 = Output("Edit8", "Molad of Tishrei hours", 128, 144, 33, Placeholder("Edit8"));
+    Edit9 = Output("Edit9", "Molad of Tishrei parts", 160, 144, 33, Placeholder("Edit9"));
+    Label9 = Label("Label9", "First Day of Year", 8, 168);
+    Edit10 = Output("Edit10", "First Day of Year", 96, 168, 57, Placeholder("Edit10"));
+    Edit26 = Output("Edit26", "Date of first day of year", 96, 192, 153, Placeholder("Edit26"));
+    Label15 = Label("Label15", "Season Nissan", 8, 224);
+    Edit22 = Output("Edit22", "Season Nissan", 96, 224, 105, Placeholder("Edit22"));
+    Edit24 = Output("Edit24", "Day of Season Nissan", 96, 248, 65, Placeholder("Edit24"));
+    Label10 = Label("Label10", "Days In Cheshvan", 8, 280);
+    Edit11 = Output("Edit11", "Days In Cheshvan", 96, 280, 33, Placeholder("Edit11"));
+    Label11 = Label("Label11", "Kislev", 48, 304);
+    Edit12 = Output("Edit12", "Days In Kislev", 96, 304, 33, Placeholder("Edit12"));
+
+    Label16 = Label("Label16", "Month", 240, 32);
+    ComboBox1 = new QComboBox(&Page);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItems({QStringLiteral("Nissan"), QStringLiteral("Iyar"), QStringLiteral("Sivan"),
+                         QStringLiteral("Tamuz"), QStringLiteral("Av"), QStringLiteral("Elul"),
+                         QStringLiteral("Tishrei"), QStringLiteral("Cheshvan"), QStringLiteral("Kislev"),
+                         QStringLiteral("Tevet"), QStringLiteral("Shvat"), QStringLiteral("Adar"),
+                         QStringLiteral("Adar2")});
+    ComboBox1->setMaxVisibleItems(13);
+    ComboBox1->setCurrentIndex(-1);
+    Scale.Place(*ComboBox1, 296, 32, 89, BoxHeight);
+    Label16->setBuddy(ComboBox1);
+
+    Label12 = Label("Label12", "Days In :", 240, 64);
+    Edit14 = Output("Edit14", "Days in month", 296, 64, 33, {});
+    Label13 = Label("Label13", "Molad :", 240, 96);
+    Edit19 = Output("Edit19", "Molad of month", 288, 96, 161, {});
+    Edit16 = Output("Edit16", "Molad of month days", 296, 120, 33, {});
+    Edit17 = Output("Edit17", "Molad of month hours", 328, 120, 33, {});
+    Edit18 = Output("Edit18", "Molad of month parts", 360, 120, 33, {});
+
+    setTabOrder(Edit23, ComboBox1);
+
+    connect(Edit23, &QLineEdit::textChanged, this, &TForm1::Edit23Change);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+}
+
+void TForm1::Edit23Change()
+{
+}
+
+void TForm1::ComboBox1Change()
+{
+}
+
+void TForm1::CheckBox1Click()
+{
+}
+
+}  // namespace mirvane
