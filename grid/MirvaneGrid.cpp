@@ -1,0 +1,148 @@
+#include "grid/MirvaneGrid.h"
+
+#include <QPainter>
+#include <QString>
+
+#include "grid/ClientSizeMetrics.h"
+#include "grid/GridShape.h"
+
+namespace mirvane {
+
+TMirvaneGrid::TMirvaneGrid(QWidget* parent)
+    : TCustomGrid(parent)
+{
+    SetColCount(GridColCount);
+    SetRowCount(GridRowCount);
+    SetFixedCols(GridFixedCols);
+    SetFixedRows(GridFixedRows);
+    setAccessibleName(QStringLiteral("Month grid"));
+    Grid.OnRepaint = [this] { ShowModel(); };
+    Grid.OnChange = [this](TMonthGrid&) { NotifyChange(); };
+    ShowModel();
+}
+
+void TMirvaneGrid::SetDate(TDateTime Value)
+{
+    Grid.SetDate(Value);
+}
+
+std::int32_t TMirvaneGrid::GregorianPart(std::int32_t Kind) const
+{
+    return Grid.GregorianPart(Kind);
+}
+
+std::int32_t TMirvaneGrid::JewishPart(std::int32_t Kind) const
+{
+    return Grid.JewishPart(Kind);
+}
+
+void TMirvaneGrid::SetGregorianPart(std::int32_t Kind, std::int32_t Value)
+{
+    Grid.SetGregorianPart(Kind, Value);
+}
+
+void TMirvaneGrid::SetJewishPart(std::int32_t Kind, std::int32_t Value)
+{
+    Grid.SetJewishPart(Kind, Value);
+}
+
+void TMirvaneGrid::GoNextMonth()
+{
+    Grid.GoNextMonth();
+}
+
+void TMirvaneGrid::GoPrevMonth()
+{
+    Grid.GoPrevMonth();
+}
+
+void TMirvaneGrid::GoNextYear()
+{
+    Grid.GoNextYear();
+}
+
+void TMirvaneGrid::GoPrevYear()
+{
+    Grid.GoPrevYear();
+}
+
+void TMirvaneGrid::ChangeDiaspora(bool Value)
+{
+    Grid.ChangeDiaspora(Value);
+}
+
+void TMirvaneGrid::SetJewishMonthMode(bool On)
+{
+    Grid.SetJewishMonthMode(On);
+}
+
+bool TMirvaneGrid::JewishSelected() const
+{
+    return Grid.JewishSelected();
+}
+
+bool TMirvaneGrid::ByJewishMonth() const
+{
+    return Grid.ByJewishMonth();
+}
+
+TDateTime TMirvaneGrid::CurrentDate() const
+{
+    return Grid.CurrentDate();
+}
+
+QSize TMirvaneGrid::sizeHint() const
+{
+    // The size the Calendar page gives the grid.
+    return {345, 369};
+}
+
+bool TMirvaneGrid::CanSelectCell(int Col, int Row) const
+{
+    return Grid.CanSelectCell(Col, Row);
+}
+
+void TMirvaneGrid::CellClicked()
+{
+    // The cells of a page hold only dates that lay out again, so this never
+    // throws.
+    Grid.CellClicked(Col(), Row());
+}
+
+void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState)
+{
+    const QString Text = QString::fromStdString(Grid.CellText(Col, Row));
+    if (Text.isEmpty())
+        return;
+    // Centred both ways; a text too big for the cell loses as much on either
+    // side.
+    const QFontMetrics Metrics = Painter.fontMetrics();
+    const int X = Rect.left() + (Rect.width() - Metrics.horizontalAdvance(Text)) / 2;
+    const int Y = Rect.top() + (Rect.height() - Metrics.height()) / 2;
+    Painter.drawText(X, Y + Metrics.ascent(), Text);
+}
+
+void TMirvaneGrid::ClientResized(int Width, int Height)
+{
+    const TClientSizeMetrics Metrics = ClientSizeMetrics(Width, Height, GridLineWidth(), ColCount(), RowCount());
+    SetDefaultColWidth(Metrics.ColWidth);
+    SetDefaultRowHeight(Metrics.RowHeight);
+    for (int Row = 0; Row < FixedRows(); ++Row)
+        SetRowHeight(Row, Metrics.HeadingRowHeight);
+    SetColWidth(ColCount() - 1, Metrics.LastColWidth);
+}
+
+void TMirvaneGrid::ShowModel()
+{
+    PlaceSelection(Grid.SelectedCol(), Grid.SelectedRow());
+    setAccessibleDescription(QString::fromStdString(Grid.SelectedDayDescription()));
+    update();
+}
+
+void TMirvaneGrid::NotifyChange()
+{
+    if (const auto Handler = OnChange)
+        Handler(*this);
+}
+
+}  // namespace mirvane

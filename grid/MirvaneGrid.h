@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/DateServices.h"
+#include "grid/CustomGrid.h"
+#include "grid/MonthGrid.h"
+
+namespace mirvane {
+
+// The month grid control: one Gregorian or Jewish month a page, one row a
+// day, with the weekday, the Gregorian and the Jewish day and the day's
+// festival and portion text. It shows a TMonthGrid and passes the user's
+// clicks and keys to it; the operations below are the model's.
+//
+// Operations that fail throw EConvertError and leave the grid as it was.
+class TMirvaneGrid : public TCustomGrid {
+    Q_OBJECT
+
+public:
+    // Today's Gregorian month, today selected in the Gregorian column.
+    explicit TMirvaneGrid(QWidget* parent = nullptr);
+
+    // Raised after every change of the date, the page or the rules, once the
+    // grid is final; the handler may call back into the grid.
+    std::function<void(TMirvaneGrid& Sender)> OnChange;
+
+    void SetDate(TDateTime Value);
+    std::int32_t GregorianPart(std::int32_t Kind) const;
+    std::int32_t JewishPart(std::int32_t Kind) const;
+    void SetGregorianPart(std::int32_t Kind, std::int32_t Value);
+    void SetJewishPart(std::int32_t Kind, std::int32_t Value);
+    void GoNextMonth();
+    void GoPrevMonth();
+    void GoNextYear();
+    void GoPrevYear();
+    void ChangeDiaspora(bool Value);
+    void SetJewishMonthMode(bool On);
+    bool JewishSelected() const;
+    bool ByJewishMonth() const;
+    TDateTime CurrentDate() const;
+
+    // Everything the grid shows, for reading.
+    const TMonthGrid& Model() const { return Grid; }
+
+    QSize sizeHint() const override;
+
+protected:
+    bool CanSelectCell(int Col, int Row) const override;
+    void CellClicked() override;
+    void PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState State) override;
+    void ClientResized(int Width, int Height) override;
+
+private:
+    void ShowModel();
+    void NotifyChange();
+
+    TMonthGrid Grid;
+};
+
+}  // namespace mirvane
