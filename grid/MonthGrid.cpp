@@ -121,58 +121,54 @@ void TMonthGrid::SetJewishPart(std::int32_t Kind, std::int32_t Value)
 
 void TMonthGrid::GoNextMonth()
 {
-    if (FJewishSelected) {
-        const TJewishDate Date = CurrentJewishDate();
-        TJewishYear Calculator;
-        Calculator.SetYear(Date.Year);
-        const std::int32_t Next = Calculator.NextMonth(Date.Month);
-        if (Next == Tishrei)
-            SetDate(JewishDateValue(Date.Year + 1, Tishrei, Date.Day));
-        else
-            SetJewishPart(MonthPart, Next);
-        return;
-    }
-    const TGregorianDate Date = DecodeDate(FCurrentDate);
-    if (Date.Month == 12)
-        SetDate(EncodeDate(Date.Year + 1, 1, Date.Day));
-    else
-        SetGregorianPart(MonthPart, Date.Month + 1);
+    StepMonth(1);
 }
 
 void TMonthGrid::GoPrevMonth()
 {
-    if (FJewishSelected) {
-        const TJewishDate Date = CurrentJewishDate();
-        TJewishYear Calculator;
-        Calculator.SetYear(Date.Year);
-        const std::int32_t Previous = Calculator.PrevMonth(Date.Month);
-        if (Previous == Elul)
-            SetDate(JewishDateValue(Date.Year - 1, Elul, Date.Day));
-        else
-            SetJewishPart(MonthPart, Previous);
-        return;
-    }
-    const TGregorianDate Date = DecodeDate(FCurrentDate);
-    if (Date.Month == 1)
-        SetDate(EncodeDate(Date.Year - 1, 12, Date.Day));
-    else
-        SetGregorianPart(MonthPart, Date.Month - 1);
+    StepMonth(-1);
 }
 
 void TMonthGrid::GoNextYear()
 {
-    if (FJewishSelected)
-        SetJewishPart(YearPart, JewishPart(YearPart) + 1);
-    else
-        SetGregorianPart(YearPart, GregorianPart(YearPart) + 1);
+    StepYear(1);
 }
 
 void TMonthGrid::GoPrevYear()
 {
-    if (FJewishSelected)
-        SetJewishPart(YearPart, JewishPart(YearPart) - 1);
+    StepYear(-1);
+}
+
+void TMonthGrid::StepMonth(std::int32_t Direction)
+{
+    if (FJewishSelected) {
+        // The calendar's own order of months, in the selected date's year;
+        // from Elul to Tishrei and back the year changes too.
+        const TJewishDate Date = CurrentJewishDate();
+        TJewishYear Calculator;
+        Calculator.SetYear(Date.Year);
+        const bool Forward = Direction > 0;
+        const std::int32_t Month = Forward ? Calculator.NextMonth(Date.Month) : Calculator.PrevMonth(Date.Month);
+        if (Month == (Forward ? Tishrei : Elul))
+            SetDate(JewishDateValue(Date.Year + Direction, Month, Date.Day));
+        else
+            SetJewishPart(MonthPart, Month);
+        return;
+    }
+    const TGregorianDate Date = DecodeDate(FCurrentDate);
+    const std::int32_t Month = Date.Month + Direction;
+    if (Month < 1 || Month > 12)
+        SetDate(EncodeDate(Date.Year + Direction, Month < 1 ? 12 : 1, Date.Day));
     else
-        SetGregorianPart(YearPart, GregorianPart(YearPart) - 1);
+        SetGregorianPart(MonthPart, Month);
+}
+
+void TMonthGrid::StepYear(std::int32_t Direction)
+{
+    if (FJewishSelected)
+        SetJewishPart(YearPart, JewishPart(YearPart) + Direction);
+    else
+        SetGregorianPart(YearPart, GregorianPart(YearPart) + Direction);
 }
 
 void TMonthGrid::ChangeDiaspora(bool Value)

@@ -118,6 +118,10 @@ private:
     std::string HeadingText(std::int32_t Col, std::int32_t Row) const;
     std::string DayRowText(std::int32_t Col, std::int32_t Row) const;
     TJewishDate CurrentJewishDate() const;
+    // One month or year forward (Direction 1) or back (-1) in the active
+    // calendar.
+    void StepMonth(std::int32_t Direction);
+    void StepYear(std::int32_t Direction);
     // Lays out Date under the given choices and commits it only if that works.
     void Show(TDateTime Date, bool JewishSelected, bool ByJewishMonth);
     void ShowAndNotify(TDateTime Date, bool JewishSelected);
