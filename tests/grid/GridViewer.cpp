@@ -33,5 +33,7 @@ int main(int argc, char** argv)
         return 1;
     }
     Window.show();
+    Window.activateWindow();
+    Grid.setFocus();
     return QApplication::exec();
 }
