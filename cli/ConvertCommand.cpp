@@ -1,0 +1,82 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/CliDate.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
+#include "engine/Anniversary.h"
+#include "engine/DateConversion.h"
+#include "engine/JewishYear.h"
+#include "pages/DecimalText.h"
+#include "pages/GregorianDateText.h"
+#include "pages/YearList.h"
+
+namespace mirvane {
+namespace {
+
+std::int32_t NumberArgument(const std::string& Text, const char* What)
+{
+    const auto Value = ReadDecimal(Text);
+    if (!Value)
+        throw ECliUsageError(std::string{What} + " is not a number: " + Text);
+    return *Value;
+}
+
+std::string JewishOfGregorian(const std::string& Text)
+{
+    const auto Date = ReadCliDate(Text);
+    if (!Date)
+        throw ECliUsageError(CliDateProblem(Text));
+    RequireJewishDate(*Date);
+    const TJewishDate Jewish = DateTimeToJewish(*Date);
+    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+}
+
+std::string GregorianOfJewish(const std::string& YearText, const std::string& MonthText, const std::string& DayText)
+{
+    const std::int32_t Year = NumberArgument(YearText, "JYEAR");
+    const std::int32_t Month = NumberArgument(MonthText, "JMONTH");
+    const std::int32_t Day = NumberArgument(DayText, "JDAY");
+    if (!HasNewYearDate(Year))
+        throw ECliFailure("no dates for the Jewish year " + std::to_string(Year) +
+                          ": the calendar gives dates to the years " + std::to_string(FirstYearWithNewYearDate) +
+                          " to " + std::to_string(LastYearWithNewYearDate));
+    TJewishYear Calculator;
+    Calculator.SetYear(Year);
+    const std::int32_t LastMonth = Calculator.IsLeap ? Adar2 : Adar;
+    if (Month < 1 || Month > LastMonth)
+        throw ECliFailure("the Jewish year " + std::to_string(Year) + " has the months 1 (Nissan) to " +
+                          std::to_string(LastMonth) + ", not " + std::to_string(Month));
+    const std::int32_t Days = Calculator.DaysInMonth(Month);
+    if (Day < 1 || Day > Days)
+        throw ECliFailure(std::string{Calculator.GetMonthNames()[static_cast<std::size_t>(Month)]} + " " +
+                          std::to_string(Year) + " has the days 1 to " + std::to_string(Days) + ", not " +
+                          std::to_string(Day));
+    const TDateTime Date = JewishToDateTime(Year, Month, Day);
+    return IsoDateText(Date) + ' ' + GregorianDateText(Date);
+}
+
+}  // namespace
+
+TCommand AddConvertCommand(CLI::App& App)
+{
+    const auto Arguments = std::make_shared<std::vector<std::string>>();
+    CLI::App* Command = App.add_subcommand(
+        "convert", "The Jewish date of a Gregorian DATE, or the Gregorian date of JYEAR JMONTH JDAY (months 1 = "
+                   "Nissan ... 12 = Adar or Adar I, 13 = Adar II)");
+    Command->add_option("DATE|JYEAR JMONTH JDAY", *Arguments, "YYYY-MM-DD or today; or a Jewish year, month and day")
+        ->required()
+        ->expected(1, 3);
+    return {Command, [Arguments](std::ostream& Out) {
+                if (Arguments->size() == 1)
+                    Out << JewishOfGregorian(Arguments->front()) << '\n';
+                else if (Arguments->size() == 3)
+                    Out << GregorianOfJewish((*Arguments)[0], (*Arguments)[1], (*Arguments)[2]) << '\n';
+                else
+                    throw ECliUsageError("convert takes a date, or a Jewish year, month and day");
+            }};
+}
+
+}  // namespace mirvane

@@ -1,0 +1,167 @@
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
+#include "cli/DateListOutput.h"
+#include "cli/IcsCalendar.h"
+#include "cli/JsonText.h"
+#include "cli/TableOutput.h"
+#include "engine/Anniversary.h"
+#include "engine/DateConversion.h"
+#include "engine/Festivals.h"
+#include "engine/JewishYear.h"
+#include "engine/NameTables.h"
+#include "pages/FestivalPage.h"
+#include "pages/GregorianDateText.h"
+
+namespace mirvane {
+namespace {
+
+// The Gregorian years whose festivals all fall in Jewish years with dates.
+constexpr std::int32_t FirstWholeFestivalYear = FirstYearWithNewYearDate - 3760;
+constexpr std::int32_t LastWholeFestivalYear = LastYearWithNewYearDate - 3761;
+
+std::string JewishDateTextOf(TDateTime Date)
+{
+    const TJewishDate Jewish = DateTimeToJewish(Date);
+    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+}
+
+// A failure listing the names in force when Name is none of them.
+void RequireFestivalName(const std::string& Name)
+{
+    std::vector<std::string> Names;
+    FillFestivalNames(Names);
+    if (std::find(Names.begin(), Names.end(), Name) != Names.end())
+        return;
+    std::string Message = "no festival is named \"" + Name + "\" under the " +
+                          (Diaspora ? "Diaspora" : "Israel") + " rules; the names are:";
+    for (const std::string& Known : Names)
+        Message += "\n  " + Known;
+    throw ECliFailure(Message);
+}
+
+TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years)
+{
+    const TFestivalPage Page =
+        ComputeFestivalPage({Name, std::to_string(Year), Years > 0 ? std::to_string(Years) : "", Today()});
+    if (!Page.Answer) {
+        if (Year < FirstWholeFestivalYear || Year > LastWholeFestivalYear)
+            throw ECliFailure("no date for \"" + Name + "\" in " + std::to_string(Year) +
+                              ": festival dates are known from " + std::to_string(FirstWholeFestivalYear) +
+                              " to " + std::to_string(LastWholeFestivalYear));
+        throw ECliFailure("\"" + Name + "\" does not fall in " + std::to_string(Year) + " (the Jewish year " +
+                          std::to_string(std::int64_t{Year} + 3760) + ")");
+    }
+    TDateList List{Name, {}, {"name", Name}, {}};
+    for (const TListedDate& Listed : Page.Lines)
+        List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date)});
+    return List;
+}
+
+struct TYearFestival {
+    TDateTime Date = 0;
+    std::string JewishDate;
+    std::string_view Name;
+};
+
+std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
+{
+    if (!HasNewYearDate(JewishYear))
+        throw ECliFailure("no festival dates for the Jewish year " + std::to_string(JewishYear) +
+                          ": the calendar gives dates to the years " + std::to_string(FirstYearWithNewYearDate) +
+                          " to " + std::to_string(LastYearWithNewYearDate));
+    TJewishYear Year;
+    Year.SetYear(JewishYear);
+    std::vector<TYearFestival> Found;
+    for (const TFestival& Festival : Festivals) {
+        if (Year.FestivalApplies(Festival))
+            Found.push_back({JewishToDateTime(JewishYear, Festival.Month, Festival.Day),
+                             JewishDateText(JewishYear, Festival.Month, Festival.Day), Festival.Name});
+    }
+    return Found;
+}
+
+std::string WeekdayName(TDateTime Date)
+{
+    return std::string{DayNames[static_cast<std::size_t>(DayOfWeek(Date))]};
+}
+
+void WriteFestivalsOfYear(std::ostream& Out, std::int32_t JewishYear, const std::vector<TYearFestival>& Found,
+                          TOutputFormat Format)
+{
+    if (Format == TOutputFormat::Json) {
+        std::vector<std::string> Objects;
+        for (const TYearFestival& Festival : Found)
+            Objects.push_back(JsonObject({{"date", JsonString(IsoDateText(Festival.Date))},
+                                          {"weekday", JsonString(WeekdayName(Festival.Date))},
+                                          {"jewishDate", JsonString(Festival.JewishDate)},
+                                          {"name", JsonString(Festival.Name)}}));
+        Out << JsonObject({{"year", std::to_string(JewishYear)}, {"festivals", JsonArray(Objects)}}) << '\n';
+        return;
+    }
+    if (Format == TOutputFormat::Ics) {
+        std::vector<TIcsEvent> Events;
+        for (const TYearFestival& Festival : Found)
+            Events.push_back({Festival.Date, std::string{Festival.Name} + " (" + Festival.JewishDate + ")",
+                              IcsUid(Festival.Date, Festival.Name)});
+        Out << IcsCalendarText(Events);
+        return;
+    }
+    TTable Table{{"date", "weekday", "jewishDate", "name"}, {}};
+    for (const TYearFestival& Festival : Found)
+        Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date), Festival.JewishDate,
+                              std::string{Festival.Name}});
+    WriteTable(Out, Table, Format);
+}
+
+}  // namespace
+
+TCommand AddFestivalCommand(CLI::App& App)
+{
+    struct TOptions {
+        std::string Name;
+        std::int32_t Year = 0;
+        int Years = 0;
+        bool Israel = false;
+        TOutputFormat Format = TOutputFormat::Text;
+    };
+    const auto Options = std::make_shared<TOptions>();
+    CLI::App* Command = App.add_subcommand(
+        "festival", "The date of a festival in a Gregorian year, or in each of a run of years");
+    Command->add_option("NAME", Options->Name, "The festival's name, exactly as listed (\"Purim\")")->required();
+    Command->add_option("GYEAR", Options->Year, "The Gregorian year")->required();
+    AddYearsOption(*Command, Options->Years);
+    AddIsraelFlag(*Command, Options->Israel);
+    AddFormatOption(*Command, Options->Format);
+    return {Command, [Options](std::ostream& Out) {
+                ApplyRules(Options->Israel);
+                RequireFestivalName(Options->Name);
+                WriteDateList(Out, FestivalDates(Options->Name, Options->Year, Options->Years), Options->Format);
+            }};
+}
+
+TCommand AddFestivalsCommand(CLI::App& App)
+{
+    struct TOptions {
+        std::int32_t Year = 0;
+        bool Israel = false;
+        TOutputFormat Format = TOutputFormat::Text;
+    };
+    const auto Options = std::make_shared<TOptions>();
+    CLI::App* Command = App.add_subcommand(
+        "festivals", "Every festival of a Jewish year in table order: date, weekday, Jewish date, name");
+    Command->add_option("JYEAR", Options->Year, "The Jewish year")->required();
+    AddIsraelFlag(*Command, Options->Israel);
+    AddFormatOption(*Command, Options->Format);
+    return {Command, [Options](std::ostream& Out) {
+                ApplyRules(Options->Israel);
+                WriteFestivalsOfYear(Out, Options->Year, FestivalsOfYear(Options->Year), Options->Format);
+            }};
+}
+
+}  // namespace mirvane

@@ -1,0 +1,145 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/CliDate.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
+#include "cli/IcsCalendar.h"
+#include "cli/JsonText.h"
+#include "cli/TableOutput.h"
+#include "engine/Anniversary.h"
+#include "engine/ConvertError.h"
+#include "engine/DateConversion.h"
+#include "grid/MonthGrid.h"
+#include "pages/GregorianDateText.h"
+
+namespace mirvane {
+namespace {
+
+// The grid's rows that have text: the two heading rows, then the days.
+std::vector<std::vector<std::string>> GridRows(const TMonthGrid& Grid)
+{
+    std::vector<std::vector<std::string>> Rows;
+    for (std::int32_t Row = 0; Row < GridRowCount; ++Row) {
+        std::vector<std::string> Cells;
+        bool HasText = false;
+        for (std::int32_t Col = 0; Col < GridColCount; ++Col) {
+            Cells.push_back(Grid.CellText(Col, Row));
+            HasText = HasText || !Cells.back().empty();
+        }
+        if (HasText)
+            Rows.push_back(std::move(Cells));
+    }
+    return Rows;
+}
+
+std::string Trimmed(const std::string& Text)
+{
+    const auto First = Text.find_first_not_of(' ');
+    if (First == std::string::npos)
+        return {};
+    return Text.substr(First, Text.find_last_not_of(' ') - First + 1);
+}
+
+struct TGridDay {
+    TDateTime Date = 0;
+    std::int32_t Row = 0;
+};
+
+std::vector<TGridDay> GridDays(const TMonthGrid& Grid)
+{
+    std::vector<TGridDay> Days;
+    for (std::int32_t Offset = 0; Offset < Grid.Page().PageDays; ++Offset)
+        Days.push_back({Grid.Page().FirstDate + Offset, FirstDayRow + Offset});
+    return Days;
+}
+
+std::string JewishDateOfRow(const TMonthGrid& Grid, std::int32_t Row)
+{
+    const TCellDate Date = Grid.CellDate(JewishColumn, Row);
+    return JewishDateText(Date.Year, Date.Month, Date.Day);
+}
+
+std::string MonthJson(const TMonthGrid& Grid)
+{
+    std::vector<std::string> Headings;
+    for (const std::int32_t Row : {YearRow, MonthRow}) {
+        std::vector<std::string> Cells;
+        for (std::int32_t Col = 0; Col < GridColCount; ++Col)
+            Cells.push_back(JsonString(Grid.CellText(Col, Row)));
+        Headings.push_back(JsonArray(Cells));
+    }
+    std::vector<std::string> Days;
+    for (const TGridDay& Day : GridDays(Grid)) {
+        Days.push_back(JsonObject({{"date", JsonString(IsoDateText(Day.Date))},
+                                   {"weekday", JsonString(Grid.CellText(WeekdayColumn, Day.Row))},
+                                   {"gregorianDay", JsonString(Grid.CellText(GregorianColumn, Day.Row))},
+                                   {"jewishDay", JsonString(Grid.CellText(JewishColumn, Day.Row))},
+                                   {"jewishDate", JsonString(JewishDateOfRow(Grid, Day.Row))},
+                                   {"text", JsonString(Grid.CellText(DayTextColumn, Day.Row))}}));
+    }
+    return JsonObject({{"headings", JsonArray(Headings)}, {"days", JsonArray(Days)}});
+}
+
+// One event for each day with a festival or a portion.
+std::vector<TIcsEvent> MonthEvents(const TMonthGrid& Grid)
+{
+    std::vector<TIcsEvent> Events;
+    for (const TGridDay& Day : GridDays(Grid)) {
+        const std::string Text = Trimmed(Grid.CellText(DayTextColumn, Day.Row));
+        if (!Text.empty())
+            Events.push_back({Day.Date, Text + " (" + JewishDateOfRow(Grid, Day.Row) + ")", IcsUid(Day.Date, Text)});
+    }
+    return Events;
+}
+
+}  // namespace
+
+TCommand AddMonthCommand(CLI::App& App)
+{
+    struct TOptions {
+        std::string Date;
+        bool Jewish = false;
+        bool Israel = false;
+        TOutputFormat Format = TOutputFormat::Text;
+    };
+    const auto Options = std::make_shared<TOptions>();
+    CLI::App* Command =
+        App.add_subcommand("month", "The month grid page holding DATE: the heading rows, then one row per day");
+    Command->add_option("DATE", Options->Date, "A day of the month, YYYY-MM-DD or today")
+        ->required()
+        ->check(CliDateCheck());
+    Command->add_flag("--jewish", Options->Jewish, "The Jewish month holding DATE instead of the Gregorian one");
+    AddIsraelFlag(*Command, Options->Israel);
+    AddFormatOption(*Command, Options->Format);
+    return {Command, [Options](std::ostream& Out) {
+                const TDateTime Date = ReadCliDate(Options->Date).value_or(0);
+                RequireJewishDate(Date);
+                ApplyRules(Options->Israel);
+                TMonthGrid Grid{Date};
+                if (Options->Jewish) {
+                    try {
+                        Grid.SetJewishMonthMode(true);
+                    } catch (const EConvertError&) {
+                        throw ECliFailure("the Jewish month holding " + IsoDateText(Date) +
+                                          " begins before the calendar's first day, " +
+                                          IsoDateText(FirstConvertibleDate()));
+                    }
+                }
+                switch (Options->Format) {
+                case TOutputFormat::Json:
+                    Out << MonthJson(Grid) << '\n';
+                    break;
+                case TOutputFormat::Ics:
+                    Out << IcsCalendarText(MonthEvents(Grid));
+                    break;
+                default:
+                    WriteTable(Out, {{}, GridRows(Grid)}, Options->Format);
+                    break;
+                }
+            }};
+}
+
+}  // namespace mirvane
