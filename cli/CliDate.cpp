@@ -7,7 +7,9 @@
 #include "cli/CliFailure.h"
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
+#include "engine/JewishYear.h"
 #include "pages/GregorianDateText.h"
+#include "pages/YearList.h"
 
 namespace mirvane {
 namespace {
@@ -52,6 +54,14 @@ void RequireJewishDate(TDateTime Date)
     if (Date < FirstConvertibleDate())
         throw ECliFailure("no Jewish date for " + IsoDateText(Date) + ": the calendar begins on " +
                           IsoDateText(FirstConvertibleDate()));
+}
+
+void RequireDatedJewishYear(std::int64_t Year, std::string_view What)
+{
+    if (!HasNewYearDate(Year))
+        throw ECliFailure("no " + std::string{What} + " for the Jewish year " + std::to_string(Year) +
+                          ": the calendar gives dates to the years " + std::to_string(FirstYearWithNewYearDate) +
+                          " to " + std::to_string(LastYearWithNewYearDate));
 }
 
 }  // namespace mirvane

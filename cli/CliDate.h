@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,5 +19,9 @@ std::string CliDateProblem(const std::string& Text);
 // The first day with a Jewish date; a failure naming Date when it is
 // earlier.
 void RequireJewishDate(TDateTime Date);
+
+// A failure, "no <What> for the Jewish year <Year>", unless the calendar
+// gives the days of that year dates (3763 to 13775).
+void RequireDatedJewishYear(std::int64_t Year, std::string_view What);
 
 }  // namespace mirvane

@@ -11,7 +11,6 @@
 #include "engine/JewishYear.h"
 #include "pages/DecimalText.h"
 #include "pages/GregorianDateText.h"
-#include "pages/YearList.h"
 
 namespace mirvane {
 namespace {
@@ -39,10 +38,7 @@ std::string GregorianOfJewish(const std::string& YearText, const std::string& Mo
     const std::int32_t Year = NumberArgument(YearText, "JYEAR");
     const std::int32_t Month = NumberArgument(MonthText, "JMONTH");
     const std::int32_t Day = NumberArgument(DayText, "JDAY");
-    if (!HasNewYearDate(Year))
-        throw ECliFailure("no dates for the Jewish year " + std::to_string(Year) +
-                          ": the calendar gives dates to the years " + std::to_string(FirstYearWithNewYearDate) +
-                          " to " + std::to_string(LastYearWithNewYearDate));
+    RequireDatedJewishYear(Year, "dates");
     TJewishYear Calculator;
     Calculator.SetYear(Year);
     const std::int32_t LastMonth = Calculator.IsLeap ? Adar2 : Adar;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliDate.h"
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
@@ -71,10 +72,7 @@ struct TYearFestival {
 
 std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
 {
-    if (!HasNewYearDate(JewishYear))
-        throw ECliFailure("no festival dates for the Jewish year " + std::to_string(JewishYear) +
-                          ": the calendar gives dates to the years " + std::to_string(FirstYearWithNewYearDate) +
-                          " to " + std::to_string(LastYearWithNewYearDate));
+    RequireDatedJewishYear(JewishYear, "festival dates");
     TJewishYear Year;
     Year.SetYear(JewishYear);
     std::vector<TYearFestival> Found;

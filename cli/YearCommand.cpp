@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliDate.h"
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
@@ -12,7 +13,6 @@
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "pages/YearDetailsPage.h"
-#include "pages/YearList.h"
 
 namespace mirvane {
 namespace {
@@ -122,10 +122,7 @@ void WriteYearTable(std::ostream& Out, const TYearDetailsPage& Page, const std::
 // The first day of each month, with the month's molad.
 std::vector<TIcsEvent> MonthStartEvents(std::int32_t Year, const std::vector<TYearMonth>& Months)
 {
-    if (!HasNewYearDate(Year))
-        throw ECliFailure("the months of the Jewish year " + std::to_string(Year) +
-                          " have no dates: the calendar gives dates from the year " +
-                          std::to_string(FirstYearWithNewYearDate));
+    RequireDatedJewishYear(Year, "month dates");
     std::vector<TIcsEvent> Events;
     for (const TYearMonth& Month : Months) {
         const TDateTime Date = JewishToDateTime(Year, Month.Month, 1);

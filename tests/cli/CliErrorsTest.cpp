@@ -66,7 +66,7 @@ TEST(CliErrors, RequestsOutsideTheCalendarExitWithOne)
         {{"month", "0002-11-05", "--jewish"}, 1, "before the calendar"},
         {{"year", "0"}, 1, "no Jewish year 0"},
         {{"year", "13776"}, 1, "no Jewish year 13776"},
-        {{"year", "3000", "--format", "ics"}, 1, "no dates"},
+        {{"year", "3000", "--format", "ics"}, 1, "no month dates for the Jewish year 3000"},
         {{"festival", "purim", "1995"}, 1, "no festival is named \"purim\""},
         {{"festival", "Simchat Torah", "1995", "--israel"}, 1, "Israel"},
         {{"festival", "Purim Katan", "1996"}, 1, "does not fall in 1996 (the Jewish year 5756)"},
