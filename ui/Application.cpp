@@ -29,6 +29,9 @@ void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString&)
 int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& MainWindow)>& AfterShow)
 {
     qInstallMessageHandler(QuietMessages);
+    // The menus stay in the window, where they are laid out; asking the
+    // desktop for a global menu bar costs start-up time.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication Application(Argc, Argv);
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     QApplication::setOrganizationName(QStringLiteral("Tellwen"));

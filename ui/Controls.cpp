@@ -60,18 +60,14 @@ QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& Accessible
     return Edit;
 }
 
-QPlainTextEdit* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background)
+QLabel* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background)
 {
-    auto* Memo = MakeMemo(Page, Name);
-    Memo->setFrameShape(QFrame::NoFrame);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo->setFocusPolicy(Qt::NoFocus);
-    Memo->setTextInteractionFlags(Qt::NoTextInteraction);
-    Memo->document()->setDocumentMargin(0);
-    if (Background == TMemoBackground::Page) {
-        Memo->viewport()->setAutoFillBackground(false);
-        Memo->setBackgroundRole(QPalette::Window);
-        Memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    auto* Memo = Make<QLabel>(Page, Name);
+    Memo->setTextFormat(Qt::PlainText);
+    Memo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (Background == TMemoBackground::Window) {
+        Memo->setBackgroundRole(QPalette::Base);
+        Memo->setAutoFillBackground(true);
     }
     SetMemoLines(*Memo, Lines);
     return Memo;

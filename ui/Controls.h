@@ -25,8 +25,9 @@ QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& Accessible
 
 enum class TMemoBackground { Window, Page };
 
-// A borderless read-only memo with fixed hint lines; not a stop of the Tab key.
-QPlainTextEdit* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background);
+// A borderless memo of hint lines that the user does not edit; a label, which
+// is all it needs to be.
+QLabel* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background);
 // A read-only list of results with a vertical scroll bar, hidden until a page
 // has a list to show.
 QPlainTextEdit* MakeListMemo(QWidget& Page, const char* Name, const QString& AccessibleName);

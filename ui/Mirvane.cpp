@@ -54,8 +54,14 @@ TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Scale(font())
     BuildBirthdaysPage(*TabSheet4);
     BuildFestivalsPage(*TabSheet5);
     BuildYearDetailsPage(*TabSheet1);
-    BuildRememberPage(*TabSheetRemember);
     PageControl1->setTabVisible(RememberPage, false);
+    // The page without a tab is shown only when a stored start page asks for
+    // it, so its controls are made when it is first shown, not at every start.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) {
+        if (Index == RememberPage && ListView1 == nullptr) {
+            BuildRememberPage(*TabSheetRemember);
+        }
+    });
     PageControl1->setCurrentIndex(BirthdaysPage);
 
     // The page control keeps its height at the bottom of the window and

@@ -142,11 +142,11 @@ public:
     QPushButton* Button4 = nullptr;
 
     // Birthdays/Yahrtzeits page.
-    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Memo1 = nullptr;  // hint
     QLineEdit* Edit1 = nullptr;
     QLabel* Label14 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    QLabel* Memo2 = nullptr;  // hint
     QLineEdit* Edit3 = nullptr;
     TUpDown* UpDown3 = nullptr;
     QLabel* Label2 = nullptr;
@@ -155,7 +155,7 @@ public:
     QRadioButton* RadioButton1 = nullptr;
     QLabel* Label4 = nullptr;
     QLineEdit* Edit4 = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
+    QLabel* Memo3 = nullptr;  // hint
     QLineEdit* Edit25 = nullptr;
     QPlainTextEdit* Memo4 = nullptr;
 
@@ -167,7 +167,7 @@ public:
     TUpDown* UpDown4 = nullptr;
     QLabel* Label21 = nullptr;
     QLineEdit* Edit15 = nullptr;
-    QPlainTextEdit* Memo6 = nullptr;
+    QLabel* Memo6 = nullptr;  // hint
     QLineEdit* Edit27 = nullptr;
     QPlainTextEdit* Memo5 = nullptr;
 
@@ -204,7 +204,8 @@ public:
     QLineEdit* Edit17 = nullptr;
     QLineEdit* Edit18 = nullptr;
 
-    // Dates to Remember page (layout only).
+    // Dates to Remember page (layout only); its controls exist from the
+    // first time the page is shown.
     QTreeWidget* ListView1 = nullptr;
     QPushButton* BitBtnNew = nullptr;
     QPushButton* BitBtnDelete = nullptr;

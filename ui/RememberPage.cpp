@@ -1,7 +1,6 @@
 // The "Dates to Remember" page: a layout without a function. Its tab is never
 // shown; a stored start page can still open it.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,9 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTreeWidget>
 
+#include "ui/ButtonGlyphs.h"
 #include "ui/Controls.h"
 #include "ui/Mirvane.h"
 #include "ui/RadioTabStop.h"
@@ -20,10 +19,10 @@
 namespace mirvane {
 namespace {
 
-QPushButton* MakeImageButton(QWidget& Parent, const char* Name, const QString& Caption, QStyle::StandardPixmap Image)
+QPushButton* MakeImageButton(QWidget& Parent, const char* Name, const QString& Caption, TGlyph Image)
 {
     QPushButton* Button = MakeButton(Parent, Name, Caption);
-    Button->setIcon(Parent.style()->standardIcon(Image));
+    Button->setIcon(ButtonGlyph(Image));
     return Button;
 }
 
@@ -50,11 +49,11 @@ void TForm1::BuildRememberPage(QWidget& Page)
     }
     Scale.Place(*ListView1, 8, 8, 437, 113);
 
-    BitBtnNew = MakeImageButton(Page, "BitBtnNew", QStringLiteral("New date to remember"), QStyle::SP_FileIcon);
+    BitBtnNew = MakeImageButton(Page, "BitBtnNew", QStringLiteral("New date to remember"), TGlyph::NewPage);
     Scale.Place(*BitBtnNew, 8, 128, 137, 25);
-    BitBtnDelete = MakeImageButton(Page, "BitBtnDelete", QStringLiteral("Delete"), QStyle::SP_TrashIcon);
+    BitBtnDelete = MakeImageButton(Page, "BitBtnDelete", QStringLiteral("Delete"), TGlyph::Delete);
     Scale.Place(*BitBtnDelete, 152, 128, 73, 25);
-    BitBtnModify = MakeImageButton(Page, "BitBtnModify", QStringLiteral("Modify"), QStyle::SP_FileDialogDetailedView);
+    BitBtnModify = MakeImageButton(Page, "BitBtnModify", QStringLiteral("Modify"), TGlyph::Modify);
     Scale.Place(*BitBtnModify, 232, 128, 73, 25);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Sort list by"), &Page);
@@ -91,9 +90,9 @@ void TForm1::BuildRememberPage(QWidget& Page)
                                   QStringLiteral("Remind me every year on the Gregorian date"),
                                   QStringLiteral("Remind me on this year and date only")});
     Scale.Place(*ComboBoxWhenRemind, 8, 92, 273, 21);
-    BitBtnCancel = MakeImageButton(Details, "BitBtnCancel", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton);
+    BitBtnCancel = MakeImageButton(Details, "BitBtnCancel", QStringLiteral("Cancel"), TGlyph::Cancel);
     Scale.Place(*BitBtnCancel, 272, 114, 73, 25);
-    BitBtnOk = MakeImageButton(Details, "BitBtnOk", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
+    BitBtnOk = MakeImageButton(Details, "BitBtnOk", QStringLiteral("Ok"), TGlyph::Ok);
     Scale.Place(*BitBtnOk, 352, 114, 73, 25);
 
     Scale.PlaceNatural(*MakeLabel(Page, "LabelCheckDates", QStringLiteral("Check the dates every time I:")), 8, 340);
@@ -102,6 +101,9 @@ void TForm1::BuildRememberPage(QWidget& Page)
     CheckBoxRun = MakeCheckedBox(Page, "CheckBoxRun", QStringLiteral("Run Mirvane"));
     Scale.Place(*CheckBoxRun, 328, 338, 105, 17);
 
+    for (QWidget* Control : Page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        Control->show();
+    }
     connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
     connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
 }

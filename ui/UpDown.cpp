@@ -4,22 +4,55 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolButton>
+#include <QAbstractButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "ui/IntegerText.h"
 
 namespace mirvane {
 namespace {
 
-QToolButton* MakeArrowButton(QWidget& Parent, Qt::ArrowType Arrow, const QString& Name)
-{
-    auto* Button = new QToolButton(&Parent);
-    Button->setArrowType(Arrow);
-    Button->setAutoRepeat(true);
-    Button->setFocusPolicy(Qt::NoFocus);
-    Button->setAccessibleName(Name);
-    return Button;
-}
+// One half of the control: a button face with a small triangle, drawn here
+// so that no image has to be loaded for it.
+class TArrowButton : public QAbstractButton {
+public:
+    TArrowButton(Qt::ArrowType Arrow, const QString& Name, QWidget* Parent) : QAbstractButton(Parent), Arrow(Arrow)
+    {
+        setAutoRepeat(true);
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(Name);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter Painter(this);
+        QStyleOptionButton Face;
+        Face.initFrom(this);
+        if (isDown()) {
+            Face.state |= QStyle::State_Sunken;
+        } else {
+            Face.state |= QStyle::State_Raised;
+        }
+        Painter.drawPrimitive(QStyle::PE_PanelButtonCommand, Face);
+
+        const QRectF Area = QRectF(rect()).adjusted(3, 2, -3, -2);
+        const qreal HalfWidth = std::min(Area.width(), Area.height() * 1.6) * 0.35;
+        const qreal Height = HalfWidth * 1.1;
+        const QPointF Centre = Area.center();
+        const qreal Tip = Arrow == Qt::UpArrow ? Centre.y() - Height / 2 : Centre.y() + Height / 2;
+        const qreal Base = Arrow == Qt::UpArrow ? Centre.y() + Height / 2 : Centre.y() - Height / 2;
+        const QPointF Triangle[] = {{Centre.x(), Tip}, {Centre.x() - HalfWidth, Base}, {Centre.x() + HalfWidth, Base}};
+        Painter.setRenderHint(QPainter::Antialiasing);
+        Painter.setPen(Qt::NoPen);
+        Painter.setBrush(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        Painter.drawPolygon(Triangle, 3);
+    }
+
+private:
+    Qt::ArrowType Arrow;
+};
 
 }  // namespace
 
@@ -30,16 +63,16 @@ TUpDown::TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximu
       Minimum(std::min(Minimum, Maximum)),
       Maximum(std::max(Minimum, Maximum)),
       CurrentPosition(0),
-      UpButton(MakeArrowButton(*this, Qt::UpArrow, QStringLiteral("Up"))),
-      DownButton(MakeArrowButton(*this, Qt::DownArrow, QStringLiteral("Down")))
+      UpButton(new TArrowButton(Qt::UpArrow, QStringLiteral("Up"), this)),
+      DownButton(new TArrowButton(Qt::DownArrow, QStringLiteral("Down"), this))
 {
     CurrentPosition = Clamped(Position);
     setFocusPolicy(Qt::NoFocus);
     if (!Associate.accessibleName().isEmpty()) {
         setAccessibleName(Associate.accessibleName() + QStringLiteral(" up/down"));
     }
-    connect(UpButton, &QToolButton::clicked, this, [this] { StepBy(1); });
-    connect(DownButton, &QToolButton::clicked, this, [this] { StepBy(-1); });
+    connect(UpButton, &QAbstractButton::clicked, this, [this] { StepBy(1); });
+    connect(DownButton, &QAbstractButton::clicked, this, [this] { StepBy(-1); });
     // The arrow keys step the number while the box has the focus.
     Associate.installEventFilter(this);
 }

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class QLineEdit;
-class QToolButton;
+class QAbstractButton;
 
 namespace mirvane {
 
@@ -42,8 +42,8 @@ private:
     std::int32_t Minimum;
     std::int32_t Maximum;
     std::int32_t CurrentPosition;
-    QToolButton* UpButton;
-    QToolButton* DownButton;
+    QAbstractButton* UpButton;
+    QAbstractButton* DownButton;
 };
 
 }  // namespace mirvane

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QStringList>
 
 #include "engine/JewishYear.h"
@@ -34,7 +35,7 @@ protected:
     // Shut-down: FormDestroy runs with the window's destruction.
     void Close() { Form.reset(); }
 
-    static QStringList Lines(const QPlainTextEdit& Memo) { return MemoLines(Memo); }
+    static QStringList Lines(const QLabel& Memo) { return MemoLines(Memo); }
 
     TemporaryStore Store;
     BoxCapture Captured;

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QStyle>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
@@ -143,6 +144,11 @@ TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
     for (QLineEdit* Output : {F.Edit2, F.Edit4, F.Edit15, F.Edit5, F.Edit26, F.Edit19, F.Edit18}) {
         EXPECT_TRUE(Output->isReadOnly()) << Output->objectName().toStdString();
     }
+    EXPECT_EQ(F.ListView1, nullptr) << "the page without a tab is made when first shown";
+    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
+    ASSERT_NE(F.ListView1, nullptr);
+    EXPECT_EQ(F.ListView1->columnCount(), 4);
+    EXPECT_TRUE(F.EditOccasion->isVisibleTo(F.TabSheetRemember));
     EXPECT_EQ(F.EditOccasion->maxLength(), 100);
     EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
     EXPECT_TRUE(F.CheckBoxStart->isChecked());
