@@ -27,8 +27,7 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
 
     Label14 = MakeLabel(Page, "Label14", QStringLiteral("Click Here if Between"));
     Scale.PlaceNatural(*Label14, 8, 128);
-    CheckBox2 = new QCheckBox(QStringLiteral("Sunset && Midnight"), &Page);
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2 = MakeCheckBox(Page, "CheckBox2", QStringLiteral("Sunset && Midnight"));
     CheckBox2->setLayoutDirection(Qt::RightToLeft);
     Scale.Place(*CheckBox2, 8, 144, 113, 17);
 
@@ -40,8 +39,7 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     Scale.Place(*Memo2, 152, 16, 121, 73);
     Edit3 = MakeEdit(Page, "Edit3", QStringLiteral("Year wanted"), QStringLiteral("1995"));
     Scale.Place(*Edit3, 152, 88, 49, 21);
-    UpDown3 = new TUpDown(*Edit3, 2, 3240, 1995, &Page);
-    UpDown3->setObjectName(QStringLiteral("UpDown3"));
+    UpDown3 = MakeUpDown(Page, "UpDown3", *Edit3, 2, 3240, 1995);
     Scale.Place(*UpDown3, 201, 88, 15, 21);
 
     Label2 = MakeLabel(Page, "Label2", QStringLiteral("Jewish Date"));
@@ -53,12 +51,10 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     Edit2->setPalette(Inactive);
     Scale.Place(*Edit2, 152, 144, 121, 21);
 
-    RadioButton2 = new QRadioButton(QStringLiteral("Date of Day of B'day or Y'tzeit"), &Page);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2 = MakeRadioButton(Page, "RadioButton2", QStringLiteral("Date of Day of B'day or Y'tzeit"));
     RadioButton2->setChecked(true);
     Scale.Place(*RadioButton2, 280, 32, 169, 17);
-    RadioButton1 = new QRadioButton(QStringLiteral("Date of Night of B'day or Y'tziet"), &Page);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton1 = MakeRadioButton(Page, "RadioButton1", QStringLiteral("Date of Night of B'day or Y'tziet"));
     Scale.Place(*RadioButton1, 280, 48, 169, 17);
 
     Label4 = MakeLabel(Page, "Label4", QStringLiteral("Equivalent Date of B'day"));

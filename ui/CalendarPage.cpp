@@ -38,7 +38,6 @@ void TForm1::BuildCalendarPage(QWidget& Page)
 {
     MirvaneGrid1 = new TMirvaneGrid(&Page);
     MirvaneGrid1->setObjectName(QStringLiteral("MirvaneGrid1"));
-    MirvaneGrid1->setAccessibleName(QStringLiteral("Month grid"));
     Scale.Place(*MirvaneGrid1, 8, 4, 345, 369);
 
     Label17 = MakeLabel(Page, "Label17", QStringLiteral("Year"));

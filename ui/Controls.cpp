@@ -1,11 +1,14 @@
 #include "ui/Controls.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "ui/MemoLines.h"
+#include "ui/UpDown.h"
 
 namespace mirvane {
 namespace {
@@ -42,6 +45,27 @@ QPushButton* MakeButton(QWidget& Page, const char* Name, const QString& Caption)
     Button->setText(Caption);
     Button->setAutoDefault(false);
     return Button;
+}
+
+QCheckBox* MakeCheckBox(QWidget& Page, const char* Name, const QString& Caption)
+{
+    auto* Box = Make<QCheckBox>(Page, Name);
+    Box->setText(Caption);
+    return Box;
+}
+
+QRadioButton* MakeRadioButton(QWidget& Page, const char* Name, const QString& Caption)
+{
+    auto* Button = Make<QRadioButton>(Page, Name);
+    Button->setText(Caption);
+    return Button;
+}
+
+TUpDown* MakeUpDown(QWidget& Page, const char* Name, QLineEdit& Box, int Minimum, int Maximum, int Position)
+{
+    auto* UpDown = new TUpDown(Box, Minimum, Maximum, Position, &Page);
+    UpDown->setObjectName(QString::fromLatin1(Name));
+    return UpDown;
 }
 
 QLineEdit* MakeEdit(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text)

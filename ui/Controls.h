@@ -3,13 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace mirvane {
+
+class TUpDown;
 
 // Makers of the window's controls. Each control gets its form name as its
 // object name; inputs and outputs also get the accessible name by which
@@ -17,6 +21,10 @@ namespace mirvane {
 
 QLabel* MakeLabel(QWidget& Page, const char* Name, const QString& Caption);
 QPushButton* MakeButton(QWidget& Page, const char* Name, const QString& Caption);
+QCheckBox* MakeCheckBox(QWidget& Page, const char* Name, const QString& Caption);
+QRadioButton* MakeRadioButton(QWidget& Page, const char* Name, const QString& Caption);
+// The up/down control of Box; its accessible name follows the box's.
+TUpDown* MakeUpDown(QWidget& Page, const char* Name, QLineEdit& Box, int Minimum, int Maximum, int Position);
 // An edit box the user types into.
 QLineEdit* MakeEdit(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text = {});
 // A read-only box for a result: reachable by the mouse for copying, skipped

@@ -36,8 +36,7 @@ void TForm1::BuildFestivalsPage(QWidget& Page)
     Scale.PlaceNatural(*Label20, 176, 72);
     Edit13 = MakeEdit(Page, "Edit13", QStringLiteral("Gregorian Year"), QStringLiteral("1995"));
     Scale.Place(*Edit13, 176, 88, 50, 21);
-    UpDown4 = new TUpDown(*Edit13, 2, 3240, 1995, &Page);
-    UpDown4->setObjectName(QStringLiteral("UpDown4"));
+    UpDown4 = MakeUpDown(Page, "UpDown4", *Edit13, 2, 3240, 1995);
     Scale.Place(*UpDown4, 226, 88, 15, 21);
 
     Label21 = MakeLabel(Page, "Label21", QStringLiteral("Date of Festival"));

@@ -28,8 +28,7 @@ QPushButton* MakeImageButton(QWidget& Parent, const char* Name, const QString& C
 
 QCheckBox* MakeCheckedBox(QWidget& Parent, const char* Name, const QString& Caption)
 {
-    auto* Box = new QCheckBox(Caption, &Parent);
-    Box->setObjectName(QString::fromLatin1(Name));
+    QCheckBox* Box = MakeCheckBox(Parent, Name, Caption);
     Box->setChecked(true);
     return Box;
 }

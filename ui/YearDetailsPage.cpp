@@ -35,8 +35,7 @@ void TForm1::BuildYearDetailsPage(QWidget& Page)
     Label5 = Label("Label5", "Jewish Year", 8, 32);
     Edit23 = MakeEdit(Page, "Edit23", QStringLiteral("Jewish Year"), QStringLiteral("5750"));
     Scale.Place(*Edit23, 96, 32, 33, BoxHeight);
-    UpDown1 = new TUpDown(*Edit23, 0, 7000, 5750, &Page);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1 = MakeUpDown(Page, "UpDown1", *Edit23, 0, 7000, 5750);
     Scale.Place(*UpDown1, 129, 32, 15, BoxHeight);
 
     Label6 = Label("Label6", "CycleNumber", 8, 72);
@@ -45,8 +44,7 @@ void TForm1::BuildYearDetailsPage(QWidget& Page)
     Edit6 = Output("Edit6", "Year In Cycle", 96, 96, 33, Placeholder("Edit6"));
 
     // The leap flag is an indicator: a click is undone by its handler.
-    CheckBox1 = new QCheckBox(QStringLiteral("Leap Year"), &Page);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1 = MakeCheckBox(Page, "CheckBox1", QStringLiteral("Leap Year"));
     CheckBox1->setLayoutDirection(Qt::RightToLeft);
     CheckBox1->setFocusPolicy(Qt::ClickFocus);
     Scale.Place(*CheckBox1, 8, 120, 101, 17);
