@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "engine/ConvertError.h"
+#include "engine/EngineMessage.h"
+
+namespace mirvane::fuzz {
+
+// A property that does not hold: the process aborts, so libFuzzer keeps the
+// input that showed it.
+[[noreturn]] inline void Fail(std::string_view What)
+{
+    std::fprintf(stderr, "mirvane fuzz: property failed: %.*s\n", static_cast<int>(What.size()), What.data());
+    std::abort();
+}
+
+inline void Require(bool Holds, std::string_view What)
+{
+    if (!Holds)
+        Fail(What);
+}
+
+// Runs Body, which may refuse its input only with EConvertError carrying one
+// of the Allowed texts. True when it succeeded, false when it refused; any
+// other failure is a fault.
+template <typename TBody>
+bool SucceedsOrRefuses(TBody&& Body, std::initializer_list<std::string_view> Allowed, std::string_view What)
+{
+    try {
+        Body();
+        return true;
+    } catch (const EConvertError& Error) {
+        for (const std::string_view Text : Allowed) {
+            if (Text == Error.what())
+                return false;
+        }
+        Fail(std::string(What) + ": undocumented error text \"" + Error.what() + '"');
+    }
+}
+
+// The engine's "System Error" messages mean its arithmetic went wrong; no
+// input may bring one about.
+inline void TreatEngineMessagesAsFaults()
+{
+    SetEngineMessageHook([](std::string_view Text) { Fail(std::string("engine message: ") + std::string(Text)); });
+}
+
+}  // namespace mirvane::fuzz
