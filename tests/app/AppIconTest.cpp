@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QTimer>
+
+#include "app/AppIcon.h"
+#include "tests/ui/FormFixture.h"
+#include "ui/AboutForm.h"
+
+namespace mirvane {
+namespace {
+
+TEST(AppIcon, HoldsEverySizeAWindowAsksFor)
+{
+    const QIcon Icon = AppIcon();
+    ASSERT_FALSE(Icon.isNull());
+    for (const int Size : {16, 24, 32, 48, 64, 128}) {
+        EXPECT_TRUE(Icon.availableSizes().contains(QSize(Size, Size))) << Size;
+        const QImage Image = Icon.pixmap(Size).toImage();
+        ASSERT_EQ(Image.size(), QSize(Size, Size));
+        // Drawn, not empty: the page's middle is opaque, the corners clear.
+        EXPECT_EQ(qAlpha(Image.pixel(Size / 2, Size * 3 / 5)), 255) << Size;
+        EXPECT_EQ(qAlpha(Image.pixel(0, 0)), 0) << Size;
+    }
+}
+
+// The program sets its icon application-wide; every window made afterwards
+// carries it.
+class WindowIcon : public FormTest {
+protected:
+    WindowIcon() { QApplication::setWindowIcon(AppIcon()); }
+    ~WindowIcon() override { QApplication::setWindowIcon(QIcon()); }
+};
+
+TEST_F(WindowIcon, TheMainWindowAndTheAboutDialogCarryIt)
+{
+    TForm1& F = Start();
+    F.show();
+    const QImage Expected = AppIcon().pixmap(32).toImage();
+    EXPECT_EQ(F.windowIcon().pixmap(32).toImage(), Expected);
+    bool Seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* About = qobject_cast<TFormAbout*>(QApplication::activeModalWidget());
+        Seen = About != nullptr;
+        if (About != nullptr) {
+            EXPECT_EQ(About->windowIcon().pixmap(32).toImage(), Expected);
+            About->close();
+        }
+    });
+    F.MenuAbout->trigger();
+    EXPECT_TRUE(Seen);
+}
+
+}  // namespace
+}  // namespace mirvane
