@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "settings/DateOrder.h"
+#include "settings/LocaleDateOrder.h"
 
 namespace mirvane {
 namespace {

@@ -1,13 +1,16 @@
 // The Birthdays/Yahrtzeits page: a typed date of a birth or a death, and the
 // Gregorian date of its anniversary in a chosen year or a run of years.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "pages/AnniversaryPage.h"
 #include "ui/Controls.h"
+#include "ui/ErrorReport.h"
 #include "ui/Mirvane.h"
 #include "ui/RadioTabStop.h"
 #include "ui/UpDown.h"
@@ -90,8 +93,30 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::Edit1Change);
 }
 
+TDateEntry TForm1::ParseDateEntry(const QString& Text, TDateEntry Preset) const
+{
+    return mirvane::ParseDateEntry(Text.toStdString(), CheckedDateOrder(), LocaleMonthNames, Preset);
+}
+
+// The menu's date order and Adar choice are read here, at the next change of
+// an input, not when the menu item is picked.
 void TForm1::Edit1Change()
 {
+    RunHandler([this] {
+        TAnniversaryInput Input;
+        Input.DateText = Edit1->text().toStdString();
+        Input.AfterSunset = CheckBox2->isChecked();
+        Input.TargetYearText = Edit3->text().toStdString();
+        Input.Night = RadioButton1->isChecked();
+        Input.YearsText = Edit25->text().toStdString();
+        Input.Order = CheckedDateOrder();
+        Input.PlainAdarIsAdar2 = Adar21->isChecked();
+        Input.Today = Today();
+        Input.LocaleNames = LocaleMonthNames;
+        const TAnniversaryPage Page = ComputeAnniversaryPage(Input);
+        Edit2->setText(QString::fromStdString(Page.JewishDate));
+        ShowAnswer(*Edit4, *Memo4, Page.Answer, Page.Lines, Page.ListShown);
+    });
 }
 
 }  // namespace mirvane

@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 #include "grid/MirvaneGrid.h"
+#include "pages/DecimalText.h"
 #include "ui/Controls.h"
 #include "ui/ErrorReport.h"
-#include "ui/IntegerText.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -119,7 +119,7 @@ void TForm1::MirvaneGrid1Change()
 void TForm1::Edit20Change()
 {
     RunHandler([this] {
-        const std::int32_t Typed = IntegerOrZero(Edit20->text());
+        const std::int32_t Typed = ReadDecimal(Edit20->text().toStdString()).value_or(0);
         if (Typed <= LowestTypedGregorianYear) {
             return;
         }
@@ -134,7 +134,7 @@ void TForm1::Edit20Change()
 void TForm1::Edit21Change()
 {
     RunHandler([this] {
-        const std::int32_t Typed = IntegerOrZero(Edit21->text());
+        const std::int32_t Typed = ReadDecimal(Edit21->text().toStdString()).value_or(0);
         if (Typed <= LowestTypedJewishYear) {
             return;
         }

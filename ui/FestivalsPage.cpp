@@ -11,7 +11,9 @@
 #include <QSignalBlocker>
 
 #include "engine/Festivals.h"
+#include "pages/FestivalPage.h"
 #include "ui/Controls.h"
+#include "ui/ErrorReport.h"
 #include "ui/Mirvane.h"
 #include "ui/UpDown.h"
 
@@ -84,6 +86,15 @@ void TForm1::RefillFestivalNames()
 
 void TForm1::ComboBox2Change()
 {
+    RunHandler([this] {
+        TFestivalInput Input;
+        Input.Name = ComboBox2->currentText().toStdString();
+        Input.YearText = Edit13->text().toStdString();
+        Input.YearsText = Edit27->text().toStdString();
+        Input.Today = Today();
+        const TFestivalPage Page = ComputeFestivalPage(Input);
+        ShowAnswer(*Edit15, *Memo5, Page.Answer, Page.Lines, Page.ListShown);
+    });
 }
 
 }  // namespace mirvane

@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 
 #include "grid/MirvaneGrid.h"
-#include "settings/DateOrder.h"
 #include "ui/AboutForm.h"
 #include "ui/ErrorReport.h"
 #include "ui/MemoLines.h"
@@ -165,6 +164,11 @@ void TForm1::yymmdd1Click()
     yymmdd1->setChecked(true);
     ShowDateOrderExamples(QStringLiteral(" eg. 70/12/1"), QStringLiteral(" or  70 Dec 1"),
                           QStringLiteral(" or  1970 December 1"));
+}
+
+TDateOrder TForm1::CheckedDateOrder() const
+{
+    return mmddyy1->isChecked() ? MonthDayYear : ddmmyy1->isChecked() ? DayMonthYear : YearMonthDay;
 }
 
 void TForm1::GregorianMonth1Click()

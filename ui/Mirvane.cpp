@@ -1,6 +1,7 @@
 #include "ui/Mirvane.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -8,8 +9,9 @@
 #include "engine/DateConversion.h"
 #include "engine/NameTables.h"
 #include "grid/MirvaneGrid.h"
-#include "settings/DateOrder.h"
+#include "pages/DateOrder.h"
 #include "ui/ErrorReport.h"
+#include "ui/LocaleMonthNames.h"
 #include "ui/UpDown.h"
 
 namespace mirvane {
@@ -35,7 +37,8 @@ QString NameAt(const TTable& Table, std::int32_t Index)
 
 }  // namespace
 
-TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Scale(font())
+TForm1::TForm1(QWidget* Parent)
+    : QMainWindow(Parent), Scale(font()), LocaleMonthNames(MonthNamesOf(QLocale::system()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirvane"));
@@ -137,7 +140,7 @@ TOptions TForm1::CurrentOptions() const
     Current.InDiaspora = Diaspora1->isChecked();
     Current.ByJMonth = JewishMonth1->isChecked();
     Current.PlainAdarIsAdar1 = Adar11->isChecked();
-    Current.DateOrder = mmddyy1->isChecked() ? MonthDayYear : ddmmyy1->isChecked() ? DayMonthYear : YearMonthDay;
+    Current.DateOrder = CheckedDateOrder();
     Current.StartTab = PageControl1->currentIndex();
     return Current;
 }

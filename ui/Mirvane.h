@@ -1,12 +1,16 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QMainWindow>
 #include <QString>
 
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
+#include "pages/DateEntry.h"
+#include "pages/DateOrder.h"
+#include "pages/YearList.h"
 #include "settings/Options.h"
 #include "ui/FormScale.h"
 
@@ -29,6 +33,7 @@ namespace mirvane {
 
 class TMirvaneGrid;
 class TUpDown;
+struct TMonthDetails;
 
 // The main window: the menus and their option state, the page control with
 // its five pages, start-up and shut-down. Controls keep their form names,
@@ -89,6 +94,11 @@ public:
     // Birthdays/Yahrtzeits page: Edit1, Edit3, Edit25, CheckBox2,
     // RadioButton1 and RadioButton2 all run Edit1Change.
     void Edit1Change();
+    // A typed Gregorian date read under the checked date order, with the
+    // English month names and those of the user's locale.
+    TDateEntry ParseDateEntry(const QString& Text, TDateEntry Preset = {}) const;
+    // The checked item of the Date Entry Format menu.
+    TDateOrder CheckedDateOrder() const;
     // Festivals page: ComboBox2, Edit13 and Edit27 run ComboBox2Change.
     void ComboBox2Change();
     // Year Details page.
@@ -239,10 +249,18 @@ private:
     void BuildRememberPage(QWidget& Page);
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
+    // A page's answer into its output box and list, and the month grid moved
+    // to it; without an answer the box is emptied and the list hidden, its
+    // lines kept.
+    void ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::optional<TListedDate>& Answer,
+                    const std::vector<TListedDate>& Lines, bool ListShown);
+    void ShowMonthDetails(const TMonthDetails& Month);
     // The menu's option state as a set of options, with the active page.
     TOptions CurrentOptions() const;
 
     TFormScale Scale;
+    // The locale's month names as the program found them at start.
+    TLocaleMonthNames LocaleMonthNames;
     bool Destroyed = false;
 };
 

@@ -8,7 +8,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "ui/IntegerText.h"
+#include "pages/DecimalText.h"
 
 namespace mirvane {
 namespace {
@@ -85,7 +85,7 @@ void TUpDown::SetPosition(std::int32_t Value)
 
 void TUpDown::StepBy(std::int32_t Delta)
 {
-    const std::int64_t From = IntegerOfText(Associate.text()).value_or(CurrentPosition);
+    const std::int64_t From = ReadDecimal(Associate.text().toStdString()).value_or(CurrentPosition);
     SetPosition(Clamped(From + Delta));
 }
 

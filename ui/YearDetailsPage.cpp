@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "pages/YearDetailsPage.h"
 #include "ui/Controls.h"
+#include "ui/ErrorReport.h"
 #include "ui/Mirvane.h"
 #include "ui/UpDown.h"
 
@@ -14,6 +16,9 @@ namespace mirvane {
 namespace {
 
 constexpr int BoxHeight = 21;
+// The entries of ComboBox1 that name the Adar months, counted from 0.
+constexpr int AdarEntryIndex = Adar - 1;
+constexpr int SecondAdarEntryIndex = Adar2 - 1;
 
 }  // namespace
 
@@ -92,16 +97,67 @@ void TForm1::BuildYearDetailsPage(QWidget& Page)
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
 }
 
+// A year beyond the calendar throws before anything is written, so the page
+// keeps what it showed.
 void TForm1::Edit23Change()
 {
+    RunHandler([this] {
+        if (!DetailsYear) {
+            return;
+        }
+        TYearDetailsInput Input;
+        Input.YearText = Edit23->text().toStdString();
+        Input.MonthIndex = ComboBox1->currentIndex();
+        Input.ShownYear = DetailsYear->Year;
+        const TYearDetailsPage Page = ComputeYearDetails(Input);
+        if (Page.Year != DetailsYear->Year) {
+            DetailsYear->SetYear(Page.Year);
+        }
+        Edit5->setText(QString::fromStdString(Page.CycleNumber));
+        Edit6->setText(QString::fromStdString(Page.YearInCycle));
+        CheckBox1->setChecked(Page.IsLeap);
+        Edit7->setText(QString::fromStdString(Page.MoladDays));
+        Edit8->setText(QString::fromStdString(Page.MoladHours));
+        Edit9->setText(QString::fromStdString(Page.MoladParts));
+        Edit10->setText(QString::fromStdString(Page.FirstDayWeekday));
+        Edit11->setText(QString::fromStdString(Page.CheshvanDays));
+        Edit12->setText(QString::fromStdString(Page.KislevDays));
+        Edit22->setText(QString::fromStdString(Page.SeasonTime));
+        Edit26->setText(QString::fromStdString(Page.FirstDayDate));
+        Edit24->setText(QString::fromStdString(Page.SeasonDay));
+        ShowMonthDetails(Page.Month);
+        // Rewriting the entries in place keeps the selection, also on the
+        // blank thirteenth entry of a common year.
+        const int Selected = ComboBox1->currentIndex();
+        ComboBox1->setItemText(AdarEntryIndex, QString::fromStdString(Page.AdarEntry));
+        ComboBox1->setItemText(SecondAdarEntryIndex, QString::fromStdString(Page.SecondAdarEntry));
+        ComboBox1->setCurrentIndex(Selected);
+    });
+}
+
+void TForm1::ShowMonthDetails(const TMonthDetails& Month)
+{
+    Edit14->setText(QString::fromStdString(Month.Days));
+    Edit16->setText(QString::fromStdString(Month.MoladDays));
+    Edit17->setText(QString::fromStdString(Month.MoladHours));
+    Edit18->setText(QString::fromStdString(Month.MoladParts));
+    Edit19->setText(QString::fromStdString(Month.MoladText));
 }
 
 void TForm1::ComboBox1Change()
 {
+    RunHandler([this] {
+        if (DetailsYear) {
+            // Entry p stands for month p, Nissan first; no entry is month 0.
+            ShowMonthDetails(ComputeMonthDetails(*DetailsYear, ComboBox1->currentIndex() + 1));
+        }
+    });
 }
 
+// The box shows the year's leap flag and takes no input: a click is undone.
 void TForm1::CheckBox1Click()
 {
+    CheckBox1->setChecked(DetailsYear && DetailsYear->IsLeap);
 }
 
 }  // namespace mirvane

@@ -26,7 +26,7 @@ TEST(ReadDecimal, ReadsSignedNumbersBetweenBlanks)
 
 TEST(ReadDecimal, AnythingElseIsNotANumber)
 {
-    for (const char* Text : {"", " ", "+", "-", "4 2", "1x", "x1", "+-1", "--1", "++1", "1.5", "0x10",
+    for (const char* Text : {"", " ", "+", "-", "4 2", "1x", "x1", "+-1", "--1", "++1", "1.5", "0x10", "1,000", "1e3",
                              "2147483648", "-2147483649", "99999999999999999999", "\xD9\xA1"})
         EXPECT_EQ(ReadDecimal(Text), std::nullopt) << Text;
 }

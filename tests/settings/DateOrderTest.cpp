@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/DateOrder.h"
+#include "settings/LocaleDateOrder.h"
 
 namespace mirvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "settings/DateOrder.h"
+#include "settings/LocaleDateOrder.h"
 #include "settings/Options.h"
 #include "tests/settings/TemporaryStore.h"
 

@@ -10,7 +10,7 @@
 
 #include "engine/DateConversion.h"
 #include "grid/MirvaneGrid.h"
-#include "settings/DateOrder.h"
+#include "settings/LocaleDateOrder.h"
 #include "tests/ui/FormFixture.h"
 
 namespace mirvane {

@@ -1,5 +1,4 @@
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +6,6 @@
 #include "engine/EngineMessage.h"
 #include "tests/ui/BoxCapture.h"
 #include "ui/ErrorReport.h"
-#include "ui/IntegerText.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -55,34 +53,6 @@ TEST(EngineMessages, AreShownInAPlainBox)
     ASSERT_EQ(Captured.Boxes.size(), 1U);
     EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
     EXPECT_EQ(Captured.Boxes[0].second, QStringLiteral("System Error in Converting Date"));
-}
-
-TEST(IntegerOfText, ReadsSignedDecimalNumbersOnly)
-{
-    const std::pair<const char*, std::optional<std::int32_t>> Cases[] = {
-        {"2001", 2001},
-        {" 42 ", 42},
-        {"+7", 7},
-        {"-15", -15},
-        {"007", 7},
-        {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-        {"2147483648", std::nullopt},
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-        {"-", std::nullopt},
-        {"12a", std::nullopt},
-        {"1 2", std::nullopt},
-        {"1,000", std::nullopt},
-        {"0x10", std::nullopt},
-        {"1e3", std::nullopt},
-        {"--1", std::nullopt},
-    };
-    for (const auto& [Text, Expected] : Cases) {
-        EXPECT_EQ(IntegerOfText(QString::fromLatin1(Text)), Expected) << Text;
-    }
-    EXPECT_EQ(IntegerOrZero(QStringLiteral("abc")), 0);
-    EXPECT_EQ(IntegerOfText(QStringLiteral("\u0663")), std::nullopt) << "digits of other scripts are no number";
 }
 
 TEST(GregorianDateText, WeekdayDayMonthAndYearSeparatedByBlanks)

@@ -1,4 +1,4 @@
-#include "settings/DateOrder.h"
+#include "settings/LocaleDateOrder.h"
 
 #include <QLocale>
 
