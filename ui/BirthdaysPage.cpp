@@ -48,10 +48,7 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     Label2 = MakeLabel(Page, "Label2", QStringLiteral("Jewish Date"));
     Scale.PlaceNatural(*Label2, 152, 128);
     Edit2 = MakeOutput(Page, "Edit2", QStringLiteral("Jewish Date"));
-    Edit2->setBackgroundRole(QPalette::Button);
-    QPalette Inactive = Edit2->palette();
-    Inactive.setColor(QPalette::Base, Inactive.color(QPalette::Button));
-    Edit2->setPalette(Inactive);
+    ShowOnButtonFace(*Edit2);
     Scale.Place(*Edit2, 152, 144, 121, 21);
 
     RadioButton2 = MakeRadioButton(Page, "RadioButton2", QStringLiteral("Date of Day of B'day or Y'tzeit"));

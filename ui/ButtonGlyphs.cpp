@@ -1,18 +1,24 @@
 #include "ui/ButtonGlyphs.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
+
+#include "ui/FollowPalette.h"
 
 namespace mirvane {
 namespace {
 
 constexpr int GlyphSize = 16;
 
-void DrawPage(QPainter& Painter)
+// A sheet of paper in the colours of a document.
+void DrawPage(QPainter& Painter, const QPalette& Palette)
 {
-    Painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 1));
-    Painter.setBrush(Qt::white);
+    Painter.setPen(QPen(Palette.color(QPalette::Text), 1));
+    Painter.setBrush(Palette.color(QPalette::Base));
     Painter.drawRect(3, 1, 10, 13);
 }
 
@@ -23,38 +29,37 @@ void DrawCross(QPainter& Painter, const QColor& Colour)
     Painter.drawLine(12, 4, 4, 12);
 }
 
-}  // namespace
-
-QIcon ButtonGlyph(TGlyph Glyph)
+QIcon DrawGlyph(TGlyph Glyph, const QPalette& Palette)
 {
+    // Marks in the button's text colour stand out on its face, and on the
+    // page, in any theme.
+    const QColor Mark = Palette.color(QPalette::Active, QPalette::ButtonText);
     QPixmap Image(GlyphSize, GlyphSize);
     Image.fill(Qt::transparent);
     QPainter Painter(&Image);
     Painter.setRenderHint(QPainter::Antialiasing);
     switch (Glyph) {
     case TGlyph::NewPage:
-        DrawPage(Painter);
-        Painter.setPen(QPen(QColor(0x20, 0x80, 0x20), 2));
+        DrawPage(Painter, Palette);
+        Painter.setPen(QPen(Mark, 2));
         Painter.drawLine(8, 4, 8, 11);
         Painter.drawLine(5, 7, 11, 7);
         break;
     case TGlyph::Delete:
-        DrawCross(Painter, QColor(0xb0, 0x20, 0x20));
+    case TGlyph::Cancel:
+        DrawCross(Painter, Mark);
         break;
     case TGlyph::Modify:
-        DrawPage(Painter);
-        Painter.setPen(QPen(QColor(0x20, 0x40, 0xa0), 2));
+        DrawPage(Painter, Palette);
+        Painter.setPen(QPen(Mark, 2));
         Painter.drawLine(5, 11, 12, 4);
-        break;
-    case TGlyph::Cancel:
-        DrawCross(Painter, QColor(0xc0, 0x30, 0x30));
         break;
     case TGlyph::Ok: {
         QPainterPath Tick;
         Tick.moveTo(3, 8);
         Tick.lineTo(7, 12);
         Tick.lineTo(13, 4);
-        Painter.setPen(QPen(QColor(0x20, 0x90, 0x20), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Painter.setPen(QPen(Mark, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         Painter.setBrush(Qt::NoBrush);
         Painter.drawPath(Tick);
         break;
@@ -62,6 +67,14 @@ QIcon ButtonGlyph(TGlyph Glyph)
     }
     Painter.end();
     return QIcon(Image);
+}
+
+}  // namespace
+
+void SetButtonGlyph(QAbstractButton& Button, TGlyph Glyph)
+{
+    // The follower is the button's child and never outlives it.
+    FollowPalette(Button, [&Button, Glyph](QWidget&) { Button.setIcon(DrawGlyph(Glyph, Button.palette())); });
 }
 
 }  // namespace mirvane

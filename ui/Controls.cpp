@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/FollowPalette.h"
 #include "ui/MemoLines.h"
 #include "ui/UpDown.h"
 
@@ -82,6 +83,22 @@ QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& Accessible
     Edit->setReadOnly(true);
     Edit->setFocusPolicy(Qt::ClickFocus);
     return Edit;
+}
+
+void ShowOnButtonFace(QLineEdit& Box)
+{
+    Box.setBackgroundRole(QPalette::Button);
+    // A line edit paints its face in Base; the palette's button colours are
+    // copied in, and copied again when the palette changes.
+    FollowPalette(Box, [](QWidget& Widget) {
+        QPalette Face = Widget.palette();
+        if (Face.color(QPalette::Base) != Face.color(QPalette::Button) ||
+            Face.color(QPalette::Text) != Face.color(QPalette::ButtonText)) {
+            Face.setColor(QPalette::Base, Face.color(QPalette::Button));
+            Face.setColor(QPalette::Text, Face.color(QPalette::ButtonText));
+            Widget.setPalette(Face);
+        }
+    });
 }
 
 QLabel* MakeHintMemo(QWidget& Page, const char* Name, const QStringList& Lines, TMemoBackground Background)

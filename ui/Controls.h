@@ -31,6 +31,10 @@ QLineEdit* MakeEdit(QWidget& Page, const char* Name, const QString& AccessibleNa
 // by the Tab key.
 QLineEdit* MakeOutput(QWidget& Page, const char* Name, const QString& AccessibleName, const QString& Text = {});
 
+// Shows an output box on the button face instead of the window colour, in
+// the current palette and in any that replaces it.
+void ShowOnButtonFace(QLineEdit& Box);
+
 enum class TMemoBackground { Window, Page };
 
 // A borderless memo of hint lines that the user does not edit; a label, which

@@ -22,7 +22,7 @@ namespace {
 QPushButton* MakeImageButton(QWidget& Parent, const char* Name, const QString& Caption, TGlyph Image)
 {
     QPushButton* Button = MakeButton(Parent, Name, Caption);
-    Button->setIcon(ButtonGlyph(Image));
+    SetButtonGlyph(*Button, Image);
     return Button;
 }
 
@@ -39,6 +39,7 @@ void TForm1::BuildRememberPage(QWidget& Page)
 {
     ListView1 = new QTreeWidget(&Page);
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(QStringLiteral("Dates to remember"));
     ListView1->setRootIsDecorated(false);
     ListView1->setHeaderLabels({QStringLiteral("Name of Occasion"), QStringLiteral("G Date"), QStringLiteral("J Date"),
                                 QStringLiteral("Date this year")});
