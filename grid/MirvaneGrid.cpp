@@ -97,6 +97,12 @@ QSize TMirvaneGrid::sizeHint() const
     return {345, 369};
 }
 
+QSize TMirvaneGrid::minimumSizeHint() const
+{
+    const int Rows = RowCount();
+    return {sizeHint().width(), Rows * fontMetrics().height() + (Rows - 1) * GridLineWidth() + 2 * frameWidth()};
+}
+
 bool TMirvaneGrid::CanSelectCell(int Col, int Row) const
 {
     return Grid.CanSelectCell(Col, Row);

@@ -45,6 +45,9 @@ public:
     const TMonthGrid& Model() const { return Grid; }
 
     QSize sizeHint() const override;
+    // As high as rows that fit the text of the grid's font: a font taller
+    // than the one the page was designed for needs a taller grid.
+    QSize minimumSizeHint() const override;
 
 protected:
     bool CanSelectCell(int Col, int Row) const override;

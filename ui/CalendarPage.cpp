@@ -39,6 +39,8 @@ void TForm1::BuildCalendarPage(QWidget& Page)
     MirvaneGrid1 = new TMirvaneGrid(&Page);
     MirvaneGrid1->setObjectName(QStringLiteral("MirvaneGrid1"));
     Scale.Place(*MirvaneGrid1, 8, 4, 345, 369);
+    MirvaneGrid1->resize(MirvaneGrid1->width(),
+                         std::max(MirvaneGrid1->height(), MirvaneGrid1->minimumSizeHint().height()));
 
     Label17 = MakeLabel(Page, "Label17", QStringLiteral("Year"));
     Scale.PlaceNatural(*Label17, 368, 8);

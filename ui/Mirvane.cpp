@@ -1,5 +1,7 @@
 #include "ui/Mirvane.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QLocale>
 #include <QMenuBar>
@@ -73,8 +75,10 @@ TForm1::TForm1(QWidget* Parent)
     ClientLayout->setContentsMargins(0, 0, 0, 0);
     ClientLayout->addStretch();
     ClientLayout->addWidget(PageControl1);
-    PageControl1->setFixedHeight(Scale.Y(405));
-    const QSize ClientSize(Scale.X(461), Scale.Y(406));
+    // A taller grid, for a taller font, makes the pages taller.
+    const int GridGrowth = std::max(0, MirvaneGrid1->height() - Scale.Y(369));
+    PageControl1->setFixedHeight(Scale.Y(405) + GridGrowth);
+    const QSize ClientSize(Scale.X(461), Scale.Y(406) + GridGrowth);
     Client->setMinimumSize(ClientSize);
     move(163, 0);
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
