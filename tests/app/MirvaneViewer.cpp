@@ -1,0 +1,70 @@
+// The main window for looking at by eye and for screenshots, in the light
+// palette of the style or in a dark one:
+//   mirvane_viewer [dark] [page N] [about] [shot FILE]
+// "about" shows the About dialog beside the window; "shot" saves a
+// screenshot of the window (and of the dialog, to FILE with "-about" before
+// the extension) and ends. The settings store is the user's own; point
+// XDG_CONFIG_HOME at a scratch folder.
+#include <QApplication>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/AppIcon.h"
+#include "tests/app/DarkPalette.h"
+#include "ui/AboutForm.h"
+#include "ui/Mirvane.h"
+
+namespace {
+
+bool Shoot(QWidget& Window, const QString& File)
+{
+    if (!QTest::qWaitForWindowExposed(&Window)) {
+        return false;
+    }
+    QTest::qWait(300);
+    return Window.screen()->grabWindow(Window.winId()).save(File);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication Application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(mirvane::AppIcon());
+    const QStringList Arguments = QApplication::arguments();
+    const auto Value = [&](const QString& Name) {
+        const qsizetype At = Arguments.indexOf(Name);
+        return At >= 0 && At + 1 < Arguments.size() ? Arguments[At + 1] : QString();
+    };
+    if (Arguments.contains(QStringLiteral("dark"))) {
+        QApplication::setPalette(mirvane::DarkPalette());
+    }
+
+    mirvane::TForm1 Form1;
+    if (const QString Page = Value(QStringLiteral("page")); !Page.isEmpty()) {
+        Form1.PageControl1->setCurrentIndex(Page.toInt());
+    }
+    Form1.move(0, 0);
+    Form1.show();
+    mirvane::TFormAbout About;
+    if (Arguments.contains(QStringLiteral("about"))) {
+        About.move(Form1.frameGeometry().right() + 20, 0);
+        About.show();
+    }
+    if (const QString Shot = Value(QStringLiteral("shot")); !Shot.isEmpty()) {
+        bool Saved = Shoot(Form1, Shot);
+        if (About.isVisible()) {
+            const QFileInfo File(Shot);
+            Saved = Shoot(About, File.path() + QStringLiteral("/") + File.completeBaseName() +
+                                     QStringLiteral("-about.") + File.suffix()) &&
+                    Saved;
+        }
+        return Saved ? 0 : 1;
+    }
+    return QApplication::exec();
+}
