@@ -99,8 +99,10 @@ QSize TMirvaneGrid::sizeHint() const
 
 QSize TMirvaneGrid::minimumSizeHint() const
 {
+    // Heading rows are one pixel higher than day rows.
     const int Rows = RowCount();
-    return {sizeHint().width(), Rows * fontMetrics().height() + (Rows - 1) * GridLineWidth() + 2 * frameWidth()};
+    const int Client = Rows * fontMetrics().height() + FixedRows() + (Rows - 1) * GridLineWidth();
+    return {sizeHint().width(), Client + 2 * frameWidth()};
 }
 
 bool TMirvaneGrid::CanSelectCell(int Col, int Row) const
