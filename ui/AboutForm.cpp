@@ -19,6 +19,10 @@ TFormAbout::TFormAbout(QWidget* Parent)
     setModal(true);
     const TFormScale Scale(font());
 
+    ProgramIcon = MakeLabel(*this, "ProgramIcon", QString());
+    ProgramIcon->setPixmap(windowIcon().pixmap(Scale.X(32)));
+    ProgramIcon->setGeometry(Scale.X(8), Scale.Y(8), Scale.X(32), Scale.X(32));
+
     LabelAppName = MakeLabel(*this, "LabelAppName", QStringLiteral("Mirvane"));
     QFont NameFont(QStringLiteral("Arial"));
     NameFont.setPointSize(20);

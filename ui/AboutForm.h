@@ -15,6 +15,8 @@ class TFormAbout : public QDialog {
 public:
     explicit TFormAbout(QWidget* Parent = nullptr);
 
+    // The program's icon, as the application carries it.
+    QLabel* ProgramIcon = nullptr;
     QLabel* LabelAppName = nullptr;
     QLabel* LabelVersion = nullptr;
     QPushButton* ButtonOk = nullptr;

@@ -46,6 +46,10 @@ TEST_F(WindowIcon, TheMainWindowAndTheAboutDialogCarryIt)
         Seen = About != nullptr;
         if (About != nullptr) {
             EXPECT_EQ(About->windowIcon().pixmap(32).toImage(), Expected);
+            // and shows it beside its name.
+            const QImage Shown = About->ProgramIcon->pixmap().toImage();
+            EXPECT_GE(Shown.width(), 32);
+            EXPECT_EQ(Shown, AppIcon().pixmap(Shown.width()).toImage());
             About->close();
         }
     });
