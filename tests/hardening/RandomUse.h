@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+class QWidget;
+
+namespace mirvane {
+
+class TForm1;
+class THangWatch;
+
+// Drives the whole window with random user actions from one seed: clicks
+// anywhere on the visible controls, keys and shortcuts, typed and pasted
+// texts of every kind, menu choices and page switches. The same seed gives
+// the same actions, so a failure can be replayed.
+class TRandomUse {
+public:
+    TRandomUse(TForm1& Form, std::uint64_t Seed, THangWatch& Watch);
+
+    void RunEvent(long Index);
+    // The last few actions, newest last, for a failure report.
+    std::string RecentEvents() const;
+    // Log every action on standard error as it is done.
+    bool Verbose = false;
+
+private:
+    void Note(std::string What);
+    QString RandomText();
+    QWidget* RandomVisible(const std::vector<QWidget*>& Widgets);
+    std::vector<QWidget*> VisibleWidgets() const;
+    std::vector<QWidget*> EditableBoxes() const;
+
+    void ClickSomewhere();
+    void PressKey();
+    void TypeText();
+    void PasteText();
+    void ChooseMenuItem();
+    void SwitchPage();
+    void ChooseComboItem();
+    void StepUpDown();
+    void UseGrid();
+
+    TForm1& Form;
+    std::mt19937_64 Random;
+    THangWatch& Watch;
+    long EventIndex = 0;
+    std::deque<std::string> Recent;
+};
+
+}  // namespace mirvane

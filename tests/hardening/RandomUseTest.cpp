@@ -1,0 +1,132 @@
+// The whole window under tens of thousands of random actions from a fixed
+// seed. It must stay alive and consistent, show no box but the documented
+// ones, and answer correctly afterwards.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "grid/MirvaneGrid.h"
+#include "settings/Options.h"
+#include "tests/hardening/RandomUse.h"
+#include "tests/hardening/WindowFixture.h"
+
+namespace mirvane {
+namespace {
+
+constexpr std::uint64_t DefaultSeed = 20261207;
+constexpr long DefaultEvents = 20000;
+
+std::uint64_t FromEnvironment(const char* Name, std::uint64_t Default)
+{
+    const char* Text = std::getenv(Name);
+    return Text != nullptr && *Text != '\0' ? std::strtoull(Text, nullptr, 10) : Default;
+}
+
+// The error boxes the window may show, and its one message.
+bool IsDocumentedBox(const BoxCapture::TBox& Box)
+{
+    if (Box.first == TBoxKind::Error)
+        return Box.second == QStringLiteral("Invalid argument to date encode.") ||
+               Box.second == QStringLiteral("Invalid Jewish Month.");
+    return Box.second.startsWith(QStringLiteral("Note: Gregorian dates before"));
+}
+
+using RandomUse = WindowTest;
+
+TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
+{
+    const std::uint64_t Seed = FromEnvironment("MIRVANE_RANDOM_SEED", DefaultSeed);
+    const long Events = static_cast<long>(FromEnvironment("MIRVANE_RANDOM_EVENTS", DefaultEvents));
+    std::printf("random use: seed %llu, %ld events (MIRVANE_RANDOM_SEED=%llu replays it)\n",
+                static_cast<unsigned long long>(Seed), Events, static_cast<unsigned long long>(Seed));
+    std::fflush(stdout);
+    RecordProperty("seed", std::to_string(Seed));
+
+    TForm1& F = Start();
+    F.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&F));
+    F.activateWindow();
+    // The About dialog is modal: answer it as the message boxes are.
+    QTimer Closer;
+    QObject::connect(&Closer, &QTimer::timeout, [] {
+        if (QWidget* Modal = QApplication::activeModalWidget())
+            Modal->close();
+    });
+    Closer.start(5);
+
+    TRandomUse Use(F, Seed, Watch);
+    Use.Verbose = std::getenv("MIRVANE_RANDOM_LOG") != nullptr;
+    long Done = 0;
+    for (; Done < Events && !HasFailure(); ++Done) {
+        Use.RunEvent(Done);
+        if (Done % 8 == 0)
+            QCoreApplication::processEvents();
+        const auto Report = [&] {
+            return "after event " + std::to_string(Done) + " of seed " + std::to_string(Seed) + ":\n" +
+                   Use.RecentEvents();
+        };
+        for (const BoxCapture::TBox& Box : NewBoxes())
+            EXPECT_TRUE(IsDocumentedBox(Box)) << Box.second.toStdString() << '\n' << Report();
+        ASSERT_TRUE(F.DetailsYear && F.LookupYear) << Report();
+        // The Year Details page shows its calculator's year, and the grid
+        // widget selects the model's cell.
+        EXPECT_EQ(F.Edit5->text(), QString::number(F.DetailsYear->CycleNumber)) << Report();
+        const TMonthGrid& Model = F.MirvaneGrid1->Model();
+        EXPECT_EQ(std::make_pair(F.MirvaneGrid1->Col(), F.MirvaneGrid1->Row()),
+                  std::make_pair(Model.SelectedCol(), Model.SelectedRow()))
+            << "the grid's selected cell and its model's\n"
+            << Report();
+    }
+    std::printf("random use: %ld events survived, %zu boxes answered\n", Done, Captured.Boxes.size());
+    Closer.stop();
+    QApplication::closeAllWindows();
+    F.show();
+
+    // Alive and answering: each page computes as it should.
+    F.Diaspora1->trigger();
+    F.ddmmyy1->trigger();
+    F.Edit23->setText(QStringLiteral("5787"));
+    EXPECT_EQ(F.Edit5->text(), QStringLiteral("305"));
+    EXPECT_EQ(F.Edit26->text(), QStringLiteral("Saturday 12 September 2026"));
+    F.CheckBox2->setChecked(false);
+    F.RadioButton2->setChecked(true);
+    F.Edit25->setText(QStringLiteral("3"));
+    F.Edit3->setText(QStringLiteral("1995"));
+    F.Edit1->setText(QStringLiteral("1/12/70"));
+    EXPECT_EQ(F.Edit2->text(), QStringLiteral("3 Kislev 5731"));
+    EXPECT_EQ(F.Edit4->text(), QStringLiteral("Sunday 26 November 1995"));
+    F.Edit27->clear();
+    F.Edit13->setText(QStringLiteral("1995"));
+    F.ComboBox2->setEditText(QStringLiteral("Purim"));
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1995, 3, 16));
+    EXPECT_EQ(F.Edit20->text(), QStringLiteral("1995"));
+    for (const BoxCapture::TBox& Box : NewBoxes())
+        ADD_FAILURE() << "box after the random actions: " << Box.second.toStdString();
+
+    // And it closes normally, keeping what was chosen.
+    F.GregorianMonth1->trigger();
+    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+    F.Quit1->trigger();
+    EXPECT_FALSE(F.isVisible());
+    Form.reset();
+    TOptions Stored;
+    Stored.GetOptions();
+    EXPECT_EQ(Stored.StartTab, TForm1::FestivalsPage);
+    EXPECT_TRUE(Stored.InDiaspora);
+    EXPECT_EQ(Stored.DateOrder, 1);
+}
+
+}  // namespace
+}  // namespace mirvane
