@@ -29,12 +29,6 @@ protected:
         return F;
     }
     void SelectJewishColumn() const { Form->MirvaneGrid1->SetSelectedCell(2, Form->MirvaneGrid1->Row()); }
-    static void Retype(QLineEdit& Box, const char* Text)
-    {
-        Box.setFocus();
-        Box.selectAll();
-        QTest::keyClicks(&Box, QString::fromLatin1(Text));
-    }
     QString Years() const { return Form->Edit20->text() + u'/' + Form->Edit21->text(); }
     std::vector<QString> ErrorTexts() const
     {

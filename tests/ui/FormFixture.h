@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTest>
 
 #include "engine/JewishYear.h"
 #include "tests/settings/TemporaryStore.h"
@@ -36,6 +41,42 @@ protected:
     void Close() { Form.reset(); }
 
     static QStringList Lines(const QLabel& Memo) { return MemoLines(Memo); }
+    static QStringList Lines(const QPlainTextEdit& Memo) { return MemoLines(Memo); }
+
+    // Replaces the text of a box the way a user does: select all, then type
+    // the new text key by key, each key raising its change.
+    static void Retype(QLineEdit& Box, const QString& Text)
+    {
+        Box.setFocus();
+        Box.selectAll();
+        if (Text.isEmpty()) {
+            QTest::keyClick(&Box, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(&Box, Text);
+        }
+    }
+    static void Retype(QLineEdit& Box, const char* Text) { Retype(Box, QString::fromUtf8(Text)); }
+    static void Retype(QComboBox& Box, const char* Text) { Retype(*Box.lineEdit(), Text); }
+
+    // Replaces the whole text at once, as pasting over a selection does: one
+    // change, without the prefixes typing passes through.
+    static void Paste(QLineEdit& Box, const char* Text)
+    {
+        Box.setFocus();
+        Box.selectAll();
+        Box.insert(QString::fromUtf8(Text));
+    }
+
+    // Opens the drop-down list and clicks the entry at Index.
+    static void Pick(QComboBox& Box, int Index)
+    {
+        Box.showPopup();
+        QAbstractItemView& List = *Box.view();
+        const QModelIndex Entry = List.model()->index(Index, Box.modelColumn(), List.rootIndex());
+        List.scrollTo(Entry);
+        QTest::mouseClick(List.viewport(), Qt::LeftButton, {}, List.visualRect(Entry).center());
+    }
+    static void Pick(QComboBox& Box, const char* Text) { Pick(Box, Box.findText(QString::fromUtf8(Text))); }
 
     TemporaryStore Store;
     BoxCapture Captured;

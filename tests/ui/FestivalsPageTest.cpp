@@ -1,0 +1,154 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "engine/DateServices.h"
+#include "engine/JewishYear.h"
+#include "grid/MirvaneGrid.h"
+#include "tests/ui/FormFixture.h"
+
+namespace mirvane {
+namespace {
+
+class FestivalsPage : public FormTest {
+protected:
+    TForm1& StartOnPage()
+    {
+        TForm1& F = Start();
+        F.show();
+        F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
+        return F;
+    }
+    TForm1& Ask(const char* Name, const char* Year, const char* Years)
+    {
+        TForm1& F = StartOnPage();
+        Retype(*F.Edit13, Year);
+        Retype(*F.Edit27, Years);
+        Retype(*F.ComboBox2, Name);
+        return F;
+    }
+};
+
+struct TFestivalCase {
+    const char* Name;
+    const char* Year;
+    const char* Expected;
+};
+
+TEST_F(FestivalsPage, FestivalsFallInTheSeasonOfTheChosenYear)
+{
+    const TFestivalCase Cases[] = {
+        // Tishrei to Tevet: the autumn of the chosen year, or the January after.
+        {"Rosh Hashana day 1", "1995", "Monday 25 September 1995"},
+        {"YomKippur day", "1995", "Wednesday 4 October 1995"},
+        {"Asara B'Tevet", "2024", "Friday 10 January 2025"},
+        // Shvat to Elul: its spring and summer.
+        {"Pessach day 1", "1995", "Saturday 15 April 1995"},
+        {"Purim", "1995", "Thursday 16 March 1995"},
+        {"Erev Rosh Hashana", "1995", "Sunday 24 September 1995"},
+    };
+    for (const auto& Case : Cases) {
+        TForm1& F = Ask(Case.Name, Case.Year, "");
+        EXPECT_EQ(F.Edit15->text(), QString::fromLatin1(Case.Expected)) << Case.Name;
+        EXPECT_TRUE(F.Memo5->isHidden());
+    }
+}
+
+TEST_F(FestivalsPage, PurimOverFiveYears)
+{
+    TForm1& F = Ask("Purim", "1995", "5");
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_FALSE(F.Memo5->isHidden());
+    EXPECT_EQ(Lines(*F.Memo5),
+              (QStringList{QStringLiteral("Thursday 16 March 1995"), QStringLiteral("Tuesday 5 March 1996"),
+                           QStringLiteral("Sunday 23 March 1997"), QStringLiteral("Thursday 12 March 1998"),
+                           QStringLiteral("Tuesday 2 March 1999")}));
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+TEST_F(FestivalsPage, PurimKatanFallsInLeapYearsOnly)
+{
+    // 1996 is in the common year 5756: nothing, even with a list asked for.
+    TForm1& Common = Ask("Purim Katan", "1996", "19");
+    EXPECT_EQ(Common.Edit15->text(), QString());
+    EXPECT_TRUE(Common.Memo5->isHidden());
+
+    // 1995 is in the leap year 5755: one line for each of the 7 leap years
+    // among 19.
+    TForm1& Leap = Ask("Purim Katan", "1995", "19");
+    EXPECT_TRUE(Leap.Edit15->text().endsWith(QStringLiteral("February 1995")) ||
+                Leap.Edit15->text().endsWith(QStringLiteral("March 1995")))
+        << Leap.Edit15->text().toStdString();
+    const QStringList Listed = Lines(*Leap.Memo5);
+    EXPECT_EQ(Listed.size(), 7);
+    EXPECT_EQ(Listed.value(0), Leap.Edit15->text());
+}
+
+TEST_F(FestivalsPage, NamesMustMatchExactlyAndTheListCanBePicked)
+{
+    TForm1& F = Ask("purim", "1995", "5");
+    EXPECT_EQ(F.Edit15->text(), QString());
+    EXPECT_TRUE(F.Memo5->isHidden());
+    Pick(*F.ComboBox2, "Purim");
+    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Purim"));
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_EQ(Lines(*F.Memo5).size(), 5);
+    for (const char* Years : {"201", "0", "x"}) {
+        Retype(*F.Edit27, Years);
+        EXPECT_TRUE(F.Memo5->isHidden()) << Years;
+        EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995")) << Years;
+    }
+}
+
+TEST_F(FestivalsPage, IsraelHasNoSimchatTorah)
+{
+    TForm1& F = Ask("Simchat Torah", "1995", "");
+    EXPECT_NE(F.Edit15->text(), QString());
+
+    F.Israel1->trigger();
+    EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    Retype(*F.ComboBox2, "Simchat Torah");
+    EXPECT_EQ(F.Edit15->text(), QString());
+    EXPECT_TRUE(F.Memo5->isHidden());
+    // Shmini Azteret is the same day in Israel.
+    Retype(*F.ComboBox2, "Shmini Azteret");
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Monday 16 October 1995"));
+
+    F.Diaspora1->trigger();
+    EXPECT_TRUE(Diaspora);
+    EXPECT_TRUE(F.Diaspora1->isChecked());
+    EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+}
+
+TEST_F(FestivalsPage, TheYearStepsAndTheMonthGridFollowsTheFirstAnswer)
+{
+    TForm1& F = Ask("Pessach day 1", "1995", "3");
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1995, 4, 15));
+    EXPECT_EQ(F.Edit20->text(), QStringLiteral("1995"));
+    QTest::keyClick(F.Edit13, Qt::Key_Up);
+    EXPECT_EQ(F.Edit13->text(), QStringLiteral("1996"));
+    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 4 April 1996"));
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    // No answer leaves the grid where it is.
+    Retype(*F.ComboBox2, "Pessach day 9");
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+}
+
+TEST_F(FestivalsPage, YearsWithoutJewishNewYearDatesShowNothing)
+{
+    // 1 + 3760 and 2 + 3760 lie before the first new-year date; 10016 + 3760
+    // beyond the last.
+    for (const char* Year : {"1", "2", "10016", "-5"}) {
+        TForm1& F = Ask("Purim", Year, "3");
+        EXPECT_EQ(F.Edit15->text(), QString()) << Year;
+        EXPECT_TRUE(F.Memo5->isHidden()) << Year;
+        EXPECT_TRUE(Captured.Boxes.empty()) << Year;
+    }
+}
+
+}  // namespace
+}  // namespace mirvane
