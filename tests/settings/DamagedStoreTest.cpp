@@ -4,10 +4,7 @@
 // Loading must give the default for whatever is unusable, saving must fail
 // silently, and a good store must never be left broken.
 
-#include <fcntl.h>
-#include <linux/fs.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,6 +26,7 @@
 #include <QStringList>
 
 #include "settings/Options.h"
+#include "tests/settings/ReadOnlyPath.h"
 #include "tests/settings/TemporaryStore.h"
 
 namespace mirvane {
@@ -224,65 +222,14 @@ TEST(DamagedStore, AStorePathThatIsNoFileGivesDefaultsAndIsNotWritten)
     }
 }
 
-// Makes a file or folder read-only for everyone, root included, for the
-// lifetime of the object: the immutable attribute where the file system has
-// it and the process may set it (root), plain permissions otherwise (any
-// other user).
-class TReadOnly {
-public:
-    explicit TReadOnly(const QString& Path)
-        : Path(Path.toLocal8Bit())
-    {
-        Immutable = SetImmutable(true);
-        if (!Immutable)
-            ::chmod(this->Path.constData(), 0555);
-    }
-    ~TReadOnly()
-    {
-        if (Immutable)
-            SetImmutable(false);
-        ::chmod(Path.constData(), 0755);
-    }
-    TReadOnly(const TReadOnly&) = delete;
-    TReadOnly& operator=(const TReadOnly&) = delete;
-
-private:
-    bool SetImmutable(bool On) const
-    {
-        const int Descriptor = ::open(Path.constData(), O_RDONLY | O_NONBLOCK);
-        if (Descriptor < 0)
-            return false;
-        int Flags = 0;
-        bool Done = ::ioctl(Descriptor, FS_IOC_GETFLAGS, &Flags) == 0;
-        if (Done) {
-            Flags = On ? (Flags | FS_IMMUTABLE_FL) : (Flags & ~FS_IMMUTABLE_FL);
-            Done = ::ioctl(Descriptor, FS_IOC_SETFLAGS, &Flags) == 0;
-        }
-        ::close(Descriptor);
-        return Done;
-    }
-
-    QByteArray Path;
-    bool Immutable = false;
-};
-
-bool CanCreateFileIn(const QString& Folder)
-{
-    QFile Probe(Folder + QStringLiteral("/probe"));
-    const bool Created = Probe.open(QIODevice::WriteOnly);
-    if (Created)
-        Probe.remove();
-    return Created;
-}
-
 TEST(DamagedStore, AReadOnlyStoreIsReadAndLeftAsItIs)
 {
     TemporaryStore Store;
     Unusual().SaveOptions();
     const QByteArray Good = FileContent(Store.FilePath());
     const QString Folder = Store.FolderPath() + QStringLiteral("/Tellwen");
-    TReadOnly File(Store.FilePath());
-    TReadOnly Beside(Folder);
+    TReadOnlyPath File(Store.FilePath());
+    TReadOnlyPath Beside(Folder);
     if (CanCreateFileIn(Folder))
         GTEST_SKIP() << "this file system lets this user write anywhere";
 

@@ -1,0 +1,135 @@
+// The program over a damaged settings store: it starts with the defaults for
+// whatever is unusable, runs, and shuts down normally, leaving a store that
+// is either as it was (when it cannot be written) or good.
+
+#include <functional>
+#include <random>
+#include <string>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTabWidget>
+
+#include "settings/Options.h"
+#include "tests/hardening/WindowFixture.h"
+#include "tests/settings/ReadOnlyPath.h"
+
+namespace mirvane {
+namespace {
+
+// The window's option state as the options object would hold it.
+TOptions Shown(const TForm1& F)
+{
+    TOptions Options;
+    Options.InDiaspora = F.Diaspora1->isChecked();
+    Options.ByJMonth = F.JewishMonth1->isChecked();
+    Options.PlainAdarIsAdar1 = F.Adar11->isChecked();
+    Options.DateOrder = F.mmddyy1->isChecked() ? 0 : F.ddmmyy1->isChecked() ? 1 : 2;
+    Options.StartTab = F.PageControl1->currentIndex();
+    return Options;
+}
+
+TOptions Loaded()
+{
+    TOptions Options;
+    Options.GetOptions();
+    return Options;
+}
+
+QByteArray FileContent(const QString& Path)
+{
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+}
+
+class DamagedStoreWindow : public WindowTest {
+protected:
+    // The first run's date order is the locale's; asked of an empty store,
+    // after which the process is pointed back at this test's store.
+    DamagedStoreWindow()
+    {
+        {
+            const TemporaryStore Empty;
+            LocaleOrder = Loaded().DateOrder;
+        }
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Store.FolderPath());
+    }
+
+    // Starts the window, uses it a little and shuts it down; returns the
+    // options it started with.
+    TOptions StartUseAndQuit(const std::function<void(TForm1&)>& Change)
+    {
+        TForm1& F = Start();
+        const TOptions AtStart = Shown(F);
+        F.Edit23->setText(QStringLiteral("5758"));
+        F.Button1Click();
+        F.Edit1->setText(QStringLiteral("1/12/70"));
+        Change(F);
+        F.Quit1->trigger();
+        Form.reset();
+        return AtStart;
+    }
+    void ChooseIsrael(TForm1& F) const { F.Israel1->trigger(); }
+
+    std::int32_t LocaleOrder = 1;
+};
+
+TEST_F(DamagedStoreWindow, GarbageStartsWithTheFirstRunDefaultsAndIsReplacedByAGoodStore)
+{
+    std::mt19937 Random(1);
+    QByteArray Noise(65536, '\0');
+    for (char& Byte : Noise)
+        Byte = static_cast<char>(Random());
+    Store.WriteRaw(Noise);
+    TOptions Expected;
+    Expected.DateOrder = LocaleOrder;
+    EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); }), Expected);
+    Expected.InDiaspora = false;
+    EXPECT_EQ(Loaded(), Expected);
+}
+
+TEST_F(DamagedStoreWindow, UnusableValuesStartAtTheirDefaultsAndAreWrittenBackSound)
+{
+    Store.WriteRaw("[Options]\nDateOrder=2147483648\nStartTab=-2147483648\nByJMonth=@Rect(1 2 3 4)\n"
+                   "Diaspora=0\nStamAdar1=99999999999999999999\n");
+    TOptions Expected;
+    Expected.InDiaspora = false;
+    EXPECT_EQ(StartUseAndQuit([](TForm1&) {}), Expected);
+    // The stored start page was no page: the one shown is written back.
+    EXPECT_EQ(Loaded(), Expected);
+    EXPECT_EQ(Store.Stored().at("StartTab"), QStringLiteral("1"));
+}
+
+TEST_F(DamagedStoreWindow, AStoreThatCannotBeWrittenIsLeftAlone)
+{
+    QFile Blocker(Store.FolderPath() + QStringLiteral("/Tellwen"));
+    ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
+    Blocker.close();
+    TOptions Expected;
+    Expected.DateOrder = LocaleOrder;
+    EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); }), Expected);
+    EXPECT_TRUE(QFileInfo(Blocker.fileName()).isFile());
+    EXPECT_EQ(Loaded(), Expected);
+}
+
+TEST_F(DamagedStoreWindow, AReadOnlyStoreIsFollowedAndLeftAsItIs)
+{
+    const TOptions Stored{2, false, true, true, 3};
+    Stored.SaveOptions();
+    const QByteArray Good = FileContent(Store.FilePath());
+    const QString Folder = Store.FolderPath() + QStringLiteral("/Tellwen");
+    TReadOnlyPath File(Store.FilePath());
+    TReadOnlyPath Beside(Folder);
+    if (CanCreateFileIn(Folder))
+        GTEST_SKIP() << "this file system lets this user write anywhere";
+    EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); F.GregorianMonth1->trigger(); }), Stored);
+    EXPECT_EQ(FileContent(Store.FilePath()), Good);
+    EXPECT_EQ(QDir(Folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Mirvane.conf")});
+}
+
+}  // namespace
+}  // namespace mirvane
