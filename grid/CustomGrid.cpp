@@ -1,5 +1,6 @@
 #include "grid/CustomGrid.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "grid/GridAccessible.h"
 #include "grid/GridColours.h"
 
 namespace mirvane {
@@ -72,6 +74,10 @@ TCustomGrid::TCustomGrid(QWidget* Parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
+    [[maybe_unused]] static const bool AccessibleAsTable = [] {
+        QAccessible::installFactory(GridAccessibleFactory);
+        return true;
+    }();
 }
 
 void TCustomGrid::SetColCount(int Count)
@@ -170,6 +176,21 @@ void TCustomGrid::PlaceSelection(int Col, int Row)
         return;
     Selected = {Col, Row};
     update();
+    AnnounceSelection();
+}
+
+void TCustomGrid::AnnounceSelection()
+{
+    if (!QAccessible::isActive() || !hasFocus())
+        return;
+    QAccessibleEvent Event(this, QAccessible::Focus);
+    Event.setChild(Selected.Row * ColCount() + Selected.Col);
+    QAccessible::updateAccessibility(&Event);
+}
+
+QString TCustomGrid::CellText(int, int) const
+{
+    return {};
 }
 
 void TCustomGrid::KeepSelectionInside()

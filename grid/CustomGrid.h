@@ -72,6 +72,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // The text a cell shows, for assistive tools; none by default.
+    virtual QString CellText(int Col, int Row) const;
+
 protected:
     // Whether the selection may move to (Col, Row); asked before every move.
     virtual bool CanSelectCell(int Col, int Row) const;
@@ -101,6 +104,8 @@ private:
     TGridArea Area() const;
     int RowsInView() const;
     void KeepSelectionInside();
+    // Tells assistive tools that the selected cell has the focus.
+    void AnnounceSelection();
 
     int FFixedCols = 1;
     int FFixedRows = 1;

@@ -105,6 +105,11 @@ QSize TMirvaneGrid::minimumSizeHint() const
     return {sizeHint().width(), Client + 2 * frameWidth()};
 }
 
+QString TMirvaneGrid::CellText(int Col, int Row) const
+{
+    return QString::fromStdString(Grid.CellText(Col, Row));
+}
+
 bool TMirvaneGrid::CanSelectCell(int Col, int Row) const
 {
     return Grid.CanSelectCell(Col, Row);
@@ -119,7 +124,7 @@ void TMirvaneGrid::CellClicked()
 
 void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState)
 {
-    const QString Text = QString::fromStdString(Grid.CellText(Col, Row));
+    const QString Text = CellText(Col, Row);
     if (Text.isEmpty())
         return;
     // Centred both ways; a text too big for the cell loses as much on either
@@ -142,8 +147,9 @@ void TMirvaneGrid::ClientResized(int Width, int Height)
 
 void TMirvaneGrid::ShowModel()
 {
-    PlaceSelection(Grid.SelectedCol(), Grid.SelectedRow());
+    // The sentence first: moving the selection announces the new cell with it.
     setAccessibleDescription(QString::fromStdString(Grid.SelectedDayDescription()));
+    PlaceSelection(Grid.SelectedCol(), Grid.SelectedRow());
     update();
 }
 

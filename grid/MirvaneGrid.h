@@ -48,6 +48,7 @@ public:
     // As high as rows that fit the text of the grid's font: a font taller
     // than the one the page was designed for needs a taller grid.
     QSize minimumSizeHint() const override;
+    QString CellText(int Col, int Row) const override;
 
 protected:
     bool CanSelectCell(int Col, int Row) const override;

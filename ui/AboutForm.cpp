@@ -20,6 +20,7 @@ TFormAbout::TFormAbout(QWidget* Parent)
     const TFormScale Scale(font());
 
     ProgramIcon = MakeLabel(*this, "ProgramIcon", QString());
+    ProgramIcon->setAccessibleName(QStringLiteral("Mirvane icon"));
     ProgramIcon->setPixmap(windowIcon().pixmap(Scale.X(32)));
     ProgramIcon->setGeometry(Scale.X(8), Scale.Y(8), Scale.X(32), Scale.X(32));
 

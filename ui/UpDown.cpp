@@ -5,10 +5,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 #include "pages/DecimalText.h"
+#include "ui/UpDownAccessible.h"
 
 namespace mirvane {
 namespace {
@@ -68,6 +70,7 @@ TUpDown::TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximu
 {
     CurrentPosition = Clamped(Position);
     setFocusPolicy(Qt::NoFocus);
+    [[maybe_unused]] static const bool AccessibleAsSpinButton = (QAccessible::installFactory(UpDownAccessibleFactory), true);
     if (!Associate.accessibleName().isEmpty()) {
         setAccessibleName(Associate.accessibleName() + QStringLiteral(" up/down"));
     }

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -16,6 +18,7 @@
 
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
+#include "ui/AboutForm.h"
 #include "ui/UpDown.h"
 
 namespace mirvane {
@@ -29,58 +32,67 @@ QString AccessibleName(QWidget* Widget)
     return Interface == nullptr ? QString() : Interface->text(QAccessible::Name);
 }
 
-TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleName)
+struct TAccessibleCase {
+    const char* Object;
+    const char* Name;
+    QAccessible::Role Role;
+};
+
+TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleNameAndRole)
 {
     TForm1& F = Start();
-    const std::pair<const char*, const char*> Names[] = {
-        {"MirvaneGrid1", "Month grid"},
-        {"Edit20", "Year"},
-        {"Edit21", "Jewish Year"},
-        {"Edit1", "Original date"},
-        {"Edit3", "Year wanted"},
-        {"Edit2", "Jewish Date"},
-        {"Edit4", "Equivalent Date of B'day"},
-        {"Edit25", "Number of years"},
-        {"Memo4", "List of equivalent dates"},
-        {"Edit13", "Gregorian Year"},
-        {"Edit15", "Date of Festival"},
-        {"Edit27", "Number of years"},
-        {"Memo5", "List of festival dates"},
-        {"Edit23", "Jewish Year"},
-        {"Edit5", "CycleNumber"},
-        {"Edit6", "Year In Cycle"},
-        {"Edit7", "Molad of Tishrei days"},
-        {"Edit8", "Molad of Tishrei hours"},
-        {"Edit9", "Molad of Tishrei parts"},
-        {"Edit10", "First Day of Year"},
-        {"Edit26", "Date of first day of year"},
-        {"Edit22", "Season Nissan"},
-        {"Edit24", "Day of Season Nissan"},
-        {"Edit11", "Days In Cheshvan"},
-        {"Edit12", "Days In Kislev"},
-        {"Edit14", "Days in month"},
-        {"Edit19", "Molad of month"},
-        {"Edit16", "Molad of month days"},
-        {"Edit17", "Molad of month hours"},
-        {"Edit18", "Molad of month parts"},
-        {"UpDown1", "Jewish Year up/down"},
-        {"UpDown3", "Year wanted up/down"},
-        {"UpDown4", "Gregorian Year up/down"},
+    using enum QAccessible::Role;
+    const TAccessibleCase Cases[] = {
+        {"MirvaneGrid1", "Month grid", Table},
+        {"Edit20", "Year", EditableText},
+        {"Edit21", "Jewish Year", EditableText},
+        {"Edit1", "Original date", EditableText},
+        {"Edit3", "Year wanted", EditableText},
+        {"Edit2", "Jewish Date", EditableText},
+        {"Edit4", "Equivalent Date of B'day", EditableText},
+        {"Edit25", "Number of years", EditableText},
+        {"Memo4", "List of equivalent dates", EditableText},
+        {"Edit13", "Gregorian Year", EditableText},
+        {"Edit15", "Date of Festival", EditableText},
+        {"Edit27", "Number of years", EditableText},
+        {"Memo5", "List of festival dates", EditableText},
+        {"Edit23", "Jewish Year", EditableText},
+        {"Edit5", "CycleNumber", EditableText},
+        {"Edit6", "Year In Cycle", EditableText},
+        {"Edit7", "Molad of Tishrei days", EditableText},
+        {"Edit8", "Molad of Tishrei hours", EditableText},
+        {"Edit9", "Molad of Tishrei parts", EditableText},
+        {"Edit10", "First Day of Year", EditableText},
+        {"Edit26", "Date of first day of year", EditableText},
+        {"Edit22", "Season Nissan", EditableText},
+        {"Edit24", "Day of Season Nissan", EditableText},
+        {"Edit11", "Days In Cheshvan", EditableText},
+        {"Edit12", "Days In Kislev", EditableText},
+        {"Edit14", "Days in month", EditableText},
+        {"Edit19", "Molad of month", EditableText},
+        {"Edit16", "Molad of month days", EditableText},
+        {"Edit17", "Molad of month hours", EditableText},
+        {"Edit18", "Molad of month parts", EditableText},
+        {"UpDown1", "Jewish Year up/down", SpinBox},
+        {"UpDown3", "Year wanted up/down", SpinBox},
+        {"UpDown4", "Gregorian Year up/down", SpinBox},
         // Buttons, check boxes and radio buttons by their captions.
-        {"Button1", "Next Month"},
-        {"Button4", "Today's Date"},
-        {"CheckBox2", "Sunset & Midnight"},
-        {"RadioButton1", "Date of Night of B'day or Y'tziet"},
-        {"CheckBox1", "Leap Year"},
+        {"Button1", "Next Month", Button},
+        {"Button4", "Today's Date", Button},
+        {"CheckBox2", "Sunset & Midnight", CheckBox},
+        {"RadioButton1", "Date of Night of B'day or Y'tziet", RadioButton},
+        {"CheckBox1", "Leap Year", CheckBox},
     };
-    for (const auto& [Object, Name] : Names) {
+    for (const auto& [Object, Name, Role] : Cases) {
         auto* Widget = F.findChild<QWidget*>(QString::fromLatin1(Object));
         ASSERT_NE(Widget, nullptr) << Object;
         EXPECT_EQ(AccessibleName(Widget), QString::fromLatin1(Name)) << Object;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Widget)->role(), Role) << Object;
     }
     // The combo boxes are labelled by their buddies.
     for (const auto& [Combo, Label] : {std::pair{F.ComboBox2, F.Label19}, std::pair{F.ComboBox1, F.Label16}}) {
         EXPECT_EQ(Label->buddy(), Combo);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Combo)->role(), QAccessible::ComboBox);
         bool Labelled = false;
         for (const auto& [Other, Relation] :
              QAccessible::queryAccessibleInterface(Combo)->relations(QAccessible::Label)) {
@@ -88,15 +100,131 @@ TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleName)
         }
         EXPECT_TRUE(Labelled) << Label->text().toStdString();
     }
+    // A screen reader may read and set an up/down control's position.
+    QAccessibleValueInterface* Spinner = QAccessible::queryAccessibleInterface(F.UpDown1)->valueInterface();
+    ASSERT_NE(Spinner, nullptr);
+    EXPECT_EQ(Spinner->minimumValue().toInt(), 0);
+    EXPECT_EQ(Spinner->maximumValue().toInt(), 7000);
+    Spinner->setCurrentValue(5760);
+    EXPECT_EQ(F.Edit23->text(), QStringLiteral("5760"));
+    EXPECT_EQ(Spinner->currentValue().toInt(), 5760);
 }
 
-TEST_F(Window, TheGridDescribesItsSelectedDay)
+// Parts of composite controls that a screen reader reaches through their
+// owner, not on their own.
+bool IsPartOfAnother(const QWidget& Widget)
+{
+    const QWidget* Parent = Widget.parentWidget();
+    return Widget.objectName().startsWith(QStringLiteral("qt_")) || Widget.inherits("QScrollBar") ||
+           Widget.inherits("QComboBoxPrivateContainer") || Widget.inherits("QHeaderView") ||
+           (Parent != nullptr && (Parent->inherits("QComboBox") || Parent->inherits("QAbstractScrollArea") ||
+                                  Parent->inherits("QTabBar") || Parent->inherits("QComboBoxPrivateContainer") ||
+                                  qobject_cast<const TUpDown*>(Parent) != nullptr));
+}
+
+TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
 {
     TForm1& F = Start();
+    F.show();
+    F.PageControl1->setCurrentIndex(TForm1::RememberPage);  // made when first shown
+    TFormAbout About(&F);
+    int Checked = 0;
+    for (QWidget* Widget : F.findChildren<QWidget*>()) {
+        if (IsPartOfAnother(*Widget)) {
+            continue;
+        }
+        QAccessibleInterface* Interface = QAccessible::queryAccessibleInterface(Widget);
+        ASSERT_NE(Interface, nullptr);
+        const QAccessible::Role Role = Interface->role();
+        const std::string What = Widget->objectName().toStdString() + " (" + Widget->metaObject()->className() + ")";
+        // Plain containers (the pages, the window's client area) are no
+        // controls; everything else says what it is.
+        if (Role == QAccessible::Client) {
+            // (A page control passes the focus to its tab bar.)
+            EXPECT_TRUE(Widget->focusPolicy() == Qt::NoFocus || Widget->focusProxy() != nullptr) << What;
+            EXPECT_FALSE(Widget->findChildren<QWidget*>().isEmpty()) << What << " is an empty container";
+            continue;
+        }
+        EXPECT_NE(Role, QAccessible::Border) << What;
+        EXPECT_NE(Role, QAccessible::NoRole) << What;
+        if (Role != QAccessible::LayeredPane && Role != QAccessible::MenuBar && Role != QAccessible::PopupMenu &&
+            Role != QAccessible::Dialog && Role != QAccessible::Window) {
+            EXPECT_FALSE(Interface->text(QAccessible::Name).isEmpty()) << What;
+        }
+        ++Checked;
+    }
+    EXPECT_GT(Checked, 100);
+
+    // Menu items by their captions, without the mnemonic's ampersand.
+    QAccessibleInterface* MenuBar = QAccessible::queryAccessibleInterface(F.MainMenu1);
+    QStringList TopLevel;
+    for (int Index = 0; Index < MenuBar->childCount(); ++Index) {
+        EXPECT_EQ(MenuBar->child(Index)->role(), QAccessible::MenuItem);
+        TopLevel.append(MenuBar->child(Index)->text(QAccessible::Name));
+    }
+    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("Options"), QStringLiteral("Quit"), QStringLiteral("Help")}));
+    QAccessibleInterface* Options = QAccessible::queryAccessibleInterface(F.Optios1);
+    EXPECT_EQ(Options->child(0)->text(QAccessible::Name), QStringLiteral("Diaspora"));
+    EXPECT_TRUE(Options->child(0)->state().checked);
+    EXPECT_EQ(Options->child(2)->role(), QAccessible::Separator);
+}
+
+QStringList Names(const QList<QAccessibleInterface*>& Cells)
+{
+    QStringList Texts;
+    for (QAccessibleInterface* Cell : Cells) {
+        Texts.append(Cell->text(QAccessible::Name));
+    }
+    return Texts;
+}
+
+TEST_F(Window, TheGridIsATableWhoseFocusedCellTellsTheSelectedDay)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
     F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
+    F.MirvaneGrid1->setFocus();
+
     QAccessibleInterface* Grid = QAccessible::queryAccessibleInterface(F.MirvaneGrid1);
     EXPECT_EQ(Grid->text(QAccessible::Description),
               QStringLiteral("Sunday 6 December 2026, 26 Kislev 5787, Chanukah day 2"));
+    QAccessibleTableInterface* Table = Grid->tableInterface();
+    ASSERT_NE(Table, nullptr);
+    EXPECT_EQ(Table->rowCount(), 33);
+    EXPECT_EQ(Table->columnCount(), 4);
+    EXPECT_EQ(Grid->childCount(), 33 * 4);
+    EXPECT_EQ(Table->cellAt(0, 1)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(Table->cellAt(2, 0)->role(), QAccessible::RowHeader);
+    EXPECT_EQ(Table->cellAt(2, 0)->text(QAccessible::Name), QStringLiteral("Tuesday"));
+    EXPECT_EQ(Table->cellAt(2, 0), Table->cellAt(2, 0)) << "the same cell every time";
+    EXPECT_EQ(Table->cellAt(33, 0), nullptr);
+
+    QAccessibleInterface* Day = Grid->focusChild();
+    ASSERT_NE(Day, nullptr);
+    EXPECT_EQ(Day->role(), QAccessible::Cell);
+    EXPECT_EQ(Day->text(QAccessible::Name), QStringLiteral("6"));
+    EXPECT_EQ(Day->text(QAccessible::Description), Grid->text(QAccessible::Description));
+    EXPECT_TRUE(Day->state().selected);
+    EXPECT_TRUE(Day->state().focused);
+    EXPECT_EQ(Grid->indexOfChild(Day), 7 * 4 + 1);
+    EXPECT_EQ(Grid->child(7 * 4 + 1), Day);
+    EXPECT_EQ(Names(Day->tableCellInterface()->columnHeaderCells()),
+              (QStringList{QStringLiteral("2026"), QStringLiteral("Dec")}));
+    EXPECT_EQ(Names(Day->tableCellInterface()->rowHeaderCells()), QStringList{QStringLiteral("Sunday")});
+    EXPECT_EQ(Table->selectedCells(), QList<QAccessibleInterface*>{Day});
+
+    // The arrow keys move the focused cell, which carries the new day's
+    // sentence.
+    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Down);
+    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Right);
+    Day = Grid->focusChild();
+    EXPECT_EQ(Day->text(QAccessible::Name), QStringLiteral("27"));
+    EXPECT_EQ(Day->text(QAccessible::Description),
+              QStringLiteral("Monday 7 December 2026, 27 Kislev 5787, Chanukah day 3"));
+    EXPECT_EQ(Grid->indexOfChild(Day), 8 * 4 + 2);
 }
 
 TEST_F(Window, FivePagesInOrderWithTheLastTabHiddenButSelectable)
