@@ -25,7 +25,7 @@ namespace mirvane {
 namespace {
 
 constexpr std::uint64_t DefaultSeed = 20261207;
-constexpr long DefaultEvents = 20000;
+constexpr long DefaultEvents = 40000;
 
 std::uint64_t FromEnvironment(const char* Name, std::uint64_t Default)
 {

@@ -298,14 +298,28 @@ TEST(DamagedStore, AWriterKilledAtAnyMomentLeavesOneWholeStore)
     int SecondFound = 0;
     for (int Round = 0; Round < 60; ++Round) {
         ForgetStaleLock(Store);
+        int Progress[2] = {-1, -1};
+        ASSERT_EQ(::pipe(Progress), 0);
         const pid_t Child = ::fork();
         if (Child == 0) {
-            for (int Save = 0;; ++Save)
+            // Saves the two sets in turn, reporting each whole save.
+            ::close(Progress[0]);
+            for (int Save = 0;; ++Save) {
                 (Save % 2 == 0 ? Second : Unusual()).SaveOptions();
+                const char Done = 1;
+                [[maybe_unused]] const auto Written = ::write(Progress[1], &Done, 1);
+            }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 5000)(Random)));
+        ::close(Progress[1]);
+        // Killed at a random moment once it is writing, however slowly it
+        // started.
+        char Done = 0;
+        for (int Saves = std::uniform_int_distribution<int>(1, 3)(Random); Saves > 0; --Saves)
+            ASSERT_EQ(::read(Progress[0], &Done, 1), 1);
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2000)(Random)));
         ::kill(Child, SIGKILL);
         ::waitpid(Child, nullptr, 0);
+        ::close(Progress[0]);
         const TOptions Found = Loaded();
         EXPECT_TRUE(Found == Unusual() || Found == Second) << "round " << Round;
         SecondFound += Found == Second ? 1 : 0;
