@@ -14,6 +14,7 @@
 #include "pages/DateOrder.h"
 #include "ui/ErrorReport.h"
 #include "ui/LocaleMonthNames.h"
+#include "ui/PageKeys.h"
 #include "ui/UpDown.h"
 
 namespace mirvane {
@@ -60,6 +61,7 @@ TForm1::TForm1(QWidget* Parent)
     BuildFestivalsPage(*TabSheet5);
     BuildYearDetailsPage(*TabSheet1);
     PageControl1->setTabVisible(RememberPage, false);
+    TurnOnlyToShownPages(*PageControl1);
     // The page without a tab is shown only when a stored start page asks for
     // it, so its controls are made when it is first shown, not at every start.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) {

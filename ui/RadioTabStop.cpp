@@ -2,48 +2,29 @@
 
 #include <vector>
 
-#include <QFocusEvent>
 #include <QRadioButton>
 
 namespace mirvane {
-namespace {
-
-// Passes a focus that came by Tab or Backtab to the checked button.
-class TRadioTabStop : public QObject {
-public:
-    TRadioTabStop(std::initializer_list<QRadioButton*> Group, QObject* Parent) : QObject(Parent), Buttons(Group) {}
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override
-    {
-        if (Event->type() == QEvent::FocusIn) {
-            const auto Reason = static_cast<QFocusEvent*>(Event)->reason();
-            if (Reason == Qt::TabFocusReason || Reason == Qt::BacktabFocusReason) {
-                for (QRadioButton* Button : Buttons) {
-                    if (Button->isChecked() && Button != Watched) {
-                        Button->setFocus(Reason);
-                        break;
-                    }
-                }
-            }
-        }
-        return QObject::eventFilter(Watched, Event);
-    }
-
-private:
-    std::vector<QRadioButton*> Buttons;
-};
-
-}  // namespace
 
 void MakeCheckedRadioTheTabStop(std::initializer_list<QRadioButton*> Group)
 {
-    if (Group.size() == 0) {
-        return;
-    }
-    auto* Filter = new TRadioTabStop(Group, *Group.begin());
-    for (QRadioButton* Button : Group) {
-        Button->installEventFilter(Filter);
+    // Only the checked button takes the focus by Tab or Shift+Tab, so the
+    // group is one stop in both directions; the others take it by a click
+    // or by the arrow keys. With none checked, the first is the stop.
+    const std::vector<QRadioButton*> Buttons(Group);
+    const auto PlaceStop = [Buttons] {
+        bool AnyChecked = false;
+        for (QRadioButton* Button : Buttons) {
+            AnyChecked = AnyChecked || Button->isChecked();
+        }
+        for (QRadioButton* Button : Buttons) {
+            const bool Stop = Button->isChecked() || (!AnyChecked && Button == Buttons.front());
+            Button->setFocusPolicy(Stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    PlaceStop();
+    for (QRadioButton* Button : Buttons) {
+        QObject::connect(Button, &QRadioButton::toggled, Button, PlaceStop);
     }
 }
 

@@ -286,45 +286,108 @@ TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
     EXPECT_TRUE(F.GroupBox1->isEnabled());
 }
 
-// The widgets that take the focus on Tab, from the one that has it.
-QStringList FocusChainFrom(TForm1& Form, QWidget* First, int Steps)
+// The widgets the Tab key, or Shift+Tab, visits from the page control's tab
+// bar until it comes back there: the whole round of the page shown.
+QStringList TabRound(TForm1& Form, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
 {
-    First->setFocus(Qt::TabFocusReason);
-    QStringList Chain{First->objectName()};
-    for (int Step = 1; Step < Steps; ++Step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* TabBar = Form.PageControl1->tabBar();
+    TabBar->setFocus(Qt::TabFocusReason);
+    QStringList Round;
+    for (int Step = 0; Step < 40; ++Step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Modifiers);
         QWidget* Focus = QApplication::focusWidget();
-        Chain.append(Focus == nullptr ? QStringLiteral("(none)") : Focus->objectName());
+        if (Focus == TabBar) {
+            return Round;
+        }
+        Round.append(Focus == nullptr ? QStringLiteral("(none)") : Focus->objectName());
     }
-    Q_UNUSED(Form);
-    return Chain;
+    Round.append(QStringLiteral("(no way back)"));
+    return Round;
 }
 
-TEST_F(Window, TheTabKeyReachesEveryInputInOrder)
+struct TRoundCase {
+    int Page;
+    const char* Round;
+};
+
+TEST_F(Window, TheTabKeyWalksEveryInputOfEveryPageInOrderAndBack)
 {
     TForm1& F = Start();
     F.show();
     F.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
 
-    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
-    EXPECT_EQ(FocusChainFrom(F, F.MirvaneGrid1, 8).join(u' '),
-              QStringLiteral("MirvaneGrid1 Button1 Button2 Button3 Button5 Edit20 Edit21 Button4"));
+    // The two radio buttons are one stop, on the checked one.
+    const TRoundCase Rounds[] = {
+        {TForm1::CalendarPage, "MirvaneGrid1 Button1 Button2 Button3 Button5 Edit20 Edit21 Button4"},
+        {TForm1::BirthdaysPage, "Edit1 CheckBox2 Edit3 RadioButton2 Edit25"},
+        {TForm1::FestivalsPage, "ComboBox2 Edit13 Edit27"},
+        {TForm1::YearDetailsPage, "Edit23 ComboBox1"},
+    };
+    for (const auto& [Page, Round] : Rounds) {
+        F.PageControl1->setCurrentIndex(Page);
+        const QStringList Forward = TabRound(F);
+        EXPECT_EQ(Forward.join(u' '), QString::fromLatin1(Round));
+        QStringList Backward = TabRound(F, Qt::ShiftModifier);
+        std::reverse(Backward.begin(), Backward.end());
+        EXPECT_EQ(Backward, Forward);
+    }
+
     F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
-    // The two radio buttons are one stop, on the checked one; the arrow keys
-    // move within them.
-    EXPECT_EQ(FocusChainFrom(F, F.Edit1, 5).join(u' '), QStringLiteral("Edit1 CheckBox2 Edit3 RadioButton2 Edit25"));
     F.RadioButton1->setChecked(true);
-    EXPECT_EQ(FocusChainFrom(F, F.Edit3, 3).join(u' '), QStringLiteral("Edit3 RadioButton1 Edit25"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), F.RadioButton1);
+    EXPECT_EQ(TabRound(F).join(u' '), QStringLiteral("Edit1 CheckBox2 Edit3 RadioButton1 Edit25"));
+    F.RadioButton1->setFocus(Qt::TabFocusReason);
     QTest::keyClick(F.RadioButton1, Qt::Key_Up);  // RadioButton2 is the upper one
     EXPECT_EQ(QApplication::focusWidget(), F.RadioButton2);
     EXPECT_TRUE(F.RadioButton2->isChecked());
-    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-    EXPECT_EQ(FocusChainFrom(F, F.ComboBox2, 3).join(u' '), QStringLiteral("ComboBox2 Edit13 Edit27"));
-    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
-    EXPECT_EQ(FocusChainFrom(F, F.Edit23, 2).join(u' '), QStringLiteral("Edit23 ComboBox1"));
+}
+
+TEST_F(Window, TheKeyboardTurnsThePagesButNeverToTheOneWithoutATab)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
+    // From the tab bar by the arrow keys, from inside a page by Ctrl+Tab.
+    F.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(F.PageControl1->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::BirthdaysPage);
+    F.Edit1->setFocus(Qt::TabFocusReason);
+    QList<int> Visited;
+    for (int Step = 0; Step < 5; ++Step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        Visited.append(F.PageControl1->currentIndex());
+    }
+    EXPECT_EQ(Visited, (QList<int>{TForm1::FestivalsPage, TForm1::YearDetailsPage, TForm1::CalendarPage,
+                                   TForm1::BirthdaysPage, TForm1::FestivalsPage}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::CalendarPage);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::YearDetailsPage);
+}
+
+TEST_F(Window, TheGridFollowsTheArrowKeysAndTheYearBoxesFollowTheGrid)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
+    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 31));
+    ASSERT_EQ(TabRound(F).value(0), QStringLiteral("MirvaneGrid1"));
+    F.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), F.MirvaneGrid1);
+    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Up);
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2026, 12, 30));
+    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Right);  // to the Jewish day
+    EXPECT_TRUE(F.MirvaneGrid1->JewishSelected());
+    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Down);
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2026, 12, 31));
+    EXPECT_EQ(F.Edit20->text(), QStringLiteral("2026"));
+    EXPECT_EQ(F.Edit21->text(), QStringLiteral("5787"));
 }
 
 // Whether the text a control shows fits in it.
