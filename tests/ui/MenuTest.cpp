@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -182,6 +183,49 @@ TEST_F(Menus, CtrlShortcutsReachTheItems)
     EXPECT_TRUE(F.GregorianMonth1->isChecked());
     QTest::keyClick(&F, Qt::Key_D, Qt::ControlModifier);
     EXPECT_TRUE(F.Diaspora1->isChecked());
+}
+
+TEST_F(Menus, MnemonicsAndArrowKeysReachEveryItem)
+{
+    TForm1& F = Start();
+    F.show();
+    F.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    F.Edit1->setFocus();
+
+    // Alt+O opens Options; the item's letter picks it.
+    QTest::keyClick(&F, Qt::Key_O, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), F.Optios1);
+    QTest::keyClick(F.Optios1, Qt::Key_I);
+    EXPECT_TRUE(F.Israel1->isChecked());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Items without a letter by the arrow keys: down past Diaspora and
+    // Israel to "Date Entry Format", right into it, down to "mm/dd/yy".
+    QTest::keyClick(&F, Qt::Key_O, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), F.Optios1);
+    QTest::keyClick(F.Optios1, Qt::Key_Down);
+    QTest::keyClick(F.Optios1, Qt::Key_Down);
+    QTest::keyClick(F.Optios1, Qt::Key_Right);
+    ASSERT_EQ(QApplication::activePopupWidget(), F.DateEntryFormat1);
+    QTest::keyClick(F.DateEntryFormat1, Qt::Key_Down);
+    QTest::keyClick(F.DateEntryFormat1, Qt::Key_Return);
+    EXPECT_TRUE(F.mmddyy1->isChecked());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Escape closes a menu without picking anything.
+    QTest::keyClick(&F, Qt::Key_H, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), F.MenuHelp);
+    QTest::keyClick(F.MenuHelp, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    // Alt+H, N shows the note.
+    QTest::keyClick(&F, Qt::Key_H, Qt::AltModifier);
+    QTest::keyClick(F.MenuHelp, Qt::Key_N);
+    EXPECT_EQ(Captured.Boxes.size(), 1U);
+
+    // Alt+Q quits.
+    QTest::keyClick(&F, Qt::Key_Q, Qt::AltModifier);
+    EXPECT_FALSE(F.isVisible());
 }
 
 TEST_F(Menus, QuitClosesTheWindowAndShutDownRuns)
