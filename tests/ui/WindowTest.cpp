@@ -405,6 +405,17 @@ bool Fits(const QWidget& Widget)
     if (const auto* Edit = qobject_cast<const QLineEdit*>(&Widget)) {
         return Edit->height() >= Edit->minimumSizeHint().height();
     }
+    if (const auto* Grid = qobject_cast<const TMirvaneGrid*>(&Widget)) {
+        // Every row as high as the text, and all of them inside the grid.
+        int Height = (Grid->RowCount() - 1) * Grid->GridLineWidth();
+        for (int Row = 0; Row < Grid->RowCount(); ++Row) {
+            if (Grid->RowHeight(Row) < Grid->fontMetrics().height()) {
+                return false;
+            }
+            Height += Grid->RowHeight(Row);
+        }
+        return Height <= Grid->contentsRect().height();
+    }
     if (qobject_cast<const QLabel*>(&Widget) != nullptr || qobject_cast<const QAbstractButton*>(&Widget) != nullptr ||
         qobject_cast<const QComboBox*>(&Widget) != nullptr) {
         // The caption's whole width, and its text height; check marks and
