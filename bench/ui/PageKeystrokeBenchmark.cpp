@@ -1,0 +1,129 @@
+// One keystroke on each working page, end to end: the key goes to the box of
+// a shown window (offscreen platform unless another is named), the box
+// changes, the page's handler recomputes everything, writes its outputs and
+// moves the month grid. The Birthdays/Yahrtzeits and Festivals pages list
+// 200 years. Each keystroke is timed alone; the key that restores the text
+// for the next one is not. The "AndPaint" runs also paint the page.
+
+#include <chrono>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/MessageBox.h"
+#include "ui/Mirvane.h"
+
+namespace mirvane {
+namespace {
+
+// The window of the run, made and freed by main while the application lives.
+TForm1* TheWindow = nullptr;
+
+TForm1& Window()
+{
+    return *TheWindow;
+}
+
+void Retype(QLineEdit& Box, const char* Text)
+{
+    Box.setFocus();
+    Box.selectAll();
+    QTest::keyClicks(&Box, QString::fromLatin1(Text));
+}
+
+// Times typing Key at the end of Box, then takes it back untimed.
+void TimeKeystrokes(benchmark::State& State, QLineEdit& Box, Qt::Key Key, bool Paint)
+{
+    QApplication::processEvents();
+    for (auto _ : State) {
+        const auto Start = std::chrono::steady_clock::now();
+        QTest::keyClick(&Box, Key);
+        if (Paint) {
+            QApplication::processEvents();
+        }
+        State.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count());
+        QTest::keyClick(&Box, Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+}
+
+void BirthdaysKeystroke(benchmark::State& State, bool Paint)
+{
+    TForm1& F = Window();
+    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
+    F.ddmmyy1->trigger();
+    Retype(*F.Edit3, "1995");
+    Retype(*F.Edit25, "200");
+    Retype(*F.Edit1, "1/12/197");  // the key makes it 1/12/1970
+    TimeKeystrokes(State, *F.Edit1, Qt::Key_0, Paint);
+    QTest::keyClick(F.Edit1, Qt::Key_0);
+    if (F.Memo4->isHidden()) {
+        State.SkipWithError("no list shown");
+    }
+}
+
+void FestivalsKeystroke(benchmark::State& State, bool Paint)
+{
+    TForm1& F = Window();
+    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+    Retype(*F.Edit13, "1995");
+    Retype(*F.Edit27, "200");
+    Retype(*F.ComboBox2->lineEdit(), "Puri");  // the key makes it Purim
+    TimeKeystrokes(State, *F.ComboBox2->lineEdit(), Qt::Key_M, Paint);
+    QTest::keyClick(F.ComboBox2->lineEdit(), Qt::Key_M);
+    if (F.Memo5->isHidden()) {
+        State.SkipWithError("no list shown");
+    }
+}
+
+void YearDetailsKeystroke(benchmark::State& State, bool Paint)
+{
+    TForm1& F = Window();
+    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
+    F.ComboBox1->setCurrentIndex(12);
+    Retype(*F.Edit23, "578");  // the key makes it 5787
+    TimeKeystrokes(State, *F.Edit23, Qt::Key_7, Paint);
+}
+
+BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYear, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYearsAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYearsAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYearAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mirvane
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The window reads and writes its options in a folder of its own.
+    const QTemporaryDir Settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Settings.path());
+    QApplication Application(argc, argv);
+    // Nothing here should fail; if something does, it must not wait for a click.
+    mirvane::SetMessageBoxFunction([](mirvane::TBoxKind, const QString&) {});
+    const auto Window = std::make_unique<mirvane::TForm1>();
+    Window->show();
+    if (!QTest::qWaitForWindowExposed(Window.get())) {
+        return 1;
+    }
+    mirvane::TheWindow = Window.get();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
