@@ -37,6 +37,14 @@ protected:
         Form = std::make_unique<TForm1>();
         return *Form;
     }
+    // The window shown and active, for tests that type into it; false when
+    // the platform would not activate it.
+    static bool ShowActive(TForm1& Window)
+    {
+        Window.show();
+        Window.activateWindow();
+        return QTest::qWaitForWindowActive(&Window);
+    }
     // Shut-down: FormDestroy runs with the window's destruction.
     void Close() { Form.reset(); }
 

@@ -169,9 +169,7 @@ TEST_F(Menus, ChoosingTheTickedPageKindLeavesTheEmptyBoxesAlone)
 TEST_F(Menus, CtrlShortcutsReachTheItems)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
     F.Edit20->setFocus();
     QTest::keyClick(&F, Qt::Key_J, Qt::ControlModifier);
     EXPECT_TRUE(F.JewishMonth1->isChecked());
@@ -188,9 +186,7 @@ TEST_F(Menus, CtrlShortcutsReachTheItems)
 TEST_F(Menus, MnemonicsAndArrowKeysReachEveryItem)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
     F.Edit1->setFocus();
 
     // Alt+O opens Options; the item's letter picks it.

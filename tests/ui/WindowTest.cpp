@@ -181,9 +181,7 @@ QStringList Names(const QList<QAccessibleInterface*>& Cells)
 TEST_F(Window, TheGridIsATableWhoseFocusedCellTellsTheSelectedDay)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
     F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
     F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
     F.MirvaneGrid1->setFocus();
@@ -313,9 +311,7 @@ struct TRoundCase {
 TEST_F(Window, TheTabKeyWalksEveryInputOfEveryPageInOrderAndBack)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
 
     // The two radio buttons are one stop, on the checked one.
     const TRoundCase Rounds[] = {
@@ -345,9 +341,7 @@ TEST_F(Window, TheTabKeyWalksEveryInputOfEveryPageInOrderAndBack)
 TEST_F(Window, TheKeyboardTurnsThePagesButNeverToTheOneWithoutATab)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
     F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
     // From the tab bar by the arrow keys, from inside a page by Ctrl+Tab.
     F.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
@@ -371,9 +365,7 @@ TEST_F(Window, TheKeyboardTurnsThePagesButNeverToTheOneWithoutATab)
 TEST_F(Window, TheGridFollowsTheArrowKeysAndTheYearBoxesFollowTheGrid)
 {
     TForm1& F = Start();
-    F.show();
-    F.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&F));
+    ASSERT_TRUE(ShowActive(F));
     F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
     F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 31));
     ASSERT_EQ(TabRound(F).value(0), QStringLiteral("MirvaneGrid1"));
