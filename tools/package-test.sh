@@ -35,8 +35,11 @@ cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1
 packages=("$work"/mirvane_*.deb)
 [ -f "${packages[0]}" ] || fail "cpack made no mirvane_*.deb"
 
+# A run that was stopped half-way may have left its package behind.
 if dpkg-query -W -f='${Status}' mirvane 2>/dev/null | grep -q "install ok installed"; then
-    fail "mirvane is installed already; remove it first"
+    step "remove the package left by an earlier run"
+    mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q mirvane >/dev/null ||
+        fail "cannot remove the mirvane package already installed"
 fi
 
 step "install ${packages[0]##*/}"
