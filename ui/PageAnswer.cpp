@@ -4,14 +4,17 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include "engine/ConvertError.h"
 #include "grid/MirvaneGrid.h"
 #include "ui/MemoLines.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
 
-// The grid moves last: it may refuse a date beyond the years it lays out,
-// and the page's own answer stands all the same.
+// The grid moves last. It lays out no month past the year 9999, while an
+// anniversary or a festival typed for such a year is still a right answer:
+// the page shows it, and the grid stays where it was, without a box at every
+// keystroke for an input that is not wrong.
 void TForm1::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::optional<TListedDate>& Answer,
                         const std::vector<TListedDate>& Lines, bool ListShown)
 {
@@ -28,7 +31,11 @@ void TForm1::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::opti
     }
     SetMemoLines(List, Texts);
     List.setVisible(ListShown);
-    MirvaneGrid1->SetDate(Answer->Date);
+    try {
+        MirvaneGrid1->SetDate(Answer->Date);
+    } catch (const EConvertError&) {
+        // The grid refused the date and kept its page.
+    }
 }
 
 }  // namespace mirvane

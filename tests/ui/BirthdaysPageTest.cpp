@@ -262,5 +262,20 @@ TEST_F(BirthdaysPage, TheMonthGridMovesToTheFirstAnswer)
     EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1995, 11, 26));
 }
 
+TEST_F(BirthdaysPage, AnAnswerPastTheGridsLastYearIsShownAndTheGridStays)
+{
+    TForm1& F = StartOnPage();
+    Retype(*F.Edit3, "1995");
+    Retype(*F.Edit25, "2");
+    Retype(*F.Edit1, "31/12/70");
+    const TDateTime Shown = F.MirvaneGrid1->CurrentDate();
+    Paste(*F.Edit3, "9999");
+    EXPECT_EQ(Lines(*F.Memo4),
+              (QStringList{QStringLiteral("Thursday 3 February 10000"), QStringLiteral("Tuesday 23 January 10001")}));
+    EXPECT_EQ(F.Edit4->text(), QStringLiteral("Thursday 3 February 10000"));
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Shown);
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
 }  // namespace
 }  // namespace mirvane

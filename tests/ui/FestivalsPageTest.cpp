@@ -133,9 +133,16 @@ TEST_F(FestivalsPage, TheYearStepsAndTheMonthGridFollowsTheFirstAnswer)
     EXPECT_EQ(F.Edit13->text(), QStringLiteral("1996"));
     EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 4 April 1996"));
     EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
-    // No answer leaves the grid where it is.
+    // No answer leaves the grid where it is, and so does one past the last
+    // year the grid lays out.
     Retype(*F.ComboBox2, "Pessach day 9");
     EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    Retype(*F.ComboBox2, "Pessach day 1");
+    Paste(*F.Edit13, "10001");
+    EXPECT_TRUE(F.Edit15->text().endsWith(QStringLiteral(" 10001"))) << F.Edit15->text().toStdString();
+    EXPECT_EQ(Lines(*F.Memo5).size(), 3);
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    EXPECT_TRUE(Captured.Boxes.empty());
 }
 
 TEST_F(FestivalsPage, YearsWithoutJewishNewYearDatesShowNothing)
