@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QFontMetrics>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTest>
 
 #include "engine/DateConversion.h"
@@ -178,6 +180,32 @@ TEST_F(BirthdaysPage, TheListShowsOneToTwoHundredYears)
         EXPECT_TRUE(F.Memo4->isHidden()) << Years;
         EXPECT_EQ(Lines(*F.Memo4), QStringList{F.Edit4->text()}) << Years;
     }
+}
+
+TEST_F(BirthdaysPage, TheLongestDatesFitTheirBoxes)
+{
+    // 29 Elul, the eve of the new year: Wednesdays in September among 200
+    // years.
+    TForm1& F = StartOnPage();
+    Retype(*F.Edit3, "1995");
+    Retype(*F.Edit25, "200");
+    Retype(*F.Edit1, "19/9/1990");
+    const QStringList Listed = Lines(*F.Memo4);
+    ASSERT_EQ(Listed.size(), 200);
+    const QFontMetrics Metrics(F.Memo4->font());
+    const int Room = F.Memo4->viewport()->width() - 2 * static_cast<int>(F.Memo4->document()->documentMargin());
+    int Widest = 0;
+    QString WidestLine;
+    for (const QString& Line : Listed) {
+        if (Metrics.horizontalAdvance(Line) > Widest) {
+            Widest = Metrics.horizontalAdvance(Line);
+            WidestLine = Line;
+        }
+    }
+    EXPECT_TRUE(WidestLine.startsWith(QStringLiteral("Wednesday")) && WidestLine.contains(QStringLiteral("September")));
+    EXPECT_LE(Widest, Room) << WidestLine.toStdString();
+    const QFontMetrics EditMetrics(F.Edit4->font());
+    EXPECT_LE(EditMetrics.horizontalAdvance(WidestLine), F.Edit4->width() - 8) << WidestLine.toStdString();
 }
 
 TEST_F(BirthdaysPage, ATargetYearThatIsNoNumberIsThisYear)
