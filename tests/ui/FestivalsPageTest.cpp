@@ -15,14 +15,7 @@ namespace {
 
 class FestivalsPage : public FormTest {
 protected:
-    TForm1& StartOnPage()
-    {
-        TForm1& F = Start();
-        F.show();
-        F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
-        return F;
-    }
+    TForm1& StartOnPage() { return StartShowing(TForm1::FestivalsPage); }
     TForm1& Ask(const char* Name, const char* Year, const char* Years)
     {
         TForm1& F = StartOnPage();

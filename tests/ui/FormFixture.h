@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTest>
 
 #include "engine/JewishYear.h"
@@ -44,6 +45,15 @@ protected:
         Window.show();
         Window.activateWindow();
         return QTest::qWaitForWindowActive(&Window);
+    }
+    // The window shown on one of its pages.
+    TForm1& StartShowing(int Page)
+    {
+        TForm1& F = Start();
+        F.show();
+        F.PageControl1->setCurrentIndex(Page);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
+        return F;
     }
     // Shut-down: FormDestroy runs with the window's destruction.
     void Close() { Form.reset(); }

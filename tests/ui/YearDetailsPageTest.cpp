@@ -11,14 +11,7 @@ namespace {
 
 class YearDetailsPage : public FormTest {
 protected:
-    TForm1& StartOnPage()
-    {
-        TForm1& F = Start();
-        F.show();
-        F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
-        return F;
-    }
+    TForm1& StartOnPage() { return StartShowing(TForm1::YearDetailsPage); }
     // The year's outputs in the page's order.
     QStringList YearTexts() const
     {
