@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "engine/Festivals.h"
 #include "grid/MirvaneGrid.h"
@@ -126,8 +127,12 @@ QString TRandomUse::RandomText()
             Text += QChar(u'0' + static_cast<char16_t>(Random() % 10));
         return Text;
     case 1:
-        for (int Index = Length(Random); Index > 0; --Index)
-            Text += QChar((Random() % 2 ? u'a' : u'A') + static_cast<char16_t>(Random() % 26));
+        for (int Index = Length(Random); Index > 0; --Index) {
+            // One draw a statement: the order of two in one expression is
+            // the compiler's, and a seed must replay alike in every build.
+            const char16_t First = Random() % 2 ? u'a' : u'A';
+            Text += QChar(First + static_cast<char16_t>(Random() % 26));
+        }
         return Text;
     case 2: {
         std::vector<std::string> Names;
@@ -174,8 +179,8 @@ void TRandomUse::ClickSomewhere()
     QWidget* Target = RandomVisible(VisibleWidgets());
     if (Target == nullptr)
         return;
-    const QPoint At(static_cast<int>(Random() % static_cast<unsigned>(Target->width())),
-                    static_cast<int>(Random() % static_cast<unsigned>(Target->height())));
+    const int X = static_cast<int>(Random() % static_cast<unsigned>(Target->width()));
+    const QPoint At(X, static_cast<int>(Random() % static_cast<unsigned>(Target->height())));
     const int How = static_cast<int>(Random() % 10);
     Note("click " + std::string(How == 0 ? "double " : How == 1 ? "right " : "") + "on " + Describe(Target) + " at " +
          std::to_string(At.x()) + "," + std::to_string(At.y()));
@@ -229,8 +234,9 @@ void TRandomUse::PasteText()
     if (Random() % 4 == 0) {
         // Ten thousand characters of one kind, or of many.
         static const QString Fill = QStringLiteral("9x /\u0663\uff19-");
+        const unsigned Kinds = Random() % 2 ? 1 : static_cast<unsigned>(Fill.size());
         for (int Index = 0; Index < 10000; ++Index)
-            Text += Fill[static_cast<qsizetype>(Random() % (Random() % 2 ? 1 : static_cast<unsigned>(Fill.size())))];
+            Text += Fill[static_cast<qsizetype>(Random() % Kinds)];
     } else {
         Text = RandomText();
     }
@@ -317,10 +323,54 @@ void TRandomUse::UseGrid()
     QTest::keyClick(&Grid, Key);
 }
 
+void TRandomUse::TurnWheel()
+{
+    QWidget* Target = RandomVisible(VisibleWidgets());
+    if (Target == nullptr)
+        return;
+    const QPoint At(Target->width() / 2, Target->height() / 2);
+    const int Notches = static_cast<int>(Random() % 7) - 3;
+    Note("wheel " + std::to_string(Notches) + " on " + Describe(Target));
+    QWheelEvent Wheel(QPointF(At), QPointF(Target->mapToGlobal(At)), QPoint(), QPoint(0, Notches * 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Target, &Wheel);
+}
+
+void TRandomUse::ResizeWindow()
+{
+    static constexpr std::array<int, 7> Sizes = {0, 1, 50, 200, 469, 1000, 3000};
+    const int Width = Sizes[Random() % Sizes.size()];
+    const QSize Size(Width, Sizes[Random() % Sizes.size()]);
+    Note("resize to " + std::to_string(Size.width()) + "x" + std::to_string(Size.height()));
+    Form.resize(Size);
+}
+
+// The menus as the keyboard opens them: Alt and the underlined letter, then
+// moves and a choice, or Escape.
+void TRandomUse::UseMenuByKeys()
+{
+    static constexpr std::array<Qt::Key, 6> Moves = {Qt::Key_Down, Qt::Key_Down,   Qt::Key_Up,
+                                                     Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape};
+    const Qt::Key Menu = Random() % 2 == 0 ? Qt::Key_O : Qt::Key_H;
+    Note(std::string("Alt+") + (Menu == Qt::Key_O ? "O" : "H") + " and keys");
+    QTest::keyClick(&Form, Menu, Qt::AltModifier);
+    for (int Step = static_cast<int>(Random() % 5); Step >= 0; --Step) {
+        QWidget* Popup = QApplication::activePopupWidget();
+        if (Popup == nullptr)
+            break;
+        QTest::keyClick(Popup, Moves[Random() % Moves.size()]);
+    }
+}
+
 void TRandomUse::RunEvent(long Index)
 {
     EventIndex = Index;
-    switch (Random() % 18) {
+    if (!Form.isVisible()) {
+        // Quit chosen by keys: the window opens again, as a new start would.
+        Note("show the window again");
+        Form.show();
+    }
+    switch (Random() % 21) {
     case 0:
     case 1:
     case 2:
@@ -352,6 +402,15 @@ void TRandomUse::RunEvent(long Index)
     case 14:
     case 15:
         UseGrid();
+        break;
+    case 16:
+        TurnWheel();
+        break;
+    case 17:
+        if (Random() % 8 == 0)
+            ResizeWindow();
+        else
+            UseMenuByKeys();
         break;
     default:
         StepUpDown();

@@ -45,6 +45,9 @@ private:
     void ChooseComboItem();
     void StepUpDown();
     void UseGrid();
+    void TurnWheel();
+    void ResizeWindow();
+    void UseMenuByKeys();
 
     TForm1& Form;
     std::mt19937_64 Random;

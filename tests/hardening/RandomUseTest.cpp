@@ -82,6 +82,9 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
         // The Year Details page shows its calculator's year, and the grid
         // widget selects the model's cell.
         EXPECT_EQ(F.Edit5->text(), QString::number(F.DetailsYear->CycleNumber)) << Report();
+        EXPECT_EQ(F.Edit14->text(), QString::number(F.DetailsYear->DaysInMonth(F.ComboBox1->currentIndex() + 1)))
+            << "the days shown are those of the month selected\n"
+            << Report();
         const TMonthGrid& Model = F.MirvaneGrid1->Model();
         EXPECT_EQ(std::make_pair(F.MirvaneGrid1->Col(), F.MirvaneGrid1->Row()),
                   std::make_pair(Model.SelectedCol(), Model.SelectedRow()))
