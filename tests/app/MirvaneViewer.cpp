@@ -1,11 +1,15 @@
 // The main window for looking at by eye and for screenshots, in the light
 // palette of the style or in a dark one:
-//   mirvane_viewer [dark] [page N] [about] [shot FILE]
-// "about" shows the About dialog beside the window; "shot" saves a
+//   mirvane_viewer [dark] [page N] [filled] [about] [shot FILE]
+// "filled" types a birth date, a festival, a month and list lengths into
+// the pages, so that their answers and lists show; "about" shows the About
+// dialog beside the window; "shot" saves a
 // screenshot of the window (and of the dialog, to FILE with "-about" before
 // the extension) and ends. The settings store is the user's own; point
 // XDG_CONFIG_HOME at a scratch folder.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QScreen>
@@ -46,6 +50,14 @@ int main(int argc, char** argv)
     }
 
     mirvane::TForm1 Form1;
+    if (Arguments.contains(QStringLiteral("filled"))) {
+        Form1.Edit25->setText(QStringLiteral("5"));
+        Form1.Edit1->setText(QStringLiteral("1/12/70"));
+        Form1.Edit27->setText(QStringLiteral("5"));
+        Form1.ComboBox2->setEditText(QStringLiteral("Rosh Hashana day 1"));
+        Form1.ComboBox1->setCurrentIndex(6);  // Tishrei; only a user's choice runs the handler by itself
+        Form1.ComboBox1Change();
+    }
     if (const QString Page = Value(QStringLiteral("page")); !Page.isEmpty()) {
         Form1.PageControl1->setCurrentIndex(Page.toInt());
     }
