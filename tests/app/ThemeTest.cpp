@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -134,7 +133,9 @@ struct TThemeCase {
 
 class Theme : public FormTest, public ::testing::WithParamInterface<TThemeCase> {
 protected:
-    ~Theme() override { QApplication::setPalette(QApplication::style()->standardPalette()); }
+    // A palette that sets no colour hands the application back to the
+    // style's own.
+    ~Theme() override { QApplication::setPalette(QPalette()); }
 };
 
 TEST_P(Theme, EveryTextAndImageStaysReadable)
