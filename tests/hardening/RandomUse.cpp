@@ -1,10 +1,12 @@
 #include "tests/hardening/RandomUse.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -80,6 +82,51 @@ void TypeKeys(QWidget* Target, const QString& Text)
     }
 }
 
+// What a screen reader asks of a control: its texts, role, state and place,
+// its cells or value, and the same of its children.
+void ReadAloud(QAccessibleInterface* Interface, int Depth)
+{
+    if (Interface == nullptr || !Interface->isValid())
+        return;
+    for (const QAccessible::Text Kind : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+        static_cast<void>(Interface->text(Kind));
+    static_cast<void>(Interface->role());
+    static_cast<void>(Interface->state());
+    static_cast<void>(Interface->rect());
+    if (QAccessibleTableInterface* Table = Interface->tableInterface()) {
+        const int Rows = Table->rowCount();
+        const int Columns = Table->columnCount();
+        for (const auto& [Row, Column] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{Rows, 0}, std::pair{0, Columns},
+                                           std::pair{Rows - 1, Columns - 1}}) {
+            if (QAccessibleInterface* Cell = Table->cellAt(Row, Column)) {
+                static_cast<void>(Cell->text(QAccessible::Name));
+                if (QAccessibleTableCellInterface* Place = Cell->tableCellInterface()) {
+                    static_cast<void>(Place->columnHeaderCells());
+                    static_cast<void>(Place->rowHeaderCells());
+                }
+            }
+        }
+        for (QAccessibleInterface* Cell : Table->selectedCells())
+            ReadAloud(Cell, 0);
+    }
+    if (QAccessibleValueInterface* Value = Interface->valueInterface())
+        static_cast<void>(Value->currentValue());
+    if (Depth > 0) {
+        ReadAloud(Interface->focusChild(), Depth - 1);
+        const int Children = std::min(Interface->childCount(), 40);
+        for (int Index = 0; Index < Children; ++Index)
+            ReadAloud(Interface->child(Index), Depth - 1);
+    }
+}
+
+// Every change the window announces is read at once, as a screen reader does.
+void ReadAnnouncement(QAccessibleEvent* Event)
+{
+    if (Event->type() == QAccessible::ObjectDestroyed || Event->object() == nullptr)
+        return;
+    ReadAloud(Event->accessibleInterface(), 1);
+}
+
 void CollectActions(const QMenu& Menu, std::vector<QAction*>& Actions)
 {
     for (QAction* Action : Menu.actions()) {
@@ -93,8 +140,14 @@ void CollectActions(const QMenu& Menu, std::vector<QAction*>& Actions)
 }  // namespace
 
 TRandomUse::TRandomUse(TForm1& Form, std::uint64_t Seed, THangWatch& Watch)
-    : Form(Form), Random(Seed), Watch(Watch)
+    : Form(Form), Random(Seed), Watch(Watch), PreviousHandler(QAccessible::installUpdateHandler(ReadAnnouncement))
 {
+    QAccessible::setActive(true);
+}
+
+TRandomUse::~TRandomUse()
+{
+    QAccessible::installUpdateHandler(PreviousHandler);
 }
 
 void TRandomUse::Note(std::string What)
@@ -362,6 +415,24 @@ void TRandomUse::UseMenuByKeys()
     }
 }
 
+void TRandomUse::UseScreenReader()
+{
+    QWidget* Target = RandomVisible(VisibleWidgets());
+    if (Target == nullptr)
+        return;
+    QAccessibleInterface* Interface = QAccessible::queryAccessibleInterface(Target);
+    QAccessibleValueInterface* Value = Interface != nullptr ? Interface->valueInterface() : nullptr;
+    if (Value != nullptr && Random() % 2 == 0) {
+        static constexpr std::array<int, 7> Values = {-2147483647 - 1, -1, 0, 5787, 1995, 3241, 2147483647};
+        const int Chosen = Values[Random() % Values.size()];
+        Note("screen reader sets " + Describe(Target) + " to " + std::to_string(Chosen));
+        Value->setCurrentValue(Chosen);
+        return;
+    }
+    Note("screen reader reads " + Describe(Target));
+    ReadAloud(Interface, 2);
+}
+
 void TRandomUse::RunEvent(long Index)
 {
     EventIndex = Index;
@@ -405,6 +476,9 @@ void TRandomUse::RunEvent(long Index)
         break;
     case 16:
         TurnWheel();
+        break;
+    case 18:
+        UseScreenReader();
         break;
     case 17:
         if (Random() % 8 == 0)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QAccessible>
 #include <QString>
 
 class QWidget;
@@ -21,7 +22,11 @@ class THangWatch;
 // the same actions, so a failure can be replayed.
 class TRandomUse {
 public:
+    // Also reads every announcement of the window as a screen reader would.
     TRandomUse(TForm1& Form, std::uint64_t Seed, THangWatch& Watch);
+    ~TRandomUse();
+    TRandomUse(const TRandomUse&) = delete;
+    TRandomUse& operator=(const TRandomUse&) = delete;
 
     void RunEvent(long Index);
     // The last few actions, newest last, for a failure report.
@@ -48,12 +53,14 @@ private:
     void TurnWheel();
     void ResizeWindow();
     void UseMenuByKeys();
+    void UseScreenReader();
 
     TForm1& Form;
     std::mt19937_64 Random;
     THangWatch& Watch;
     long EventIndex = 0;
     std::deque<std::string> Recent;
+    QAccessible::UpdateHandler PreviousHandler;
 };
 
 }  // namespace mirvane
