@@ -2,8 +2,10 @@
 
 #include <optional>
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "settings/LocaleDateOrder.h"
@@ -21,6 +23,42 @@ constexpr const char* ByJMonthName = "ByJMonth";
 constexpr const char* StamAdar1Name = "StamAdar1";
 constexpr const char* DiasporaName = "Diaspora";
 constexpr const char* StartTabName = "StartTab";
+
+// The store holds five short lines; a file far larger is not this program's,
+// and reading it whole could fill the memory.
+constexpr qint64 LargestStore = qint64{16} << 20;
+
+// The files QSettings reads for the options, in the user's and the system's
+// folders: the application's and the organisation's. A probe of a name no
+// file has tells the folders without reading any of them.
+QStringList StoreFiles()
+{
+    QStringList Files;
+    for (const QSettings::Scope Scope : {QSettings::UserScope, QSettings::SystemScope}) {
+        const QSettings Probe(QSettings::NativeFormat, Scope, QStringLiteral("Tellwen store probe"));
+        const QString Folder = QFileInfo(Probe.fileName()).path();
+        Files << Folder + u'/' + QString::fromLatin1(OrganisationName) + u'/' + QString::fromLatin1(ApplicationName) +
+                     QStringLiteral(".conf")
+              << Folder + u'/' + QString::fromLatin1(OrganisationName) + QStringLiteral(".conf");
+    }
+    return Files;
+}
+
+// QSettings reads its files whole as soon as it is made, and replaces them
+// through the links that lead to them. A store that is no plain file would
+// block the start for ever (a pipe), never end (a device), or be replaced
+// by a file (a device, when the program runs as root); one far too large
+// would fill the memory. Such a store is neither read nor written.
+bool StoreIsUsable()
+{
+    for (const QString& Path : StoreFiles()) {
+        const QFileInfo File(Path);
+        if (File.exists() && (!File.isFile() || File.size() > LargestStore)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // A stored value counts only when it is a 32-bit integer; anything else
 // (text, a number out of range, a list) is treated as missing.
@@ -57,6 +95,10 @@ void ReadInto(const QSettings& Store, const char* Name, bool& Field)
 void TOptions::GetOptions()
 {
     *this = TOptions{};
+    if (!StoreIsUsable()) {
+        DateOrder = LocaleDateOrder();
+        return;
+    }
     QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(OrganisationName),
                     QString::fromLatin1(ApplicationName));
     Store.beginGroup(QString::fromLatin1(OptionsGroup));
@@ -73,6 +115,9 @@ void TOptions::GetOptions()
 
 void TOptions::SaveOptions() const
 {
+    if (!StoreIsUsable()) {
+        return;
+    }
     QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(OrganisationName),
                     QString::fromLatin1(ApplicationName));
     // The file is written to a temporary beside it and renamed over the old

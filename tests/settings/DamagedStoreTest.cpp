@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "settings/Options.h"
@@ -240,6 +242,86 @@ TEST(DamagedStore, AReadOnlyStoreIsReadAndLeftAsItIs)
     EXPECT_EQ(FileContent(Store.FilePath()), Good);
     EXPECT_EQ(FilesBeside(Store), QStringList{QStringLiteral("Mirvane.conf")});
     EXPECT_EQ(Loaded(), Unusual());
+}
+
+// Runs Body in a child process that is ended after Limit seconds; true when
+// it finished by itself. What hangs must fail the test, not stall it.
+template <typename TBody>
+bool FinishesInChild(TBody&& Body, unsigned Limit)
+{
+    const pid_t Child = ::fork();
+    if (Child == 0) {
+        ::alarm(Limit);
+        Body();
+        ::_exit(0);
+    }
+    int Status = 0;
+    ::waitpid(Child, &Status, 0);
+    return WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
+}
+
+// A file far larger than any store is no store: it is neither read whole
+// nor rewritten.
+TEST(DamagedStore, AFileFarLargerThanAnyStoreGivesDefaultsAndIsLeftAlone)
+{
+    const TOptions Defaults = FirstRun();
+    TemporaryStore Store;
+    const QByteArray Huge = QByteArray("[Options]\nStartTab=3\n") + QByteArray(17 << 20, '#');
+    Store.WriteRaw(Huge);
+    EXPECT_EQ(Loaded(), Defaults);
+    Unusual().SaveOptions();
+    EXPECT_EQ(QFileInfo(Store.FilePath()).size(), Huge.size());
+    EXPECT_EQ(Loaded(), Defaults);
+}
+
+// A store that is no plain file is neither read nor written: a pipe would
+// block the start for ever, a device would never end, and a write through a
+// link would replace the device it leads to with a file (for root).
+TEST(DamagedStore, AStoreThatIsAPipeOrADeviceGivesDefaultsWithoutWaitingAndIsLeftAlone)
+{
+    const TOptions Defaults = FirstRun();
+    enum class TKind { Pipe, LinkToPipe, LinkToDevice };
+    struct TSpecial {
+        const char* Title;
+        QString Name;  // in the store's folder
+        TKind Kind;
+    };
+    const TSpecial Cases[] = {
+        {"the store is a pipe", QStringLiteral("Mirvane.conf"), TKind::Pipe},
+        {"the store of the organisation is a pipe", QStringLiteral("../Tellwen.conf"), TKind::Pipe},
+        {"the store is a link to a pipe", QStringLiteral("Mirvane.conf"), TKind::LinkToPipe},
+        {"the store is a link to a device", QStringLiteral("Mirvane.conf"), TKind::LinkToDevice},
+    };
+    for (const TSpecial& Case : Cases) {
+        TemporaryStore Store;
+        ASSERT_TRUE(QDir().mkpath(Store.FolderPath() + QStringLiteral("/Tellwen")));
+        const QByteArray Path = (Store.FolderPath() + QStringLiteral("/Tellwen/") + Case.Name).toLocal8Bit();
+        // What a link leads to lies in the test's own folder: a device of
+        // its own (a null device; only root may make one), never the
+        // system's.
+        const QByteArray Target = (Store.FolderPath() + QStringLiteral("/target")).toLocal8Bit();
+        if (Case.Kind == TKind::LinkToDevice && ::mknod(Target.constData(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) {
+            continue;
+        }
+        if (Case.Kind != TKind::LinkToDevice) {
+            ASSERT_EQ(::mkfifo(Case.Kind == TKind::Pipe ? Path.constData() : Target.constData(), 0600), 0);
+        }
+        if (Case.Kind != TKind::Pipe) {
+            ASSERT_EQ(::symlink(Target.constData(), Path.constData()), 0);
+        }
+
+        EXPECT_TRUE(FinishesInChild(
+            [&] {
+                if (!(Loaded() == Defaults))
+                    ::_exit(2);
+                Unusual().SaveOptions();
+            },
+            20))
+            << Case.Title;
+        struct stat Left {};
+        ASSERT_EQ(::stat(Path.constData(), &Left), 0) << Case.Title;
+        EXPECT_FALSE(S_ISREG(Left.st_mode)) << Case.Title << ": replaced by a file";
+    }
 }
 
 // Runs Save in a child process with Prepare applied to it first, and
