@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "engine/ConvertError.h"
-#include "engine/EngineMessage.h"
 
 namespace mirvane::fuzz {
 
@@ -41,13 +40,6 @@ bool SucceedsOrRefuses(TBody&& Body, std::initializer_list<std::string_view> All
         }
         Fail(std::string(What) + ": undocumented error text \"" + Error.what() + '"');
     }
-}
-
-// The engine's "System Error" messages mean its arithmetic went wrong; no
-// input may bring one about.
-inline void TreatEngineMessagesAsFaults()
-{
-    SetEngineMessageHook([](std::string_view Text) { Fail(std::string("engine message: ") + std::string(Text)); });
 }
 
 }  // namespace mirvane::fuzz

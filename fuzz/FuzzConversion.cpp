@@ -144,12 +144,6 @@ void CheckDateServices(std::int32_t Year, std::int32_t Month, std::int32_t Day, 
 }  // namespace
 }  // namespace mirvane::fuzz
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    mirvane::fuzz::TreatEngineMessagesAsFaults();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     using namespace mirvane::fuzz;

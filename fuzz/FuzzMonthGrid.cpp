@@ -215,12 +215,6 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
 }  // namespace
 }  // namespace mirvane::fuzz
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    mirvane::fuzz::TreatEngineMessagesAsFaults();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     using namespace mirvane;

@@ -143,12 +143,6 @@ void CheckYearDetailsPage(TFuzzValues& In)
 }  // namespace
 }  // namespace mirvane::fuzz
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    mirvane::fuzz::TreatEngineMessagesAsFaults();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     using namespace mirvane::fuzz;

@@ -16,7 +16,7 @@
 
 #include "settings/Options.h"
 #include "tests/hardening/WindowFixture.h"
-#include "tests/settings/ReadOnlyPath.h"
+#include "tests/settings/ReadOnlyStore.h"
 
 namespace mirvane {
 namespace {
@@ -38,12 +38,6 @@ TOptions Loaded()
     TOptions Options;
     Options.GetOptions();
     return Options;
-}
-
-QByteArray FileContent(const QString& Path)
-{
-    QFile File(Path);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
 
 class DamagedStoreWindow : public WindowTest {
@@ -120,15 +114,13 @@ TEST_F(DamagedStoreWindow, AReadOnlyStoreIsFollowedAndLeftAsItIs)
 {
     const TOptions Stored{2, false, true, true, 3};
     Stored.SaveOptions();
-    const QByteArray Good = FileContent(Store.FilePath());
-    const QString Folder = Store.FolderPath() + QStringLiteral("/Tellwen");
-    TReadOnlyPath File(Store.FilePath());
-    TReadOnlyPath Beside(Folder);
-    if (CanCreateFileIn(Folder))
+    const TReadOnlyStore ReadOnly(Store);
+    if (!ReadOnly.Holds())
         GTEST_SKIP() << "this file system lets this user write anywhere";
     EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); F.GregorianMonth1->trigger(); }), Stored);
-    EXPECT_EQ(FileContent(Store.FilePath()), Good);
-    EXPECT_EQ(QDir(Folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Mirvane.conf")});
+    EXPECT_EQ(FileContent(Store.FilePath()), ReadOnly.Content);
+    EXPECT_EQ(QDir(ReadOnly.Folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Mirvane.conf")});
 }
 
 }  // namespace

@@ -28,7 +28,7 @@
 #include <QStringList>
 
 #include "settings/Options.h"
-#include "tests/settings/ReadOnlyPath.h"
+#include "tests/settings/ReadOnlyStore.h"
 #include "tests/settings/TemporaryStore.h"
 
 namespace mirvane {
@@ -55,12 +55,6 @@ TOptions FirstRun()
 TOptions Unusual()
 {
     return TOptions{2, false, true, true, 3};
-}
-
-QByteArray FileContent(const QString& Path)
-{
-    QFile File(Path);
-    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
 
 QStringList FilesBeside(const TemporaryStore& Store)
@@ -151,17 +145,12 @@ struct TStoredText {
 
 TEST(DamagedStore, ValuesOfTheWrongTypeOrOutOfRangeGiveTheDefault)
 {
-    const auto With = [](auto Change) {
+    // StartTab=3 beside each line shows that the store as such was read.
+    const auto Tab = [](auto Change) {
         TOptions Options;
+        Options.StartTab = 3;
         Change(Options);
         return Options;
-    };
-    // StartTab=3 beside each line shows that the store as such was read.
-    const auto Tab = [&](auto Change) {
-        return With([&](TOptions& Options) {
-            Options.StartTab = 3;
-            Change(Options);
-        });
     };
     const auto Nothing = [](TOptions&) {};
     const TStoredText Cases[] = {
@@ -228,18 +217,15 @@ TEST(DamagedStore, AReadOnlyStoreIsReadAndLeftAsItIs)
 {
     TemporaryStore Store;
     Unusual().SaveOptions();
-    const QByteArray Good = FileContent(Store.FilePath());
-    const QString Folder = Store.FolderPath() + QStringLiteral("/Tellwen");
-    TReadOnlyPath File(Store.FilePath());
-    TReadOnlyPath Beside(Folder);
-    if (CanCreateFileIn(Folder))
+    const TReadOnlyStore ReadOnly(Store);
+    if (!ReadOnly.Holds())
         GTEST_SKIP() << "this file system lets this user write anywhere";
 
     EXPECT_EQ(Loaded(), Unusual());
     TOptions Changed = Unusual();
     Changed.StartTab = 0;
     Changed.SaveOptions();
-    EXPECT_EQ(FileContent(Store.FilePath()), Good);
+    EXPECT_EQ(FileContent(Store.FilePath()), ReadOnly.Content);
     EXPECT_EQ(FilesBeside(Store), QStringList{QStringLiteral("Mirvane.conf")});
     EXPECT_EQ(Loaded(), Unusual());
 }

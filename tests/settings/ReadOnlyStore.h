@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QString>
 
+#include "tests/settings/TemporaryStore.h"
+
 namespace mirvane {
 
 // Makes a file or folder read-only for everyone, root included, for the
@@ -54,15 +56,41 @@ private:
     bool Immutable = false;
 };
 
-// Whether this user can still make a file in Folder: where it can, no
-// read-only store can be tested.
-inline bool CanCreateFileIn(const QString& Folder)
+inline QByteArray FileContent(const QString& Path)
 {
-    QFile Probe(Folder + QStringLiteral("/probe"));
-    const bool Created = Probe.open(QIODevice::WriteOnly);
-    if (Created)
-        Probe.remove();
-    return Created;
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
 }
+
+// A temporary store's file and folder, read-only for the lifetime of the
+// object, with the content the file had.
+class TReadOnlyStore {
+public:
+    explicit TReadOnlyStore(const TemporaryStore& Store)
+        : Folder(Store.FolderPath() + QStringLiteral("/Tellwen")),
+          Content(FileContent(Store.FilePath())),
+          FileGuard(Store.FilePath()),
+          FolderGuard(Folder)
+    {
+    }
+
+    // False where this user can make files in the folder all the same: then
+    // no read-only store can be tested.
+    bool Holds() const
+    {
+        QFile Probe(Folder + QStringLiteral("/probe"));
+        const bool Created = Probe.open(QIODevice::WriteOnly);
+        if (Created)
+            Probe.remove();
+        return !Created;
+    }
+
+    const QString Folder;
+    const QByteArray Content;
+
+private:
+    TReadOnlyPath FileGuard;
+    TReadOnlyPath FolderGuard;
+};
 
 }  // namespace mirvane
