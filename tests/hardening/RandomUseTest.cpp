@@ -65,9 +65,28 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
     });
     Closer.start(5);
 
+    // The Calendar page's year boxes show the years of the selected date
+    // after every report of the grid, until the user edits one of them.
+    bool BoxesFollowGrid = false;
+    int Reporting = 0;
+    const auto Forward = F.MirvaneGrid1->OnChange;
+    F.MirvaneGrid1->OnChange = [&](TMirvaneGrid& Grid) {
+        ++Reporting;
+        Forward(Grid);
+        --Reporting;
+        BoxesFollowGrid = true;
+    };
+    for (QLineEdit* Box : {F.Edit20, F.Edit21}) {
+        QObject::connect(Box, &QLineEdit::textChanged, [&] {
+            if (Reporting == 0)
+                BoxesFollowGrid = false;
+        });
+    }
+
     TRandomUse Use(F, Seed, Watch);
     Use.Verbose = std::getenv("MIRVANE_RANDOM_LOG") != nullptr;
     long Done = 0;
+    long BoxChecks = 0;
     for (; Done < Events && !HasFailure(); ++Done) {
         Use.RunEvent(Done);
         if (Done % 8 == 0)
@@ -85,13 +104,22 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
         EXPECT_EQ(F.Edit14->text(), QString::number(F.DetailsYear->DaysInMonth(F.ComboBox1->currentIndex() + 1)))
             << "the days shown are those of the month selected\n"
             << Report();
+        if (BoxesFollowGrid) {
+            ++BoxChecks;
+            EXPECT_EQ(F.Edit20->text() + u'/' + F.Edit21->text(),
+                      QString::number(F.MirvaneGrid1->GregorianPart(1)) + u'/' +
+                          QString::number(F.MirvaneGrid1->JewishPart(1)))
+                << "the year boxes follow the grid\n"
+                << Report();
+        }
         const TMonthGrid& Model = F.MirvaneGrid1->Model();
         EXPECT_EQ(std::make_pair(F.MirvaneGrid1->Col(), F.MirvaneGrid1->Row()),
                   std::make_pair(Model.SelectedCol(), Model.SelectedRow()))
             << "the grid's selected cell and its model's\n"
             << Report();
     }
-    std::printf("random use: %ld events survived, %zu boxes answered\n", Done, Captured.Boxes.size());
+    std::printf("random use: %ld events survived, %zu boxes answered, year boxes checked after %ld\n", Done,
+                Captured.Boxes.size(), BoxChecks);
     Closer.stop();
     QApplication::closeAllWindows();
     F.show();
