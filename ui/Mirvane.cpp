@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "engine/DateConversion.h"
-#include "engine/NameTables.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/DateOrder.h"
+#include "pages/GregorianDateText.h"
 #include "ui/ErrorReport.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/PageKeys.h"
@@ -26,16 +26,6 @@ QWidget* AddPage(QTabWidget& Pages, const char* Name, const QString& Caption)
     Page->setObjectName(QString::fromLatin1(Name));
     Pages.addTab(Page, Caption);
     return Page;
-}
-
-template <typename TTable>
-QString NameAt(const TTable& Table, std::int32_t Index)
-{
-    if (Index < 0 || static_cast<std::size_t>(Index) >= Table.size()) {
-        return {};
-    }
-    const auto Name = Table[static_cast<std::size_t>(Index)];
-    return QString::fromUtf8(Name.data(), static_cast<qsizetype>(Name.size()));
 }
 
 }  // namespace
@@ -95,9 +85,8 @@ TForm1::~TForm1()
 
 QString TForm1::GregorianDateText(TDateTime Value)
 {
-    const TGregorianDate Date = DecodeDate(Value);
-    return NameAt(DayNames, DayOfWeek(Value)) + u' ' + QString::number(Date.Day) + u' ' +
-           NameAt(GregorianMonthNames, Date.Month) + u' ' + QString::number(Date.Year);
+    // The pages and the command line format dates the same way.
+    return QString::fromStdString(mirvane::GregorianDateText(Value));
 }
 
 void TForm1::FormActivate()
