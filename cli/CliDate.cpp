@@ -8,7 +8,7 @@
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 #include "pages/YearList.h"
 
 namespace mirvane {

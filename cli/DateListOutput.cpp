@@ -3,7 +3,7 @@
 #include "cli/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

@@ -8,7 +8,7 @@
 #include "cli/CommandOptions.h"
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

@@ -17,7 +17,7 @@
 #include "engine/JewishYear.h"
 #include "engine/NameTables.h"
 #include "pages/FestivalPage.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

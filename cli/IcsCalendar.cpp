@@ -6,7 +6,7 @@
 #include <libical/ical.h>
 
 #include "cli/CliFailure.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

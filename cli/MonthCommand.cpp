@@ -13,7 +13,7 @@
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "grid/MonthGrid.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

@@ -10,6 +10,7 @@
 #include "engine/DateServices.h"
 #include "engine/EngineMessage.h"
 #include "engine/Festivals.h"
+#include "engine/GregorianDateText.h"
 #include "engine/JewishYear.h"
 #include "engine/MoladTime.h"
 #include "engine/NameTables.h"

@@ -16,7 +16,7 @@
 #include "pages/AnniversaryPage.h"
 #include "pages/DecimalText.h"
 #include "pages/FestivalPage.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 #include "pages/YearDetailsPage.h"
 #include "pages/YearList.h"
 

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
+#include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
-#include "engine/JewishYear.h"
-#include "engine/NameTables.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {
@@ -22,23 +22,9 @@ std::string_view TrimBlanks(std::string_view Text)
 std::string DayDescription(TDateTime Date, std::string_view DayText)
 {
     const TJewishDate Jewish = DateTimeToJewish(Date);
-    const TGregorianDate Gregorian = DecodeDate(Date);
-    TJewishYear Calculator;
-    Calculator.SetYear(Jewish.Year);
-
-    std::string Text{DayNames[static_cast<std::size_t>(DayOfWeek(Date))]};
-    Text += ' ';
-    Text += std::to_string(Gregorian.Day);
-    Text += ' ';
-    Text += GregorianMonthNames[static_cast<std::size_t>(Gregorian.Month)];
-    Text += ' ';
-    Text += std::to_string(Gregorian.Year);
+    std::string Text = GregorianDateText(Date);
     Text += ", ";
-    Text += std::to_string(Jewish.Day);
-    Text += ' ';
-    Text += Calculator.GetMonthNames()[static_cast<std::size_t>(Jewish.Month)];
-    Text += ' ';
-    Text += std::to_string(Jewish.Year);
+    Text += JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
     const std::string_view Trimmed = TrimBlanks(DayText);
     if (!Trimmed.empty()) {
         Text += ", ";

@@ -6,7 +6,7 @@
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "pages/DecimalText.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

@@ -5,7 +5,7 @@
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "pages/DecimalText.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "pages/DecimalText.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 namespace mirvane {
 namespace {

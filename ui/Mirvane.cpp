@@ -11,7 +11,7 @@
 #include "engine/DateConversion.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/DateOrder.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 #include "ui/ErrorReport.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/PageKeys.h"

@@ -6,7 +6,7 @@
 
 #include "engine/DateServices.h"
 #include "pages/DecimalText.h"
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 #include "pages/Utf8.h"
 #include "pages/YearList.h"
 

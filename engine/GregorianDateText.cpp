@@ -1,4 +1,4 @@
-#include "pages/GregorianDateText.h"
+#include "engine/GregorianDateText.h"
 
 #include <cstddef>
 
