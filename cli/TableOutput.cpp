@@ -1,5 +1,7 @@
 #include "cli/TableOutput.h"
 
+#include "export/CsvText.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -37,29 +39,19 @@ void WriteAligned(std::ostream& Out, const std::vector<std::vector<std::string>>
 
 void WriteSeparated(std::ostream& Out, const std::vector<std::string>& Row, TOutputFormat Format)
 {
-    const bool Csv = Format == TOutputFormat::Csv;
+    if (Format == TOutputFormat::Csv) {
+        Out << CsvRecord(Row);
+        return;
+    }
     for (std::size_t Column = 0; Column < Row.size(); ++Column) {
         if (Column > 0)
-            Out << (Csv ? ',' : '\t');
-        Out << (Csv ? CsvField(Row[Column]) : Row[Column]);
+            Out << '\t';
+        Out << Row[Column];
     }
-    Out << (Csv ? "\r\n" : "\n");
+    Out << '\n';
 }
 
 }  // namespace
-
-std::string CsvField(const std::string& Cell)
-{
-    if (Cell.find_first_of(",\"\r\n") == std::string::npos)
-        return Cell;
-    std::string Quoted = "\"";
-    for (const char Character : Cell) {
-        if (Character == '"')
-            Quoted += '"';
-        Quoted += Character;
-    }
-    return Quoted + '"';
-}
 
 void WriteTable(std::ostream& Out, const TTable& Table, TOutputFormat Format)
 {

@@ -10,10 +10,10 @@
 
 #include "pages/AnniversaryPage.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/Mirvane.h"
-#include "ui/RadioTabStop.h"
-#include "ui/UpDown.h"
+#include "widgets/RadioTabStop.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 

@@ -13,9 +13,9 @@
 #include "engine/Festivals.h"
 #include "pages/FestivalPage.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/Mirvane.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 

@@ -8,11 +8,12 @@
 
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
+#include "pages/CalendarYearEntry.h"
 #include "pages/DateEntry.h"
 #include "pages/DateOrder.h"
 #include "pages/YearList.h"
 #include "settings/Options.h"
-#include "ui/FormScale.h"
+#include "widgets/FormScale.h"
 
 class QAction;
 class QActionGroup;
@@ -249,6 +250,12 @@ private:
     void BuildRememberPage(QWidget& Page);
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
+    // Gregorian- or Jewish-month pages, with the menu's tick following the
+    // grid.
+    void SwitchMonthMode(bool ByJewishMonth);
+    // The Calendar page's years, and a typed year handed to the grid.
+    TCalendarYears CalendarYears() const;
+    void SetTypedYear(const std::optional<TYearInCalendar>& Target);
     // A page's answer into its output box and list, and the month grid moved
     // to it; without an answer the box is emptied and the list hidden, its
     // lines kept.

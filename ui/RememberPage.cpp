@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "ui/ButtonGlyphs.h"
+#include "widgets/ButtonGlyphs.h"
 #include "ui/Controls.h"
 #include "ui/Mirvane.h"
-#include "ui/RadioTabStop.h"
+#include "widgets/RadioTabStop.h"
 
 namespace mirvane {
 namespace {
@@ -110,6 +110,10 @@ void TForm1::BuildRememberPage(QWidget& Page)
 
 void TForm1::BitBtnNewClick()
 {
+    // Handlers may be called before the page was first shown.
+    if (GroupBox1 == nullptr) {
+        BuildRememberPage(*TabSheetRemember);
+    }
     GroupBox1->setEnabled(true);
 }
 

@@ -1,11 +1,12 @@
-#include "ui/Application.h"
+#include "app/Application.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 #include <QApplication>
 
-#include "ui/MessageBox.h"
+#include "app/EngineMessageBoxes.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

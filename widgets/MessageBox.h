@@ -24,7 +24,4 @@ TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction Function);
 
 void ShowMessageBox(TBoxKind Kind, const QString& Text);
 
-// Points the engine's message hook at a message box.
-void ShowEngineMessagesInBoxes();
-
 }  // namespace mirvane

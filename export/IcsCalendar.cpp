@@ -1,12 +1,13 @@
-#include "cli/IcsCalendar.h"
+#include "export/IcsCalendar.h"
 
+#include <cstdio>
 #include <ctime>
 #include <memory>
 
 #include <libical/ical.h>
 
-#include "cli/CliFailure.h"
 #include "engine/GregorianDateText.h"
+#include "export/ExportFailure.h"
 
 namespace mirvane {
 namespace {
@@ -22,35 +23,47 @@ struct TBufferFree {
     void operator()(char* Buffer) const { icalmemory_free_buffer(Buffer); }
 };
 
-icaltimetype IcsDate(TDateTime Date)
+// libical's own time type refuses years after 3000 and hands back a null
+// time, so the date values are written as text and only parsed by it. The
+// text is the basic form of RFC 5545: four-digit year, month and day.
+std::string BasicDateText(TDateTime Date)
 {
     const TGregorianDate Gregorian = DecodeDate(Date);
-    if (Gregorian.Year == 0 || Gregorian.Year > LastIcsYear)
-        throw ECliFailure("an iCalendar file cannot hold the date " + IsoDateText(Date));
-    icaltimetype Time = icaltime_null_date();
-    Time.year = Gregorian.Year;
-    Time.month = Gregorian.Month;
-    Time.day = Gregorian.Day;
-    return Time;
+    if (Gregorian.Year < 1 || Gregorian.Year > LastIcsYear)
+        throw EExportFailure("an iCalendar file cannot hold the date " + IsoDateText(Date));
+    char Text[9];
+    std::snprintf(Text, sizeof Text, "%04d%02d%02d", static_cast<int>(Gregorian.Year),
+                  static_cast<int>(Gregorian.Month), static_cast<int>(Gregorian.Day));
+    return Text;
 }
 
-icaltimetype NextDay(icaltimetype Date)
+icalproperty* PropertyFromText(const std::string& Line)
 {
-    icaltime_adjust(&Date, 1, 0, 0, 0);
-    return Date;
+    icalproperty* Property = icalproperty_new_from_string(Line.c_str());
+    if (Property == nullptr)
+        throw EExportFailure("an iCalendar file cannot hold the line " + Line);
+    return Property;
+}
+
+// The day after the last day of 9999 has no four-digit year; an event of one
+// day says so by its length instead, which RFC 5545 reads the same.
+icalproperty* EndProperty(TDateTime Start)
+{
+    if (DecodeDate(Start + 1).Year > LastIcsYear)
+        return PropertyFromText("DURATION:P1D");
+    return PropertyFromText("DTEND;VALUE=DATE:" + BasicDateText(Start + 1));
 }
 
 icalcomponent* NewEvent(const TIcsEvent& Event, icaltimetype Stamp)
 {
-    const icaltimetype Start = IcsDate(Event.Date);
-    icalcomponent* Component = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(Component, icalproperty_new_uid(Event.Uid.c_str()));
-    icalcomponent_add_property(Component, icalproperty_new_dtstamp(Stamp));
-    icalcomponent_add_property(Component, icalproperty_new_dtstart(Start));
-    icalcomponent_add_property(Component, icalproperty_new_dtend(NextDay(Start)));
-    icalcomponent_add_property(Component, icalproperty_new_summary(Event.Summary.c_str()));
-    icalcomponent_add_property(Component, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    return Component;
+    TComponent Component{icalcomponent_new(ICAL_VEVENT_COMPONENT)};
+    icalcomponent_add_property(Component.get(), icalproperty_new_uid(Event.Uid.c_str()));
+    icalcomponent_add_property(Component.get(), icalproperty_new_dtstamp(Stamp));
+    icalcomponent_add_property(Component.get(), PropertyFromText("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)));
+    icalcomponent_add_property(Component.get(), EndProperty(Event.Date));
+    icalcomponent_add_property(Component.get(), icalproperty_new_summary(Event.Summary.c_str()));
+    icalcomponent_add_property(Component.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return Component.release();
 }
 
 }  // namespace

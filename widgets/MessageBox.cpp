@@ -1,12 +1,9 @@
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
-#include <string_view>
 #include <utility>
 
 #include <QApplication>
 #include <QMessageBox>
-
-#include "engine/EngineMessage.h"
 
 namespace mirvane {
 namespace {
@@ -40,13 +37,6 @@ void ShowMessageBox(TBoxKind Kind, const QString& Text)
     // alive until it returns.
     const TMessageBoxFunction Function = CurrentFunction();
     Function(Kind, Text);
-}
-
-void ShowEngineMessagesInBoxes()
-{
-    SetEngineMessageHook([](std::string_view Text) {
-        ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
-    });
 }
 
 }  // namespace mirvane
