@@ -1,10 +1,8 @@
 #include "export/IcsCalendar.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <memory>
-
-#include <libical/ical.h>
 
 #include "engine/GregorianDateText.h"
 #include "export/ExportFailure.h"
@@ -13,57 +11,98 @@ namespace mirvane {
 namespace {
 
 constexpr std::int32_t LastIcsYear = 9999;
+// RFC 5545 3.1: a content line longer than this many octets is folded.
+constexpr std::size_t FoldAt = 75;
 
-struct TComponentFree {
-    void operator()(icalcomponent* Component) const { icalcomponent_free(Component); }
-};
-using TComponent = std::unique_ptr<icalcomponent, TComponentFree>;
-
-struct TBufferFree {
-    void operator()(char* Buffer) const { icalmemory_free_buffer(Buffer); }
-};
-
-// libical's own time type refuses years after 3000 and hands back a null
-// time, so the date values are written as text and only parsed by it. The
-// text is the basic form of RFC 5545: four-digit year, month and day.
+// The basic form of a DATE value: four-digit year, month and day.
 std::string BasicDateText(TDateTime Date)
 {
     const TGregorianDate Gregorian = DecodeDate(Date);
     if (Gregorian.Year < 1 || Gregorian.Year > LastIcsYear)
         throw EExportFailure("an iCalendar file cannot hold the date " + IsoDateText(Date));
-    char Text[9];
+    char Text[16];
     std::snprintf(Text, sizeof Text, "%04d%02d%02d", static_cast<int>(Gregorian.Year),
                   static_cast<int>(Gregorian.Month), static_cast<int>(Gregorian.Day));
     return Text;
 }
 
-icalproperty* PropertyFromText(const std::string& Line)
+// The moment of writing in UTC, as DTSTAMP takes it.
+std::string StampText()
 {
-    icalproperty* Property = icalproperty_new_from_string(Line.c_str());
-    if (Property == nullptr)
-        throw EExportFailure("an iCalendar file cannot hold the line " + Line);
-    return Property;
+    const std::time_t Now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm Utc{};
+    gmtime_r(&Now, &Utc);
+    char Text[32];
+    std::strftime(Text, sizeof Text, "%Y%m%dT%H%M%SZ", &Utc);
+    return Text;
+}
+
+// A TEXT value: backslash, semicolon, comma and line ends are escaped, so a
+// user's occasion can never end the line or the property.
+std::string EscapedText(std::string_view Text)
+{
+    std::string Escaped;
+    for (std::size_t At = 0; At < Text.size(); ++At) {
+        const char Character = Text[At];
+        switch (Character) {
+        case '\\':
+        case ';':
+        case ',':
+            Escaped += '\\';
+            Escaped += Character;
+            break;
+        case '\r':
+            if (At + 1 < Text.size() && Text[At + 1] == '\n')
+                ++At;
+            Escaped += "\\n";
+            break;
+        case '\n':
+            Escaped += "\\n";
+            break;
+        default:
+            Escaped += Character;
+            break;
+        }
+    }
+    return Escaped;
+}
+
+// One content line, folded after at most 75 octets with CRLF and a blank,
+// never inside a UTF-8 sequence.
+std::string ContentLine(std::string_view Line)
+{
+    std::string Folded;
+    std::size_t LineOctets = 0;
+    for (std::size_t At = 0; At < Line.size();) {
+        std::size_t Length = 1;
+        while (At + Length < Line.size() && (static_cast<unsigned char>(Line[At + Length]) & 0xC0) == 0x80)
+            ++Length;
+        if (LineOctets + Length > FoldAt) {
+            Folded += "\r\n ";
+            LineOctets = 1;
+        }
+        Folded.append(Line.substr(At, Length));
+        LineOctets += Length;
+        At += Length;
+    }
+    return Folded + "\r\n";
 }
 
 // The day after the last day of 9999 has no four-digit year; an event of one
 // day says so by its length instead, which RFC 5545 reads the same.
-icalproperty* EndProperty(TDateTime Start)
+std::string EndLine(TDateTime Start)
 {
     if (DecodeDate(Start + 1).Year > LastIcsYear)
-        return PropertyFromText("DURATION:P1D");
-    return PropertyFromText("DTEND;VALUE=DATE:" + BasicDateText(Start + 1));
+        return "DURATION:P1D";
+    return "DTEND;VALUE=DATE:" + BasicDateText(Start + 1);
 }
 
-icalcomponent* NewEvent(const TIcsEvent& Event, icaltimetype Stamp)
+std::string EventText(const TIcsEvent& Event, const std::string& Stamp)
 {
-    TComponent Component{icalcomponent_new(ICAL_VEVENT_COMPONENT)};
-    icalcomponent_add_property(Component.get(), icalproperty_new_uid(Event.Uid.c_str()));
-    icalcomponent_add_property(Component.get(), icalproperty_new_dtstamp(Stamp));
-    icalcomponent_add_property(Component.get(), PropertyFromText("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)));
-    icalcomponent_add_property(Component.get(), EndProperty(Event.Date));
-    icalcomponent_add_property(Component.get(), icalproperty_new_summary(Event.Summary.c_str()));
-    icalcomponent_add_property(Component.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    return Component.release();
+    return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Event.Uid)) +
+           ContentLine("DTSTAMP:" + Stamp) + ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
+           ContentLine(EndLine(Event.Date)) + ContentLine("SUMMARY:" + EscapedText(Event.Summary)) +
+           ContentLine("TRANSP:TRANSPARENT") + ContentLine("END:VEVENT");
 }
 
 }  // namespace
@@ -87,19 +126,17 @@ std::string IcsUid(TDateTime Date, std::string_view Name)
     return Uid + "@mirvane-cli";
 }
 
+// Written as text rather than through libical: its time type refuses years
+// after 3000, and loading it with the ICU libraries it brings took longer
+// than most commands take to run. The tests read every file back with it.
 std::string IcsCalendarText(const std::vector<TIcsEvent>& Events)
 {
-    TComponent Calendar{icalcomponent_new(ICAL_VCALENDAR_COMPONENT)};
-    icalcomponent_add_property(Calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(Calendar.get(), icalproperty_new_prodid("-//Tellwen//mirvane-cli//EN"));
-    icalcomponent_add_property(Calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-    const icaltimetype Stamp = icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone());
-    for (const TIcsEvent& Event : Events) {
-        TComponent Component{NewEvent(Event, Stamp)};
-        icalcomponent_add_component(Calendar.get(), Component.release());
-    }
-    const std::unique_ptr<char, TBufferFree> Text{icalcomponent_as_ical_string_r(Calendar.get())};
-    return Text ? std::string{Text.get()} : std::string{};
+    const std::string Stamp = StampText();
+    std::string Text = ContentLine("BEGIN:VCALENDAR") + ContentLine("VERSION:2.0") +
+                       ContentLine("PRODID:-//Tellwen//mirvane-cli//EN") + ContentLine("CALSCALE:GREGORIAN");
+    for (const TIcsEvent& Event : Events)
+        Text += EventText(Event, Stamp);
+    return Text + ContentLine("END:VCALENDAR");
 }
 
 }  // namespace mirvane
