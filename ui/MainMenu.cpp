@@ -65,6 +65,7 @@ void TForm1::BuildMenu()
 {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    BuildFileMenu();
 
     Optios1 = MainMenu1->addMenu(QStringLiteral("&Options"));
     Optios1->setObjectName(QStringLiteral("Optios1"));

@@ -59,7 +59,9 @@ TForm1::TForm1(QWidget* Parent)
             BuildRememberPage(*TabSheetRemember);
         }
     });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
     PageControl1->setCurrentIndex(BirthdaysPage);
+    UpdateFileMenu();
 
     // The page control keeps its height at the bottom of the window and
     // follows its width.

@@ -77,6 +77,10 @@ public:
     void Adar11Click();
     void Adar21Click();
     void Quit1Click();
+    // File menu: each item works on the page shown.
+    void ExportList1Click();
+    void Print1Click();
+    void PrintPreview1Click();
     // Help menu.
     void MenuNotesClick();
     void MenuAboutClick();
@@ -112,6 +116,10 @@ public:
 
     // Menu bar.
     QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* ExportList1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
     QMenu* Optios1 = nullptr;
     QAction* Diaspora1 = nullptr;
     QAction* Israel1 = nullptr;
@@ -242,6 +250,9 @@ public:
 
 private:
     void BuildMenu();
+    void BuildFileMenu();
+    // Enables the File menu's items that apply to the page shown.
+    void UpdateFileMenu();
     void BuildCalendarPage(QWidget& Page);
     void BuildBirthdaysPage(QWidget& Page);
     void BuildFestivalsPage(QWidget& Page);
