@@ -258,6 +258,9 @@ private:
     void BuildFestivalsPage(QWidget& Page);
     void BuildYearDetailsPage(QWidget& Page);
     void BuildRememberPage(QWidget& Page);
+    // "Turn on the computer" shows whether the log-in entry exists, read
+    // again whenever the window is activated; a click writes or removes it.
+    void ConnectAutostartBox();
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
     // A page's answer into its output box and list, and the month grid moved

@@ -106,6 +106,7 @@ void TForm1::BuildRememberPage(QWidget& Page)
     }
     connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
     connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
+    ConnectAutostartBox();
 }
 
 void TForm1::BitBtnNewClick()
