@@ -93,13 +93,13 @@ void WriteFestivalsOfYear(std::ostream& Out, std::int32_t JewishYear, const std:
                           TOutputFormat Format)
 {
     if (Format == TOutputFormat::Json) {
-        std::vector<std::string> Objects;
+        TJson Objects = TJson::array();
         for (const TYearFestival& Festival : Found)
-            Objects.push_back(JsonObject({{"date", JsonString(IsoDateText(Festival.Date))},
-                                          {"weekday", JsonString(WeekdayName(Festival.Date))},
-                                          {"jewishDate", JsonString(Festival.JewishDate)},
-                                          {"name", JsonString(Festival.Name)}}));
-        Out << JsonObject({{"year", std::to_string(JewishYear)}, {"festivals", JsonArray(Objects)}}) << '\n';
+            Objects.push_back({{"date", IsoDateText(Festival.Date)},
+                               {"weekday", WeekdayName(Festival.Date)},
+                               {"jewishDate", Festival.JewishDate},
+                               {"name", std::string(Festival.Name)}});
+        Out << JsonText({{"year", JewishYear}, {"festivals", std::move(Objects)}}) << '\n';
         return;
     }
     if (Format == TOutputFormat::Ics) {

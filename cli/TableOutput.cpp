@@ -1,5 +1,7 @@
 #include "cli/TableOutput.h"
 
+#include "pages/CsvField.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -47,19 +49,6 @@ void WriteSeparated(std::ostream& Out, const std::vector<std::string>& Row, TOut
 }
 
 }  // namespace
-
-std::string CsvField(const std::string& Cell)
-{
-    if (Cell.find_first_of(",\"\r\n") == std::string::npos)
-        return Cell;
-    std::string Quoted = "\"";
-    for (const char Character : Cell) {
-        if (Character == '"')
-            Quoted += '"';
-        Quoted += Character;
-    }
-    return Quoted + '"';
-}
 
 void WriteTable(std::ostream& Out, const TTable& Table, TOutputFormat Format)
 {

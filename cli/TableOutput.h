@@ -18,7 +18,4 @@ struct TTable {
 // 4180, CRLF line ends, quotes only where a cell needs them.
 void WriteTable(std::ostream& Out, const TTable& Table, TOutputFormat Format);
 
-// One cell as RFC 4180 writes it.
-std::string CsvField(const std::string& Cell);
-
 }  // namespace mirvane

@@ -9,7 +9,7 @@ MIRVANE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     xvfb xauth
-    libcli11-dev libical-dev
+    libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
     clang libclang-rt-14-dev
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus
