@@ -4,9 +4,11 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/MessageBox.h"
 #include "ui/Mirvane.h"
+#include "ui/ReminderCheck.h"
 
 namespace mirvane {
 namespace {
@@ -37,8 +39,12 @@ int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& Mai
     QApplication::setOrganizationName(QStringLiteral("Tellwen"));
     ShowEngineMessagesInBoxes();
 
+    if (QApplication::arguments().contains(QStringLiteral("--remind"))) {
+        return RunReminderCheck();
+    }
     TForm1 Form1;
     Form1.show();
+    QTimer::singleShot(0, &Form1, &TForm1::RemindAtStart);
     if (AfterShow) {
         AfterShow(Form1);
     }

@@ -64,6 +64,9 @@ public:
 
     // Window.
     void FormActivate();
+    // Once the window is shown at start: with "Run Mirvane" ticked, the
+    // "Dates to remember" window lists the due entries, if there are any.
+    void RemindAtStart();
     void FormDestroy();
 
     // Options menu, Quit.
