@@ -74,8 +74,4 @@ void TForm1::PrintPreview1Click()
     Preview.exec();
 }
 
-void TForm1::ExportList1Click()
-{
-}
-
 }  // namespace mirvane
