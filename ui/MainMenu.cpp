@@ -188,14 +188,18 @@ void TForm1::JewishMonth1Click()
     });
 }
 
+// The dates this year follow the Stam Adar choice at once; the other pages
+// at the next change of an input.
 void TForm1::Adar11Click()
 {
     Adar11->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Adar21Click()
 {
     Adar21->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Quit1Click()

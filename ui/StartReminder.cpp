@@ -9,6 +9,7 @@
 
 #include "remember/DueReminders.h"
 #include "remember/RememberStore.h"
+#include "settings/RememberSettings.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderWindow.h"
 
@@ -16,7 +17,9 @@ namespace mirvane {
 
 void TForm1::RemindAtStart()
 {
-    if (CheckBoxRun != nullptr && !CheckBoxRun->isChecked()) {
+    // The page, and its box, are made when first shown; until then the
+    // stored tick stands.
+    if (!(CheckBoxRun != nullptr ? CheckBoxRun->isChecked() : TRememberSettings::Load().CheckOnRun)) {
         return;
     }
     // The page reports a store it cannot read; here it only means no reminder.

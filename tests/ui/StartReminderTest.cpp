@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include "engine/GregorianDateText.h"
+#include "settings/RememberSettings.h"
 #include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ReminderWindow.h"
@@ -79,6 +80,22 @@ TEST_F(StartReminder, NothingAppearsWhenNothingIsDueOrRunMirvaneIsUnticked)
     F.RemindAtStart();
     EXPECT_EQ(Shown(F), nullptr);
     F.CheckBoxRun->setChecked(true);
+    F.RemindAtStart();
+    EXPECT_NE(Shown(F), nullptr);
+}
+
+TEST_F(StartReminder, BeforeThePageIsMadeTheStoredTickDecides)
+{
+    Data.AddOnce("Tomorrow", 1);
+    TRememberSettings Settings = TRememberSettings::Load();
+    Settings.CheckOnRun = false;
+    Settings.Save();
+    TForm1& F = StartShowing(TForm1::CalendarPage);
+    ASSERT_EQ(F.CheckBoxRun, nullptr);
+    F.RemindAtStart();
+    EXPECT_EQ(Shown(F), nullptr);
+    Settings.CheckOnRun = true;
+    Settings.Save();
     F.RemindAtStart();
     EXPECT_NE(Shown(F), nullptr);
 }
