@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/AppIcon.h"
-#include "ui/Application.h"
+#include "app/Application.h"
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateListOutput.h"
-#include "engine/Anniversary.h"
-#include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "pages/AnniversaryPage.h"
 
@@ -19,15 +17,6 @@ const std::map<std::string, TDateOrder>& DateOrderNames()
     static const std::map<std::string, TDateOrder> Names{
         {"dmy", DayMonthYear}, {"mdy", MonthDayYear}, {"ymd", YearMonthDay}};
     return Names;
-}
-
-// The Jewish day an answer stands for; with the night option the listed
-// date is the evening that begins it.
-std::string AnniversaryJewishDate(TDateTime Date, bool Night)
-{
-    const TJewishDate Jewish = DateTimeToJewish(Night ? Date + 1 : Date);
-    const std::string Text = JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
-    return Night ? "eve of " + Text : Text;
 }
 
 }  // namespace
@@ -84,10 +73,8 @@ TCommand AddAnniversaryCommand(CLI::App& App)
                                       std::to_string(Options->Year) + " is outside the calendar, which gives dates "
                                       "to the Jewish years " + std::to_string(FirstYearWithNewYearDate) + " to " +
                                       std::to_string(LastYearWithNewYearDate));
-                TDateList List{Options->Name, {Page.JewishDate}, {"jewishDate", Page.JewishDate}, {}};
-                for (const TListedDate& Listed : Page.Lines)
-                    List.Entries.push_back({Listed, AnniversaryJewishDate(Listed.Date, Options->Night)});
-                WriteDateList(Out, List, Options->Format);
+                WriteCommandOutput(Out, DateListOutput(AnniversaryDateList(Options->Name, Page, Options->Night)),
+                                   Options->Format);
             }};
 }
 

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CliFailure.h"
+#include "export/ExportFailure.h"
 #include "engine/ConvertError.h"
 #include "remember/RememberStore.h"
 
@@ -38,6 +39,9 @@ int RunChosen(const CLI::App& App, const std::vector<TCommand>& Commands, std::o
             Err << "mirvane-cli: " << Error.what() << '\n';
             return Failed;
         } catch (const EConvertError& Error) {
+            Err << "mirvane-cli: " << Error.what() << '\n';
+            return Failed;
+        } catch (const EExportFailure& Error) {
             Err << "mirvane-cli: " << Error.what() << '\n';
             return Failed;
         }

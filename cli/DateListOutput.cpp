@@ -1,8 +1,6 @@
 #include "cli/DateListOutput.h"
 
-#include "cli/IcsCalendar.h"
 #include "cli/JsonText.h"
-#include "cli/TableOutput.h"
 #include "engine/GregorianDateText.h"
 
 namespace mirvane {
@@ -16,42 +14,22 @@ std::string DateListJson(const TDateList& List)
     return JsonText({{List.JsonHeading.first, List.JsonHeading.second}, {"dates", std::move(Dates)}});
 }
 
-std::vector<TIcsEvent> DateListEvents(const TDateList& List)
+void WriteDateListText(std::ostream& Out, const TDateList& List)
 {
-    std::vector<TIcsEvent> Events;
-    for (const TDateListEntry& Entry : List.Entries) {
-        const TDateTime Date = Entry.Listed.Date;
-        Events.push_back({Date, List.EventName + " (" + Entry.JewishDate + ")", IcsUid(Date, List.EventName)});
-    }
-    return Events;
+    for (const std::string& Line : List.TextHeading)
+        Out << Line << '\n';
+    for (const TDateListEntry& Entry : List.Entries)
+        Out << Entry.Listed.Text << '\n';
 }
 
 }  // namespace
 
-void WriteDateList(std::ostream& Out, const TDateList& List, TOutputFormat Format)
+TCommandOutput DateListOutput(const TDateList& List)
 {
-    switch (Format) {
-    case TOutputFormat::Json:
-        Out << DateListJson(List) << '\n';
-        return;
-    case TOutputFormat::Ics:
-        Out << IcsCalendarText(DateListEvents(List));
-        return;
-    case TOutputFormat::Text:
-        for (const std::string& Line : List.TextHeading)
-            Out << Line << '\n';
-        for (const TDateListEntry& Entry : List.Entries)
-            Out << Entry.Listed.Text << '\n';
-        return;
-    case TOutputFormat::Tsv:
-    case TOutputFormat::Csv: {
-        TTable Table{{"date", "text", "jewishDate"}, {}};
-        for (const TDateListEntry& Entry : List.Entries)
-            Table.Rows.push_back({IsoDateText(Entry.Listed.Date), Entry.Listed.Text, Entry.JewishDate});
-        WriteTable(Out, Table, Format);
-        return;
-    }
-    }
+    return {[List](std::ostream& Out) { WriteDateListText(Out, List); },
+            [List] { return TTable{DateListHeader(), DateListRows(List)}; },
+            [List] { return DateListJson(List); },
+            [List] { return DateListEvents(List); }};
 }
 
 }  // namespace mirvane

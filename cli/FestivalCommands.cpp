@@ -8,7 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateListOutput.h"
-#include "cli/IcsCalendar.h"
+#include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
 #include "engine/Anniversary.h"
@@ -25,12 +25,6 @@ namespace {
 // The Gregorian years whose festivals all fall in Jewish years with dates.
 constexpr std::int32_t FirstWholeFestivalYear = FirstYearWithNewYearDate - 3760;
 constexpr std::int32_t LastWholeFestivalYear = LastYearWithNewYearDate - 3761;
-
-std::string JewishDateTextOf(TDateTime Date)
-{
-    const TJewishDate Jewish = DateTimeToJewish(Date);
-    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
-}
 
 // A failure listing the names in force when Name is none of them.
 void RequireFestivalName(const std::string& Name)
@@ -58,10 +52,7 @@ TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years)
         throw ECliFailure("\"" + Name + "\" does not fall in " + std::to_string(Year) + " (the Jewish year " +
                           std::to_string(std::int64_t{Year} + 3760) + ")");
     }
-    TDateList List{Name, {}, {"name", Name}, {}};
-    for (const TListedDate& Listed : Page.Lines)
-        List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date)});
-    return List;
+    return FestivalDateList(Name, Page);
 }
 
 struct TYearFestival {
@@ -89,32 +80,32 @@ std::string WeekdayName(TDateTime Date)
     return std::string{DayNames[static_cast<std::size_t>(DayOfWeek(Date))]};
 }
 
-void WriteFestivalsOfYear(std::ostream& Out, std::int32_t JewishYear, const std::vector<TYearFestival>& Found,
-                          TOutputFormat Format)
+TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<TYearFestival>& Found)
 {
-    if (Format == TOutputFormat::Json) {
+    const auto Table = [Found] {
+        TTable Table{{"date", "weekday", "jewishDate", "name"}, {}};
+        for (const TYearFestival& Festival : Found)
+            Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date), Festival.JewishDate,
+                                  std::string{Festival.Name}});
+        return Table;
+    };
+    const auto Json = [JewishYear, Found] {
         TJson Objects = TJson::array();
         for (const TYearFestival& Festival : Found)
             Objects.push_back({{"date", IsoDateText(Festival.Date)},
                                {"weekday", WeekdayName(Festival.Date)},
                                {"jewishDate", Festival.JewishDate},
                                {"name", std::string(Festival.Name)}});
-        Out << JsonText({{"year", JewishYear}, {"festivals", std::move(Objects)}}) << '\n';
-        return;
-    }
-    if (Format == TOutputFormat::Ics) {
+        return JsonText({{"year", JewishYear}, {"festivals", std::move(Objects)}});
+    };
+    const auto Events = [Found] {
         std::vector<TIcsEvent> Events;
         for (const TYearFestival& Festival : Found)
             Events.push_back({Festival.Date, std::string{Festival.Name} + " (" + Festival.JewishDate + ")",
                               IcsUid(Festival.Date, Festival.Name)});
-        Out << IcsCalendarText(Events);
-        return;
-    }
-    TTable Table{{"date", "weekday", "jewishDate", "name"}, {}};
-    for (const TYearFestival& Festival : Found)
-        Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date), Festival.JewishDate,
-                              std::string{Festival.Name}});
-    WriteTable(Out, Table, Format);
+        return Events;
+    };
+    return {{}, Table, Json, Events};
 }
 
 }  // namespace
@@ -139,7 +130,8 @@ TCommand AddFestivalCommand(CLI::App& App)
     return {Command, [Options](std::ostream& Out) {
                 ApplyRules(Options->Israel);
                 RequireFestivalName(Options->Name);
-                WriteDateList(Out, FestivalDates(Options->Name, Options->Year, Options->Years), Options->Format);
+                WriteCommandOutput(Out, DateListOutput(FestivalDates(Options->Name, Options->Year, Options->Years)),
+                                   Options->Format);
             }};
 }
 
@@ -158,7 +150,8 @@ TCommand AddFestivalsCommand(CLI::App& App)
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
                 ApplyRules(Options->Israel);
-                WriteFestivalsOfYear(Out, Options->Year, FestivalsOfYear(Options->Year), Options->Format);
+                WriteCommandOutput(Out, FestivalsOfYearOutput(Options->Year, FestivalsOfYear(Options->Year)),
+                                   Options->Format);
             }};
 }
 

@@ -6,7 +6,8 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
-#include "cli/IcsCalendar.h"
+#include "cli/CommandOutput.h"
+#include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
 #include "engine/Anniversary.h"
@@ -128,17 +129,12 @@ TCommand AddMonthCommand(CLI::App& App)
                                           IsoDateText(FirstConvertibleDate()));
                     }
                 }
-                switch (Options->Format) {
-                case TOutputFormat::Json:
-                    Out << MonthJson(Grid) << '\n';
-                    break;
-                case TOutputFormat::Ics:
-                    Out << IcsCalendarText(MonthEvents(Grid));
-                    break;
-                default:
-                    WriteTable(Out, {{}, GridRows(Grid)}, Options->Format);
-                    break;
-                }
+                WriteCommandOutput(Out,
+                                   {{},
+                                    [&Grid] { return TTable{{}, GridRows(Grid)}; },
+                                    [&Grid] { return MonthJson(Grid); },
+                                    [&Grid] { return MonthEvents(Grid); }},
+                                   Options->Format);
             }};
 }
 

@@ -1,6 +1,6 @@
 #include "cli/TableOutput.h"
 
-#include "pages/CsvField.h"
+#include "export/CsvText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -39,13 +39,16 @@ void WriteAligned(std::ostream& Out, const std::vector<std::vector<std::string>>
 
 void WriteSeparated(std::ostream& Out, const std::vector<std::string>& Row, TOutputFormat Format)
 {
-    const bool Csv = Format == TOutputFormat::Csv;
+    if (Format == TOutputFormat::Csv) {
+        Out << CsvRecord(Row);
+        return;
+    }
     for (std::size_t Column = 0; Column < Row.size(); ++Column) {
         if (Column > 0)
-            Out << (Csv ? ',' : '\t');
-        Out << (Csv ? CsvField(Row[Column]) : Row[Column]);
+            Out << '\t';
+        Out << Row[Column];
     }
-    Out << (Csv ? "\r\n" : "\n");
+    Out << '\n';
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
-#include "cli/IcsCalendar.h"
+#include "cli/CommandOutput.h"
+#include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
 #include "engine/Anniversary.h"
@@ -93,8 +94,7 @@ void WriteYearText(std::ostream& Out, const TYearDetailsPage& Page, const std::v
 }
 
 // For machines: one row per month, each with every output of the year.
-void WriteYearTable(std::ostream& Out, const TYearDetailsPage& Page, const std::vector<TYearMonth>& Months,
-                    TOutputFormat Format)
+TTable YearTable(const TYearDetailsPage& Page, const std::vector<TYearMonth>& Months)
 {
     TTable Table{{"year", "cycle", "yearInCycle", "leap", "moladTishreiDays", "moladTishreiHours",
                   "moladTishreiParts", "firstDayWeekday", "firstDayDate", "seasonNissanTime", "seasonNissanDay",
@@ -110,7 +110,7 @@ void WriteYearTable(std::ostream& Out, const TYearDetailsPage& Page, const std::
                               Details.Days, Details.MoladDays, Details.MoladHours, Details.MoladParts,
                               Details.MoladText});
     }
-    WriteTable(Out, Table, Format);
+    return Table;
 }
 
 // The first day of each month, with the month's molad.
@@ -148,20 +148,13 @@ TCommand AddYearCommand(CLI::App& App)
                                       ": it reaches from 1 to " + std::to_string(LastYearWithNewYearDate));
                 const TYearDetailsPage Page = ComputeYearDetails({std::to_string(Year), -1, 0});
                 const std::vector<TYearMonth> Months = MonthsOfYear(Year);
-                switch (Options->Format) {
-                case TOutputFormat::Json:
-                    Out << YearJson(Page, Months.front().Details.MoladText, Months) << '\n';
-                    break;
-                case TOutputFormat::Text:
-                    WriteYearText(Out, Page, Months);
-                    break;
-                case TOutputFormat::Ics:
-                    Out << IcsCalendarText(MonthStartEvents(Year, Months));
-                    break;
-                default:
-                    WriteYearTable(Out, Page, Months, Options->Format);
-                    break;
-                }
+                WriteCommandOutput(
+                    Out,
+                    {[&](std::ostream& Text) { WriteYearText(Text, Page, Months); },
+                     [&] { return YearTable(Page, Months); },
+                     [&] { return YearJson(Page, Months.front().Details.MoladText, Months); },
+                     [&] { return MonthStartEvents(Year, Months); }},
+                    Options->Format);
             }};
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "engine/DateServices.h"
-#include "grid/CustomGrid.h"
+#include "widgets/CustomGrid.h"
 #include "grid/MonthGrid.h"
 
 namespace mirvane {

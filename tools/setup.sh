@@ -10,7 +10,7 @@ MIRVANE_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     xvfb xauth
     libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
-    clang libclang-rt-14-dev
+    clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus
 )
@@ -26,10 +26,10 @@ mirvane_as_root() {
     fi
 }
 
-mirvane_install_packages() {
+mirvane_install_missing() {
     local missing=()
     local package
-    for package in "${MIRVANE_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
@@ -38,6 +38,25 @@ mirvane_install_packages() {
     echo "mirvane: installing ${missing[*]}"
     mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q || return 1
     mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The fuzz build links the sanitizer runtime of the clang that is installed,
+# whichever version the distribution's clang is.
+mirvane_clang_runtime_package() {
+    local major
+    major=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n 1)
+    [ -n "$major" ] || return 1
+    echo "libclang-rt-$major-dev"
+}
+
+mirvane_install_packages() {
+    mirvane_install_missing "${MIRVANE_PACKAGES[@]}" || return 1
+    local runtime
+    runtime=$(mirvane_clang_runtime_package) || {
+        echo "mirvane: clang is not installed" >&2
+        return 1
+    }
+    mirvane_install_missing "$runtime"
 }
 
 # Configures a preset once, then builds it incrementally.

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
-#include "ui/FormScale.h"
+#include "widgets/FormScale.h"
 
 namespace mirvane {
 

@@ -8,7 +8,7 @@
 #include <QEvent>
 
 #include "ui/AutostartEntry.h"
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

@@ -2,37 +2,18 @@
 // mirror the years of the selected date and take a typed year.
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "grid/MirvaneGrid.h"
-#include "pages/DecimalText.h"
+#include "pages/CalendarYearEntry.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
-namespace {
-
-// A year moved by a typed difference, kept within 32 bits; the grid refuses
-// a year it cannot reach as it refuses any other.
-std::int32_t ShiftedYear(std::int32_t Year, std::int32_t Typed, std::int32_t Other)
-{
-    const std::int64_t Shifted = std::int64_t{Year} + Typed - Other;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(Shifted, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
-}
-
-// Typed years at or below these are ignored: the first digits of a longer
-// year, or a year without a new-year date.
-constexpr std::int32_t LowestTypedGregorianYear = 10;
-constexpr std::int32_t LowestTypedJewishYear = 3762;
-
-}  // namespace
 
 void TForm1::BuildCalendarPage(QWidget& Page)
 {
@@ -120,32 +101,29 @@ void TForm1::MirvaneGrid1Change()
 
 void TForm1::Edit20Change()
 {
-    RunHandler([this] {
-        const std::int32_t Typed = ReadDecimal(Edit20->text().toStdString()).value_or(0);
-        if (Typed <= LowestTypedGregorianYear) {
-            return;
-        }
-        if (MirvaneGrid1->JewishSelected()) {
-            MirvaneGrid1->SetJewishPart(1, ShiftedYear(MirvaneGrid1->JewishPart(1), Typed, MirvaneGrid1->GregorianPart(1)));
-        } else {
-            MirvaneGrid1->SetGregorianPart(1, Typed);
-        }
-    });
+    RunHandler([this] { SetTypedYear(TypedGregorianYear(Edit20->text().toStdString(), CalendarYears())); });
 }
 
 void TForm1::Edit21Change()
 {
-    RunHandler([this] {
-        const std::int32_t Typed = ReadDecimal(Edit21->text().toStdString()).value_or(0);
-        if (Typed <= LowestTypedJewishYear) {
-            return;
-        }
-        if (MirvaneGrid1->JewishSelected()) {
-            MirvaneGrid1->SetJewishPart(1, Typed);
-        } else {
-            MirvaneGrid1->SetGregorianPart(1, ShiftedYear(MirvaneGrid1->GregorianPart(1), Typed, MirvaneGrid1->JewishPart(1)));
-        }
-    });
+    RunHandler([this] { SetTypedYear(TypedJewishYear(Edit21->text().toStdString(), CalendarYears())); });
+}
+
+TCalendarYears TForm1::CalendarYears() const
+{
+    return {MirvaneGrid1->GregorianPart(1), MirvaneGrid1->JewishPart(1), MirvaneGrid1->JewishSelected()};
+}
+
+void TForm1::SetTypedYear(const std::optional<TYearInCalendar>& Target)
+{
+    if (!Target) {
+        return;
+    }
+    if (Target->Jewish) {
+        MirvaneGrid1->SetJewishPart(1, Target->Year);
+    } else {
+        MirvaneGrid1->SetGregorianPart(1, Target->Year);
+    }
 }
 
 }  // namespace mirvane

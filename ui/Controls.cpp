@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/FollowPalette.h"
-#include "ui/MemoLines.h"
-#include "ui/UpDown.h"
+#include "pages/DecimalText.h"
+#include "widgets/FollowPalette.h"
+#include "widgets/MemoLines.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {
@@ -64,7 +65,7 @@ QRadioButton* MakeRadioButton(QWidget& Page, const char* Name, const QString& Ca
 
 TUpDown* MakeUpDown(QWidget& Page, const char* Name, QLineEdit& Box, int Minimum, int Maximum, int Position)
 {
-    auto* UpDown = new TUpDown(Box, Minimum, Maximum, Position, &Page);
+    auto* UpDown = new TUpDown(Box, Minimum, Maximum, Position, ReadDecimal, &Page);
     UpDown->setObjectName(QString::fromLatin1(Name));
     return UpDown;
 }

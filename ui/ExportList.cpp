@@ -11,13 +11,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QTabWidget>
 
 #include "engine/DateServices.h"
+#include "export/DateListFile.h"
+#include "export/ExportFailure.h"
 #include "remember/RememberExport.h"
 #include "remember/RememberStore.h"
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -49,11 +52,38 @@ std::string RememberExportText(const TForm1& Form, TExportFormat Format, int Yea
     return Format == TExportFormat::Ics ? RememberIcsText(Events, IcsStampNow()) : RememberCsvText(Events);
 }
 
+// The page's answer and list as the command line gives them for the same
+// request; nothing without an answer.
+std::string DateListText(const TDateList& List, TExportFormat Format)
+{
+    return Format == TExportFormat::Ics ? DateListIcsText(List) : DateListCsvText(List);
+}
+
+const QString NoAnswer = QStringLiteral("The page has no answer to export.");
+
 }  // namespace
 
 std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem)
 {
     switch (Page) {
+    case TForm1::BirthdaysPage: {
+        const TAnniversaryPage Answer = ComputeAnniversaryPage(Form.AnniversaryInput());
+        if (!Answer.Answer) {
+            Problem = NoAnswer;
+            return {};
+        }
+        // The command line's default name of the event in calendar files.
+        return DateListText(AnniversaryDateList("Anniversary", Answer, Form.RadioButton1->isChecked()), Format);
+    }
+    case TForm1::FestivalsPage: {
+        const TFestivalInput Input = Form.FestivalInput();
+        const TFestivalPage Answer = ComputeFestivalPage(Input);
+        if (!Answer.Answer) {
+            Problem = NoAnswer;
+            return {};
+        }
+        return DateListText(FestivalDateList(Input.Name, Answer), Format);
+    }
     case TForm1::RememberPage:
         return RememberExportText(Form, Format, Years, Problem);
     default:
@@ -76,7 +106,13 @@ bool WriteWholeFile(const QString& Path, const std::string& Text, QString& Probl
 bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years)
 {
     QString Problem;
-    const std::string Text = ExportListText(Form, Form.PageControl1->currentIndex(), Format, Years, Problem);
+    std::string Text;
+    try {
+        Text = ExportListText(Form, Form.PageControl1->currentIndex(), Format, Years, Problem);
+    } catch (const EExportFailure& Failure) {
+        // Such as a date after 9999, which a calendar file cannot hold.
+        Problem = QStringLiteral("Cannot export the list: %1.").arg(QString::fromStdString(Failure.what()));
+    }
     if (Problem.isEmpty() && WriteWholeFile(Path, Text, Problem)) {
         return true;
     }

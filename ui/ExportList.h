@@ -17,7 +17,8 @@ inline constexpr int DefaultExportYears = 10;
 // writes the same request: the Birthdays/Yahrtzeits and Festivals pages
 // their answer and list, Dates to Remember every entry's dates for Years
 // years from this one. Empty with a reason in Problem when the page has
-// nothing to export.
+// nothing to export; throws EExportFailure for a date a calendar file
+// cannot hold.
 std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem);
 
 // Writes Text to Path whole or not at all: a temporary file beside it,

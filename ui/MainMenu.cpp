@@ -10,9 +10,9 @@
 
 #include "grid/MirvaneGrid.h"
 #include "ui/AboutForm.h"
-#include "ui/ErrorReport.h"
-#include "ui/MemoLines.h"
-#include "ui/MessageBox.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/MemoLines.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -174,18 +174,20 @@ TDateOrder TForm1::CheckedDateOrder() const
 
 void TForm1::GregorianMonth1Click()
 {
-    RunHandler([this] {
-        GregorianMonth1->setChecked(true);
-        MirvaneGrid1->SetJewishMonthMode(false);
-    });
+    SwitchMonthMode(false);
 }
 
 void TForm1::JewishMonth1Click()
 {
-    RunHandler([this] {
-        JewishMonth1->setChecked(true);
-        MirvaneGrid1->SetJewishMonthMode(true);
-    });
+    SwitchMonthMode(true);
+}
+
+// The tick is what shut-down stores, so it must show the kind of page the
+// grid really lays out, also when the grid refused the switch.
+void TForm1::SwitchMonthMode(bool ByJewishMonth)
+{
+    RunHandler([this, ByJewishMonth] { MirvaneGrid1->SetJewishMonthMode(ByJewishMonth); });
+    (MirvaneGrid1->ByJewishMonth() ? JewishMonth1 : GregorianMonth1)->setChecked(true);
 }
 
 // The dates this year follow the Stam Adar choice at once; the other pages

@@ -12,10 +12,10 @@
 #include "grid/MirvaneGrid.h"
 #include "pages/DateOrder.h"
 #include "engine/GregorianDateText.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/LocaleMonthNames.h"
-#include "ui/PageKeys.h"
-#include "ui/UpDown.h"
+#include "widgets/PageKeys.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {

@@ -9,13 +9,16 @@
 
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
+#include "pages/CalendarYearEntry.h"
+#include "pages/AnniversaryPage.h"
 #include "pages/DateEntry.h"
+#include "pages/FestivalPage.h"
 #include "pages/DateOrder.h"
 #include "pages/YearList.h"
 #include "remember/RememberSort.h"
 #include "remember/RememberStore.h"
 #include "settings/Options.h"
-#include "ui/FormScale.h"
+#include "widgets/FormScale.h"
 
 class QAction;
 class QActionGroup;
@@ -106,6 +109,8 @@ public:
     // Birthdays/Yahrtzeits page: Edit1, Edit3, Edit25, CheckBox2,
     // RadioButton1 and RadioButton2 all run Edit1Change.
     void Edit1Change();
+    // The page's inputs as it computes them, also for its export.
+    TAnniversaryInput AnniversaryInput() const;
     // A typed Gregorian date read under the checked date order, with the
     // English month names and those of the user's locale.
     TDateEntry ParseDateEntry(const QString& Text, TDateEntry Preset = {}) const;
@@ -113,6 +118,7 @@ public:
     TDateOrder CheckedDateOrder() const;
     // Festivals page: ComboBox2, Edit13 and Edit27 run ComboBox2Change.
     void ComboBox2Change();
+    TFestivalInput FestivalInput() const;
     // Year Details page.
     void Edit23Change();
     void ComboBox1Change();
@@ -304,6 +310,12 @@ private:
     void ConnectAutostartBox();
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
+    // Gregorian- or Jewish-month pages, with the menu's tick following the
+    // grid.
+    void SwitchMonthMode(bool ByJewishMonth);
+    // The Calendar page's years, and a typed year handed to the grid.
+    TCalendarYears CalendarYears() const;
+    void SetTypedYear(const std::optional<TYearInCalendar>& Target);
     // A page's answer into its output box and list, and the month grid moved
     // to it; without an answer the box is emptied and the list hidden, its
     // lines kept.

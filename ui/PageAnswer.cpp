@@ -5,11 +5,18 @@
 #include <QStringList>
 
 #include "engine/ConvertError.h"
+#include "engine/DateServices.h"
 #include "grid/MirvaneGrid.h"
-#include "ui/MemoLines.h"
+#include "widgets/MemoLines.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
+namespace {
+
+// The last year of the Calendar page, whose Gregorian pages end with it.
+constexpr std::int32_t LastGridYear = 9999;
+
+}  // namespace
 
 // The grid moves last. It lays out no month past the year 9999, while an
 // anniversary or a festival typed for such a year is still a right answer:
@@ -31,6 +38,11 @@ void TForm1::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::opti
     }
     SetMemoLines(List, Texts);
     List.setVisible(ListShown);
+    // A Jewish-month page could still lay such a date out, but the Calendar
+    // page's year boxes would then be handed a year they cannot take.
+    if (DecodeDate(Answer->Date).Year > LastGridYear) {
+        return;
+    }
     try {
         MirvaneGrid1->SetDate(Answer->Date);
     } catch (const EConvertError&) {

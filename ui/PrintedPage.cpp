@@ -21,7 +21,7 @@
 
 #include "grid/MirvaneGrid.h"
 #include "pages/YearDetailsPage.h"
-#include "ui/MemoLines.h"
+#include "widgets/MemoLines.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

@@ -22,10 +22,10 @@
 #include "pages/AnniversaryPage.h"
 #include "pages/JewishDateEntry.h"
 #include "settings/RememberSettings.h"
-#include "ui/ErrorReport.h"
-#include "ui/MessageBox.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
-#include "ui/RadioTabStop.h"
+#include "widgets/RadioTabStop.h"
 #include "ui/RememberItem.h"
 
 namespace mirvane {

@@ -11,11 +11,11 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "ui/ButtonGlyphs.h"
+#include "widgets/ButtonGlyphs.h"
 #include "ui/Controls.h"
 #include "ui/Mirvane.h"
 #include "remember/RememberEntry.h"
-#include "ui/RadioTabStop.h"
+#include "widgets/RadioTabStop.h"
 
 namespace mirvane {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "pages/YearDetailsPage.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/Mirvane.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {

@@ -7,6 +7,7 @@
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/Festivals.h"
+#include "engine/GregorianDateText.h"
 #include "engine/JewishYear.h"
 #include "engine/NameTables.h"
 
@@ -52,20 +53,6 @@ void BM_FindFestival(benchmark::State& State)
 }
 BENCHMARK(BM_FindFestival);
 
-// The long date text of the Birthdays/Yahrtzeits page, built the same way.
-std::string LongDateText(TDateTime Date)
-{
-    const TGregorianDate Parts = DecodeDate(Date);
-    std::string Text(DayNames[static_cast<std::size_t>(DayOfWeek(Date))]);
-    Text += ' ';
-    Text += std::to_string(Parts.Day);
-    Text += ' ';
-    Text += GregorianMonthNames[static_cast<std::size_t>(Parts.Month)];
-    Text += ' ';
-    Text += std::to_string(Parts.Year);
-    return Text;
-}
-
 // What one keystroke on the Birthdays/Yahrtzeits page computes with a list of
 // 200 years: the event's Jewish date and its text, then each year's date and
 // line.
@@ -81,7 +68,7 @@ void BM_AnniversaryList200(benchmark::State& State)
         for (std::int32_t Listed = 0; Listed < 200; ++Listed) {
             const TDateTime Answer =
                 AnniversaryDate(Jewish.Year, Jewish.Month, Jewish.Day, Jewish.Year + Offset + Listed, false);
-            Lines.push_back(LongDateText(Answer));
+            Lines.push_back(GregorianDateText(Answer));
         }
         benchmark::DoNotOptimize(Lines.data());
     }

@@ -2,7 +2,7 @@
 // painted frame.
 
 #include "bench/ui/FirstPaint.h"
-#include "ui/Application.h"
+#include "app/Application.h"
 
 int main(int argc, char** argv)
 {

@@ -20,7 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

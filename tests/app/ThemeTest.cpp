@@ -16,7 +16,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "grid/GridColours.h"
+#include "widgets/GridColours.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/app/DarkPalette.h"
 #include "tests/ui/FormFixture.h"

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/DateConversion.h"
-#include "grid/GridNavigation.h"
+#include "widgets/GridNavigation.h"
 #include "grid/GridShape.h"
 #include "grid/MonthGrid.h"
 #include "tests/grid/GridTestSupport.h"

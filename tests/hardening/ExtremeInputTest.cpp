@@ -15,7 +15,7 @@
 #include "engine/DateConversion.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/hardening/WindowFixture.h"
-#include "ui/MemoLines.h"
+#include "widgets/MemoLines.h"
 
 namespace mirvane {
 namespace {

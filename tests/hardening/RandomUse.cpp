@@ -22,7 +22,7 @@
 #include "grid/MirvaneGrid.h"
 #include "tests/hardening/HangWatch.h"
 #include "ui/Mirvane.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {

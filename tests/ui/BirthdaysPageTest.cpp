@@ -13,7 +13,7 @@
 #include "engine/DateServices.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {
@@ -289,17 +289,27 @@ TEST_F(BirthdaysPage, TheMonthGridMovesToTheFirstAnswer)
 
 TEST_F(BirthdaysPage, AnAnswerPastTheGridsLastYearIsShownAndTheGridStays)
 {
-    TForm1& F = StartOnPage();
-    Retype(*F.Edit3, "1995");
-    Retype(*F.Edit25, "2");
-    Retype(*F.Edit1, "31/12/70");
-    const TDateTime Shown = F.MirvaneGrid1->CurrentDate();
-    Paste(*F.Edit3, "9999");
-    EXPECT_EQ(Lines(*F.Memo4),
-              (QStringList{QStringLiteral("Thursday 3 February 10000"), QStringLiteral("Tuesday 23 January 10001")}));
-    EXPECT_EQ(F.Edit4->text(), QStringLiteral("Thursday 3 February 10000"));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Shown);
-    EXPECT_TRUE(Captured.Boxes.empty());
+    // A Jewish-month page could lay such a day out, but the Calendar page's
+    // year boxes could not take its year.
+    for (const bool ByJewishMonth : {false, true}) {
+        TForm1& F = StartOnPage();
+        if (ByJewishMonth) {
+            F.JewishMonth1->trigger();
+        }
+        Retype(*F.Edit3, "1995");
+        Retype(*F.Edit25, "2");
+        Retype(*F.Edit1, "31/12/70");
+        const TDateTime Shown = F.MirvaneGrid1->CurrentDate();
+        const QString ShownYear = F.Edit20->text();
+        Paste(*F.Edit3, "9999");
+        EXPECT_EQ(Lines(*F.Memo4), (QStringList{QStringLiteral("Thursday 3 February 10000"),
+                                                QStringLiteral("Tuesday 23 January 10001")}));
+        EXPECT_EQ(F.Edit4->text(), QStringLiteral("Thursday 3 February 10000"));
+        EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Shown) << ByJewishMonth;
+        EXPECT_EQ(F.Edit20->text(), ShownYear) << ByJewishMonth;
+        EXPECT_TRUE(Captured.Boxes.empty()) << ByJewishMonth;
+        Close();
+    }
 }
 
 }  // namespace

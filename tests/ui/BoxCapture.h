@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "tests/ui/QStringPrinter.h"
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 namespace mirvane {
 

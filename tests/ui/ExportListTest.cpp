@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "tests/ui/DueDates.h"
@@ -64,6 +65,45 @@ TEST_F(ExportList, DatesToRememberWritesWhatTheCommandLineWrites)
     EXPECT_EQ(WithoutStamps(Ics), WithoutStamps(CommandLine({QStringLiteral("remember"), QStringLiteral("export"),
                                                              QStringLiteral("--format"), QStringLiteral("ics")})));
     EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
+{
+    TForm1& F = StartShowing(TForm1::BirthdaysPage);
+    Retype(*F.Edit3, "2026");
+    Retype(*F.Edit25, "5");
+    Retype(*F.Edit1, "1/12/70");
+    F.RadioButton1->click();  // the evening that begins each anniversary
+    const QStringList Anniversary{QStringLiteral("anniversary"), QStringLiteral("1/12/70"), QStringLiteral("2026"),
+                                  QStringLiteral("--years"), QStringLiteral("5"), QStringLiteral("--night"),
+                                  QStringLiteral("--format")};
+    const QByteArray Csv = Exported(F, "anniversary.csv", TExportFormat::Csv);
+    EXPECT_EQ(Csv.count("\r\n"), 6) << Csv.toStdString();
+    EXPECT_EQ(Csv, CommandLine(Anniversary + QStringList{QStringLiteral("csv")}));
+    EXPECT_EQ(WithoutStamps(Exported(F, "anniversary.ics", TExportFormat::Ics)),
+              WithoutStamps(CommandLine(Anniversary + QStringList{QStringLiteral("ics")})));
+
+    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
+    Pick(*F.ComboBox2, "Purim");
+    Retype(*F.Edit13, "2026");
+    Retype(*F.Edit27, "3");
+    const QStringList Festival{QStringLiteral("festival"), QStringLiteral("Purim"), QStringLiteral("2026"),
+                               QStringLiteral("--years"), QStringLiteral("3"), QStringLiteral("--format")};
+    EXPECT_EQ(Exported(F, "purim.csv", TExportFormat::Csv), CommandLine(Festival + QStringList{QStringLiteral("csv")}));
+    const QByteArray Ics = Exported(F, "purim.ics", TExportFormat::Ics);
+    EXPECT_EQ(Ics.count("BEGIN:VEVENT"), 3);
+    EXPECT_EQ(WithoutStamps(Ics), WithoutStamps(CommandLine(Festival + QStringList{QStringLiteral("ics")})));
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+TEST_F(ExportList, APageWithoutAnAnswerWritesNothing)
+{
+    TForm1& F = StartShowing(TForm1::BirthdaysPage);
+    Retype(*F.Edit1, "not a date");
+    const QString Path = Folder.filePath(QStringLiteral("none.ics"));
+    EXPECT_FALSE(ExportListTo(F, Path, TExportFormat::Ics, DefaultExportYears));
+    ASSERT_EQ(Captured.Boxes.size(), 1U);
+    EXPECT_FALSE(QFile::exists(Path));
 }
 
 TEST_F(ExportList, AnUnwritablePlaceGetsAMessageAndNothingElseChanges)

@@ -16,7 +16,7 @@
 #include "engine/JewishYear.h"
 #include "tests/settings/TemporaryStore.h"
 #include "tests/ui/BoxCapture.h"
-#include "ui/MemoLines.h"
+#include "widgets/MemoLines.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

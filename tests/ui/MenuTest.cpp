@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
@@ -196,6 +197,35 @@ TEST_F(Menus, CalendarBySwitchesThePageKindAndBackToTheSameDay)
     EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Date);
     EXPECT_EQ(F.Edit20->text(), QStringLiteral("2000"));
     EXPECT_EQ(F.Edit21->text(), QStringLiteral("5760"));
+}
+
+TEST_F(Menus, ARefusedPageKindLeavesTheTickOnTheKindTheGridShows)
+{
+    struct TCase {
+        const char* Name;
+        TDateTime Date;
+        bool StartByJewishMonth;
+    };
+    // A Jewish page of the year 10000 has no Gregorian page; the first days
+    // of the calendar have no whole Jewish page.
+    const TCase Cases[] = {
+        {"Gregorian page before the first Jewish page", EncodeDate(2, 11, 5), false},
+        {"Jewish page past 9999", JewishToDateTime(13760, 6, 10), true},
+    };
+    for (const TCase& Case : Cases) {
+        TForm1& F = Start();
+        if (Case.StartByJewishMonth) {
+            F.JewishMonth1->trigger();
+        }
+        F.MirvaneGrid1->SetDate(Case.Date);
+        Captured.Boxes.clear();
+        (Case.StartByJewishMonth ? F.GregorianMonth1 : F.JewishMonth1)->trigger();
+        EXPECT_EQ(F.MirvaneGrid1->ByJewishMonth(), Case.StartByJewishMonth) << Case.Name;
+        EXPECT_EQ(F.JewishMonth1->isChecked(), Case.StartByJewishMonth) << Case.Name;
+        EXPECT_EQ(F.GregorianMonth1->isChecked(), !Case.StartByJewishMonth) << Case.Name;
+        EXPECT_EQ(Captured.Boxes.size(), 1U) << Case.Name;
+        Close();
+    }
 }
 
 TEST_F(Menus, ChoosingTheTickedPageKindLeavesTheEmptyBoxesAlone)

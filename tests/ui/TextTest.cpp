@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/ConvertError.h"
-#include "engine/EngineMessage.h"
 #include "tests/ui/BoxCapture.h"
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -41,18 +40,6 @@ TEST(ErrorReport, AHandlerFailureBecomesOneErrorBoxAndGoesNoFurther)
     ASSERT_EQ(Captured.Boxes.size(), 1U);
     EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Error);
     EXPECT_EQ(Captured.Boxes[0].second, QStringLiteral("Invalid Jewish Month."));
-}
-
-TEST(EngineMessages, AreShownInAPlainBox)
-{
-    BoxCapture Captured;
-    const EngineMessageHook Previous = SetEngineMessageHook({});
-    ShowEngineMessagesInBoxes();
-    ShowEngineMessage(ConvertingDateErrorText);
-    SetEngineMessageHook(Previous);
-    ASSERT_EQ(Captured.Boxes.size(), 1U);
-    EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
-    EXPECT_EQ(Captured.Boxes[0].second, QStringLiteral("System Error in Converting Date"));
 }
 
 TEST(GregorianDateText, WeekdayDayMonthAndYearSeparatedByBlanks)

@@ -19,7 +19,7 @@
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {
@@ -245,6 +245,19 @@ TEST_F(Window, FivePagesInOrderWithEveryTabShown)
     EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
     EXPECT_TRUE(F.TabSheetRemember->isVisible());
     EXPECT_TRUE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+}
+
+// The header invites direct calls, so every handler must hold whatever
+// order it is called in, also before its page was first shown.
+TEST_F(Window, HandlersOfAPageNotYetShownRunWithoutFailing)
+{
+    TForm1& F = Start();
+    ASSERT_NE(F.PageControl1->currentIndex(), TForm1::RememberPage);
+    F.BitBtnNewClick();
+    F.BitBtnOkClick();
+    ASSERT_NE(F.GroupBox1, nullptr);
+    EXPECT_TRUE(F.GroupBox1->isEnabled());
+    EXPECT_TRUE(Captured.Boxes.empty());
 }
 
 TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)

@@ -1,4 +1,4 @@
-#include "ui/PageKeys.h"
+#include "widgets/PageKeys.h"
 
 #include <QKeyEvent>
 #include <QTabWidget>

@@ -1,4 +1,4 @@
-#include "ui/RadioTabStop.h"
+#include "widgets/RadioTabStop.h"
 
 #include <vector>
 

@@ -6,8 +6,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "pages/DecimalText.h"
 #include "tests/ui/QStringPrinter.h"
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {
@@ -18,7 +19,7 @@ protected:
     {
         Box->setAccessibleName(QStringLiteral("Year wanted"));
         Box->setText(QStringLiteral("1995"));
-        Spinner = new TUpDown(*Box, 2, 3240, 1995, &Page);
+        Spinner = new TUpDown(*Box, 2, 3240, 1995, ReadDecimal, &Page);
         QObject::connect(Box, &QLineEdit::textChanged, [this](const QString& Text) { Changes.append(Text); });
     }
 

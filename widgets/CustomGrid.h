@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "grid/GridNavigation.h"
+#include "widgets/GridNavigation.h"
 
 class QPainter;
 

@@ -1,6 +1,6 @@
-#include "ui/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
 namespace mirvane {
 

@@ -31,7 +31,4 @@ void ShowMessageBox(TBoxKind Kind, const QString& Text);
 bool AskYesNo(const QString& Text);
 void SetQuestionAnswer(bool Yes);
 
-// Points the engine's message hook at a message box.
-void ShowEngineMessagesInBoxes();
-
 }  // namespace mirvane

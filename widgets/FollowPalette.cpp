@@ -1,4 +1,4 @@
-#include "ui/FollowPalette.h"
+#include "widgets/FollowPalette.h"
 
 #include <QEvent>
 #include <QWidget>

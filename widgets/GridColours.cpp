@@ -1,4 +1,4 @@
-#include "grid/GridColours.h"
+#include "widgets/GridColours.h"
 
 namespace mirvane {
 

@@ -1,4 +1,4 @@
-#include "ui/ButtonGlyphs.h"
+#include "widgets/ButtonGlyphs.h"
 
 #include <QAbstractButton>
 #include <QIcon>
@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 
-#include "ui/FollowPalette.h"
+#include "widgets/FollowPalette.h"
 
 namespace mirvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/FormScale.h"
+#include "widgets/FormScale.h"
 
 #include <algorithm>
 #include <cmath>

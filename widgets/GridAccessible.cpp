@@ -1,11 +1,11 @@
-#include "grid/GridAccessible.h"
+#include "widgets/GridAccessible.h"
 
 #include <map>
 
 #include <QAccessibleWidget>
 #include <QPointer>
 
-#include "grid/CustomGrid.h"
+#include "widgets/CustomGrid.h"
 
 namespace mirvane {
 namespace {

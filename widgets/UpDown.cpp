@@ -1,6 +1,7 @@
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,8 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "pages/DecimalText.h"
-#include "ui/UpDownAccessible.h"
+#include "widgets/UpDownAccessible.h"
 
 namespace mirvane {
 namespace {
@@ -59,9 +59,10 @@ private:
 }  // namespace
 
 TUpDown::TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximum, std::int32_t Position,
-                 QWidget* Parent)
+                 TNumberReader ReadNumber, QWidget* Parent)
     : QWidget(Parent),
       Associate(Associate),
+      ReadNumber(std::move(ReadNumber)),
       Minimum(std::min(Minimum, Maximum)),
       Maximum(std::max(Minimum, Maximum)),
       CurrentPosition(0),
@@ -88,7 +89,7 @@ void TUpDown::SetPosition(std::int32_t Value)
 
 void TUpDown::StepBy(std::int32_t Delta)
 {
-    const std::int64_t From = ReadDecimal(Associate.text().toStdString()).value_or(CurrentPosition);
+    const std::int64_t From = ReadNumber(Associate.text().toStdString()).value_or(CurrentPosition);
     SetPosition(Clamped(From + Delta));
 }
 

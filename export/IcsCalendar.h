@@ -20,8 +20,10 @@ struct TIcsEvent {
 // instead of doubling them.
 std::string IcsUid(TDateTime Date, std::string_view Name);
 
-// An RFC 5545 calendar of all-day events. Throws ECliFailure for a date
-// after 9999, which the format cannot hold.
+// An RFC 5545 calendar of all-day events, each DTSTART;VALUE=DATE with DTEND
+// on the next day. Throws EExportFailure for a date outside the years 1 to
+// 9999, which the format's four-digit years cannot hold; nothing is
+// returned then.
 std::string IcsCalendarText(const std::vector<TIcsEvent>& Events);
 
 }  // namespace mirvane

@@ -1,4 +1,4 @@
-#include "ui/MemoLines.h"
+#include "widgets/MemoLines.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
-#include "ui/UpDownAccessible.h"
+#include "widgets/UpDownAccessible.h"
 
 #include <QAccessibleWidget>
 
-#include "ui/UpDown.h"
+#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "grid/GridNavigation.h"
+#include "widgets/GridNavigation.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,12 +1,9 @@
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 
-#include <string_view>
 #include <utility>
 
 #include <QApplication>
 #include <QMessageBox>
-
-#include "engine/EngineMessage.h"
 
 namespace mirvane {
 namespace {
@@ -70,13 +67,6 @@ bool AskYesNo(const QString& Text)
 void SetQuestionAnswer(bool Yes)
 {
     QuestionAnswer() = Yes;
-}
-
-void ShowEngineMessagesInBoxes()
-{
-    SetEngineMessageHook([](std::string_view Text) {
-        ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
-    });
 }
 
 }  // namespace mirvane

@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "app/Application.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/MessageBox.h"
+#include "app/EngineMessageBoxes.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderCheck.h"
 

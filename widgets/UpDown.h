@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
 
 #include <QWidget>
 
@@ -17,8 +20,12 @@ class TUpDown : public QWidget {
     Q_OBJECT
 
 public:
+    // How the number in the box is read is the program's choice, so that a
+    // step reads the box exactly as the box's own change handling does.
+    using TNumberReader = std::function<std::optional<std::int32_t>(std::string_view Text)>;
+
     TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximum, std::int32_t Position,
-            QWidget* Parent);
+            TNumberReader ReadNumber, QWidget* Parent);
 
     std::int32_t Min() const { return Minimum; }
     std::int32_t Max() const { return Maximum; }
@@ -39,6 +46,7 @@ private:
     std::int32_t Clamped(std::int64_t Value) const;
 
     QLineEdit& Associate;
+    TNumberReader ReadNumber;
     std::int32_t Minimum;
     std::int32_t Maximum;
     std::int32_t CurrentPosition;

@@ -1,4 +1,4 @@
-#include "grid/CustomGrid.h"
+#include "widgets/CustomGrid.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
@@ -9,8 +9,8 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "grid/GridAccessible.h"
-#include "grid/GridColours.h"
+#include "widgets/GridAccessible.h"
+#include "widgets/GridColours.h"
 
 namespace mirvane {
 namespace {

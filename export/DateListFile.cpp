@@ -1,0 +1,74 @@
+#include "export/DateListFile.h"
+
+#include "engine/Anniversary.h"
+#include "engine/DateConversion.h"
+#include "engine/GregorianDateText.h"
+#include "export/CsvText.h"
+
+namespace mirvane {
+namespace {
+
+std::string JewishDateTextOf(TDateTime Date)
+{
+    const TJewishDate Jewish = DateTimeToJewish(Date);
+    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+}
+
+}  // namespace
+
+TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page)
+{
+    TDateList List{Name, {}, {"name", Name}, {}};
+    for (const TListedDate& Listed : Page.Lines)
+        List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date)});
+    return List;
+}
+
+TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night)
+{
+    TDateList List{Name, {Page.JewishDate}, {"jewishDate", Page.JewishDate}, {}};
+    // With the night option the listed date is the evening before the day it
+    // stands for.
+    for (const TListedDate& Listed : Page.Lines)
+        List.Entries.push_back(
+            {Listed, Night ? "eve of " + JewishDateTextOf(Listed.Date + 1) : JewishDateTextOf(Listed.Date)});
+    return List;
+}
+
+std::vector<std::string> DateListHeader()
+{
+    return {"date", "text", "jewishDate"};
+}
+
+std::vector<std::vector<std::string>> DateListRows(const TDateList& List)
+{
+    std::vector<std::vector<std::string>> Rows;
+    for (const TDateListEntry& Entry : List.Entries)
+        Rows.push_back({IsoDateText(Entry.Listed.Date), Entry.Listed.Text, Entry.JewishDate});
+    return Rows;
+}
+
+std::vector<TIcsEvent> DateListEvents(const TDateList& List)
+{
+    std::vector<TIcsEvent> Events;
+    for (const TDateListEntry& Entry : List.Entries) {
+        const TDateTime Date = Entry.Listed.Date;
+        Events.push_back({Date, List.EventName + " (" + Entry.JewishDate + ")", IcsUid(Date, List.EventName)});
+    }
+    return Events;
+}
+
+std::string DateListCsvText(const TDateList& List)
+{
+    std::string Text = CsvRecord(DateListHeader());
+    for (const auto& Row : DateListRows(List))
+        Text += CsvRecord(Row);
+    return Text;
+}
+
+std::string DateListIcsText(const TDateList& List)
+{
+    return IcsCalendarText(DateListEvents(List));
+}
+
+}  // namespace mirvane

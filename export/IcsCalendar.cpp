@@ -1,0 +1,142 @@
+#include "export/IcsCalendar.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "engine/GregorianDateText.h"
+#include "export/ExportFailure.h"
+
+namespace mirvane {
+namespace {
+
+constexpr std::int32_t LastIcsYear = 9999;
+// RFC 5545 3.1: a content line longer than this many octets is folded.
+constexpr std::size_t FoldAt = 75;
+
+// The basic form of a DATE value: four-digit year, month and day.
+std::string BasicDateText(TDateTime Date)
+{
+    const TGregorianDate Gregorian = DecodeDate(Date);
+    if (Gregorian.Year < 1 || Gregorian.Year > LastIcsYear)
+        throw EExportFailure("an iCalendar file cannot hold the date " + IsoDateText(Date));
+    char Text[16];
+    std::snprintf(Text, sizeof Text, "%04d%02d%02d", static_cast<int>(Gregorian.Year),
+                  static_cast<int>(Gregorian.Month), static_cast<int>(Gregorian.Day));
+    return Text;
+}
+
+// The moment of writing in UTC, as DTSTAMP takes it.
+std::string StampText()
+{
+    const std::time_t Now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm Utc{};
+    gmtime_r(&Now, &Utc);
+    char Text[32];
+    std::strftime(Text, sizeof Text, "%Y%m%dT%H%M%SZ", &Utc);
+    return Text;
+}
+
+// A TEXT value: backslash, semicolon, comma and line ends are escaped, so a
+// user's occasion can never end the line or the property.
+std::string EscapedText(std::string_view Text)
+{
+    std::string Escaped;
+    for (std::size_t At = 0; At < Text.size(); ++At) {
+        const char Character = Text[At];
+        switch (Character) {
+        case '\\':
+        case ';':
+        case ',':
+            Escaped += '\\';
+            Escaped += Character;
+            break;
+        case '\r':
+            if (At + 1 < Text.size() && Text[At + 1] == '\n')
+                ++At;
+            Escaped += "\\n";
+            break;
+        case '\n':
+            Escaped += "\\n";
+            break;
+        default:
+            Escaped += Character;
+            break;
+        }
+    }
+    return Escaped;
+}
+
+// One content line, folded after at most 75 octets with CRLF and a blank,
+// never inside a UTF-8 sequence.
+std::string ContentLine(std::string_view Line)
+{
+    std::string Folded;
+    std::size_t LineOctets = 0;
+    for (std::size_t At = 0; At < Line.size();) {
+        std::size_t Length = 1;
+        while (At + Length < Line.size() && (static_cast<unsigned char>(Line[At + Length]) & 0xC0) == 0x80)
+            ++Length;
+        if (LineOctets + Length > FoldAt) {
+            Folded += "\r\n ";
+            LineOctets = 1;
+        }
+        Folded.append(Line.substr(At, Length));
+        LineOctets += Length;
+        At += Length;
+    }
+    return Folded + "\r\n";
+}
+
+// The day after the last day of 9999 has no four-digit year; an event of one
+// day says so by its length instead, which RFC 5545 reads the same.
+std::string EndLine(TDateTime Start)
+{
+    if (DecodeDate(Start + 1).Year > LastIcsYear)
+        return "DURATION:P1D";
+    return "DTEND;VALUE=DATE:" + BasicDateText(Start + 1);
+}
+
+std::string EventText(const TIcsEvent& Event, const std::string& Stamp)
+{
+    return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Event.Uid)) +
+           ContentLine("DTSTAMP:" + Stamp) + ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
+           ContentLine(EndLine(Event.Date)) + ContentLine("SUMMARY:" + EscapedText(Event.Summary)) +
+           ContentLine("TRANSP:TRANSPARENT") + ContentLine("END:VEVENT");
+}
+
+}  // namespace
+
+std::string IcsUid(TDateTime Date, std::string_view Name)
+{
+    std::string Uid = IsoDateText(Date) + '-';
+    bool Dash = false;
+    for (const char Character : Name) {
+        const bool Letter = (Character >= 'a' && Character <= 'z') || (Character >= '0' && Character <= '9');
+        const bool Capital = Character >= 'A' && Character <= 'Z';
+        if (Letter || Capital) {
+            if (Dash && Uid.back() != '-')
+                Uid += '-';
+            Uid += Capital ? static_cast<char>(Character - 'A' + 'a') : Character;
+            Dash = false;
+        } else {
+            Dash = true;
+        }
+    }
+    return Uid + "@mirvane-cli";
+}
+
+// Written as text rather than through libical: its time type refuses years
+// after 3000, and loading it with the ICU libraries it brings took longer
+// than most commands take to run. The tests read every file back with it.
+std::string IcsCalendarText(const std::vector<TIcsEvent>& Events)
+{
+    const std::string Stamp = StampText();
+    std::string Text = ContentLine("BEGIN:VCALENDAR") + ContentLine("VERSION:2.0") +
+                       ContentLine("PRODID:-//Tellwen//mirvane-cli//EN") + ContentLine("CALSCALE:GREGORIAN");
+    for (const TIcsEvent& Event : Events)
+        Text += EventText(Event, Stamp);
+    return Text + ContentLine("END:VCALENDAR");
+}
+
+}  // namespace mirvane
