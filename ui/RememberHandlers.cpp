@@ -285,6 +285,10 @@ bool TForm1::ChangeRememberStore(const std::function<void(TRememberStore&)>& Cha
 void TForm1::BitBtnNewClick()
 {
     RunHandler([this] {
+        // Handlers may be called before the page was first shown.
+        if (GroupBox1 == nullptr) {
+            BuildRememberPage(*TabSheetRemember);
+        }
         ShowRememberDetails(nullptr);
         EditOccasion->setFocus();
     });
@@ -319,6 +323,9 @@ void TForm1::BitBtnCancelClick()
 void TForm1::BitBtnOkClick()
 {
     RunHandler([this] {
+        if (GroupBox1 == nullptr) {
+            BuildRememberPage(*TabSheetRemember);
+        }
         const std::optional<TRememberEntry> Entry = RememberDetails();
         if (!Entry)
             return;
