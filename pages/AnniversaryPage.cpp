@@ -9,23 +9,17 @@
 #include "engine/GregorianDateText.h"
 
 namespace mirvane {
-namespace {
-
-// The Jewish date of the typed event; after sunset the Jewish day has
-// already moved on. Nothing when the entry is no date the calendar knows.
-std::optional<TJewishDate> EventJewishDate(const TDateEntry& Entry, bool AfterSunset)
+std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset)
 {
     try {
-        TDateTime Date = EncodeDate(Entry.Year, Entry.Month, Entry.Day);
+        TDateTime Value = EncodeDate(Date.Year, Date.Month, Date.Day);
         if (AfterSunset)
-            Date += 1;
-        return DateTimeToJewish(Date);
+            Value += 1;
+        return DateTimeToJewish(Value);
     } catch (const EConvertError&) {
         return std::nullopt;
     }
 }
-
-}  // namespace
 
 TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
 {
@@ -37,7 +31,7 @@ TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
     const TDateEntry Entry = ParseDateEntry(Input.DateText, Input.Order, Input.LocaleNames, Preset);
     if (!Entry.Usable())
         return Page;
-    const std::optional<TJewishDate> Event = EventJewishDate(Entry, Input.AfterSunset);
+    const std::optional<TJewishDate> Event = EventJewishDate({Entry.Year, Entry.Month, Entry.Day}, Input.AfterSunset);
     if (!Event)
         return Page;
     Page.JewishDate = JewishDateText(Event->Year, Event->Month, Event->Day);

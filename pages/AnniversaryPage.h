@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "pages/DateEntry.h"
 #include "pages/YearList.h"
@@ -34,6 +35,10 @@ struct TAnniversaryPage {
     std::vector<TListedDate> Lines;
     bool ListShown = false;
 };
+
+// The Jewish date of an event on Date; after sunset the Jewish day has
+// already moved on. Nothing when Date is no date the calendar knows.
+std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset);
 
 // The whole page for one state of its inputs: the event's Jewish date, its
 // anniversary in the target year and, for 1 to 200 years, one line per
