@@ -98,12 +98,12 @@ TRememberEntry EntryOf(const TAddOptions& Options)
         Entry.JewishDate = *Jewish;
         return Entry;
     }
-    const TDateEntry Typed = ParseDateEntry(Options.DateText, Options.Order, {});
-    const std::optional<TJewishDate> Jewish =
-        Typed.Usable() ? EventJewishDate({Typed.Year, Typed.Month, Typed.Day}, Options.AfterSunset) : std::nullopt;
+    const std::optional<TGregorianDate> Typed =
+        ReadEventDate(Options.DateText, Options.Order, {}, Options.Common.TodayDate());
+    const std::optional<TJewishDate> Jewish = Typed ? EventJewishDate(*Typed, Options.AfterSunset) : std::nullopt;
     if (!Jewish)
         throw ECliUsageError("\"" + Options.DateText + "\" is not a date");
-    Entry.Date = {Typed.Year, Typed.Month, Typed.Day};
+    Entry.Date = *Typed;
     Entry.JewishDate = *Jewish;
     return Entry;
 }

@@ -189,14 +189,18 @@ void TForm1::SwitchMonthMode(bool ByJewishMonth)
     (MirvaneGrid1->ByJewishMonth() ? JewishMonth1 : GregorianMonth1)->setChecked(true);
 }
 
+// The dates this year follow the Stam Adar choice at once; the other pages
+// at the next change of an input.
 void TForm1::Adar11Click()
 {
     Adar11->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Adar21Click()
 {
     Adar21->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Quit1Click()

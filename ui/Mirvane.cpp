@@ -50,10 +50,9 @@ TForm1::TForm1(QWidget* Parent)
     BuildBirthdaysPage(*TabSheet4);
     BuildFestivalsPage(*TabSheet5);
     BuildYearDetailsPage(*TabSheet1);
-    PageControl1->setTabVisible(RememberPage, false);
     TurnOnlyToShownPages(*PageControl1);
-    // The page without a tab is shown only when a stored start page asks for
-    // it, so its controls are made when it is first shown, not at every start.
+    // The Dates to Remember page opens its store and fills its list when it
+    // is first shown, not at every start.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) {
         if (Index == RememberPage && ListView1 == nullptr) {
             BuildRememberPage(*TabSheetRemember);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "pages/DateEntry.h"
 #include "pages/DateOrder.h"
 #include "pages/YearList.h"
+#include "remember/RememberSort.h"
+#include "remember/RememberStore.h"
 #include "settings/Options.h"
 #include "widgets/FormScale.h"
 
@@ -28,11 +31,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QTreeWidget;
 
 namespace mirvane {
 
 class TMirvaneGrid;
+class TRememberItem;
 class TUpDown;
 struct TMonthDetails;
 
@@ -107,9 +112,24 @@ public:
     void ComboBox1Change();
     void CheckBox1Click();
 
-    // Dates to Remember page.
+    // Dates to Remember page. Its store is opened, and its list filled, when
+    // the page is first shown.
     void BitBtnNewClick();
     void BitBtnOkClick();
+    void BitBtnModifyClick();
+    void BitBtnCancelClick();
+    void BitBtnDeleteClick();
+    // The Jewish date follows the date box; a Jewish date typed instead
+    // sets the date box.
+    void EditNewDateChange();
+    void EditNewJDateChange();
+    void RadioGroup1Click();
+    void CheckBoxRunClick();
+    // Reads the store again and recomputes every date this year: when the
+    // window is activated, the day changes or the Stam Adar choice changes.
+    void RefreshRememberList();
+    // The rows of ListView1, in the order shown.
+    const std::vector<TRememberRow>& RememberRows() const { return RememberShown; }
 
     // Menu bar.
     QMenuBar* MainMenu1 = nullptr;
@@ -215,8 +235,8 @@ public:
     QLineEdit* Edit17 = nullptr;
     QLineEdit* Edit18 = nullptr;
 
-    // Dates to Remember page (layout only); its controls exist from the
-    // first time the page is shown.
+    // Dates to Remember page; its controls exist from the first time the
+    // page is shown.
     QTreeWidget* ListView1 = nullptr;
     QPushButton* BitBtnNew = nullptr;
     QPushButton* BitBtnDelete = nullptr;
@@ -226,6 +246,9 @@ public:
     QLineEdit* EditOccasion = nullptr;
     QLineEdit* EditNewDate = nullptr;
     QLineEdit* EditNewJDate = nullptr;
+    QCheckBox* CheckBoxNewSunset = nullptr;
+    QRadioButton* RadioSortOccasion = nullptr;
+    QRadioButton* RadioSortDate = nullptr;
     QLineEdit* EditWarning = nullptr;
     QComboBox* ComboBoxWhenRemind = nullptr;
     QPushButton* BitBtnCancel = nullptr;
@@ -241,6 +264,9 @@ public:
     // The options as loaded, consulted again at shut-down.
     std::optional<TOptions> Options;
 
+protected:
+    void changeEvent(QEvent* Event) override;
+
 private:
     void BuildMenu();
     void BuildCalendarPage(QWidget& Page);
@@ -248,6 +274,19 @@ private:
     void BuildFestivalsPage(QWidget& Page);
     void BuildYearDetailsPage(QWidget& Page);
     void BuildRememberPage(QWidget& Page);
+    void ConnectRememberPage();
+    void EnsureRememberPage();
+    void OpenRememberStore();
+    // The details group filled from Entry, or emptied for none.
+    void ShowRememberDetails(const TRememberEntry* Entry);
+    // The entry the details describe; nothing, after a message box naming
+    // the field and with the focus in it, when one of them is invalid.
+    std::optional<TRememberEntry> RememberDetails();
+    const TRememberItem* SelectedRememberRow() const;
+    void SelectRemembered(std::int64_t Id);
+    // A change of the store; a refusal is shown and nothing changes.
+    bool ChangeRememberStore(const std::function<void(TRememberStore&)>& Change);
+    QString DateBoxText(TGregorianDate Date) const;
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
     // Gregorian- or Jewish-month pages, with the menu's tick following the
@@ -269,6 +308,13 @@ private:
     // The locale's month names as the program found them at start.
     TLocaleMonthNames LocaleMonthNames;
     bool Destroyed = false;
+
+    std::optional<TRememberStore> RememberStore;
+    std::vector<TRememberRow> RememberShown;
+    std::int64_t RememberEditing = 0;  // the id in the details; 0 for a new entry
+    TDateTime RememberDay = 0;         // the day the dates this year were computed for
+    bool FollowingDate = false;        // one of the two date boxes is writing the other
+    QTimer* RememberDayTimer = nullptr;
 };
 
 }  // namespace mirvane

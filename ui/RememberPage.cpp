@@ -1,5 +1,5 @@
-// The "Dates to Remember" page: a layout without a function. Its tab is never
-// shown; a stored start page can still open it.
+// The "Dates to Remember" page: its controls. What they do is in
+// RememberHandlers.cpp.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +14,7 @@
 #include "widgets/ButtonGlyphs.h"
 #include "ui/Controls.h"
 #include "ui/Mirvane.h"
+#include "remember/RememberEntry.h"
 #include "widgets/RadioTabStop.h"
 
 namespace mirvane {
@@ -41,6 +42,9 @@ void TForm1::BuildRememberPage(QWidget& Page)
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("Dates to remember"));
     ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setHeaderLabels({QStringLiteral("Name of Occasion"), QStringLiteral("G Date"), QStringLiteral("J Date"),
                                 QStringLiteral("Date this year")});
     ListView1->setColumnWidth(0, Scale.X(200));
@@ -59,12 +63,13 @@ void TForm1::BuildRememberPage(QWidget& Page)
     RadioGroup1 = new QGroupBox(QStringLiteral("Sort list by"), &Page);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     Scale.Place(*RadioGroup1, 316, 122, 129, 57);
-    auto* ByOccasion = new QRadioButton(QStringLiteral("Occasion"), RadioGroup1);
-    ByOccasion->setChecked(true);
-    Scale.Place(*ByOccasion, 8, 16, 113, 17);
-    auto* ByDate = new QRadioButton(QStringLiteral("Date this year"), RadioGroup1);
-    Scale.Place(*ByDate, 8, 34, 113, 17);
-    MakeCheckedRadioTheTabStop({ByOccasion, ByDate});
+    RadioSortOccasion = new QRadioButton(QStringLiteral("Occasion"), RadioGroup1);
+    RadioSortOccasion->setObjectName(QStringLiteral("RadioSortOccasion"));
+    RadioSortOccasion->setChecked(true);
+    Scale.Place(*RadioSortOccasion, 8, 16, 113, 17);
+    RadioSortDate = new QRadioButton(QStringLiteral("Date this year"), RadioGroup1);
+    RadioSortDate->setObjectName(QStringLiteral("RadioSortDate"));
+    Scale.Place(*RadioSortDate, 8, 34, 113, 17);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Details of the date to remember:"), &Page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -72,15 +77,20 @@ void TForm1::BuildRememberPage(QWidget& Page)
     QWidget& Details = *GroupBox1;
     Scale.PlaceNatural(*MakeLabel(Details, "LabelOccasion", QStringLiteral("Name of occasion:")), 8, 22);
     EditOccasion = MakeEdit(Details, "EditOccasion", QStringLiteral("Name of occasion"));
-    EditOccasion->setMaxLength(100);
+    EditOccasion->setMaxLength(static_cast<int>(MaxOccasionLength));
     Scale.Place(*EditOccasion, 104, 18, 321, 21);
     Scale.PlaceNatural(*MakeLabel(Details, "LabelNewDate", QStringLiteral("Date:")), 8, 46);
-    EditNewDate = MakeEdit(Details, "EditNewDate", QStringLiteral("Date"));
+    EditNewDate = MakeEdit(Details, "EditNewDate", QStringLiteral("Date of occasion"));
     Scale.Place(*EditNewDate, 104, 42, 105, 21);
     Scale.PlaceNatural(*MakeLabel(Details, "LabelNewJDate", QStringLiteral("Jewish Date:")), 220, 46);
-    EditNewJDate = MakeEdit(Details, "EditNewJDate", QStringLiteral("Jewish Date"));
+    EditNewJDate = MakeEdit(Details, "EditNewJDate", QStringLiteral("Jewish date of occasion"));
     Scale.Place(*EditNewJDate, 296, 42, 129, 21);
-    Scale.PlaceNatural(*MakeLabel(Details, "LabelRemind", QStringLiteral("Remind me:")), 8, 70);
+    CheckBoxNewSunset = MakeCheckBox(Details, "CheckBoxNewSunset", QStringLiteral("Sunset && Midnight"));
+    CheckBoxNewSunset->setAccessibleName(QStringLiteral("Occasion between sunset and midnight"));
+    CheckBoxNewSunset->setLayoutDirection(Qt::RightToLeft);
+    Scale.Place(*CheckBoxNewSunset, 296, 68, 129, 17);
+    QLabel* LabelRemind = MakeLabel(Details, "LabelRemind", QStringLiteral("Remind me:"));
+    Scale.PlaceNatural(*LabelRemind, 8, 70);
     EditWarning = MakeEdit(Details, "EditWarning", QStringLiteral("Days before"), QStringLiteral("7"));
     Scale.Place(*EditWarning, 104, 66, 33, 21);
     Scale.PlaceNatural(*MakeLabel(Details, "LabelDaysBefore", QStringLiteral("days before.")), 144, 70);
@@ -89,7 +99,8 @@ void TForm1::BuildRememberPage(QWidget& Page)
     ComboBoxWhenRemind->addItems({QStringLiteral("Remind me every year on the Jewish date"),
                                   QStringLiteral("Remind me every year on the Gregorian date"),
                                   QStringLiteral("Remind me on this year and date only")});
-    Scale.Place(*ComboBoxWhenRemind, 8, 92, 273, 21);
+    Scale.Place(*ComboBoxWhenRemind, 8, 92, 257, 21);
+    LabelRemind->setBuddy(ComboBoxWhenRemind);
     BitBtnCancel = MakeImageButton(Details, "BitBtnCancel", QStringLiteral("Cancel"), TGlyph::Cancel);
     Scale.Place(*BitBtnCancel, 272, 114, 73, 25);
     BitBtnOk = MakeImageButton(Details, "BitBtnOk", QStringLiteral("Ok"), TGlyph::Ok);
@@ -104,21 +115,21 @@ void TForm1::BuildRememberPage(QWidget& Page)
     for (QWidget* Control : Page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         Control->show();
     }
-    connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
-    connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
-}
-
-void TForm1::BitBtnNewClick()
-{
-    // Handlers may be called before the page was first shown.
-    if (GroupBox1 == nullptr) {
-        BuildRememberPage(*TabSheetRemember);
-    }
-    GroupBox1->setEnabled(true);
-}
-
-void TForm1::BitBtnOkClick()
-{
+    setTabOrder(ListView1, BitBtnNew);
+    setTabOrder(BitBtnNew, BitBtnDelete);
+    setTabOrder(BitBtnDelete, BitBtnModify);
+    setTabOrder(BitBtnModify, RadioSortOccasion);
+    setTabOrder(RadioSortOccasion, EditOccasion);
+    setTabOrder(EditOccasion, EditNewDate);
+    setTabOrder(EditNewDate, EditNewJDate);
+    setTabOrder(EditNewJDate, CheckBoxNewSunset);
+    setTabOrder(CheckBoxNewSunset, EditWarning);
+    setTabOrder(EditWarning, ComboBoxWhenRemind);
+    setTabOrder(ComboBoxWhenRemind, BitBtnCancel);
+    setTabOrder(BitBtnCancel, BitBtnOk);
+    setTabOrder(BitBtnOk, CheckBoxStart);
+    setTabOrder(CheckBoxStart, CheckBoxRun);
+    ConnectRememberPage();
 }
 
 }  // namespace mirvane
