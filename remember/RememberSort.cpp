@@ -96,21 +96,31 @@ std::vector<TRememberRow> RowsOf(std::vector<TRememberEntry> Entries, TDateTime 
 
 void SortRows(std::vector<TRememberRow>& Rows, TRememberSort Sort, const TOccasionCompare& Compare)
 {
-    const auto ByOccasion = [&](const TRememberRow& A, const TRememberRow& B) {
-        const int Order = Compare(A.Entry.Occasion, B.Entry.Occasion);
-        return Order != 0 ? Order < 0 : A.Entry.Id < B.Entry.Id;
+    // The rows are large; their places are sorted, then each row moves once.
+    std::vector<TRememberRow*> Order;
+    Order.reserve(Rows.size());
+    for (TRememberRow& Row : Rows)
+        Order.push_back(&Row);
+    const auto ByOccasion = [&](const TRememberRow* A, const TRememberRow* B) {
+        const int Result = Compare(A->Entry.Occasion, B->Entry.Occasion);
+        return Result != 0 ? Result < 0 : A->Entry.Id < B->Entry.Id;
     };
     if (Sort == TRememberSort::Occasion) {
-        std::sort(Rows.begin(), Rows.end(), ByOccasion);
-        return;
+        std::sort(Order.begin(), Order.end(), ByOccasion);
+    } else {
+        std::sort(Order.begin(), Order.end(), [&](const TRememberRow* A, const TRememberRow* B) {
+            if (A->Next.has_value() != B->Next.has_value())
+                return A->Next.has_value();
+            if (A->Next && *A->Next != *B->Next)
+                return *A->Next < *B->Next;
+            return ByOccasion(A, B);
+        });
     }
-    std::sort(Rows.begin(), Rows.end(), [&](const TRememberRow& A, const TRememberRow& B) {
-        if (A.Next.has_value() != B.Next.has_value())
-            return A.Next.has_value();
-        if (A.Next && *A.Next != *B.Next)
-            return *A.Next < *B.Next;
-        return ByOccasion(A, B);
-    });
+    std::vector<TRememberRow> Sorted;
+    Sorted.reserve(Rows.size());
+    for (TRememberRow* Row : Order)
+        Sorted.push_back(std::move(*Row));
+    Rows = std::move(Sorted);
 }
 
 }  // namespace mirvane

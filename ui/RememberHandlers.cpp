@@ -148,6 +148,8 @@ void TForm1::RefreshRememberList()
         return;
     RunHandler([this] {
         const std::int64_t Selected = SelectedRememberRow() ? SelectedRememberRow()->Id() : 0;
+        // The items show the rows in place: they go before the rows do.
+        ListView1->clear();
         RememberDay = Today();
         std::vector<TRememberEntry> Entries;
         try {
@@ -162,7 +164,6 @@ void TForm1::RefreshRememberList()
         Items.reserve(static_cast<qsizetype>(RememberShown.size()));
         for (const TRememberRow& Row : RememberShown)
             Items.append(new TRememberItem(Row));
-        ListView1->clear();
         ListView1->addTopLevelItems(Items);
         SelectRemembered(Selected);
     });
