@@ -203,7 +203,7 @@ TCommand AddRememberCommand(CLI::App& App)
                     const std::vector<TRememberEvent> Events =
                         RememberEvents(Store.List(), DecodeDate(Options->Common.TodayDate()).Year, Options->Years,
                                        !Options->Common.Adar1);
-                    Out << (Options->Format == TOutputFormat::Ics ? RememberIcsText(Events, IcsStampNow())
+                    Out << (Options->Format == TOutputFormat::Ics ? RememberIcsText(Events)
                                                                    : RememberCsvText(Events));
                 }
             }};

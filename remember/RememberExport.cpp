@@ -5,56 +5,22 @@
 #include "engine/Anniversary.h"
 #include "engine/ConvertError.h"
 #include "engine/GregorianDateText.h"
-#include "pages/CsvField.h"
+#include "export/CsvText.h"
+#include "export/IcsCalendar.h"
 #include "remember/NextDate.h"
 #include "remember/RememberSort.h"
-#include "remember/StoreInspection.h"
 
 namespace mirvane {
 namespace {
 
 constexpr std::int32_t LastWritableYear = 9999;
 
-// "YYYYMMDD", the form of a date value in a calendar file.
-std::string IcsDate(TDateTime Date)
+// "YYYYMMDD", as the UID holds the date.
+std::string CompactDate(TDateTime Date)
 {
     std::string Text = IsoDateText(Date);
     Text.erase(std::remove(Text.begin(), Text.end(), '-'), Text.end());
     return Text;
-}
-
-// TEXT values escape backslashes, semicolons, commas and line ends.
-std::string IcsEscaped(std::string_view Text)
-{
-    std::string Escaped;
-    for (const char Character : Text) {
-        if (Character == '\\' || Character == ';' || Character == ',')
-            Escaped += '\\';
-        if (Character == '\n') {
-            Escaped += "\\n";
-            continue;
-        }
-        Escaped += Character;
-    }
-    return Escaped;
-}
-
-// Content lines longer than 75 octets are folded: CRLF and one blank before
-// the rest, never inside a UTF-8 sequence.
-void AddLine(std::string& Out, std::string_view Line)
-{
-    std::size_t Limit = 75;
-    while (Line.size() > Limit) {
-        std::size_t Cut = Limit;
-        while (Cut > 0 && (static_cast<unsigned char>(Line[Cut]) & 0xC0) == 0x80)
-            --Cut;
-        Out.append(Line.substr(0, Cut));
-        Out += "\r\n ";
-        Line.remove_prefix(Cut);
-        Limit = 74;  // the blank that starts the next line counts
-    }
-    Out.append(Line);
-    Out += "\r\n";
 }
 
 }  // namespace
@@ -81,7 +47,7 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
                 Event.Occasion = Entry.Occasion;
                 Event.JewishDate = JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
                 Event.Summary = Entry.Occasion + " (" + Event.JewishDate + ")";
-                Event.Uid = "remember-" + std::to_string(Entry.Id) + "-" + IcsDate(Date) + "@mirvane";
+                Event.Uid = "remember-" + std::to_string(Entry.Id) + "-" + CompactDate(Date) + "@mirvane";
                 Events.push_back(std::move(Event));
             }
         }
@@ -96,43 +62,21 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
     return Events;
 }
 
-std::string RememberIcsText(const std::vector<TRememberEvent>& Events, std::string_view Stamp)
+std::string RememberIcsText(const std::vector<TRememberEvent>& Events)
 {
-    std::string Out;
-    AddLine(Out, "BEGIN:VCALENDAR");
-    AddLine(Out, "VERSION:2.0");
-    AddLine(Out, "PRODID:-//Tellwen//Mirvane//EN");
-    AddLine(Out, "CALSCALE:GREGORIAN");
-    for (const TRememberEvent& Event : Events) {
-        AddLine(Out, "BEGIN:VEVENT");
-        AddLine(Out, "UID:" + Event.Uid);
-        AddLine(Out, "DTSTAMP:" + std::string(Stamp));
-        AddLine(Out, "DTSTART;VALUE=DATE:" + IcsDate(Event.Date));
-        AddLine(Out, "DTEND;VALUE=DATE:" + IcsDate(Event.Date + 1));
-        AddLine(Out, "SUMMARY:" + IcsEscaped(Event.Summary));
-        AddLine(Out, "TRANSP:TRANSPARENT");
-        AddLine(Out, "END:VEVENT");
-    }
-    AddLine(Out, "END:VCALENDAR");
-    return Out;
+    std::vector<TIcsEvent> Calendar;
+    Calendar.reserve(Events.size());
+    for (const TRememberEvent& Event : Events)
+        Calendar.push_back({Event.Date, Event.Summary, Event.Uid});
+    return IcsCalendarText(Calendar);
 }
 
 std::string RememberCsvText(const std::vector<TRememberEvent>& Events)
 {
-    std::string Out = "date,occasion,jewishDate,summary,uid\r\n";
-    for (const TRememberEvent& Event : Events) {
-        Out += IsoDateText(Event.Date) + ',' + CsvField(Event.Occasion) + ',' + CsvField(Event.JewishDate) + ',' +
-               CsvField(Event.Summary) + ',' + CsvField(Event.Uid) + "\r\n";
-    }
+    std::string Out = CsvRecord({"date", "occasion", "jewishDate", "summary", "uid"});
+    for (const TRememberEvent& Event : Events)
+        Out += CsvRecord({IsoDateText(Event.Date), Event.Occasion, Event.JewishDate, Event.Summary, Event.Uid});
     return Out;
-}
-
-std::string IcsStampNow()
-{
-    std::string Stamp = UtcTimestamp();  // 2026-12-08T00:43:29Z
-    Stamp.erase(std::remove_if(Stamp.begin(), Stamp.end(), [](char C) { return C == '-' || C == ':'; }),
-                Stamp.end());
-    return Stamp;
 }
 
 }  // namespace mirvane

@@ -31,16 +31,12 @@ inline constexpr std::int32_t MaxExportYears = 200;
 std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
                                            std::int32_t Years, bool PlainAdarIsAdar2);
 
-// An RFC 5545 calendar: one all-day event a day (DTSTART;VALUE=DATE and
-// DTEND the next day), CRLF line ends, long lines folded. Stamp is the
-// DTSTAMP, "20261208T004329Z".
-std::string RememberIcsText(const std::vector<TRememberEvent>& Events, std::string_view Stamp);
+// An RFC 5545 calendar of the events, as every calendar file of the program
+// is written: one all-day event a day, DTEND the next day.
+std::string RememberIcsText(const std::vector<TRememberEvent>& Events);
 
 // RFC 4180: a header "date,occasion,jewishDate,summary,uid", then one row an
 // event, CRLF line ends.
 std::string RememberCsvText(const std::vector<TRememberEvent>& Events);
-
-// Now, UTC, as DTSTAMP writes it.
-std::string IcsStampNow();
 
 }  // namespace mirvane

@@ -49,7 +49,7 @@ std::string RememberExportText(const TForm1& Form, TExportFormat Format, int Yea
     }
     const std::vector<TRememberEvent> Events =
         RememberEvents(Entries, DecodeDate(Today()).Year, Years, !Form.Adar11->isChecked());
-    return Format == TExportFormat::Ics ? RememberIcsText(Events, IcsStampNow()) : RememberCsvText(Events);
+    return Format == TExportFormat::Ics ? RememberIcsText(Events) : RememberCsvText(Events);
 }
 
 // The page's answer and list as the command line gives them for the same

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "engine/DateConversion.h"
@@ -82,6 +83,11 @@ TForm1::TForm1(QWidget* Parent)
 TForm1::~TForm1()
 {
     FormDestroy();
+    // The list's items show rows this object holds, which go before the
+    // list does.
+    if (ListView1 != nullptr) {
+        ListView1->clear();
+    }
 }
 
 QString TForm1::GregorianDateText(TDateTime Value)

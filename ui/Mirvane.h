@@ -294,6 +294,7 @@ private:
     void BuildYearDetailsPage(QWidget& Page);
     void BuildRememberPage(QWidget& Page);
     void ConnectRememberPage();
+    void EnsureRememberPage();
     void OpenRememberStore();
     // The details group filled from Entry, or emptied for none.
     void ShowRememberDetails(const TRememberEntry* Entry);

@@ -84,6 +84,14 @@ std::nullopt_t Refuse(QWidget& Field, const QString& Message)
 
 }  // namespace
 
+// Handlers may be called before the page was first shown.
+void TForm1::EnsureRememberPage()
+{
+    if (ListView1 == nullptr) {
+        BuildRememberPage(*TabSheetRemember);
+    }
+}
+
 void TForm1::ConnectRememberPage()
 {
     const TRememberSettings Settings = TRememberSettings::Load();
@@ -140,6 +148,8 @@ void TForm1::RefreshRememberList()
         return;
     RunHandler([this] {
         const std::int64_t Selected = SelectedRememberRow() ? SelectedRememberRow()->Id() : 0;
+        // The items show the rows in place: they go before the rows do.
+        ListView1->clear();
         RememberDay = Today();
         std::vector<TRememberEntry> Entries;
         try {
@@ -154,7 +164,6 @@ void TForm1::RefreshRememberList()
         Items.reserve(static_cast<qsizetype>(RememberShown.size()));
         for (const TRememberRow& Row : RememberShown)
             Items.append(new TRememberItem(Row));
-        ListView1->clear();
         ListView1->addTopLevelItems(Items);
         SelectRemembered(Selected);
     });
@@ -207,6 +216,7 @@ void TForm1::ShowRememberDetails(const TRememberEntry* Entry)
 
 void TForm1::EditNewDateChange()
 {
+    EnsureRememberPage();
     if (FollowingDate)
         return;
     RunHandler([this] {
@@ -223,6 +233,7 @@ void TForm1::EditNewDateChange()
 
 void TForm1::EditNewJDateChange()
 {
+    EnsureRememberPage();
     if (FollowingDate)
         return;
     RunHandler([this] {
@@ -284,11 +295,8 @@ bool TForm1::ChangeRememberStore(const std::function<void(TRememberStore&)>& Cha
 
 void TForm1::BitBtnNewClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
-        // Handlers may be called before the page was first shown.
-        if (GroupBox1 == nullptr) {
-            BuildRememberPage(*TabSheetRemember);
-        }
         ShowRememberDetails(nullptr);
         EditOccasion->setFocus();
     });
@@ -296,6 +304,7 @@ void TForm1::BitBtnNewClick()
 
 void TForm1::BitBtnModifyClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
         if (const TRememberItem* Selected = SelectedRememberRow()) {
             for (const TRememberRow& Row : RememberShown) {
@@ -309,6 +318,7 @@ void TForm1::BitBtnModifyClick()
 
 void TForm1::BitBtnCancelClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
         const TRememberItem* Selected = SelectedRememberRow();
         const TRememberEntry* Entry = nullptr;
@@ -322,10 +332,8 @@ void TForm1::BitBtnCancelClick()
 
 void TForm1::BitBtnOkClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
-        if (GroupBox1 == nullptr) {
-            BuildRememberPage(*TabSheetRemember);
-        }
         const std::optional<TRememberEntry> Entry = RememberDetails();
         if (!Entry)
             return;
@@ -346,6 +354,7 @@ void TForm1::BitBtnOkClick()
 
 void TForm1::BitBtnDeleteClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
         const TRememberItem* Selected = SelectedRememberRow();
         if (!Selected)
@@ -364,6 +373,7 @@ void TForm1::BitBtnDeleteClick()
 
 void TForm1::RadioGroup1Click()
 {
+    EnsureRememberPage();
     RunHandler([this] {
         TRememberSettings Settings = TRememberSettings::Load();
         Settings.SortByDate = RadioSortDate->isChecked();
@@ -374,6 +384,7 @@ void TForm1::RadioGroup1Click()
 
 void TForm1::CheckBoxRunClick()
 {
+    EnsureRememberPage();
     RunHandler([this] {
         TRememberSettings Settings = TRememberSettings::Load();
         Settings.CheckOnRun = CheckBoxRun->isChecked();

@@ -12,6 +12,7 @@ namespace mirvane {
 // texts of the pages as tooltips.
 class TRememberItem : public QTreeWidgetItem {
 public:
+    // Row stays the window's own until the list is cleared.
     explicit TRememberItem(const TRememberRow& Row);
 
     QVariant data(int Column, int Role) const override;
@@ -21,7 +22,7 @@ public:
     static QString ShortDateText(TDateTime Date);
 
 private:
-    TRememberRow Row;
+    const TRememberRow& Row;
 };
 
 }  // namespace mirvane

@@ -1,7 +1,11 @@
 // The "Dates to Remember" page: its controls. What they do is in
 // RememberHandlers.cpp.
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -47,11 +51,21 @@ void TForm1::BuildRememberPage(QWidget& Page)
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setHeaderLabels({QStringLiteral("Name of Occasion"), QStringLiteral("G Date"), QStringLiteral("J Date"),
                                 QStringLiteral("Date this year")});
-    ListView1->setColumnWidth(0, Scale.X(200));
-    for (int Column = 1; Column < 4; ++Column) {
-        ListView1->setColumnWidth(Column, Scale.X(85));
-    }
     Scale.Place(*ListView1, 8, 8, 437, 113);
+    // The date columns as wide as their longest short forms, the name
+    // column the rest, so that nothing hides behind a horizontal scroll bar
+    // when the vertical one shows.
+    const QFontMetrics Metrics = ListView1->fontMetrics();
+    const int Padding = Scale.X(14);
+    const int DateWidth = Metrics.horizontalAdvance(QStringLiteral("30 Sep 2027")) + Padding;
+    const int JewishWidth = Metrics.horizontalAdvance(QStringLiteral("30 Cheshvan 5787")) + Padding;
+    const int Available = ListView1->width() - 2 * ListView1->frameWidth() -
+                          ListView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setColumnWidth(0, std::max(Scale.X(80), Available - 2 * DateWidth - JewishWidth));
+    ListView1->setColumnWidth(1, DateWidth);
+    ListView1->setColumnWidth(2, JewishWidth);
+    ListView1->setColumnWidth(3, DateWidth);
 
     BitBtnNew = MakeImageButton(Page, "BitBtnNew", QStringLiteral("New date to remember"), TGlyph::NewPage);
     Scale.Place(*BitBtnNew, 8, 128, 137, 25);
