@@ -4,10 +4,12 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/EngineMessageBoxes.h"
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
+#include "ui/ReminderCheck.h"
 
 namespace mirvane {
 namespace {
@@ -38,8 +40,12 @@ int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& Mai
     QApplication::setOrganizationName(QStringLiteral("Tellwen"));
     ShowEngineMessagesInBoxes();
 
+    if (QApplication::arguments().contains(QStringLiteral("--remind"))) {
+        return RunReminderCheck();
+    }
     TForm1 Form1;
     Form1.show();
+    QTimer::singleShot(0, &Form1, &TForm1::RemindAtStart);
     if (AfterShow) {
         AfterShow(Form1);
     }

@@ -8,6 +8,7 @@
 #include "cli/CliFailure.h"
 #include "export/ExportFailure.h"
 #include "engine/ConvertError.h"
+#include "remember/RememberStore.h"
 
 namespace mirvane {
 namespace {
@@ -32,6 +33,9 @@ int RunChosen(const CLI::App& App, const std::vector<TCommand>& Commands, std::o
             ReportUsageError(App, Error.what(), Err);
             return UsageFailed;
         } catch (const ECliFailure& Error) {
+            Err << "mirvane-cli: " << Error.what() << '\n';
+            return Failed;
+        } catch (const ERememberStoreError& Error) {
             Err << "mirvane-cli: " << Error.what() << '\n';
             return Failed;
         } catch (const EConvertError& Error) {
@@ -65,7 +69,7 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
         const std::vector<TCommand> Commands{AddDaysCommand(App),     AddMonthCommand(App),
                                              AddYearCommand(App),     AddFestivalCommand(App),
                                              AddFestivalsCommand(App), AddAnniversaryCommand(App),
-                                             AddConvertCommand(App)};
+                                             AddConvertCommand(App),  AddRememberCommand(App)};
         try {
             App.parse(ArgumentCount, Arguments);
         } catch (const CLI::Success& Request) {

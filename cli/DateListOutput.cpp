@@ -8,11 +8,10 @@ namespace {
 
 std::string DateListJson(const TDateList& List)
 {
-    std::vector<std::string> Dates;
+    TJson Dates = TJson::array();
     for (const TDateListEntry& Entry : List.Entries)
-        Dates.push_back(JsonObject(
-            {{"date", JsonString(IsoDateText(Entry.Listed.Date))}, {"text", JsonString(Entry.Listed.Text)}}));
-    return JsonObject({{List.JsonHeading.first, JsonString(List.JsonHeading.second)}, {"dates", JsonArray(Dates)}});
+        Dates.push_back({{"date", IsoDateText(Entry.Listed.Date)}, {"text", Entry.Listed.Text}});
+    return JsonText({{List.JsonHeading.first, List.JsonHeading.second}, {"dates", std::move(Dates)}});
 }
 
 void WriteDateListText(std::ostream& Out, const TDateList& List)

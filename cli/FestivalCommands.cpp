@@ -90,13 +90,13 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
         return Table;
     };
     const auto Json = [JewishYear, Found] {
-        std::vector<std::string> Objects;
+        TJson Objects = TJson::array();
         for (const TYearFestival& Festival : Found)
-            Objects.push_back(JsonObject({{"date", JsonString(IsoDateText(Festival.Date))},
-                                          {"weekday", JsonString(WeekdayName(Festival.Date))},
-                                          {"jewishDate", JsonString(Festival.JewishDate)},
-                                          {"name", JsonString(Festival.Name)}}));
-        return JsonObject({{"year", std::to_string(JewishYear)}, {"festivals", JsonArray(Objects)}});
+            Objects.push_back({{"date", IsoDateText(Festival.Date)},
+                               {"weekday", WeekdayName(Festival.Date)},
+                               {"jewishDate", Festival.JewishDate},
+                               {"name", std::string(Festival.Name)}});
+        return JsonText({{"year", JewishYear}, {"festivals", std::move(Objects)}});
     };
     const auto Events = [Found] {
         std::vector<TIcsEvent> Events;

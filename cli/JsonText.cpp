@@ -1,64 +1,38 @@
 #include "cli/JsonText.h"
 
-#include <cstdio>
-
 namespace mirvane {
+namespace {
 
-std::string JsonString(std::string_view Text)
+std::string Scalar(const TJson& Value)
 {
-    std::string Quoted = "\"";
-    for (const char Character : Text) {
-        switch (Character) {
-        case '"':
-            Quoted += "\\\"";
-            break;
-        case '\\':
-            Quoted += "\\\\";
-            break;
-        case '\n':
-            Quoted += "\\n";
-            break;
-        case '\r':
-            Quoted += "\\r";
-            break;
-        case '\t':
-            Quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(Character) < 0x20) {
-                char Escape[8];
-                std::snprintf(Escape, sizeof Escape, "\\u%04x", static_cast<unsigned>(Character));
-                Quoted += Escape;
-            } else {
-                Quoted += Character;
-            }
+    return Value.dump(-1, ' ', false, TJson::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string JsonText(const TJson& Value)
+{
+    if (Value.is_object()) {
+        std::string Object = "{";
+        for (const auto& [Name, Member] : Value.items()) {
+            if (Object.size() > 1)
+                Object += ", ";
+            Object += Scalar(TJson(Name));
+            Object += ": ";
+            Object += JsonText(Member);
         }
+        return Object + '}';
     }
-    return Quoted + '"';
-}
-
-std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> Members)
-{
-    std::string Object = "{";
-    for (const auto& [Name, Value] : Members) {
-        if (Object.size() > 1)
-            Object += ", ";
-        Object += JsonString(Name);
-        Object += ": ";
-        Object += Value;
+    if (Value.is_array()) {
+        std::string Array = "[";
+        for (const TJson& Element : Value) {
+            if (Array.size() > 1)
+                Array += ", ";
+            Array += JsonText(Element);
+        }
+        return Array + ']';
     }
-    return Object + '}';
-}
-
-std::string JsonArray(const std::vector<std::string>& Elements)
-{
-    std::string Array = "[";
-    for (const std::string& Element : Elements) {
-        if (Array.size() > 1)
-            Array += ", ";
-        Array += Element;
-    }
-    return Array + ']';
+    return Scalar(Value);
 }
 
 }  // namespace mirvane

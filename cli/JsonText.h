@@ -1,17 +1,18 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
+
+#include <nlohmann/json.hpp>
 
 namespace mirvane {
 
-// JSON texts built from values that are already JSON: JsonString quotes a
-// UTF-8 text, JsonObject and JsonArray join encoded members and elements.
-std::string JsonString(std::string_view Text);
-std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> Members);
-std::string JsonArray(const std::vector<std::string>& Elements);
+// The command line's JSON values: members keep the order they were added in.
+using TJson = nlohmann::ordered_json;
+
+// Value on one line, ", " between members and elements and ": " after each
+// member's name, as every JSON output of the command line is laid out. A
+// text with malformed UTF-8 is written with U+FFFD in place of the bad
+// bytes, so the document is always valid.
+std::string JsonText(const TJson& Value);
 
 }  // namespace mirvane

@@ -65,23 +65,23 @@ std::string JewishDateOfRow(const TMonthGrid& Grid, std::int32_t Row)
 
 std::string MonthJson(const TMonthGrid& Grid)
 {
-    std::vector<std::string> Headings;
+    TJson Headings = TJson::array();
     for (const std::int32_t Row : {YearRow, MonthRow}) {
-        std::vector<std::string> Cells;
+        TJson Cells = TJson::array();
         for (std::int32_t Col = 0; Col < GridColCount; ++Col)
-            Cells.push_back(JsonString(Grid.CellText(Col, Row)));
-        Headings.push_back(JsonArray(Cells));
+            Cells.push_back(Grid.CellText(Col, Row));
+        Headings.push_back(std::move(Cells));
     }
-    std::vector<std::string> Days;
+    TJson Days = TJson::array();
     for (const TGridDay& Day : GridDays(Grid)) {
-        Days.push_back(JsonObject({{"date", JsonString(IsoDateText(Day.Date))},
-                                   {"weekday", JsonString(Grid.CellText(WeekdayColumn, Day.Row))},
-                                   {"gregorianDay", JsonString(Grid.CellText(GregorianColumn, Day.Row))},
-                                   {"jewishDay", JsonString(Grid.CellText(JewishColumn, Day.Row))},
-                                   {"jewishDate", JsonString(JewishDateOfRow(Grid, Day.Row))},
-                                   {"text", JsonString(Grid.CellText(DayTextColumn, Day.Row))}}));
+        Days.push_back({{"date", IsoDateText(Day.Date)},
+                        {"weekday", Grid.CellText(WeekdayColumn, Day.Row)},
+                        {"gregorianDay", Grid.CellText(GregorianColumn, Day.Row)},
+                        {"jewishDay", Grid.CellText(JewishColumn, Day.Row)},
+                        {"jewishDate", JewishDateOfRow(Grid, Day.Row)},
+                        {"text", Grid.CellText(DayTextColumn, Day.Row)}});
     }
-    return JsonObject({{"headings", JsonArray(Headings)}, {"days", JsonArray(Days)}});
+    return JsonText({{"headings", std::move(Headings)}, {"days", std::move(Days)}});
 }
 
 // One event for each day with a festival or a portion.

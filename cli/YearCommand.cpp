@@ -39,39 +39,33 @@ std::vector<TYearMonth> MonthsOfYear(std::int32_t Year)
     return Months;
 }
 
-std::string MoladJson(const std::string& Days, const std::string& Hours, const std::string& Parts,
-                      const std::string& Text)
+TJson MoladJson(const std::string& Days, const std::string& Hours, const std::string& Parts, const std::string& Text)
 {
-    return JsonObject({{"days", JsonString(Days)},
-                       {"hours", JsonString(Hours)},
-                       {"parts", JsonString(Parts)},
-                       {"text", JsonString(Text)}});
+    return {{"days", Days}, {"hours", Hours}, {"parts", Parts}, {"text", Text}};
 }
 
 std::string YearJson(const TYearDetailsPage& Page, const std::string& TishreiMoladText,
                      const std::vector<TYearMonth>& Months)
 {
-    std::vector<std::string> MonthObjects;
+    TJson MonthObjects = TJson::array();
     for (const TYearMonth& Month : Months) {
         const TMonthDetails& Details = Month.Details;
-        MonthObjects.push_back(JsonObject(
-            {{"month", std::to_string(Month.Month)},
-             {"name", JsonString(Month.Name)},
-             {"days", JsonString(Details.Days)},
-             {"molad", MoladJson(Details.MoladDays, Details.MoladHours, Details.MoladParts, Details.MoladText)}}));
+        MonthObjects.push_back(
+            {{"month", Month.Month},
+             {"name", Month.Name},
+             {"days", Details.Days},
+             {"molad", MoladJson(Details.MoladDays, Details.MoladHours, Details.MoladParts, Details.MoladText)}});
     }
-    return JsonObject(
-        {{"year", JsonString(std::to_string(Page.Year))},
-         {"cycle", JsonString(Page.CycleNumber)},
-         {"yearInCycle", JsonString(Page.YearInCycle)},
-         {"leap", Page.IsLeap ? "true" : "false"},
-         {"moladTishrei", MoladJson(Page.MoladDays, Page.MoladHours, Page.MoladParts, TishreiMoladText)},
-         {"firstDay", JsonObject({{"weekday", JsonString(Page.FirstDayWeekday)},
-                                  {"date", JsonString(Page.FirstDayDate)}})},
-         {"seasonNissan", JsonObject({{"time", JsonString(Page.SeasonTime)}, {"day", JsonString(Page.SeasonDay)}})},
-         {"cheshvan", JsonString(Page.CheshvanDays)},
-         {"kislev", JsonString(Page.KislevDays)},
-         {"months", JsonArray(MonthObjects)}});
+    return JsonText({{"year", std::to_string(Page.Year)},
+                     {"cycle", Page.CycleNumber},
+                     {"yearInCycle", Page.YearInCycle},
+                     {"leap", Page.IsLeap},
+                     {"moladTishrei", MoladJson(Page.MoladDays, Page.MoladHours, Page.MoladParts, TishreiMoladText)},
+                     {"firstDay", {{"weekday", Page.FirstDayWeekday}, {"date", Page.FirstDayDate}}},
+                     {"seasonNissan", {{"time", Page.SeasonTime}, {"day", Page.SeasonDay}}},
+                     {"cheshvan", Page.CheshvanDays},
+                     {"kislev", Page.KislevDays},
+                     {"months", std::move(MonthObjects)}});
 }
 
 // For people: the page's labels and outputs, a blank line, then the months.

@@ -3,6 +3,7 @@
 // about what goes to standard output and standard error.
 
 #include <array>
+#include <cstdlib>
 #include <cmath>
 #include <cstdint>
 #include <sstream>
@@ -85,6 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 {
     using namespace mirvane;
     using namespace mirvane::fuzz;
+    // A mutation may spell "remember": its list must never be the user's.
+    static const bool OwnDataFolder = [] {
+        char Folder[] = "/tmp/mirvane-fuzz-cli-XXXXXX";
+        return ::mkdtemp(Folder) && ::setenv("XDG_DATA_HOME", Folder, 1) == 0;
+    }();
+    (void)OwnDataFolder;
     FuzzedDataProvider Bytes(Data, Size);
     std::vector<std::string> Arguments{"mirvane-cli"};
     const int Count = Bytes.ConsumeIntegralInRange<int>(0, 9);

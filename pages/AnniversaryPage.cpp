@@ -9,35 +9,37 @@
 #include "engine/GregorianDateText.h"
 
 namespace mirvane {
-namespace {
-
-// The Jewish date of the typed event; after sunset the Jewish day has
-// already moved on. Nothing when the entry is no date the calendar knows.
-std::optional<TJewishDate> EventJewishDate(const TDateEntry& Entry, bool AfterSunset)
+std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset)
 {
     try {
-        TDateTime Date = EncodeDate(Entry.Year, Entry.Month, Entry.Day);
+        TDateTime Value = EncodeDate(Date.Year, Date.Month, Date.Day);
         if (AfterSunset)
-            Date += 1;
-        return DateTimeToJewish(Date);
+            Value += 1;
+        return DateTimeToJewish(Value);
     } catch (const EConvertError&) {
         return std::nullopt;
     }
 }
 
-}  // namespace
+std::optional<TGregorianDate> ReadEventDate(std::string_view Text, TDateOrder Order, const TLocaleMonthNames& Names,
+                                            TDateTime Today)
+{
+    const TGregorianDate Now = DecodeDate(Today);
+    TDateEntry Preset;
+    Preset.Month = static_cast<std::uint16_t>(Now.Month);
+    Preset.Day = static_cast<std::uint16_t>(Now.Day);
+    const TDateEntry Entry = ParseDateEntry(Text, Order, Names, Preset);
+    if (!Entry.Usable())
+        return std::nullopt;
+    return TGregorianDate{Entry.Year, Entry.Month, Entry.Day};
+}
 
 TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
 {
     TAnniversaryPage Page;
     const TGregorianDate Today = DecodeDate(Input.Today);
-    TDateEntry Preset;
-    Preset.Month = static_cast<std::uint16_t>(Today.Month);
-    Preset.Day = static_cast<std::uint16_t>(Today.Day);
-    const TDateEntry Entry = ParseDateEntry(Input.DateText, Input.Order, Input.LocaleNames, Preset);
-    if (!Entry.Usable())
-        return Page;
-    const std::optional<TJewishDate> Event = EventJewishDate(Entry, Input.AfterSunset);
+    const std::optional<TGregorianDate> Entry = ReadEventDate(Input.DateText, Input.Order, Input.LocaleNames, Input.Today);
+    const std::optional<TJewishDate> Event = Entry ? EventJewishDate(*Entry, Input.AfterSunset) : std::nullopt;
     if (!Event)
         return Page;
     Page.JewishDate = JewishDateText(Event->Year, Event->Month, Event->Day);
@@ -45,7 +47,7 @@ TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
     // The offset is taken in whole years, so each answer lies in the same
     // season as the event, possibly a few weeks into a neighbouring year.
     const std::int64_t TargetYear = ReadDecimal(Input.TargetYearText).value_or(Today.Year);
-    const std::int64_t FirstTargetYear = std::int64_t{Event->Year} + (TargetYear - Entry.Year);
+    const std::int64_t FirstTargetYear = std::int64_t{Event->Year} + (TargetYear - Entry->Year);
     const std::int32_t ListedYears = ListedYearCount(Input.YearsText);
     for (std::int32_t Offset = 0; Offset < std::max(ListedYears, 1); ++Offset) {
         const std::int64_t JewishYear = FirstTargetYear + Offset;

@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "pages/DateEntry.h"
 #include "pages/YearList.h"
@@ -34,6 +36,17 @@ struct TAnniversaryPage {
     std::vector<TListedDate> Lines;
     bool ListShown = false;
 };
+
+// A typed event date as the page reads its date box: under Order, with the
+// English and the locale's month names; a month or day left out is
+// Today's. Nothing for a text that gives no year, month and day. Whether
+// the date exists is EventJewishDate's question.
+std::optional<TGregorianDate> ReadEventDate(std::string_view Text, TDateOrder Order, const TLocaleMonthNames& Names,
+                                            TDateTime Today);
+
+// The Jewish date of an event on Date; after sunset the Jewish day has
+// already moved on. Nothing when Date is no date the calendar knows.
+std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset);
 
 // The whole page for one state of its inputs: the event's Jewish date, its
 // anniversary in the target year and, for 1 to 200 years, one line per

@@ -34,10 +34,10 @@ bool IsScalarValue(char32_t CodePoint)
     return CodePoint <= 0x10FFFF && (CodePoint < 0xD800 || CodePoint > 0xDFFF);
 }
 
-}  // namespace
-
-std::u32string DecodeUtf8(std::string_view Text)
+// Decodes Text; Malformed counts the bytes read as replacements.
+std::u32string Decode(std::string_view Text, std::size_t& Malformed)
 {
+    Malformed = 0;
     std::u32string CodePoints;
     CodePoints.reserve(Text.size());
     std::size_t Position = 0;
@@ -56,9 +56,27 @@ std::u32string DecodeUtf8(std::string_view Text)
             Position += Length;
         } else {
             CodePoints += ReplacementCharacter;
+            ++Malformed;
             ++Position;
         }
     }
+    return CodePoints;
+}
+
+}  // namespace
+
+std::u32string DecodeUtf8(std::string_view Text)
+{
+    std::size_t Malformed = 0;
+    return Decode(Text, Malformed);
+}
+
+std::optional<std::u32string> DecodeStrictUtf8(std::string_view Text)
+{
+    std::size_t Malformed = 0;
+    std::u32string CodePoints = Decode(Text, Malformed);
+    if (Malformed != 0)
+        return std::nullopt;
     return CodePoints;
 }
 

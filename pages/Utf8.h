@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,9 @@ inline constexpr char32_t ReplacementCharacter = U'\uFFFD';
 // sequences, surrogates, values beyond U+10FFFF) reads as one
 // ReplacementCharacter, so no input is ever refused.
 std::u32string DecodeUtf8(std::string_view Text);
+
+// The code points of a well-formed UTF-8 text; nothing for any malformed
+// byte, for texts that must be stored exactly as written.
+std::optional<std::u32string> DecodeStrictUtf8(std::string_view Text);
 
 }  // namespace mirvane

@@ -12,6 +12,7 @@ MIRVANE_PACKAGES=(
     libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
     clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
+    poppler-utils dbus
 )
 
 mirvane_as_root() {

@@ -84,15 +84,20 @@ void TForm1::RefillFestivalNames()
     ComboBox2->setEditText(Text);
 }
 
+TFestivalInput TForm1::FestivalInput() const
+{
+    TFestivalInput Input;
+    Input.Name = ComboBox2->currentText().toStdString();
+    Input.YearText = Edit13->text().toStdString();
+    Input.YearsText = Edit27->text().toStdString();
+    Input.Today = Today();
+    return Input;
+}
+
 void TForm1::ComboBox2Change()
 {
     RunHandler([this] {
-        TFestivalInput Input;
-        Input.Name = ComboBox2->currentText().toStdString();
-        Input.YearText = Edit13->text().toStdString();
-        Input.YearsText = Edit27->text().toStdString();
-        Input.Today = Today();
-        const TFestivalPage Page = ComputeFestivalPage(Input);
+        const TFestivalPage Page = ComputeFestivalPage(FestivalInput());
         ShowAnswer(*Edit15, *Memo5, Page.Answer, Page.Lines, Page.ListShown);
     });
 }

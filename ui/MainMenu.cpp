@@ -65,6 +65,7 @@ void TForm1::BuildMenu()
 {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    BuildFileMenu();
 
     Optios1 = MainMenu1->addMenu(QStringLiteral("&Options"));
     Optios1->setObjectName(QStringLiteral("Optios1"));
@@ -189,14 +190,18 @@ void TForm1::SwitchMonthMode(bool ByJewishMonth)
     (MirvaneGrid1->ByJewishMonth() ? JewishMonth1 : GregorianMonth1)->setChecked(true);
 }
 
+// The dates this year follow the Stam Adar choice at once; the other pages
+// at the next change of an input.
 void TForm1::Adar11Click()
 {
     Adar11->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Adar21Click()
 {
     Adar21->setChecked(true);
+    RefreshRememberList();
 }
 
 void TForm1::Quit1Click()

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "engine/DateConversion.h"
@@ -50,16 +51,17 @@ TForm1::TForm1(QWidget* Parent)
     BuildBirthdaysPage(*TabSheet4);
     BuildFestivalsPage(*TabSheet5);
     BuildYearDetailsPage(*TabSheet1);
-    PageControl1->setTabVisible(RememberPage, false);
     TurnOnlyToShownPages(*PageControl1);
-    // The page without a tab is shown only when a stored start page asks for
-    // it, so its controls are made when it is first shown, not at every start.
+    // The Dates to Remember page opens its store and fills its list when it
+    // is first shown, not at every start.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) {
         if (Index == RememberPage && ListView1 == nullptr) {
             BuildRememberPage(*TabSheetRemember);
         }
     });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
     PageControl1->setCurrentIndex(BirthdaysPage);
+    UpdateFileMenu();
 
     // The page control keeps its height at the bottom of the window and
     // follows its width.
@@ -81,6 +83,11 @@ TForm1::TForm1(QWidget* Parent)
 TForm1::~TForm1()
 {
     FormDestroy();
+    // The list's items show rows this object holds, which go before the
+    // list does.
+    if (ListView1 != nullptr) {
+        ListView1->clear();
+    }
 }
 
 QString TForm1::GregorianDateText(TDateTime Value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -9,9 +10,13 @@
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
 #include "pages/CalendarYearEntry.h"
+#include "pages/AnniversaryPage.h"
 #include "pages/DateEntry.h"
+#include "pages/FestivalPage.h"
 #include "pages/DateOrder.h"
 #include "pages/YearList.h"
+#include "remember/RememberSort.h"
+#include "remember/RememberStore.h"
 #include "settings/Options.h"
 #include "widgets/FormScale.h"
 
@@ -28,11 +33,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QTreeWidget;
 
 namespace mirvane {
 
 class TMirvaneGrid;
+class TRememberItem;
 class TUpDown;
 struct TMonthDetails;
 
@@ -65,6 +72,9 @@ public:
 
     // Window.
     void FormActivate();
+    // Once the window is shown at start: with "Run Mirvane" ticked, the
+    // "Dates to remember" window lists the due entries, if there are any.
+    void RemindAtStart();
     void FormDestroy();
 
     // Options menu, Quit.
@@ -78,6 +88,10 @@ public:
     void Adar11Click();
     void Adar21Click();
     void Quit1Click();
+    // File menu: each item works on the page shown.
+    void ExportList1Click();
+    void Print1Click();
+    void PrintPreview1Click();
     // Help menu.
     void MenuNotesClick();
     void MenuAboutClick();
@@ -95,6 +109,8 @@ public:
     // Birthdays/Yahrtzeits page: Edit1, Edit3, Edit25, CheckBox2,
     // RadioButton1 and RadioButton2 all run Edit1Change.
     void Edit1Change();
+    // The page's inputs as it computes them, also for its export.
+    TAnniversaryInput AnniversaryInput() const;
     // A typed Gregorian date read under the checked date order, with the
     // English month names and those of the user's locale.
     TDateEntry ParseDateEntry(const QString& Text, TDateEntry Preset = {}) const;
@@ -102,17 +118,37 @@ public:
     TDateOrder CheckedDateOrder() const;
     // Festivals page: ComboBox2, Edit13 and Edit27 run ComboBox2Change.
     void ComboBox2Change();
+    TFestivalInput FestivalInput() const;
     // Year Details page.
     void Edit23Change();
     void ComboBox1Change();
     void CheckBox1Click();
 
-    // Dates to Remember page.
+    // Dates to Remember page. Its store is opened, and its list filled, when
+    // the page is first shown.
     void BitBtnNewClick();
     void BitBtnOkClick();
+    void BitBtnModifyClick();
+    void BitBtnCancelClick();
+    void BitBtnDeleteClick();
+    // The Jewish date follows the date box; a Jewish date typed instead
+    // sets the date box.
+    void EditNewDateChange();
+    void EditNewJDateChange();
+    void RadioGroup1Click();
+    void CheckBoxRunClick();
+    // Reads the store again and recomputes every date this year: when the
+    // window is activated, the day changes or the Stam Adar choice changes.
+    void RefreshRememberList();
+    // The rows of ListView1, in the order shown.
+    const std::vector<TRememberRow>& RememberRows() const { return RememberShown; }
 
     // Menu bar.
     QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* ExportList1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
     QMenu* Optios1 = nullptr;
     QAction* Diaspora1 = nullptr;
     QAction* Israel1 = nullptr;
@@ -215,8 +251,8 @@ public:
     QLineEdit* Edit17 = nullptr;
     QLineEdit* Edit18 = nullptr;
 
-    // Dates to Remember page (layout only); its controls exist from the
-    // first time the page is shown.
+    // Dates to Remember page; its controls exist from the first time the
+    // page is shown.
     QTreeWidget* ListView1 = nullptr;
     QPushButton* BitBtnNew = nullptr;
     QPushButton* BitBtnDelete = nullptr;
@@ -226,6 +262,9 @@ public:
     QLineEdit* EditOccasion = nullptr;
     QLineEdit* EditNewDate = nullptr;
     QLineEdit* EditNewJDate = nullptr;
+    QCheckBox* CheckBoxNewSunset = nullptr;
+    QRadioButton* RadioSortOccasion = nullptr;
+    QRadioButton* RadioSortDate = nullptr;
     QLineEdit* EditWarning = nullptr;
     QComboBox* ComboBoxWhenRemind = nullptr;
     QPushButton* BitBtnCancel = nullptr;
@@ -241,13 +280,35 @@ public:
     // The options as loaded, consulted again at shut-down.
     std::optional<TOptions> Options;
 
+protected:
+    void changeEvent(QEvent* Event) override;
+
 private:
     void BuildMenu();
+    void BuildFileMenu();
+    // Enables the File menu's items that apply to the page shown.
+    void UpdateFileMenu();
     void BuildCalendarPage(QWidget& Page);
     void BuildBirthdaysPage(QWidget& Page);
     void BuildFestivalsPage(QWidget& Page);
     void BuildYearDetailsPage(QWidget& Page);
     void BuildRememberPage(QWidget& Page);
+    void ConnectRememberPage();
+    void EnsureRememberPage();
+    void OpenRememberStore();
+    // The details group filled from Entry, or emptied for none.
+    void ShowRememberDetails(const TRememberEntry* Entry);
+    // The entry the details describe; nothing, after a message box naming
+    // the field and with the focus in it, when one of them is invalid.
+    std::optional<TRememberEntry> RememberDetails();
+    const TRememberItem* SelectedRememberRow() const;
+    void SelectRemembered(std::int64_t Id);
+    // A change of the store; a refusal is shown and nothing changes.
+    bool ChangeRememberStore(const std::function<void(TRememberStore&)>& Change);
+    QString DateBoxText(TGregorianDate Date) const;
+    // "Turn on the computer" shows whether the log-in entry exists, read
+    // again whenever the window is activated; a click writes or removes it.
+    void ConnectAutostartBox();
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
     void RefillFestivalNames();
     // Gregorian- or Jewish-month pages, with the menu's tick following the
@@ -269,6 +330,13 @@ private:
     // The locale's month names as the program found them at start.
     TLocaleMonthNames LocaleMonthNames;
     bool Destroyed = false;
+
+    std::optional<TRememberStore> RememberStore;
+    std::vector<TRememberRow> RememberShown;
+    std::int64_t RememberEditing = 0;  // the id in the details; 0 for a new entry
+    TDateTime RememberDay = 0;         // the day the dates this year were computed for
+    bool FollowingDate = false;        // one of the two date boxes is writing the other
+    QTimer* RememberDayTimer = nullptr;
 };
 
 }  // namespace mirvane

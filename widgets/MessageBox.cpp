@@ -21,6 +21,18 @@ TMessageBoxFunction& CurrentFunction()
     return Function;
 }
 
+bool& Replaced()
+{
+    static bool Flag = false;
+    return Flag;
+}
+
+bool& QuestionAnswer()
+{
+    static bool Yes = false;
+    return Yes;
+}
+
 }  // namespace
 
 TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction Function)
@@ -28,6 +40,9 @@ TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction Function)
     if (!Function) {
         Function = ShowModalBox;
     }
+    using TPlainFunction = void (*)(TBoxKind, const QString&);
+    const TPlainFunction* Plain = Function.target<TPlainFunction>();
+    Replaced() = Plain == nullptr || *Plain != &ShowModalBox;
     return std::exchange(CurrentFunction(), std::move(Function));
 }
 
@@ -37,6 +52,21 @@ void ShowMessageBox(TBoxKind Kind, const QString& Text)
     // alive until it returns.
     const TMessageBoxFunction Function = CurrentFunction();
     Function(Kind, Text);
+}
+
+bool AskYesNo(const QString& Text)
+{
+    if (!Replaced()) {
+        return QMessageBox::question(QApplication::activeWindow(), QString::fromLatin1(ApplicationTitle), Text,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    }
+    ShowMessageBox(TBoxKind::Question, Text);
+    return QuestionAnswer();
+}
+
+void SetQuestionAnswer(bool Yes)
+{
+    QuestionAnswer() = Yes;
 }
 
 }  // namespace mirvane

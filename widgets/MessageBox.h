@@ -12,6 +12,7 @@ inline constexpr const char* ApplicationTitle = "Mirvane";
 enum class TBoxKind {
     Error,    // the generic error report of a failed handler
     Message,  // a plain message with one OK button: the engine's and the note
+    Question, // a question with Yes and No
 };
 
 // Every modal box of the main window goes through one replaceable function,
@@ -23,5 +24,11 @@ using TMessageBoxFunction = std::function<void(TBoxKind Kind, const QString& Tex
 TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction Function);
 
 void ShowMessageBox(TBoxKind Kind, const QString& Text);
+
+// A question with Yes and No; true for Yes. While a test's function is
+// installed, the question goes to it as a Question box and is answered with
+// the answer SetQuestionAnswer gave last (No at first), so it never waits.
+bool AskYesNo(const QString& Text);
+void SetQuestionAnswer(bool Yes);
 
 }  // namespace mirvane

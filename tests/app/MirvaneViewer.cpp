@@ -3,7 +3,8 @@
 //   mirvane_viewer [dark] [page N] [filled] [about] [shot FILE]
 // "filled" types a birth date, a festival, a month and list lengths into
 // the pages, so that their answers and lists show; "about" shows the About
-// dialog beside the window; "shot" saves a
+// dialog beside the window; "filled" with "page 4" also loads the first
+// date to remember into the details; "shot" saves a
 // screenshot of the window (and of the dialog, to FILE with "-about" before
 // the extension) and ends. The settings store is the user's own; point
 // XDG_CONFIG_HOME at a scratch folder.
@@ -16,6 +17,7 @@
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "app/AppIcon.h"
 #include "tests/app/DarkPalette.h"
@@ -60,6 +62,13 @@ int main(int argc, char** argv)
     }
     if (const QString Page = Value(QStringLiteral("page")); !Page.isEmpty()) {
         Form1.PageControl1->setCurrentIndex(Page.toInt());
+    }
+    // The Dates to Remember page with its first entry loaded into the
+    // details; its list is the one in XDG_DATA_HOME.
+    if (Arguments.contains(QStringLiteral("filled")) && Form1.ListView1 != nullptr &&
+        Form1.ListView1->topLevelItemCount() > 0) {
+        Form1.ListView1->setCurrentItem(Form1.ListView1->topLevelItem(0));
+        Form1.BitBtnModifyClick();
     }
     Form1.move(0, 0);
     Form1.show();

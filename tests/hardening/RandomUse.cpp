@@ -315,12 +315,10 @@ void TRandomUse::ChooseMenuItem()
 
 void TRandomUse::SwitchPage()
 {
-    // The page without a tab opens only from a stored start page; once
-    // open, it is used like the others.
     const int Page = static_cast<int>(Random() % TForm1::PageCount);
     QTabBar* Tabs = Form.PageControl1->tabBar();
     Note("page " + std::to_string(Page));
-    if (Random() % 2 == 0 && Tabs->isVisible() && Page != TForm1::RememberPage)
+    if (Random() % 2 == 0 && Tabs->isVisible())
         QTest::mouseClick(Tabs, Qt::LeftButton, {}, Tabs->tabRect(Page).center());
     else
         Form.PageControl1->setCurrentIndex(Page);

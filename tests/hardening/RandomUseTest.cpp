@@ -33,12 +33,20 @@ std::uint64_t FromEnvironment(const char* Name, std::uint64_t Default)
     return Text != nullptr && *Text != '\0' ? std::strtoull(Text, nullptr, 10) : Default;
 }
 
-// The error boxes the window may show, and its one message.
+// The error boxes the window may show, its one message, and the Dates to
+// Remember page's refusals and question.
 bool IsDocumentedBox(const BoxCapture::TBox& Box)
 {
     if (Box.first == TBoxKind::Error)
         return Box.second == QStringLiteral("Invalid argument to date encode.") ||
                Box.second == QStringLiteral("Invalid Jewish Month.");
+    if (Box.first == TBoxKind::Question)
+        return Box.second.startsWith(QStringLiteral("Delete \""));
+    for (const char* Refusal : {"The name of the occasion ", "The date is not a valid date.",
+                                "The Jewish date is not a valid date", "The number of days before "}) {
+        if (Box.second.startsWith(QString::fromLatin1(Refusal)))
+            return true;
+    }
     return Box.second.startsWith(QStringLiteral("Note: Gregorian dates before"));
 }
 

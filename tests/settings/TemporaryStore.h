@@ -13,15 +13,31 @@
 
 namespace mirvane {
 
-// Points the per-user settings store at a fresh temporary folder for the
-// lifetime of the object, so tests never touch the user's own settings.
+// Points the per-user settings store, and the desktop's configuration folder
+// that holds the log-in entries, at a fresh temporary folder for the lifetime
+// of the object, so tests never touch the user's own settings.
 class TemporaryStore {
 public:
-    TemporaryStore() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path()); }
+    TemporaryStore()
+        : PreviousConfigHome(qgetenv("XDG_CONFIG_HOME")), HadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
+        qputenv("XDG_CONFIG_HOME", ConfigHome().toLocal8Bit());
+    }
+    ~TemporaryStore()
+    {
+        if (HadConfigHome) {
+            qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
     TemporaryStore(const TemporaryStore&) = delete;
     TemporaryStore& operator=(const TemporaryStore&) = delete;
 
     QString FolderPath() const { return Folder.path(); }
+    // What XDG_CONFIG_HOME names while the object lives.
+    QString ConfigHome() const { return Folder.path() + QStringLiteral("/config"); }
     QString FilePath() const { return Folder.path() + QStringLiteral("/Tellwen/Mirvane.conf"); }
     bool FileExists() const { return QFile::exists(FilePath()); }
 
@@ -60,6 +76,8 @@ public:
 
 private:
     QTemporaryDir Folder;
+    QByteArray PreviousConfigHome;
+    bool HadConfigHome;
 };
 
 }  // namespace mirvane

@@ -35,7 +35,8 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     for (QAction* Action : F.MainMenu1->actions()) {
         TopLevel.append(Action->text());
     }
-    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("&Options"), QStringLiteral("&Quit"), QStringLiteral("&Help")}));
+    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Quit"),
+                                     QStringLiteral("&Help")}));
 
     const TItemCase Items[] = {
         {&TForm1::Diaspora1, "Diaspora1", "&Diaspora", "Ctrl+D", true},
@@ -77,6 +78,45 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     EXPECT_EQ(Help, (QStringList{QStringLiteral("&Notes..."), QStringLiteral("-"), QStringLiteral("&About...")}));
     EXPECT_EQ(F.Quit1->objectName(), QStringLiteral("Quit1"));
     EXPECT_EQ(F.N1->objectName(), QStringLiteral("N1"));
+}
+
+struct TFileItemCase {
+    QAction* TForm1::*Item;
+    const char* Name;
+    const char* Caption;
+    const char* Shortcut;
+};
+
+TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
+{
+    TForm1& F = Start();
+    EXPECT_EQ(F.File1->objectName(), QStringLiteral("File1"));
+    const TFileItemCase Items[] = {
+        {&TForm1::ExportList1, "ExportList1", "&Export List...", ""},
+        {&TForm1::Print1, "Print1", "&Print...", "Ctrl+P"},
+        {&TForm1::PrintPreview1, "PrintPreview1", "Print Pre&view...", ""},
+    };
+    QStringList File;
+    for (QAction* Action : F.File1->actions()) {
+        File.append(Action->text());
+    }
+    ASSERT_EQ(File.size(), 3);
+    for (std::size_t Index = 0; Index < std::size(Items); ++Index) {
+        QAction* Action = F.*Items[Index].Item;
+        EXPECT_EQ(Action, F.File1->actions().at(static_cast<qsizetype>(Index)));
+        EXPECT_EQ(Action->objectName(), QString::fromLatin1(Items[Index].Name));
+        EXPECT_EQ(Action->text(), QString::fromLatin1(Items[Index].Caption));
+        EXPECT_EQ(Action->shortcut(), QKeySequence(QString::fromLatin1(Items[Index].Shortcut)));
+        EXPECT_FALSE(Action->isCheckable());
+    }
+    // Only the pages with a list of dates export it; every page prints.
+    const bool Exports[TForm1::PageCount] = {false, true, true, false, true};
+    for (int Page = 0; Page < TForm1::PageCount; ++Page) {
+        F.PageControl1->setCurrentIndex(Page);
+        EXPECT_EQ(F.ExportList1->isEnabled(), Exports[Page]) << Page;
+        EXPECT_TRUE(F.Print1->isEnabled()) << Page;
+        EXPECT_TRUE(F.PrintPreview1->isEnabled()) << Page;
+    }
 }
 
 TEST_F(Menus, RadioItemsUncheckTheOthersOfTheirGroupOnly)

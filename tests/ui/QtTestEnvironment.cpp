@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -16,6 +17,10 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        // The dates to remember go to a folder of the run, never to the
+        // user's own list; a test that needs an empty list points
+        // XDG_DATA_HOME at a folder of its own.
+        qputenv("XDG_DATA_HOME", DataFolder.path().toLocal8Bit());
         Application = std::make_unique<QApplication>(Argc, Argv);
     }
     void TearDown() override { Application.reset(); }
@@ -24,6 +29,7 @@ private:
     int Argc = 1;
     char Name[9] = "ui_tests";
     char* Argv[2] = {Name, nullptr};
+    QTemporaryDir DataFolder;
     std::unique_ptr<QApplication> Application;
 };
 

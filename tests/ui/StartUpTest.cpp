@@ -82,7 +82,7 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
         CaseStore.Put(Case.Stored);
         TForm1& F = Start();
         EXPECT_EQ(F.PageControl1->currentIndex(), Case.Page);
-        EXPECT_FALSE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+        EXPECT_TRUE(F.PageControl1->isTabVisible(TForm1::RememberPage));
         EXPECT_EQ(F.Israel1->isChecked(), Case.Israel);
         EXPECT_EQ(F.Diaspora1->isChecked(), !Case.Israel);
         EXPECT_EQ(Diaspora, !Case.Israel);

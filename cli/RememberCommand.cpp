@@ -1,0 +1,212 @@
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/CliDate.h"
+#include "cli/CliFailure.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
+#include "cli/RememberOutput.h"
+#include "engine/DateConversion.h"
+#include "pages/AnniversaryPage.h"
+#include "pages/DateEntry.h"
+#include "pages/JewishDateEntry.h"
+#include "remember/RememberExport.h"
+#include "remember/RememberStore.h"
+
+namespace mirvane {
+namespace {
+
+// What every `remember` command takes.
+struct TRememberOptions {
+    std::string Store;
+    std::string Today = "today";
+    bool Adar1 = false;
+
+    TRememberStore Open() const
+    {
+        TRememberStore Opened =
+            TRememberStore::Open(Store.empty() ? DefaultRememberStorePath() : std::filesystem::path(Store),
+                                 TDamagedFile::LeaveInPlace);
+        if (Opened.Failed())
+            throw ECliFailure(Opened.Notice());
+        return Opened;
+    }
+    TDateTime TodayDate() const { return *ReadCliDate(Today); }
+    std::vector<TRememberRow> Rows(const TRememberStore& Opened, TRememberSort Sort) const
+    {
+        std::vector<TRememberRow> Rows = RowsOf(Opened.List(), TodayDate(), !Adar1);
+        SortRows(Rows, Sort);
+        return Rows;
+    }
+};
+
+void AddCommonOptions(CLI::App& Command, TRememberOptions& Options, bool NextDates)
+{
+    Command.add_option("--store", Options.Store, "The dates to remember in FILE instead of the user's list")
+        ->option_text("FILE");
+    Command.add_option("--today", Options.Today, "Compute as if today were DATE")->check(CliDateCheck());
+    if (NextDates)
+        Command.add_flag("--adar1", Options.Adar1,
+                         "A plain Adar falls in Adar I of a leap year (default: Adar II)");
+}
+
+// Runs a store change; a refusal of the store is a failure of the request.
+template <typename TChange>
+void Change(TChange&& Body)
+{
+    try {
+        Body();
+    } catch (const ERememberStoreError& Refusal) {
+        throw ECliFailure(Refusal.what());
+    }
+}
+
+struct TAddOptions {
+    TRememberOptions Common;
+    std::string Occasion;
+    std::string DateText;
+    std::string JewishText;
+    TDateOrder Order = DayMonthYear;
+    bool AfterSunset = false;
+    TRememberKind Kind = TRememberKind::Jewish;
+    int DaysBefore = 7;
+};
+
+// The entry the arguments describe; a usage error for any text that is no
+// name or date.
+TRememberEntry EntryOf(const TAddOptions& Options)
+{
+    TRememberEntry Entry;
+    std::string Problem;
+    const std::optional<std::string> Occasion = CheckedOccasion(Options.Occasion, Problem);
+    if (!Occasion)
+        throw ECliUsageError(Problem);
+    Entry.Occasion = *Occasion;
+    Entry.AfterSunset = Options.AfterSunset;
+    Entry.Kind = Options.Kind;
+    Entry.DaysBefore = Options.DaysBefore;
+    if (Options.DateText.empty() == Options.JewishText.empty())
+        throw ECliUsageError("give either DATE or --jewish-date");
+    if (!Options.JewishText.empty()) {
+        const std::optional<TJewishDate> Jewish = ParseJewishDateEntry(Options.JewishText);
+        if (!Jewish)
+            throw ECliUsageError("\"" + Options.JewishText + "\" is not a Jewish date such as \"3 Kislev 5731\"");
+        const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) - (Options.AfterSunset ? 1 : 0);
+        Entry.Date = DecodeDate(Date);
+        Entry.JewishDate = *Jewish;
+        return Entry;
+    }
+    const std::optional<TGregorianDate> Typed =
+        ReadEventDate(Options.DateText, Options.Order, {}, Options.Common.TodayDate());
+    const std::optional<TJewishDate> Jewish = Typed ? EventJewishDate(*Typed, Options.AfterSunset) : std::nullopt;
+    if (!Jewish)
+        throw ECliUsageError("\"" + Options.DateText + "\" is not a date");
+    Entry.Date = *Typed;
+    Entry.JewishDate = *Jewish;
+    return Entry;
+}
+
+CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options)
+{
+    static const std::map<std::string, TDateOrder> Orders{
+        {"dmy", DayMonthYear}, {"mdy", MonthDayYear}, {"ymd", YearMonthDay}};
+    static const std::map<std::string, TRememberKind> Kinds{
+        {"jewish", TRememberKind::Jewish}, {"gregorian", TRememberKind::Gregorian}, {"once", TRememberKind::Once}};
+    CLI::App* Add = Remember.add_subcommand("add", "Add a date to remember and print its id");
+    Add->add_option("OCCASION", Options->Occasion, "Its name, 1 to 100 characters")->required();
+    Add->add_option("DATE", Options->DateText, "Its Gregorian date, read like the page's date box (\"1/12/70\")");
+    Add->add_option("--jewish-date", Options->JewishText, "Its Jewish date instead, as \"3 Kislev 5731\"");
+    Add->add_option("--order", Options->Order, "How DATE is read: dmy (default), mdy or ymd")
+        ->transform(CLI::CheckedTransformer(Orders))
+        ->option_text("dmy|mdy|ymd");
+    Add->add_flag("--after-sunset", Options->AfterSunset, "The event was between sunset and midnight");
+    Add->add_option("--kind", Options->Kind,
+                    "Every year on the Jewish date (jewish, default), on the Gregorian date, or once")
+        ->transform(CLI::CheckedTransformer(Kinds))
+        ->option_text("jewish|gregorian|once");
+    Add->add_option("--days-before", Options->DaysBefore, "Remind that many days before, 0 to 365 (default 7)")
+        ->check(CLI::Range(0, MaxDaysBefore));
+    AddCommonOptions(*Add, Options->Common, false);
+    return Add;
+}
+
+}  // namespace
+
+TCommand AddRememberCommand(CLI::App& App)
+{
+    CLI::App* Remember = App.add_subcommand("remember", "The dates to remember, shared with the window");
+    Remember->require_subcommand(1);
+
+    const auto AddOptions = std::make_shared<TAddOptions>();
+    CLI::App* Add = AddAdd(*Remember, AddOptions);
+
+    struct TListOptions {
+        TRememberOptions Common;
+        std::string Sort = "occasion";
+        TOutputFormat Format = TOutputFormat::Text;
+        std::int64_t Id = 0;
+        int Years = 10;
+    };
+    const auto Options = std::make_shared<TListOptions>();
+    static const std::map<std::string, TOutputFormat> ListFormats{
+        {"text", TOutputFormat::Text}, {"tsv", TOutputFormat::Tsv}, {"csv", TOutputFormat::Csv},
+        {"json", TOutputFormat::Json}};
+    static const std::map<std::string, TOutputFormat> ExportFormats{{"ics", TOutputFormat::Ics},
+                                                                    {"csv", TOutputFormat::Csv}};
+
+    CLI::App* List = Remember->add_subcommand("list", "List the dates to remember with their date this year");
+    List->add_option("--sort", Options->Sort, "By occasion (default) or by date this year")
+        ->check(CLI::IsMember({"occasion", "date"}))
+        ->option_text("occasion|date");
+    List->add_option("--format", Options->Format, "Output format: text (default), tsv, csv or json")
+        ->transform(CLI::CheckedTransformer(ListFormats))
+        ->option_text("text|tsv|csv|json");
+    AddCommonOptions(*List, Options->Common, true);
+
+    CLI::App* Remove = Remember->add_subcommand("remove", "Remove the date to remember with that id");
+    Remove->add_option("ID", Options->Id, "Its id, as add and list print it")->required();
+    AddCommonOptions(*Remove, Options->Common, false);
+
+    CLI::App* Due = Remember->add_subcommand("due", "The dates whose next day is at most their days before away");
+    AddCommonOptions(*Due, Options->Common, true);
+
+    CLI::App* Export = Remember->add_subcommand("export", "Every date to remember over years, for calendar programs");
+    Export->add_option("--years", Options->Years, "That many years from this one, 1 to 200 (default 10)")
+        ->check(CLI::Range(1, MaxExportYears));
+    Options->Format = TOutputFormat::Text;
+    Export->add_option("--format", Options->Format, "ics or csv")
+        ->transform(CLI::CheckedTransformer(ExportFormats))
+        ->option_text("ics|csv")
+        ->required();
+    AddCommonOptions(*Export, Options->Common, true);
+
+    return {Remember, [=](std::ostream& Out) {
+                if (Add->parsed()) {
+                    const TRememberEntry Entry = EntryOf(*AddOptions);
+                    TRememberStore Store = AddOptions->Common.Open();
+                    Change([&] { Out << Store.Add(Entry) << '\n'; });
+                } else if (List->parsed()) {
+                    const TRememberStore Store = Options->Common.Open();
+                    const TRememberSort Sort = Options->Sort == "date" ? TRememberSort::NextDate : TRememberSort::Occasion;
+                    WriteRememberList(Out, Options->Common.Rows(Store, Sort), Options->Format);
+                } else if (Remove->parsed()) {
+                    TRememberStore Store = Options->Common.Open();
+                    Change([&] { Store.Remove(Options->Id); });
+                } else if (Due->parsed()) {
+                    const TRememberStore Store = Options->Common.Open();
+                    WriteDueDates(Out, Options->Common.Rows(Store, TRememberSort::NextDate),
+                                  Options->Common.TodayDate());
+                } else if (Export->parsed()) {
+                    const TRememberStore Store = Options->Common.Open();
+                    const std::vector<TRememberEvent> Events =
+                        RememberEvents(Store.List(), DecodeDate(Options->Common.TodayDate()).Year, Options->Years,
+                                       !Options->Common.Adar1);
+                    Out << (Options->Format == TOutputFormat::Ics ? RememberIcsText(Events)
+                                                                   : RememberCsvText(Events));
+                }
+            }};
+}
+
+}  // namespace mirvane

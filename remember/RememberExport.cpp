@@ -1,0 +1,82 @@
+#include "remember/RememberExport.h"
+
+#include <algorithm>
+
+#include "engine/Anniversary.h"
+#include "engine/ConvertError.h"
+#include "engine/GregorianDateText.h"
+#include "export/CsvText.h"
+#include "export/IcsCalendar.h"
+#include "remember/NextDate.h"
+#include "remember/RememberSort.h"
+
+namespace mirvane {
+namespace {
+
+constexpr std::int32_t LastWritableYear = 9999;
+
+// "YYYYMMDD", as the UID holds the date.
+std::string CompactDate(TDateTime Date)
+{
+    std::string Text = IsoDateText(Date);
+    Text.erase(std::remove(Text.begin(), Text.end(), '-'), Text.end());
+    return Text;
+}
+
+}  // namespace
+
+std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
+                                           std::int32_t Years, bool PlainAdarIsAdar2)
+{
+    std::vector<TRememberEvent> Events;
+    const std::int32_t LastYear = std::min(FirstYear + std::clamp(Years, 0, MaxExportYears) - 1, LastWritableYear);
+    for (const TRememberEntry& Entry : Entries) {
+        for (std::int32_t Year = std::max(FirstYear, 1); Year <= LastYear; ++Year) {
+            for (const TDateTime Date : DatesInYear(Entry, Year, PlainAdarIsAdar2)) {
+                if (DecodeDate(Date + 1).Year > LastWritableYear)
+                    continue;
+                TJewishDate Jewish;
+                try {
+                    Jewish = DateTimeToJewish(Date);
+                } catch (const EConvertError&) {
+                    continue;
+                }
+                TRememberEvent Event;
+                Event.Id = Entry.Id;
+                Event.Date = Date;
+                Event.Occasion = Entry.Occasion;
+                Event.JewishDate = JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+                Event.Summary = Entry.Occasion + " (" + Event.JewishDate + ")";
+                Event.Uid = "remember-" + std::to_string(Entry.Id) + "-" + CompactDate(Date) + "@mirvane";
+                Events.push_back(std::move(Event));
+            }
+        }
+    }
+    std::stable_sort(Events.begin(), Events.end(), [](const TRememberEvent& A, const TRememberEvent& B) {
+        if (A.Date != B.Date)
+            return A.Date < B.Date;
+        if (const int Order = CompareOccasions(A.Occasion, B.Occasion); Order != 0)
+            return Order < 0;
+        return A.Id < B.Id;
+    });
+    return Events;
+}
+
+std::string RememberIcsText(const std::vector<TRememberEvent>& Events)
+{
+    std::vector<TIcsEvent> Calendar;
+    Calendar.reserve(Events.size());
+    for (const TRememberEvent& Event : Events)
+        Calendar.push_back({Event.Date, Event.Summary, Event.Uid});
+    return IcsCalendarText(Calendar);
+}
+
+std::string RememberCsvText(const std::vector<TRememberEvent>& Events)
+{
+    std::string Out = CsvRecord({"date", "occasion", "jewishDate", "summary", "uid"});
+    for (const TRememberEvent& Event : Events)
+        Out += CsvRecord({IsoDateText(Event.Date), Event.Occasion, Event.JewishDate, Event.Summary, Event.Uid});
+    return Out;
+}
+
+}  // namespace mirvane

@@ -1,0 +1,326 @@
+#include "remember/RememberStore.h"
+
+#include <charconv>
+#include <cerrno>
+#include <cstdlib>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include "remember/SqliteStatement.h"
+#include "remember/StoreInspection.h"
+
+namespace mirvane {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr const char* CreateSchema = R"(
+CREATE TABLE IF NOT EXISTS dates (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    occasion TEXT NOT NULL,
+    date TEXT NOT NULL,
+    after_sunset INTEGER NOT NULL,
+    jewish_year INTEGER NOT NULL,
+    jewish_month INTEGER NOT NULL,
+    jewish_day INTEGER NOT NULL,
+    kind TEXT NOT NULL,
+    days_before INTEGER NOT NULL,
+    created TEXT NOT NULL,
+    changed TEXT NOT NULL,
+    last_notified TEXT
+))";
+
+constexpr const char* SelectEntries =
+    "SELECT id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, kind, days_before, "
+    "created, changed, last_notified FROM dates ORDER BY id";
+
+std::string Quoted(const fs::path& File)
+{
+    return "\"" + File.string() + "\"";
+}
+
+std::string IsoText(TGregorianDate Date)
+{
+    char Text[32];
+    std::snprintf(Text, sizeof Text, "%04d-%02d-%02d", Date.Year, Date.Month, Date.Day);
+    return Text;
+}
+
+std::optional<TGregorianDate> IsoDate(std::string_view Text)
+{
+    TGregorianDate Date;
+    const char* End = Text.data() + Text.size();
+    auto Read = [&](const char* From, std::int32_t& Value) { return std::from_chars(From, End, Value); };
+    auto [AfterYear, YearError] = Read(Text.data(), Date.Year);
+    if (YearError != std::errc() || AfterYear == End || *AfterYear != '-')
+        return std::nullopt;
+    auto [AfterMonth, MonthError] = Read(AfterYear + 1, Date.Month);
+    if (MonthError != std::errc() || AfterMonth == End || *AfterMonth != '-')
+        return std::nullopt;
+    auto [AfterDay, DayError] = Read(AfterMonth + 1, Date.Day);
+    if (DayError != std::errc() || AfterDay != End)
+        return std::nullopt;
+    return Date;
+}
+
+using TDatabase = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+
+TDatabase Own(sqlite3* Database)
+{
+    return TDatabase(Database, sqlite3_close);
+}
+
+// A writable connection with the settings every writer needs: another
+// process may hold the file for a moment, and the log lets readers go on.
+TDatabase OpenWritable(const fs::path& File, bool Create)
+{
+    sqlite3* Raw = nullptr;
+    const int Flags = SQLITE_OPEN_READWRITE | (Create ? SQLITE_OPEN_CREATE : 0);
+    TDatabase Database = Own(nullptr);
+    if (sqlite3_open_v2(File.c_str(), &Raw, Flags, nullptr) != SQLITE_OK) {
+        sqlite3_close(Raw);
+        return Database;
+    }
+    Database = Own(Raw);
+    sqlite3_busy_timeout(Raw, 5000);
+    sqlite3_extended_result_codes(Raw, 1);
+    if (sqlite3_exec(Raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Own(nullptr);
+    return Database;
+}
+
+// Writes the schema once; a second process creating the file at the same
+// moment finds it already written.
+void InitialiseSchema(sqlite3* Database)
+{
+    TSqliteStatement(Database, "BEGIN IMMEDIATE").Run();
+    try {
+        TSqliteStatement Version(Database, "PRAGMA user_version");
+        Version.Step();
+        if (Version.Integer(0) == 0) {
+            TSqliteStatement(Database, CreateSchema).Run();
+            TSqliteStatement(Database, "PRAGMA application_id = 1297241678").Run();
+            TSqliteStatement(Database, "PRAGMA user_version = 1").Run();
+        }
+        TSqliteStatement(Database, "COMMIT").Run();
+    } catch (...) {
+        sqlite3_exec(Database, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+// Writes a new, empty store to File. It is built under another name and
+// linked into place whole, so that a process killed while creating it never
+// leaves a file that the next start would take for damage; when another
+// process got there first, its store is kept.
+void CreateStoreFile(const fs::path& File)
+{
+    fs::path Building = File;
+    Building += ".new-" + std::to_string(::getpid());
+    std::error_code Error;
+    fs::remove(Building, Error);
+    {
+        TDatabase Database = OpenWritable(Building, true);
+        if (!Database)
+            throw ERememberStoreError("The dates to remember cannot be saved in " + Quoted(File) + ".");
+        InitialiseSchema(Database.get());
+    }
+    if (::link(Building.c_str(), File.c_str()) != 0 && errno != EEXIST)
+        fs::rename(Building, File, Error);
+    fs::remove(Building, Error);
+}
+
+}  // namespace
+
+static_assert(RememberApplicationId == 1297241678);
+
+fs::path DefaultRememberStorePath()
+{
+    fs::path Data;
+    if (const char* Xdg = std::getenv("XDG_DATA_HOME"); Xdg && *Xdg && fs::path(Xdg).is_absolute())
+        Data = Xdg;
+    else if (const char* Home = std::getenv("HOME"); Home && *Home)
+        Data = fs::path(Home) / ".local" / "share";
+    else
+        Data = fs::current_path();
+    return Data / "Tellwen" / "Mirvane" / "remember.sqlite";
+}
+
+TRememberStore::TRememberStore(TRememberStore&&) noexcept = default;
+TRememberStore& TRememberStore::operator=(TRememberStore&&) noexcept = default;
+TRememberStore::~TRememberStore() = default;
+
+TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged)
+{
+    TRememberStore Store;
+    Store.Path = File;
+    std::error_code Error;
+    const bool Exists = fs::exists(fs::symlink_status(File, Error));
+    TStoreFileKind Kind = Exists ? InspectStoreFile(File, SchemaVersion) : TStoreFileKind::Ours;
+    const bool Bad = Kind == TStoreFileKind::Foreign || Kind == TStoreFileKind::Damaged;
+    if (Bad && Damaged == TDamagedFile::LeaveInPlace) {
+        Store.OpenNotice = "The dates to remember in " + Quoted(File) +
+                           " cannot be read: the file is damaged or was not written by Mirvane. It is left as it is.";
+        Store.RefusalText = Store.OpenNotice;
+        Store.FileFailed = true;
+        return Store;
+    }
+    if (Bad) {
+        try {
+            const fs::path Aside = MoveStoreAside(File);
+            Store.OpenNotice = "The dates to remember in " + Quoted(File) +
+                               " could not be read: the file is damaged or was not written by Mirvane. It was moved "
+                               "to " + Quoted(Aside) + " and a new list begins.";
+        } catch (const fs::filesystem_error& Failure) {
+            Store.OpenNotice = "The dates to remember in " + Quoted(File) +
+                               " could not be read, and the file could not be moved aside (" + Failure.what() +
+                               "). It is left as it is; changes cannot be saved.";
+            Store.RefusalText = "The dates to remember cannot be changed: " + Quoted(File) + " cannot be read.";
+            Store.FileFailed = true;
+            return Store;
+        }
+    } else if (Kind == TStoreFileKind::Newer) {
+        Store.Database = Own(OpenReadOnly(File, false));
+        Store.OpenNotice = "The dates to remember in " + Quoted(File) +
+                           " were saved by a newer version of Mirvane. They are shown, but changes cannot be saved.";
+        Store.RefusalText = "The dates to remember were saved by a newer version of Mirvane and cannot be changed.";
+        return Store;
+    } else if (Kind == TStoreFileKind::Unreadable) {
+        Store.OpenNotice = "The dates to remember in " + Quoted(File) + " cannot be read.";
+        Store.RefusalText = Store.OpenNotice + " Changes cannot be saved.";
+        Store.FileFailed = true;
+        return Store;
+    }
+
+    const bool Created = !fs::exists(fs::symlink_status(File, Error));
+    if (Created && File.has_parent_path())
+        fs::create_directories(File.parent_path(), Error);
+    if (!Created && !StoreWritable(File)) {
+        Store.Database = Own(OpenReadOnly(File, false));
+        Store.RefusalText = "The dates to remember in " + Quoted(File) + " are read-only; changes cannot be saved.";
+        return Store;
+    }
+    try {
+        if (Created)
+            CreateStoreFile(File);
+        Store.Database = OpenWritable(File, false);
+    } catch (const ERememberStoreError&) {
+        Store.Database.reset();
+    }
+    if (!Store.Database) {
+        Store.RefusalText = "The dates to remember cannot be saved in " + Quoted(File) + ".";
+        return Store;
+    }
+    Store.Writable = true;
+    return Store;
+}
+
+void TRememberStore::RefuseWhenReadOnly() const
+{
+    if (!Writable)
+        throw ERememberStoreError(RefusalText);
+}
+
+std::vector<TRememberEntry> TRememberStore::List() const
+{
+    std::vector<TRememberEntry> Entries;
+    if (!Database)
+        return Entries;
+    TSqliteStatement Select(Database.get(), SelectEntries);
+    while (Select.Step()) {
+        TRememberEntry Entry;
+        Entry.Id = Select.Integer(0);
+        Entry.Occasion = Select.Text(1);
+        const std::optional<TGregorianDate> Date = IsoDate(Select.Text(2));
+        const std::optional<TRememberKind> Kind = KindFromName(Select.Text(7));
+        // A row this program cannot understand stays in the file, unshown.
+        if (!Date || !Kind)
+            continue;
+        Entry.Date = *Date;
+        Entry.AfterSunset = Select.Integer(3) != 0;
+        Entry.JewishDate = {static_cast<std::int32_t>(Select.Integer(4)), static_cast<std::int32_t>(Select.Integer(5)),
+                            static_cast<std::int32_t>(Select.Integer(6))};
+        Entry.Kind = *Kind;
+        Entry.DaysBefore = static_cast<std::int32_t>(Select.Integer(8));
+        Entry.Created = Select.Text(9);
+        Entry.Changed = Select.Text(10);
+        if (!Select.IsNull(11))
+            Entry.LastNotified = IsoDate(Select.Text(11));
+        Entries.push_back(std::move(Entry));
+    }
+    return Entries;
+}
+
+namespace {
+
+void CheckEntry(const TRememberEntry& Entry)
+{
+    if (const std::string Problem = EntryProblem(Entry); !Problem.empty())
+        throw ERememberStoreError(Problem);
+}
+
+void BindDetails(TSqliteStatement& Statement, const TRememberEntry& Entry, const std::string& Now)
+{
+    Statement.Bind(1, std::string_view(Entry.Occasion))
+        .Bind(2, IsoText(Entry.Date))
+        .Bind(3, std::int64_t{Entry.AfterSunset})
+        .Bind(4, std::int64_t{Entry.JewishDate.Year})
+        .Bind(5, std::int64_t{Entry.JewishDate.Month})
+        .Bind(6, std::int64_t{Entry.JewishDate.Day})
+        .Bind(7, KindName(Entry.Kind))
+        .Bind(8, std::int64_t{Entry.DaysBefore})
+        .Bind(9, std::string_view(Now));
+}
+
+std::string NoEntryText(std::int64_t Id)
+{
+    return "There is no date to remember with the id " + std::to_string(Id) + ".";
+}
+
+}  // namespace
+
+std::int64_t TRememberStore::Add(const TRememberEntry& Entry)
+{
+    RefuseWhenReadOnly();
+    CheckEntry(Entry);
+    TSqliteStatement Insert(Database.get(),
+                            "INSERT INTO dates (occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, "
+                            "kind, days_before, created, changed) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
+    BindDetails(Insert, Entry, UtcTimestamp());
+    Insert.Run();
+    return sqlite3_last_insert_rowid(Database.get());
+}
+
+void TRememberStore::Update(const TRememberEntry& Entry)
+{
+    RefuseWhenReadOnly();
+    CheckEntry(Entry);
+    TSqliteStatement Change(Database.get(),
+                            "UPDATE dates SET occasion = ?1, date = ?2, after_sunset = ?3, jewish_year = ?4, "
+                            "jewish_month = ?5, jewish_day = ?6, kind = ?7, days_before = ?8, changed = ?9 "
+                            "WHERE id = ?10");
+    BindDetails(Change, Entry, UtcTimestamp());
+    Change.Bind(10, Entry.Id).Run();
+    if (sqlite3_changes(Database.get()) == 0)
+        throw ERememberStoreError(NoEntryText(Entry.Id));
+}
+
+void TRememberStore::Remove(std::int64_t Id)
+{
+    RefuseWhenReadOnly();
+    TSqliteStatement Delete(Database.get(), "DELETE FROM dates WHERE id = ?1");
+    Delete.Bind(1, Id).Run();
+    if (sqlite3_changes(Database.get()) == 0)
+        throw ERememberStoreError(NoEntryText(Id));
+}
+
+void TRememberStore::SetLastNotified(std::int64_t Id, TGregorianDate Day)
+{
+    RefuseWhenReadOnly();
+    TSqliteStatement Mark(Database.get(), "UPDATE dates SET last_notified = ?1 WHERE id = ?2");
+    Mark.Bind(1, IsoText(Day)).Bind(2, Id).Run();
+    if (sqlite3_changes(Database.get()) == 0)
+        throw ERememberStoreError(NoEntryText(Id));
+}
+
+}  // namespace mirvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+struct sqlite3;
+
+namespace mirvane {
+
+// What an existing file at the store's place is, found without writing it.
+enum class TStoreFileKind {
+    Ours,        // a store of this version or an older one
+    Newer,       // a store written by a newer version
+    Foreign,     // not a store of this program (or no plain file at all)
+    Damaged,     // a store of this program that SQLite cannot read whole
+    Unreadable,  // the file could not be read (permissions)
+};
+
+// The application id in the file's header that marks a store of this program.
+inline constexpr std::int32_t RememberApplicationId = 0x4D52564E;  // "MRVN"
+
+TStoreFileKind InspectStoreFile(const std::filesystem::path& File, std::int32_t SchemaVersion);
+
+// Moves File and its SQLite companions (-wal, -shm, -journal) to
+// FILE.damaged-YYYYMMDD-HHMMSS (local time; a further "-N" when that name is
+// taken) and returns the new name of File. Nothing is deleted or
+// overwritten; throws std::filesystem::filesystem_error when File cannot move.
+std::filesystem::path MoveStoreAside(const std::filesystem::path& File);
+
+// Opens File read-only for SQLite. Without a write-ahead log beside it, and
+// unless Shared asks for the locks of a reader among writers, the file is
+// read as unchanging, which needs no files beside it (a read-only folder
+// cannot hold them). Nothing on failure.
+sqlite3* OpenReadOnly(const std::filesystem::path& File, bool Shared);
+
+// Whether File (and its folder, which holds the log) can be written.
+bool StoreWritable(const std::filesystem::path& File);
+
+// Now, UTC, as "2026-12-08T00:43:29Z".
+std::string UtcTimestamp();
+
+}  // namespace mirvane

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "engine/JewishYear.h"
+#include "pages/JewishDateEntry.h"
+
+namespace mirvane {
+namespace {
+
+// 5731 and 5786 are common years, 5784 and 5787 leap years; Cheshvan has
+// 29 days in 5786 and 30 in 5787.
+TEST(JewishDateEntry, ReadsDayMonthNameAndYear)
+{
+    struct TCase {
+        const char* Text;
+        std::optional<TJewishDate> Read;
+    };
+    const TCase Cases[] = {
+        {"3 Kislev 5731", TJewishDate{5731, Kislev, 3}},
+        {"  3   KISLEV\t5731 ", TJewishDate{5731, Kislev, 3}},
+        {"1 tishrei 5787", TJewishDate{5787, Tishrei, 1}},
+        {"14 Adar 5786", TJewishDate{5786, Adar, 14}},
+        {"14 Adar 5787", TJewishDate{5787, Adar, 14}},
+        {"14 Adar1 5787", TJewishDate{5787, Adar, 14}},
+        {"14 Adar 1 5787", TJewishDate{5787, Adar, 14}},
+        {"14 adar i 5787", TJewishDate{5787, Adar, 14}},
+        {"14 Adar2 5787", TJewishDate{5787, Adar2, 14}},
+        {"14 Adar 2 5787", TJewishDate{5787, Adar2, 14}},
+        {"14 Adar II 5787", TJewishDate{5787, Adar2, 14}},
+        {"30 Cheshvan 5787", TJewishDate{5787, Cheshvan, 30}},
+        {"9 Cheshvan 3763", TJewishDate{3763, Cheshvan, 9}},
+        {"30 Cheshvan 5786", std::nullopt},
+        {"14 Adar2 5786", std::nullopt},
+        {"14 Adar II 5786", std::nullopt},
+        {"14 Adar I 5786", std::nullopt},
+        {"14 Adar III 5787", std::nullopt},
+        {"1 Tishrei 3762", std::nullopt},
+        {"8 Cheshvan 3763", std::nullopt},
+        {"1 Tishrei 13776", std::nullopt},
+        {"0 Nissan 5787", std::nullopt},
+        {"31 Nissan 5787", std::nullopt},
+        {"3 Kislev", std::nullopt},
+        {"Kislev 3 5731", std::nullopt},
+        {"3 Kislevv 5731", std::nullopt},
+        {"3 Kislev 5731 extra", std::nullopt},
+        {"3.5 Kislev 5731", std::nullopt},
+        {"3 Kislev 99999999999999999999", std::nullopt},
+        {"", std::nullopt},
+        {"\xD7\x9B\xD7\xA1\xD7\x9C\xD7\x95", std::nullopt},
+    };
+    for (const TCase& Case : Cases)
+        EXPECT_EQ(ParseJewishDateEntry(Case.Text), Case.Read) << Case.Text;
+}
+
+}  // namespace
+}  // namespace mirvane

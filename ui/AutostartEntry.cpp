@@ -1,0 +1,63 @@
+#include "ui/AutostartEntry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace mirvane {
+
+QString AutostartEntryPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("autostart/org.tellwen.Mirvane.Reminders.desktop"));
+}
+
+bool AutostartEntryExists()
+{
+    return QFileInfo(AutostartEntryPath()).isFile();
+}
+
+QByteArray AutostartEntryText()
+{
+    return QByteArrayLiteral("[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Mirvane reminders\n"
+                             "Comment=Tells at log-in which dates to remember are near\n"
+                             "Exec=mirvane --remind\n"
+                             "TryExec=mirvane\n"
+                             "Icon=org.tellwen.Mirvane\n"
+                             "Terminal=false\n"
+                             "NoDisplay=true\n");
+}
+
+bool WriteAutostartEntry(QString& Error)
+{
+    const QString Path = AutostartEntryPath();
+    const QString Folder = QFileInfo(Path).absolutePath();
+    if (!QDir().mkpath(Folder)) {
+        Error = QStringLiteral("Cannot make the folder %1.").arg(QDir::toNativeSeparators(Folder));
+        return false;
+    }
+    QSaveFile Entry(Path);
+    const QByteArray Text = AutostartEntryText();
+    if (!Entry.open(QIODevice::WriteOnly) || Entry.write(Text) != Text.size() || !Entry.commit()) {
+        Error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(Path), Entry.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool RemoveAutostartEntry(QString& Error)
+{
+    const QString Path = AutostartEntryPath();
+    QFile Entry(Path);
+    if (!Entry.exists() || Entry.remove()) {
+        return true;
+    }
+    Error = QStringLiteral("Cannot remove %1: %2").arg(QDir::toNativeSeparators(Path), Entry.errorString());
+    return false;
+}
+
+}  // namespace mirvane

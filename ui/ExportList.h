@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+namespace mirvane {
+
+class TForm1;
+
+enum class TExportFormat { Ics, Csv };
+
+// The years "Export List..." offers on Dates to Remember.
+inline constexpr int DefaultExportYears = 10;
+
+// The file a page's "Export List..." writes, exactly as the command line
+// writes the same request: the Birthdays/Yahrtzeits and Festivals pages
+// their answer and list, Dates to Remember every entry's dates for Years
+// years from this one. Empty with a reason in Problem when the page has
+// nothing to export; throws EExportFailure for a date a calendar file
+// cannot hold.
+std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem);
+
+// Writes Text to Path whole or not at all: a temporary file beside it,
+// renamed into place. False with the reason in Problem.
+bool WriteWholeFile(const QString& Path, const std::string& Text, QString& Problem);
+
+// Both together, for the page shown: a message box for any failure, and
+// the file as it was. True when the file was written.
+bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years);
+
+}  // namespace mirvane

@@ -1,0 +1,77 @@
+// The File menu: the page shown, out of the window, on paper or in a file.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTabWidget>
+
+#include "ui/Mirvane.h"
+#include "ui/PrintedPage.h"
+
+namespace mirvane {
+namespace {
+
+QAction* AddFileCommand(QMenu& Menu, const char* Name, const QString& Caption, const QKeySequence& Shortcut = {})
+{
+    QAction* Action = Menu.addAction(Caption);
+    Action->setObjectName(QString::fromLatin1(Name));
+    Action->setShortcut(Shortcut);
+    return Action;
+}
+
+// The pages whose lists leave the window as files.
+bool HasExportList(int Page)
+{
+    return Page == TForm1::BirthdaysPage || Page == TForm1::FestivalsPage || Page == TForm1::RememberPage;
+}
+
+}  // namespace
+
+void TForm1::BuildFileMenu()
+{
+    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    ExportList1 = AddFileCommand(*File1, "ExportList1", QStringLiteral("&Export List..."));
+    Print1 = AddFileCommand(*File1, "Print1", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", QStringLiteral("Print Pre&view..."));
+    addAction(Print1);
+    connect(ExportList1, &QAction::triggered, this, &TForm1::ExportList1Click);
+    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
+    connect(PrintPreview1, &QAction::triggered, this, &TForm1::PrintPreview1Click);
+    connect(File1, &QMenu::aboutToShow, this, &TForm1::UpdateFileMenu);
+}
+
+void TForm1::UpdateFileMenu()
+{
+    const int Page = PageControl1 == nullptr ? -1 : PageControl1->currentIndex();
+    ExportList1->setEnabled(HasExportList(Page));
+    Print1->setEnabled(Page >= 0);
+    PrintPreview1->setEnabled(Page >= 0);
+}
+
+void TForm1::Print1Click()
+{
+    const int Page = PageControl1->currentIndex();
+    QPrinter Printer(QPrinter::HighResolution);
+    QPrintDialog Dialog(&Printer, this);
+    Dialog.setWindowTitle(QStringLiteral("Print"));
+    if (Dialog.exec() == QDialog::Accepted) {
+        PrintPage(*this, Page, Printer);
+    }
+}
+
+void TForm1::PrintPreview1Click()
+{
+    const int Page = PageControl1->currentIndex();
+    QPrinter Printer(QPrinter::HighResolution);
+    QPrintPreviewDialog Preview(&Printer, this);
+    connect(&Preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, Page](QPrinter* Target) { PrintPage(*this, Page, *Target); });
+    Preview.exec();
+}
+
+}  // namespace mirvane

@@ -1,0 +1,62 @@
+#include "ui/RememberItem.h"
+
+#include "engine/Anniversary.h"
+#include "engine/GregorianDateText.h"
+#include "engine/NameTables.h"
+
+namespace mirvane {
+namespace {
+
+std::optional<TDateTime> DateOf(TGregorianDate Date)
+{
+    try {
+        return EncodeDate(Date.Year, Date.Month, Date.Day);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+QString LongDateText(std::optional<TDateTime> Date)
+{
+    return Date ? QString::fromStdString(GregorianDateText(*Date)) : QString();
+}
+
+}  // namespace
+
+TRememberItem::TRememberItem(const TRememberRow& Shown) : Row(Shown) {}
+
+QString TRememberItem::ShortDateText(TDateTime Date)
+{
+    const TGregorianDate Parts = DecodeDate(Date);
+    if (Parts.Month < 1 || Parts.Month > 12)
+        return {};
+    return QStringLiteral("%1 %2 %3")
+        .arg(Parts.Day)
+        .arg(QString::fromLatin1(GregorianMonthShort[static_cast<std::size_t>(Parts.Month)]))
+        .arg(Parts.Year);
+}
+
+QVariant TRememberItem::data(int Column, int Role) const
+{
+    if (Role != Qt::DisplayRole && Role != Qt::ToolTipRole && Role != Qt::AccessibleTextRole)
+        return QTreeWidgetItem::data(Column, Role);
+    const TRememberEntry& Entry = Row.Entry;
+    const bool Long = Role != Qt::DisplayRole;
+    switch (Column) {
+    case 0:
+        return QString::fromStdString(Entry.Occasion);
+    case 1: {
+        const std::optional<TDateTime> Date = DateOf(Entry.Date);
+        return Long ? LongDateText(Date) : (Date ? ShortDateText(*Date) : QString());
+    }
+    case 2:
+        return QString::fromStdString(
+            JewishDateText(Entry.JewishDate.Year, Entry.JewishDate.Month, Entry.JewishDate.Day));
+    case 3:
+        return Long ? LongDateText(Row.Next) : (Row.Next ? ShortDateText(*Row.Next) : QString());
+    default:
+        return {};
+    }
+}
+
+}  // namespace mirvane

@@ -1,0 +1,112 @@
+#include "ui/ReminderCheck.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "engine/DateServices.h"
+#include "remember/DueReminders.h"
+#include "remember/RememberStore.h"
+#include "settings/Options.h"
+#include "ui/DesktopNotification.h"
+#include "ui/Mirvane.h"
+#include "ui/ReminderWindow.h"
+
+namespace mirvane {
+namespace {
+
+// A notification still unanswered after this long is left to the desktop.
+constexpr std::chrono::minutes AnswerTimeout{10};
+
+void Complain(const std::string& Message)
+{
+    std::fprintf(stderr, "mirvane: %s\n", Message.c_str());
+}
+
+// The main window, on the Dates to Remember page; it lives until closed.
+void OpenMainWindow()
+{
+    auto* Form = new TForm1;
+    Form->setAttribute(Qt::WA_DeleteOnClose);
+    Form->PageControl1->setCurrentIndex(TForm1::RememberPage);
+    Form->show();
+    Form->activateWindow();
+}
+
+// Marks the entries as reminded of today. A store that refuses the change
+// (read-only) only means the reminder may come again.
+void MarkReminded(TRememberStore& Store, const std::vector<TDueReminder>& Due, TDateTime Now)
+{
+    const TGregorianDate Day = DecodeDate(Now);
+    try {
+        for (const TDueReminder& Reminder : Due) {
+            Store.SetLastNotified(Reminder.Entry.Id, Day);
+        }
+    } catch (const ERememberStoreError& Error) {
+        Complain(Error.what());
+    }
+}
+
+}  // namespace
+
+int RunReminderCheck()
+{
+    const std::filesystem::path File = DefaultRememberStorePath();
+    std::error_code Ignored;
+    if (!std::filesystem::exists(File, Ignored)) {
+        return 0;  // no list yet, and none is made by looking
+    }
+    TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
+    if (Store.Failed()) {
+        Complain(Store.Notice());
+        return 1;
+    }
+    std::vector<TRememberEntry> Entries;
+    try {
+        Entries = Store.List();
+    } catch (const ERememberStoreError& Error) {
+        Complain(Error.what());
+        return 1;
+    }
+    TOptions Options;
+    Options.GetOptions();
+    const TDateTime Now = Today();
+    const std::vector<TDueReminder> Due =
+        NotRemindedOn(DueReminders(Entries, Now, !Options.PlainAdarIsAdar1), Now);
+    if (Due.empty()) {
+        return 0;
+    }
+
+    QStringList Lines;
+    for (const TDueReminder& Reminder : Due) {
+        Lines.append(QString::fromStdString(DueReminderLine(Reminder)));
+    }
+    TDesktopNotification Notification;
+    bool WindowOpened = false;
+    if (Notification.Send(QStringLiteral("Dates to remember"), Lines, QStringLiteral("Open Mirvane"))) {
+        MarkReminded(Store, Due, Now);
+        Notification.OnAction = [&WindowOpened] {
+            WindowOpened = true;
+            OpenMainWindow();
+        };
+        Notification.OnClosed = [] { QApplication::quit(); };
+        QTimer::singleShot(AnswerTimeout, [&WindowOpened] {
+            if (!WindowOpened) {
+                QApplication::quit();
+            }
+        });
+    } else {
+        MarkReminded(Store, Due, Now);
+        auto* Window = new TReminderWindow(Due, [] { OpenMainWindow(); });
+        Window->show();
+    }
+    return QApplication::exec();
+}
+
+}  // namespace mirvane

@@ -1,0 +1,58 @@
+#include "ui/ReminderWindow.h"
+
+#include <utility>
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "engine/GregorianDateText.h"
+
+namespace mirvane {
+
+TReminderWindow::TReminderWindow(const std::vector<TDueReminder>& Due, std::function<void()> ShowList,
+                                 QWidget* Parent)
+    : QDialog(Parent)
+{
+    setObjectName(QStringLiteral("ReminderWindow"));
+    setWindowTitle(QStringLiteral("Dates to remember"));
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    DueList = new QTreeWidget(this);
+    DueList->setObjectName(QStringLiteral("DueList"));
+    DueList->setAccessibleName(QStringLiteral("Due dates"));
+    DueList->setRootIsDecorated(false);
+    DueList->setHeaderLabels({QStringLiteral("Occasion"), QStringLiteral("Date"), QStringLiteral("When")});
+    for (const TDueReminder& Reminder : Due) {
+        new QTreeWidgetItem(DueList, {QString::fromStdString(Reminder.Entry.Occasion),
+                                      QString::fromStdString(GregorianDateText(Reminder.Next)),
+                                      QString::fromStdString(DueWhenText(Reminder.DaysUntil))});
+    }
+    for (int Column = 0; Column < DueList->columnCount(); ++Column) {
+        DueList->resizeColumnToContents(Column);
+    }
+
+    auto* Buttons = new QDialogButtonBox(this);
+    ShowListButton = Buttons->addButton(QStringLiteral("Show the list"), QDialogButtonBox::AcceptRole);
+    ShowListButton->setObjectName(QStringLiteral("ShowListButton"));
+    CloseButton = Buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    ShowListButton->setDefault(true);
+    connect(ShowListButton, &QPushButton::clicked, this, [this, ShowList = std::move(ShowList)] {
+        if (ShowList) {
+            ShowList();
+        }
+        close();
+    });
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* Layout = new QVBoxLayout(this);
+    Layout->addWidget(DueList);
+    Layout->addWidget(Buttons);
+    resize(qMax(420, DueList->header()->length() + 40), 240);
+}
+
+}  // namespace mirvane

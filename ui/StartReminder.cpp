@@ -1,0 +1,49 @@
+// "Run Mirvane": the due dates to remember, each time the window starts.
+
+#include <filesystem>
+#include <vector>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include "remember/DueReminders.h"
+#include "remember/RememberStore.h"
+#include "settings/RememberSettings.h"
+#include "ui/Mirvane.h"
+#include "ui/ReminderWindow.h"
+
+namespace mirvane {
+
+void TForm1::RemindAtStart()
+{
+    // The page, and its box, are made when first shown; until then the
+    // stored tick stands.
+    if (!(CheckBoxRun != nullptr ? CheckBoxRun->isChecked() : TRememberSettings::Load().CheckOnRun)) {
+        return;
+    }
+    // The page reports a store it cannot read; here it only means no reminder.
+    std::vector<TDueReminder> Due;
+    try {
+        const std::filesystem::path File = DefaultRememberStorePath();
+        std::error_code Ignored;
+        if (!std::filesystem::exists(File, Ignored)) {
+            return;
+        }
+        const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
+        Due = DueReminders(Store.List(), Today(), !Adar11->isChecked());
+    } catch (const ERememberStoreError&) {
+        return;
+    }
+    if (Due.empty()) {
+        return;
+    }
+    auto* Window = new TReminderWindow(Due, [this] {
+        PageControl1->setCurrentIndex(RememberPage);
+        raise();
+        activateWindow();
+    }, this);
+    Window->show();
+}
+
+}  // namespace mirvane
