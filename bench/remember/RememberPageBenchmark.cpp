@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 
 #include "bench/remember/StoreSeed.h"
-#include "ui/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {

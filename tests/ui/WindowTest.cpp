@@ -256,7 +256,11 @@ TEST_F(Window, HandlersOfAPageNotYetShownRunWithoutFailing)
     F.BitBtnOkClick();
     ASSERT_NE(F.GroupBox1, nullptr);
     EXPECT_TRUE(F.GroupBox1->isEnabled());
-    EXPECT_TRUE(Captured.Boxes.empty());
+    // Ok on the empty details refuses them with a message, not an error.
+    ASSERT_EQ(Captured.Boxes.size(), 1u);
+    EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
+    EXPECT_TRUE(Captured.Boxes[0].second.contains(QStringLiteral("name of the occasion")));
+    EXPECT_EQ(F.ListView1->topLevelItemCount(), 0);
 }
 
 TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
