@@ -33,8 +33,6 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
     for (const TRememberEntry& Entry : Entries) {
         for (std::int32_t Year = std::max(FirstYear, 1); Year <= LastYear; ++Year) {
             for (const TDateTime Date : DatesInYear(Entry, Year, PlainAdarIsAdar2)) {
-                if (DecodeDate(Date + 1).Year > LastWritableYear)
-                    continue;
                 TJewishDate Jewish;
                 try {
                     Jewish = DateTimeToJewish(Date);

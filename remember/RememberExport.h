@@ -26,8 +26,7 @@ struct TRememberEvent {
 inline constexpr std::int32_t MaxExportYears = 200;
 
 // Every day of every entry in the Gregorian years FirstYear to
-// FirstYear + Years - 1, by date, then occasion, then id. Days the calendar
-// cannot write (an event ending after 9999) are left out.
+// FirstYear + Years - 1 (at most 9999), by date, then occasion, then id.
 std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
                                            std::int32_t Years, bool PlainAdarIsAdar2);
 
