@@ -7,8 +7,10 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "engine/DateConversion.h"
-#include "engine/JewishYear.h"
 #include "engine/GregorianDateText.h"
+#include "engine/JewishYear.h"
+#include "engine/Weekdays.h"
+#include "engine/YearFestivalTable.h"
 
 namespace mirvane {
 namespace {
@@ -17,47 +19,64 @@ namespace {
 // range runs in constant memory.
 constexpr std::size_t BlockSize = 1 << 16;
 
-void AppendNumber(std::string& Line, std::int32_t Value)
+// Writes Value's digits at Out and returns the end of them.
+char* WriteNumber(char* Out, std::int32_t Value)
 {
-    char Digits[16];
-    const auto End = std::to_chars(Digits, Digits + sizeof Digits, Value).ptr;
-    Line.append(Digits, End);
+    return std::to_chars(Out, Out + 11, Value).ptr;
 }
 
 // One line per day: the Gregorian date, the Jewish date as three numbers
-// and the day's text. The Jewish date steps on by itself, so the year
-// calculator is set only once a year.
+// and the day's text. Both dates and the weekday step on by themselves, so
+// no day is converted from scratch, and the year calculator and its festival
+// table are set only once a year.
 void WriteDays(std::ostream& Out, TDateTime From, TDateTime To)
 {
     TJewishDate Jewish = DateTimeToJewish(From);
     TJewishYear Year;
     Year.SetYear(Jewish.Year);
+    TYearFestivalTable YearFestivals;
+    YearFestivals.Fill(Year);
+    std::int32_t Weekday = DayOfWeek(From);
+    TGregorianDate Gregorian = DecodeDate(From);
     std::string Block;
     Block.reserve(BlockSize + 256);
     for (TDateTime Day = From; Day <= To; Day += 1) {
-        Block += IsoDateText(Day);
-        Block += '\t';
-        AppendNumber(Block, Jewish.Year);
-        Block += '\t';
-        AppendNumber(Block, Jewish.Month);
-        Block += '\t';
-        AppendNumber(Block, Jewish.Day);
-        Block += '\t';
-        Block += Year.DayText(Jewish.Month, Jewish.Day);
+        AppendIsoDateText(Block, Gregorian);
+        // The rest of the line is put together in place and added at once.
+        char Line[64];
+        char* End = Line;
+        *End++ = '\t';
+        End = WriteNumber(End, Jewish.Year);
+        *End++ = '\t';
+        End = WriteNumber(End, Jewish.Month);
+        *End++ = '\t';
+        End = WriteNumber(End, Jewish.Day);
+        *End++ = '\t';
+        Block.append(Line, static_cast<std::size_t>(End - Line));
+        // The day's text: its festival, then on a Saturday the portions. The
+        // portion text is empty on every other day, so only Saturdays ask.
+        Block += YearFestivals.NameOf(Jewish.Month, Jewish.Day);
+        if (Weekday == Weekday::Saturday)
+            Year.AppendPortionText(Block, Jewish.Month, Jewish.Day);
         Block += '\n';
         if (Block.size() >= BlockSize) {
-            Out << Block;
+            Out.write(Block.data(), static_cast<std::streamsize>(Block.size()));
             Block.clear();
         }
         if (Day == To)
             break;
+        Weekday = Weekday % 7 + 1;
+        Gregorian = NextDate(Gregorian);
         if (++Jewish.Day > Year.DaysInMonth(Jewish.Month)) {
             Jewish.Day = 1;
             Jewish.Month = Year.NextMonth(Jewish.Month);
-            Jewish.Year = Year.Year;
+            if (Year.Year != Jewish.Year) {
+                Jewish.Year = Year.Year;
+                YearFestivals.Fill(Year);
+            }
         }
     }
-    Out << Block;
+    Out.write(Block.data(), static_cast<std::streamsize>(Block.size()));
 }
 
 }  // namespace

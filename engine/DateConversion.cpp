@@ -2,17 +2,9 @@
 
 #include "engine/ConvertError.h"
 #include "engine/EngineMessage.h"
-#include "engine/JewishYear.h"
+#include "engine/YearFacts.h"
 
 namespace mirvane {
-namespace {
-
-bool IsMonthOfYear(const TJewishYear& Calculator, std::int32_t Month)
-{
-    return Month >= 1 && Month <= 13 && (Month != Adar2 || Calculator.IsLeap);
-}
-
-}  // namespace
 
 TDateTime FirstConvertibleDate()
 {
@@ -22,57 +14,41 @@ TDateTime FirstConvertibleDate()
 
 TDateTime JewishToDateTime(std::int32_t Year, std::int32_t Month, std::int32_t Day)
 {
-    TJewishYear Calculator;
-    Calculator.SetYear(Year);
-    if (!IsMonthOfYear(Calculator, Month))
+    constexpr std::int32_t Adar2 = 13;
+    // A year below 1 has no facts at all: no leap month, no month lengths and
+    // no new-year date, so only the day itself counts.
+    if (Year <= 0) {
+        if (Month < 1 || Month > 12)
+            throw EConvertError(InvalidJewishMonthText);
+        return static_cast<TDateTime>(Day) - 1;
+    }
+    const TYearFacts Facts = YearFactsOf(Year);
+    if (Month < 1 || Month > 13 || (Month == Adar2 && !Facts.IsLeap))
         throw EConvertError(InvalidJewishMonthText);
-    return Calculator.NewYearDate + Calculator.DaysBeforeMonth(Month) + (static_cast<TDateTime>(Day) - 1);
+    return Facts.NewYearDate + DaysBeforeMonthOf(Facts.MonthDays, Month) +
+           (static_cast<TDateTime>(Day) - 1);
 }
 
 TJewishDate DateTimeToJewish(TDateTime Value)
 {
     const auto WholeDay = WholeDays(Value);
-    if (!WholeDay || static_cast<TDateTime>(*WholeDay) < FirstConvertibleDate())
+    if (!WholeDay || static_cast<TDateTime>(*WholeDay) < FirstConvertibleDate() ||
+        *WholeDay >= FirstDayPastTheCalendar())
         throw EConvertError(InvalidDateEncodeText);
-    const TGregorianDate Gregorian = DecodeDate(static_cast<TDateTime>(*WholeDay));
-    if (Gregorian.Year == 0)
-        throw EConvertError(InvalidDateEncodeText);
-
-    // Estimate the Jewish month from the Gregorian one: January is about
-    // Kislev, May about Nissan, November about Tishrei.
-    std::int32_t Month = Gregorian.Month - 4;
-    if (Month <= 0)
-        Month += 12;
-    std::int32_t EstimatedYear = Gregorian.Year + 3760 + (Gregorian.Month >= 11 ? 1 : 0);
-    // By then the months have drifted so late that the last reachable year
-    // runs into a November; estimate from its Elul, the step below finds any
-    // later day beyond the calendar.
-    if (EstimatedYear > LastYearWithNewYearDate) {
-        EstimatedYear = LastYearWithNewYearDate;
-        Month = Elul;
-    }
-
-    TJewishYear Calculator;
-    Calculator.SetYear(EstimatedYear);
-    std::int64_t Day =
-        *WholeDay - static_cast<std::int64_t>(Calculator.NewYearDate) - Calculator.DaysBeforeMonth(Month) + 1;
-
-    // The months drift against the Gregorian calendar, so from the seventh
-    // millennium on the estimated month can begin after the date: step back.
-    // Two steps always suffice; more would mean the arithmetic is broken.
-    for (int Step = 0; Day < 1; ++Step) {
-        if (Step == 2) {
-            ShowEngineMessage(ConvertingDateErrorText);
+    // The year is found from the day count itself; its days are then counted
+    // off month by month from 1 Tishrei, which leaves the day of the month.
+    const TYearFacts Facts = YearFactsOfDay(*WholeDay);
+    std::int64_t DayOfYear = *WholeDay - static_cast<std::int64_t>(Facts.NewYearDate);
+    std::int32_t Month = MonthsInYearOrder.back();
+    for (const std::int32_t InOrder : MonthsInYearOrder) {
+        const std::int32_t Length = Facts.MonthDays[static_cast<std::size_t>(InOrder)];
+        if (DayOfYear < Length) {
+            Month = InOrder;
             break;
         }
-        Month = Calculator.PrevMonth(Month);
-        Day += Calculator.DaysInMonth(Month);
+        DayOfYear -= Length;
     }
-    while (Day > Calculator.DaysInMonth(Month)) {
-        Day -= Calculator.DaysInMonth(Month);
-        Month = Calculator.NextMonth(Month);
-    }
-    return {Calculator.Year, Month, static_cast<std::int32_t>(Day)};
+    return {Facts.Year, Month, static_cast<std::int32_t>(DayOfYear + 1)};
 }
 
 void DateTimeToJewish(TDateTime Value, std::int32_t& Year, std::int32_t& Month, std::int32_t& Day)

@@ -51,6 +51,17 @@ TGregorianDate DecodeDate(TDateTime Value)
             static_cast<std::int32_t>(static_cast<unsigned>(Date.day()))};
 }
 
+TGregorianDate NextDate(const TGregorianDate& Date)
+{
+    const year Year{Date.Year};
+    const month Month{static_cast<unsigned>(Date.Month)};
+    if ((Year / Month / day{static_cast<unsigned>(Date.Day) + 1}).ok())
+        return {Date.Year, Date.Month, Date.Day + 1};
+    const year_month Following = Year / Month + months{1};
+    return {static_cast<int>(Following.year()), static_cast<std::int32_t>(static_cast<unsigned>(Following.month())),
+            1};
+}
+
 std::int32_t DayOfWeek(TDateTime Value)
 {
     const auto Count = WholeDays(Value);

@@ -26,6 +26,10 @@ TDateTime EncodeDate(std::int32_t Year, std::int32_t Month, std::int32_t Day);
 // the result is 0, 0, 0.
 TGregorianDate DecodeDate(TDateTime Value);
 
+// The day after Date, a valid date of years 1..32767; for walking many days
+// in order without decoding each day anew.
+TGregorianDate NextDate(const TGregorianDate& Date);
+
 // 1 = Sunday ... 7 = Saturday; value 0 is a Saturday. NaN, infinities and
 // values beyond 10^15 days give 0.
 std::int32_t DayOfWeek(TDateTime Value);

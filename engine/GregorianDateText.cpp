@@ -1,18 +1,11 @@
 #include "engine/GregorianDateText.h"
 
+#include <charconv>
 #include <cstddef>
 
 #include "engine/NameTables.h"
 
 namespace mirvane {
-namespace {
-
-std::string TwoDigits(std::int32_t Value)
-{
-    return (Value < 10 ? "0" : "") + std::to_string(Value);
-}
-
-}  // namespace
 
 std::string GregorianDateText(TDateTime Value)
 {
@@ -29,15 +22,36 @@ std::string GregorianDateText(TDateTime Value)
     return Text;
 }
 
+void AppendIsoDateText(std::string& Text, TDateTime Value)
+{
+    AppendIsoDateText(Text, DecodeDate(Value));
+}
+
+void AppendIsoDateText(std::string& Text, const TGregorianDate& Date)
+{
+    if (Date.Year == 0)
+        return;
+    char Digits[16];
+    const std::size_t Length =
+        static_cast<std::size_t>(std::to_chars(Digits, Digits + sizeof Digits, Date.Year).ptr - Digits);
+    if (Length < 4)
+        Text.append(4 - Length, '0');
+    Text.append(Digits, Length);
+    const auto AppendTwoDigits = [&Text](std::int32_t Value) {
+        Text += static_cast<char>('0' + Value / 10);
+        Text += static_cast<char>('0' + Value % 10);
+    };
+    Text += '-';
+    AppendTwoDigits(Date.Month);
+    Text += '-';
+    AppendTwoDigits(Date.Day);
+}
+
 std::string IsoDateText(TDateTime Value)
 {
-    const TGregorianDate Date = DecodeDate(Value);
-    if (Date.Year == 0)
-        return {};
-    std::string Year = std::to_string(Date.Year);
-    if (Year.size() < 4)
-        Year.insert(0, 4 - Year.size(), '0');
-    return Year + '-' + TwoDigits(Date.Month) + '-' + TwoDigits(Date.Day);
+    std::string Text;
+    AppendIsoDateText(Text, Value);
+    return Text;
 }
 
 }  // namespace mirvane

@@ -13,5 +13,8 @@ std::string GregorianDateText(TDateTime Value);
 // "1970-12-01"; years beyond 9999 take as many digits as they have. Empty
 // for a value that is no date of the calendar.
 std::string IsoDateText(TDateTime Value);
+// The same text added to the end of Text, for callers writing many dates.
+void AppendIsoDateText(std::string& Text, TDateTime Value);
+void AppendIsoDateText(std::string& Text, const TGregorianDate& Date);
 
 }  // namespace mirvane

@@ -9,6 +9,7 @@
 #include "engine/MoladTime.h"
 #include "engine/NameTables.h"
 #include "engine/SeasonTime.h"
+#include "engine/YearFacts.h"
 
 namespace mirvane {
 
@@ -19,9 +20,6 @@ struct TFestival;
 enum TJewishMonth : std::int32_t {
     Nissan = 1, Iyar, Sivan, Tamuz, Av, Elul, Tishrei, Cheshvan, Kislev, Tevet, Shvat, Adar, Adar2
 };
-
-inline constexpr std::int32_t FirstYearWithNewYearDate = 3763;
-inline constexpr std::int32_t LastYearWithNewYearDate = 13775;
 
 // One Saturday of a year's portion schedule: the portion read and a second
 // one read with it, as indexes into PortionNames, 0 for none.
@@ -36,23 +34,16 @@ struct TPortionSlot {
 inline bool Diaspora = true;
 
 // The year calculator: every fact of one Jewish year, recomputed from scratch
-// by SetYear. A plain value; each user keeps its own.
-class TJewishYear {
+// by SetYear; Year stays 0 until the first successful SetYear. A plain value;
+// each user keeps its own.
+class TJewishYear : public TYearFacts {
 public:
     static constexpr std::int32_t MaxSaturdays = 55;
 
-    std::int32_t Year = 0;  // 0 until the first successful SetYear
-    std::int32_t CycleNumber = 0;
-    std::int32_t YearInCycle = 0;  // 1..19
-    bool IsLeap = false;
-    TMoonTime MoladTishrei;
-    std::int32_t NewYearWeekday = 0;  // weekday of 1 Tishrei: 2, 3, 5 or 7
-    std::array<std::int32_t, 14> MonthDays{};  // by month number 1..13
     TSeasonTime NissanSeason;  // counted from the start of 1 Tishrei
     std::string NissanSeasonText;
     std::array<TPortionSlot, MaxSaturdays + 1> Portions{};  // Saturdays 1..55 of the year
     bool PortionsReady = false;
-    TDateTime NewYearDate = 0;  // 1 Tishrei; 0 for years 1 to 3762
 
     // Does nothing for Year 0 or below. Throws EConvertError "Invalid
     // argument to date encode" above 13775, leaving the object as it was.
@@ -97,17 +88,13 @@ public:
     // The month grid's text for a day: the festival and, on a Saturday, the
     // portions read, each after one blank.
     std::string DayText(std::int32_t Month, std::int32_t Day);
+    // The portions part of DayText, added to the end of Text; nothing on a
+    // day that is no Saturday of this year.
+    void AppendPortionText(std::string& Text, std::int32_t Month, std::int32_t Day);
 
 private:
-    void ComputeMolad();
-    void ComputeNewYearWeekday();
-    void ComputeMonthDays();
     void ComputeNissanMolad();
     void ComputeNissanSeason();
-    void ComputeNewYearDate(TDateTime Anchor);
 };
-
-// Whether a year is leap in the 19-year cycle (year in cycle 1..19).
-bool LeapCycleTable(std::int32_t YearInCycle);
 
 }  // namespace mirvane

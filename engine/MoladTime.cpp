@@ -42,6 +42,11 @@ void TMoonTime::Add(const TMoonTime& Other)
                     std::int64_t{Parts} + Other.Parts);
 }
 
+void TMoonTime::AddLunarMonths(std::int64_t Count)
+{
+    StoreNormalised(Days, Hours, Parts + Count * LunarMonthParts);
+}
+
 void TMoonTime::MultiplyBy(std::int32_t Factor)
 {
     // Factors are counts of cycles, years or months; a product of two 32-bit

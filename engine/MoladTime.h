@@ -14,6 +14,8 @@ public:
     static constexpr std::int32_t PartsPerHour = 1080;
     static constexpr std::int32_t HoursPerDay = 24;
     static constexpr std::int32_t DaysPerWeek = 7;
+    // The mean lunar month, 29 days 12 hours and 793 parts, in parts.
+    static constexpr std::int64_t LunarMonthParts = (29 * HoursPerDay + 12) * std::int64_t{PartsPerHour} + 793;
 
     std::int32_t Days = 0;
     std::int32_t Hours = 0;
@@ -39,6 +41,10 @@ public:
     void Add(const TMoonTime& Other);
     void MultiplyBy(std::int32_t Factor);
     void Normalise();
+    // Count mean lunar months later (earlier when negative). The whole sum is
+    // reduced to the week once, which gives what adding SetMonth() times Count
+    // gives: every reduction only carries units and drops whole weeks.
+    void AddLunarMonths(std::int64_t Count);
 
     void SetEpoch();       // molad of Tishrei of year 1
     void SetMonth();       // the mean lunar month less its four weeks

@@ -53,15 +53,27 @@ bool JoinsNext(std::int32_t Portion, const TScheduleKind& Kind)
 }
 
 // A full festival day displaces the weekly portion; the rules of the
-// movable entries play no part here.
+// movable entries play no part here. The days are read off the festival
+// table once, for the Diaspora and for Israel.
 bool DisplacesPortion(std::int32_t Month, std::int64_t Day, bool InDiaspora)
 {
-    for (const TFestival& Festival : Festivals) {
-        if (Festival.Month == Month && Festival.Day == Day &&
-            (Festival.Rule == RuleFullFestival || (Festival.Rule == RuleDiasporaOnly && InDiaspora)))
-            return true;
-    }
-    return false;
+    using TDays = std::array<std::array<bool, 31>, 14>;  // by month 1..13 and day 1..30
+    static const std::array<TDays, 2> Displacing = [] {
+        std::array<TDays, 2> Days{};
+        for (const TFestival& Festival : Festivals) {
+            if (Festival.Month < 1 || Festival.Month > 13 || Festival.Day < 1 || Festival.Day > 30)
+                continue;
+            for (const bool Diaspora : {false, true}) {
+                if (Festival.Rule == RuleFullFestival || (Festival.Rule == RuleDiasporaOnly && Diaspora))
+                    Days[Diaspora ? 1 : 0][static_cast<std::size_t>(Festival.Month)]
+                        [static_cast<std::size_t>(Festival.Day)] = true;
+            }
+        }
+        return Days;
+    }();
+    if (Month < 1 || Month > 13 || Day < 1 || Day > 30)
+        return false;
+    return Displacing[InDiaspora ? 1 : 0][static_cast<std::size_t>(Month)][static_cast<std::size_t>(Day)];
 }
 
 std::string_view PortionName(std::int32_t Index)
@@ -113,6 +125,12 @@ void TJewishYear::ComputePortions()
 std::string TJewishYear::DayText(std::int32_t Month, std::int32_t Day)
 {
     std::string Text = FestivalOfDay(Month, Day);
+    AppendPortionText(Text, Month, Day);
+    return Text;
+}
+
+void TJewishYear::AppendPortionText(std::string& Text, std::int32_t Month, std::int32_t Day)
+{
     if (!PortionsReady) {
         ComputePortions();
         PortionsReady = true;
@@ -120,20 +138,19 @@ std::string TJewishYear::DayText(std::int32_t Month, std::int32_t Day)
     // Only the days of this year have a slot; a day number past its month's
     // end counts on into the following months.
     if (Month < 1 || Month > (IsLeap ? Adar2 : Adar))
-        return Text;
+        return;
     const std::int64_t Days = std::int64_t{Day} - 1 + DaysBeforeMonth(Month);
     const std::int64_t YearLength = std::int64_t{DaysBeforeMonth(Elul)} + DaysInMonth(Elul);
     if (Days < 0 || Days >= YearLength || (NewYearWeekday + Days) % 7 != 0)
-        return Text;
+        return;
     const std::int64_t Slot = Days / 7 + 1;
     if (Slot > MaxSaturdays)
-        return Text;
+        return;
     const TPortionSlot& Saturday = Portions[static_cast<std::size_t>(Slot)];
     Text += ' ';
     Text += PortionName(Saturday.Portion);
     Text += ' ';
     Text += PortionName(Saturday.JoinedPortion);
-    return Text;
 }
 
 }  // namespace mirvane

@@ -44,6 +44,21 @@ TEST(DateServices, DecodeGivesTheDateOfTheWholeDay)
     EXPECT_EQ(DecodeDate(2958466), (TGregorianDate{10000, 1, 1}));
 }
 
+TEST(DateServices, NextDateIsTheDecodedFollowingDay)
+{
+    EXPECT_EQ(NextDate({2000, 2, 28}), (TGregorianDate{2000, 2, 29}));
+    EXPECT_EQ(NextDate({1900, 2, 28}), (TGregorianDate{1900, 3, 1}));
+    EXPECT_EQ(NextDate({1999, 12, 31}), (TGregorianDate{2000, 1, 1}));
+    EXPECT_EQ(NextDate({9999, 12, 31}), (TGregorianDate{10000, 1, 1}));
+    // Every day of the years 1 to 10014, against decoding each day anew.
+    TGregorianDate Date = DecodeDate(EncodeDate(1, 1, 1));
+    for (TDateTime Day = EncodeDate(1, 1, 1); Date.Year <= 10014; ++Day) {
+        const TGregorianDate Next = NextDate(Date);
+        ASSERT_EQ(Next, DecodeDate(Day + 1)) << Date.Year << "-" << Date.Month << "-" << Date.Day;
+        Date = Next;
+    }
+}
+
 TEST(DateServices, DecodeOutsideTheCalendarGivesZeros)
 {
     const double Outside[] = {-693594,

@@ -11,6 +11,7 @@
 
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
+#include "engine/YearFestivalTable.h"
 #include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 #include "tests/support/MessageCapture.h"
@@ -92,6 +93,19 @@ TEST(FestivalPortionSweep, PortionScheduleOfEveryYear)
         EXPECT_EQ(LastRead, NextStartsWithHaazinu ? JoinedVaYelech : Netzavim) << "the end of " << Year;
         for (std::size_t Slot = Saturdays + 1; Slot < Calculator.Portions.size(); ++Slot)
             EXPECT_EQ(Calculator.Portions[Slot], TPortionSlot{}) << "slot " << Slot << " of " << Year;
+    });
+}
+
+TEST(FestivalPortionSweep, TheYearTableNamesWhatTheSearchFinds)
+{
+    TYearFestivalTable Table;
+    SweepEveryYear([&Table](const TJewishYear& Calculator, bool InDiaspora) {
+        Table.Fill(Calculator);
+        for (std::int32_t Month = 0; Month <= 14; ++Month) {
+            for (std::int32_t Day = -1; Day <= 32; ++Day)
+                ASSERT_EQ(Table.NameOf(Month, Day), Calculator.FestivalOfDay(Month, Day))
+                    << DateText(Calculator, {Calculator.Year, Month, Day}, InDiaspora);
+        }
     });
 }
 

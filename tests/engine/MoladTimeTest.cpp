@@ -72,6 +72,28 @@ TEST(MoonTime, MultiplyByAnyFactorStaysInRange)
     }
 }
 
+TEST(MoonTime, AddingLunarMonthsAtOnceMatchesAddingThemOneByOne)
+{
+    // A cycle forwards and back, and counts too large for 32 bits.
+    for (const std::int64_t Count : {0LL, 1LL, 12LL, 13LL, 235LL, -1LL, -235LL, 5000000000LL, -5000000000LL}) {
+        TMoonTime AtOnce(6, 23, 1079);
+        AtOnce.AddLunarMonths(Count);
+        TMoonTime Step;
+        Step.SetMonth();
+        TMoonTime OneByOne(6, 23, 1079);
+        if (Count < 0 || Count > 235) {
+            // 181,440 lunar months make whole weeks, so only the count
+            // modulo that many matters.
+            Step.MultiplyBy(static_cast<std::int32_t>(Count % 181440));
+            OneByOne.Add(Step);
+        } else {
+            for (std::int64_t Month = 0; Month < Count; ++Month)
+                OneByOne.Add(Step);
+        }
+        EXPECT_EQ(AtOnce, OneByOne) << Count;
+    }
+}
+
 TEST(MoonTime, MoladTextReadsTheCivilWeekdayAndClock)
 {
     const struct {
