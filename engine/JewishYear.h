@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,6 +88,8 @@ public:
     // Festivals of this year.
     bool FestivalApplies(const TFestival& Festival) const;
     std::string FestivalOfDay(std::int32_t Month, std::int32_t Day) const;
+    // The index in Festivals of the entry FestivalOfDay names; -1 for none.
+    std::int32_t FestivalIndexOfDay(std::int32_t Month, std::int32_t Day) const;
     // Day becomes -1 when Name does not fall in this year; Year and Month are
     // then left as the caller passed them.
     void FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
@@ -97,6 +100,9 @@ public:
     // The month grid's text for a day: the festival and, on a Saturday, the
     // portions read, each after one blank.
     std::string DayText(std::int32_t Month, std::int32_t Day);
+    // The portions read on Day of Month when that is a Saturday of this
+    // year; an empty slot for any other day.
+    TPortionSlot PortionsOfDay(std::int32_t Month, std::int32_t Day);
 
 private:
     void ComputeMolad();
@@ -105,6 +111,8 @@ private:
     void ComputeNissanMolad();
     void ComputeNissanSeason();
     void ComputeNewYearDate(TDateTime Anchor);
+    // The slot of Day of Month when that is a Saturday of this year.
+    std::optional<TPortionSlot> SaturdaySlot(std::int32_t Month, std::int32_t Day);
 };
 
 // Whether a year is leap in the 19-year cycle (year in cycle 1..19).

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "engine/Portions.h"
@@ -113,6 +115,23 @@ void TJewishYear::ComputePortions()
 std::string TJewishYear::DayText(std::int32_t Month, std::int32_t Day)
 {
     std::string Text = FestivalOfDay(Month, Day);
+    const std::optional<TPortionSlot> Saturday = SaturdaySlot(Month, Day);
+    if (!Saturday)
+        return Text;
+    Text += ' ';
+    Text += PortionName(Saturday->Portion);
+    Text += ' ';
+    Text += PortionName(Saturday->JoinedPortion);
+    return Text;
+}
+
+TPortionSlot TJewishYear::PortionsOfDay(std::int32_t Month, std::int32_t Day)
+{
+    return SaturdaySlot(Month, Day).value_or(TPortionSlot{});
+}
+
+std::optional<TPortionSlot> TJewishYear::SaturdaySlot(std::int32_t Month, std::int32_t Day)
+{
     if (!PortionsReady) {
         ComputePortions();
         PortionsReady = true;
@@ -120,20 +139,15 @@ std::string TJewishYear::DayText(std::int32_t Month, std::int32_t Day)
     // Only the days of this year have a slot; a day number past its month's
     // end counts on into the following months.
     if (Month < 1 || Month > (IsLeap ? Adar2 : Adar))
-        return Text;
+        return std::nullopt;
     const std::int64_t Days = std::int64_t{Day} - 1 + DaysBeforeMonth(Month);
     const std::int64_t YearLength = std::int64_t{DaysBeforeMonth(Elul)} + DaysInMonth(Elul);
     if (Days < 0 || Days >= YearLength || (NewYearWeekday + Days) % 7 != 0)
-        return Text;
+        return std::nullopt;
     const std::int64_t Slot = Days / 7 + 1;
     if (Slot > MaxSaturdays)
-        return Text;
-    const TPortionSlot& Saturday = Portions[static_cast<std::size_t>(Slot)];
-    Text += ' ';
-    Text += PortionName(Saturday.Portion);
-    Text += ' ';
-    Text += PortionName(Saturday.JoinedPortion);
-    return Text;
+        return std::nullopt;
+    return Portions[static_cast<std::size_t>(Slot)];
 }
 
 }  // namespace mirvane
