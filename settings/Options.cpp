@@ -1,20 +1,16 @@
 #include "settings/Options.h"
 
-#include <optional>
+#include <memory>
 
-#include <QFileInfo>
 #include <QSettings>
 #include <QString>
-#include <QStringList>
-#include <QVariant>
 
 #include "settings/LocaleDateOrder.h"
+#include "settings/SettingsStore.h"
 
 namespace mirvane {
 namespace {
 
-constexpr const char* OrganisationName = "Tellwen";
-constexpr const char* ApplicationName = "Mirvane";
 constexpr const char* OptionsGroup = "Options";
 
 // The value names, in the order in which they are read and written.
@@ -23,58 +19,6 @@ constexpr const char* ByJMonthName = "ByJMonth";
 constexpr const char* StamAdar1Name = "StamAdar1";
 constexpr const char* DiasporaName = "Diaspora";
 constexpr const char* StartTabName = "StartTab";
-
-// The store holds five short lines; a file far larger is not this program's,
-// and reading it whole could fill the memory.
-constexpr qint64 LargestStore = qint64{16} << 20;
-
-// The files QSettings reads for the options, in the user's and the system's
-// folders: the application's and the organisation's. A probe of a name no
-// file has tells the folders without reading any of them.
-QStringList StoreFiles()
-{
-    QStringList Files;
-    for (const QSettings::Scope Scope : {QSettings::UserScope, QSettings::SystemScope}) {
-        const QSettings Probe(QSettings::NativeFormat, Scope, QStringLiteral("Tellwen store probe"));
-        const QString Folder = QFileInfo(Probe.fileName()).path();
-        Files << Folder + u'/' + QString::fromLatin1(OrganisationName) + u'/' + QString::fromLatin1(ApplicationName) +
-                     QStringLiteral(".conf")
-              << Folder + u'/' + QString::fromLatin1(OrganisationName) + QStringLiteral(".conf");
-    }
-    return Files;
-}
-
-// QSettings reads its files whole as soon as it is made, and replaces them
-// through the links that lead to them. A store that is no plain file would
-// block the start for ever (a pipe), never end (a device), or be replaced
-// by a file (a device, when the program runs as root); one far too large
-// would fill the memory. Such a store is neither read nor written.
-bool StoreIsUsable()
-{
-    for (const QString& Path : StoreFiles()) {
-        const QFileInfo File(Path);
-        if (File.exists() && (!File.isFile() || File.size() > LargestStore)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A stored value counts only when it is a 32-bit integer; anything else
-// (text, a number out of range, a list) is treated as missing.
-std::optional<std::int32_t> ReadInteger(const QSettings& Store, const char* Name)
-{
-    const QVariant Value = Store.value(QString::fromLatin1(Name));
-    if (!Value.isValid() || Value.typeId() == QMetaType::QStringList || Value.typeId() == QMetaType::QVariantList) {
-        return std::nullopt;
-    }
-    bool IsInteger = false;
-    const int Number = Value.toString().trimmed().toInt(&IsInteger);
-    if (!IsInteger) {
-        return std::nullopt;
-    }
-    return Number;
-}
 
 void ReadInto(const QSettings& Store, const char* Name, std::int32_t& Field)
 {
@@ -95,12 +39,12 @@ void ReadInto(const QSettings& Store, const char* Name, bool& Field)
 void TOptions::GetOptions()
 {
     *this = TOptions{};
-    if (!StoreIsUsable()) {
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened) {
         DateOrder = LocaleDateOrder();
         return;
     }
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(OrganisationName),
-                    QString::fromLatin1(ApplicationName));
+    QSettings& Store = *Opened;
     Store.beginGroup(QString::fromLatin1(OptionsGroup));
     if (Store.childKeys().isEmpty()) {
         DateOrder = LocaleDateOrder();
@@ -115,11 +59,11 @@ void TOptions::GetOptions()
 
 void TOptions::SaveOptions() const
 {
-    if (!StoreIsUsable()) {
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened) {
         return;
     }
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(OrganisationName),
-                    QString::fromLatin1(ApplicationName));
+    QSettings& Store = *Opened;
     // The file is written to a temporary beside it and renamed over the old
     // one, so an interrupted write leaves the previous store intact; when
     // that cannot be done nothing is written at all.
