@@ -97,20 +97,26 @@ TDateEntry TForm1::ParseDateEntry(const QString& Text, TDateEntry Preset) const
 
 // The menu's date order and Adar choice are read here, at the next change of
 // an input, not when the menu item is picked.
+TAnniversaryInput TForm1::AnniversaryInput() const
+{
+    TAnniversaryInput Input;
+    Input.DateText = Edit1->text().toStdString();
+    Input.AfterSunset = CheckBox2->isChecked();
+    Input.TargetYearText = Edit3->text().toStdString();
+    Input.Night = RadioButton1->isChecked();
+    Input.YearsText = Edit25->text().toStdString();
+    Input.Order = CheckedDateOrder();
+    Input.PlainAdarIsAdar2 = Adar21->isChecked();
+    Input.Today = Today();
+    Input.LocaleNames = LocaleMonthNames;
+    Input.HebrewNames = HebrewNames1->isChecked();
+    return Input;
+}
+
 void TForm1::Edit1Change()
 {
     RunHandler([this] {
-        TAnniversaryInput Input;
-        Input.DateText = Edit1->text().toStdString();
-        Input.AfterSunset = CheckBox2->isChecked();
-        Input.TargetYearText = Edit3->text().toStdString();
-        Input.Night = RadioButton1->isChecked();
-        Input.YearsText = Edit25->text().toStdString();
-        Input.Order = CheckedDateOrder();
-        Input.PlainAdarIsAdar2 = Adar21->isChecked();
-        Input.Today = Today();
-        Input.LocaleNames = LocaleMonthNames;
-        const TAnniversaryPage Page = ComputeAnniversaryPage(Input);
+        const TAnniversaryPage Page = ComputeAnniversaryPage(AnniversaryInput());
         Edit2->setText(QString::fromStdString(Page.JewishDate));
         ShowAnswer(*Edit4, *Memo4, Page.Answer, Page.Lines, Page.ListShown);
     });

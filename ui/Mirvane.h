@@ -12,6 +12,7 @@
 #include "pages/DateEntry.h"
 #include "pages/DateOrder.h"
 #include "pages/YearList.h"
+#include "settings/DisplayOptions.h"
 #include "settings/Options.h"
 #include "widgets/FormScale.h"
 
@@ -34,6 +35,7 @@ namespace mirvane {
 
 class TMirvaneGrid;
 class TUpDown;
+struct TAnniversaryInput;
 struct TMonthDetails;
 
 // The main window: the menus and their option state, the page control with
@@ -77,6 +79,8 @@ public:
     void JewishMonth1Click();
     void Adar11Click();
     void Adar21Click();
+    // Applies the check mark of "Hebrew Names" to the grid and the pages.
+    void HebrewNames1Click();
     void Quit1Click();
     // Help menu.
     void MenuNotesClick();
@@ -127,6 +131,7 @@ public:
     QMenu* StamAdar1 = nullptr;
     QAction* Adar11 = nullptr;
     QAction* Adar21 = nullptr;
+    QAction* HebrewNames1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -240,6 +245,7 @@ public:
     std::optional<TJewishYear> LookupYear;
     // The options as loaded, consulted again at shut-down.
     std::optional<TOptions> Options;
+    std::optional<TDisplayOptions> Display;
 
 private:
     void BuildMenu();
@@ -262,6 +268,8 @@ private:
     void ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::optional<TListedDate>& Answer,
                     const std::vector<TListedDate>& Lines, bool ListShown);
     void ShowMonthDetails(const TMonthDetails& Month);
+    // The Birthdays/Yahrtzeits page's boxes and the menu's options.
+    TAnniversaryInput AnniversaryInput() const;
     // The menu's option state as a set of options, with the active page.
     TOptions CurrentOptions() const;
 
