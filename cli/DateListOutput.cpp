@@ -6,13 +6,17 @@
 namespace mirvane {
 namespace {
 
-std::string DateListJson(const TDateList& List)
+std::string DateListJson(const TDateList& List, const std::pair<std::string, std::string>& HebrewHeading)
 {
     std::vector<std::string> Dates;
     for (const TDateListEntry& Entry : List.Entries)
         Dates.push_back(JsonObject(
             {{"date", JsonString(IsoDateText(Entry.Listed.Date))}, {"text", JsonString(Entry.Listed.Text)}}));
-    return JsonObject({{List.JsonHeading.first, JsonString(List.JsonHeading.second)}, {"dates", JsonArray(Dates)}});
+    TJsonMembers Members{{List.JsonHeading.first, JsonString(List.JsonHeading.second)}};
+    if (!HebrewHeading.first.empty())
+        Members.emplace_back(HebrewHeading.first, JsonString(HebrewHeading.second));
+    Members.emplace_back("dates", JsonArray(Dates));
+    return JsonObject(Members);
 }
 
 void WriteDateListText(std::ostream& Out, const TDateList& List)
@@ -25,11 +29,11 @@ void WriteDateListText(std::ostream& Out, const TDateList& List)
 
 }  // namespace
 
-TCommandOutput DateListOutput(const TDateList& List)
+TCommandOutput DateListOutput(const TDateList& List, const std::pair<std::string, std::string>& HebrewHeading)
 {
     return {[List](std::ostream& Out) { WriteDateListText(Out, List); },
             [List] { return TTable{DateListHeader(), DateListRows(List)}; },
-            [List] { return DateListJson(List); },
+            [List, HebrewHeading] { return DateListJson(List, HebrewHeading); },
             [List] { return DateListEvents(List); }};
 }
 

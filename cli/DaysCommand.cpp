@@ -7,6 +7,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "engine/DateConversion.h"
+#include "engine/HebrewDateText.h"
 #include "engine/JewishYear.h"
 #include "engine/GregorianDateText.h"
 
@@ -25,9 +26,10 @@ void AppendNumber(std::string& Line, std::int32_t Value)
 }
 
 // One line per day: the Gregorian date, the Jewish date as three numbers
-// and the day's text. The Jewish date steps on by itself, so the year
+// and the day's text; with Hebrew that text in Hebrew and a sixth field, the
+// Jewish date in Hebrew. The Jewish date steps on by itself, so the year
 // calculator is set only once a year.
-void WriteDays(std::ostream& Out, TDateTime From, TDateTime To)
+void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, bool Hebrew)
 {
     TJewishDate Jewish = DateTimeToJewish(From);
     TJewishYear Year;
@@ -43,7 +45,13 @@ void WriteDays(std::ostream& Out, TDateTime From, TDateTime To)
         Block += '\t';
         AppendNumber(Block, Jewish.Day);
         Block += '\t';
-        Block += Year.DayText(Jewish.Month, Jewish.Day);
+        if (Hebrew) {
+            Block += HebrewDayText(Year, Jewish.Month, Jewish.Day);
+            Block += '\t';
+            Block += HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+        } else {
+            Block += Year.DayText(Jewish.Month, Jewish.Day);
+        }
         Block += '\n';
         if (Block.size() >= BlockSize) {
             Out << Block;
@@ -68,6 +76,7 @@ TCommand AddDaysCommand(CLI::App& App)
         std::string From;
         std::string To;
         bool Israel = false;
+        bool Hebrew = false;
     };
     const auto Options = std::make_shared<TOptions>();
     CLI::App* Command = App.add_subcommand(
@@ -75,6 +84,7 @@ TCommand AddDaysCommand(CLI::App& App)
     Command->add_option("FROM", Options->From, "First day, YYYY-MM-DD or today")->required()->check(CliDateCheck());
     Command->add_option("TO", Options->To, "Last day, YYYY-MM-DD or today")->required()->check(CliDateCheck());
     AddIsraelFlag(*Command, Options->Israel);
+    AddHebrewFlag(*Command, Options->Hebrew);
     return {Command, [Options](std::ostream& Out) {
                 const TDateTime From = ReadCliDate(Options->From).value_or(0);
                 const TDateTime To = ReadCliDate(Options->To).value_or(0);
@@ -82,7 +92,7 @@ TCommand AddDaysCommand(CLI::App& App)
                     throw ECliUsageError("FROM " + IsoDateText(From) + " is after TO " + IsoDateText(To));
                 RequireJewishDate(From);
                 ApplyRules(Options->Israel);
-                WriteDays(Out, From, To);
+                WriteDays(Out, From, To, Options->Hebrew);
             }};
 }
 

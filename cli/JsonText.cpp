@@ -37,7 +37,7 @@ std::string JsonString(std::string_view Text)
     return Quoted + '"';
 }
 
-std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> Members)
+std::string JsonObject(const TJsonMembers& Members)
 {
     std::string Object = "{";
     for (const auto& [Name, Value] : Members) {

@@ -11,7 +11,8 @@ namespace mirvane {
 // JSON texts built from values that are already JSON: JsonString quotes a
 // UTF-8 text, JsonObject and JsonArray join encoded members and elements.
 std::string JsonString(std::string_view Text);
-std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> Members);
+using TJsonMembers = std::vector<std::pair<std::string_view, std::string>>;
+std::string JsonObject(const TJsonMembers& Members);
 std::string JsonArray(const std::vector<std::string>& Elements);
 
 }  // namespace mirvane
