@@ -32,6 +32,7 @@ TCommand AddAnniversaryCommand(CLI::App& App)
         bool Night = false;
         bool Adar1 = false;
         std::string Name = "Anniversary";
+        bool Hebrew = false;
         TOutputFormat Format = TOutputFormat::Text;
     };
     const auto Options = std::make_shared<TOptions>();
@@ -51,6 +52,7 @@ TCommand AddAnniversaryCommand(CLI::App& App)
     Command->add_flag("--adar1", Options->Adar1,
                       "A plain Adar falls in Adar I of a leap year (default: Adar II)");
     Command->add_option("--name", Options->Name, "The event's name in calendar files (default: Anniversary)");
+    AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
                 TAnniversaryInput Input;
@@ -73,7 +75,18 @@ TCommand AddAnniversaryCommand(CLI::App& App)
                                       std::to_string(Options->Year) + " is outside the calendar, which gives dates "
                                       "to the Jewish years " + std::to_string(FirstYearWithNewYearDate) + " to " +
                                       std::to_string(LastYearWithNewYearDate));
-                WriteCommandOutput(Out, DateListOutput(AnniversaryDateList(Options->Name, Page, Options->Night)),
+                // json keeps the English date and adds the Hebrew one; the
+                // other forms write only the Hebrew one.
+                Input.HebrewNames = true;
+                const std::string Hebrew = ComputeAnniversaryPage(Input).JewishDate;
+                const bool InHebrew = Options->Hebrew && Options->Format != TOutputFormat::Json;
+                TDateList List = AnniversaryDateList(Options->Name, Page, Options->Night, InHebrew);
+                if (InHebrew)
+                    List.TextHeading = {Hebrew};
+                WriteCommandOutput(Out,
+                                   DateListOutput(List, Options->Hebrew ? std::pair<std::string, std::string>{
+                                                                              "jewishDateHebrew", Hebrew}
+                                                                        : std::pair<std::string, std::string>{}),
                                    Options->Format);
             }};
 }

@@ -29,6 +29,12 @@ void AddYearsOption(CLI::App& Command, int& Years)
         ->check(CLI::Range(1, MaxListedYears));
 }
 
+void AddHebrewFlag(CLI::App& Command, bool& Hebrew)
+{
+    Command.add_flag("--hebrew", Hebrew,
+                     "Jewish dates and names in Hebrew letters; json keeps its keys and adds ...Hebrew twins");
+}
+
 void ApplyRules(bool Israel)
 {
     Diaspora = !Israel;

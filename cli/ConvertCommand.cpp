@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -6,10 +7,11 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
-#include "engine/Anniversary.h"
+#include "cli/HebrewText.h"
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "pages/DecimalText.h"
+#include "pages/HebrewDateEntry.h"
 #include "engine/GregorianDateText.h"
 
 namespace mirvane {
@@ -23,14 +25,27 @@ std::int32_t NumberArgument(const std::string& Text, const char* What)
     return *Value;
 }
 
-std::string JewishOfGregorian(const std::string& Text)
+std::string GregorianText(TDateTime Date)
+{
+    return IsoDateText(Date) + ' ' + GregorianDateText(Date);
+}
+
+// A Gregorian date gives its Jewish date; a Jewish date written in Hebrew
+// ("ג׳ כסלו תשל״א") its Gregorian one.
+std::string ConvertOne(const std::string& Text, bool Hebrew)
 {
     const auto Date = ReadCliDate(Text);
-    if (!Date)
+    if (!Date) {
+        if (const auto Jewish = ReadHebrewJewishDate(Text))
+            return GregorianText(JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day));
+        // Letters beyond ASCII: meant as a Hebrew date.
+        if (std::any_of(Text.begin(), Text.end(), [](char Byte) { return (Byte & 0x80) != 0; }))
+            throw ECliUsageError("not a Jewish date of the calendar in Hebrew (day, month, year, such as \"ג׳ "
+                                 "כסלו תשל״א\"): " + Text);
         throw ECliUsageError(CliDateProblem(Text));
+    }
     RequireJewishDate(*Date);
-    const TJewishDate Jewish = DateTimeToJewish(*Date);
-    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+    return JewishDateTextIn(DateTimeToJewish(*Date), Hebrew);
 }
 
 std::string GregorianOfJewish(const std::string& YearText, const std::string& MonthText, const std::string& DayText)
@@ -50,8 +65,7 @@ std::string GregorianOfJewish(const std::string& YearText, const std::string& Mo
         throw ECliFailure(std::string{Calculator.GetMonthNames()[static_cast<std::size_t>(Month)]} + " " +
                           std::to_string(Year) + " has the days 1 to " + std::to_string(Days) + ", not " +
                           std::to_string(Day));
-    const TDateTime Date = JewishToDateTime(Year, Month, Day);
-    return IsoDateText(Date) + ' ' + GregorianDateText(Date);
+    return GregorianText(JewishToDateTime(Year, Month, Day));
 }
 
 }  // namespace
@@ -59,15 +73,19 @@ std::string GregorianOfJewish(const std::string& YearText, const std::string& Mo
 TCommand AddConvertCommand(CLI::App& App)
 {
     const auto Arguments = std::make_shared<std::vector<std::string>>();
+    const auto Hebrew = std::make_shared<bool>(false);
     CLI::App* Command = App.add_subcommand(
         "convert", "The Jewish date of a Gregorian DATE, or the Gregorian date of JYEAR JMONTH JDAY (months 1 = "
-                   "Nissan ... 12 = Adar or Adar I, 13 = Adar II)");
-    Command->add_option("DATE|JYEAR JMONTH JDAY", *Arguments, "YYYY-MM-DD or today; or a Jewish year, month and day")
+                   "Nissan ... 12 = Adar or Adar I, 13 = Adar II) or of a Jewish date in Hebrew (\"ג׳ כסלו "
+                   "תשל״א\")");
+    Command->add_option("DATE|JYEAR JMONTH JDAY", *Arguments,
+                        "YYYY-MM-DD or today, or a Jewish date in Hebrew; or a Jewish year, month and day")
         ->required()
         ->expected(1, 3);
-    return {Command, [Arguments](std::ostream& Out) {
+    AddHebrewFlag(*Command, *Hebrew);
+    return {Command, [Arguments, Hebrew](std::ostream& Out) {
                 if (Arguments->size() == 1)
-                    Out << JewishOfGregorian(Arguments->front()) << '\n';
+                    Out << ConvertOne(Arguments->front(), *Hebrew) << '\n';
                 else if (Arguments->size() == 3)
                     Out << GregorianOfJewish((*Arguments)[0], (*Arguments)[1], (*Arguments)[2]) << '\n';
                 else

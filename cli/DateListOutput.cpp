@@ -6,12 +6,16 @@
 namespace mirvane {
 namespace {
 
-std::string DateListJson(const TDateList& List)
+std::string DateListJson(const TDateList& List, const std::pair<std::string, std::string>& HebrewHeading)
 {
     TJson Dates = TJson::array();
     for (const TDateListEntry& Entry : List.Entries)
         Dates.push_back({{"date", IsoDateText(Entry.Listed.Date)}, {"text", Entry.Listed.Text}});
-    return JsonText({{List.JsonHeading.first, List.JsonHeading.second}, {"dates", std::move(Dates)}});
+    TJson Document{{List.JsonHeading.first, List.JsonHeading.second}};
+    if (!HebrewHeading.first.empty())
+        Document[HebrewHeading.first] = HebrewHeading.second;
+    Document["dates"] = std::move(Dates);
+    return JsonText(Document);
 }
 
 void WriteDateListText(std::ostream& Out, const TDateList& List)
@@ -24,11 +28,11 @@ void WriteDateListText(std::ostream& Out, const TDateList& List)
 
 }  // namespace
 
-TCommandOutput DateListOutput(const TDateList& List)
+TCommandOutput DateListOutput(const TDateList& List, const std::pair<std::string, std::string>& HebrewHeading)
 {
     return {[List](std::ostream& Out) { WriteDateListText(Out, List); },
             [List] { return TTable{DateListHeader(), DateListRows(List)}; },
-            [List] { return DateListJson(List); },
+            [List, HebrewHeading] { return DateListJson(List, HebrewHeading); },
             [List] { return DateListEvents(List); }};
 }
 

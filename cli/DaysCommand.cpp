@@ -8,6 +8,7 @@
 #include "cli/CommandOptions.h"
 #include "engine/DateConversion.h"
 #include "engine/GregorianDateText.h"
+#include "engine/HebrewDateText.h"
 #include "engine/JewishYear.h"
 #include "engine/Weekdays.h"
 #include "engine/YearFestivalTable.h"
@@ -26,10 +27,11 @@ char* WriteNumber(char* Out, std::int32_t Value)
 }
 
 // One line per day: the Gregorian date, the Jewish date as three numbers
-// and the day's text. Both dates and the weekday step on by themselves, so
+// and the day's text; with Hebrew that text in Hebrew and a sixth field, the
+// Jewish date in Hebrew. Both dates and the weekday step on by themselves, so
 // no day is converted from scratch, and the year calculator and its festival
 // table are set only once a year.
-void WriteDays(std::ostream& Out, TDateTime From, TDateTime To)
+void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, bool Hebrew)
 {
     TJewishDate Jewish = DateTimeToJewish(From);
     TJewishYear Year;
@@ -53,11 +55,18 @@ void WriteDays(std::ostream& Out, TDateTime From, TDateTime To)
         End = WriteNumber(End, Jewish.Day);
         *End++ = '\t';
         Block.append(Line, static_cast<std::size_t>(End - Line));
-        // The day's text: its festival, then on a Saturday the portions. The
-        // portion text is empty on every other day, so only Saturdays ask.
-        Block += YearFestivals.NameOf(Jewish.Month, Jewish.Day);
-        if (Weekday == Weekday::Saturday)
-            Year.AppendPortionText(Block, Jewish.Month, Jewish.Day);
+        if (Hebrew) {
+            Block += HebrewDayText(Year, Jewish.Month, Jewish.Day);
+            Block += '\t';
+            Block += HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+        } else {
+            // The day's text: its festival, then on a Saturday the portions.
+            // The portion text is empty on every other day, so only Saturdays
+            // ask.
+            Block += YearFestivals.NameOf(Jewish.Month, Jewish.Day);
+            if (Weekday == Weekday::Saturday)
+                Year.AppendPortionText(Block, Jewish.Month, Jewish.Day);
+        }
         Block += '\n';
         if (Block.size() >= BlockSize) {
             Out.write(Block.data(), static_cast<std::streamsize>(Block.size()));
@@ -87,6 +96,7 @@ TCommand AddDaysCommand(CLI::App& App)
         std::string From;
         std::string To;
         bool Israel = false;
+        bool Hebrew = false;
     };
     const auto Options = std::make_shared<TOptions>();
     CLI::App* Command = App.add_subcommand(
@@ -94,6 +104,7 @@ TCommand AddDaysCommand(CLI::App& App)
     Command->add_option("FROM", Options->From, "First day, YYYY-MM-DD or today")->required()->check(CliDateCheck());
     Command->add_option("TO", Options->To, "Last day, YYYY-MM-DD or today")->required()->check(CliDateCheck());
     AddIsraelFlag(*Command, Options->Israel);
+    AddHebrewFlag(*Command, Options->Hebrew);
     return {Command, [Options](std::ostream& Out) {
                 const TDateTime From = ReadCliDate(Options->From).value_or(0);
                 const TDateTime To = ReadCliDate(Options->To).value_or(0);
@@ -101,7 +112,7 @@ TCommand AddDaysCommand(CLI::App& App)
                     throw ECliUsageError("FROM " + IsoDateText(From) + " is after TO " + IsoDateText(To));
                 RequireJewishDate(From);
                 ApplyRules(Options->Israel);
-                WriteDays(Out, From, To);
+                WriteDays(Out, From, To, Options->Hebrew);
             }};
 }
 

@@ -14,6 +14,8 @@
 #include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "engine/Festivals.h"
+#include "engine/HebrewDateText.h"
+#include "engine/HebrewNames.h"
 #include "engine/JewishYear.h"
 #include "engine/NameTables.h"
 #include "pages/FestivalPage.h"
@@ -26,13 +28,15 @@ namespace {
 constexpr std::int32_t FirstWholeFestivalYear = FirstYearWithNewYearDate - 3760;
 constexpr std::int32_t LastWholeFestivalYear = LastYearWithNewYearDate - 3761;
 
-// A failure listing the names in force when Name is none of them.
-void RequireFestivalName(const std::string& Name)
+// The English name of a festival named in English or in Hebrew; a failure
+// listing the names in force when Name is neither.
+std::string RequireFestivalName(const std::string& Name)
 {
     std::vector<std::string> Names;
     FillFestivalNames(Names);
-    if (std::find(Names.begin(), Names.end(), Name) != Names.end())
-        return;
+    const std::string English{EnglishFestivalName(Name)};
+    if (std::find(Names.begin(), Names.end(), English) != Names.end())
+        return English;
     std::string Message = "no festival is named \"" + Name + "\" under the " +
                           (Diaspora ? "Diaspora" : "Israel") + " rules; the names are:";
     for (const std::string& Known : Names)
@@ -40,7 +44,7 @@ void RequireFestivalName(const std::string& Name)
     throw ECliFailure(Message);
 }
 
-TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years)
+TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years, bool Hebrew)
 {
     const TFestivalPage Page =
         ComputeFestivalPage({Name, std::to_string(Year), Years > 0 ? std::to_string(Years) : "", Today()});
@@ -52,13 +56,15 @@ TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years)
         throw ECliFailure("\"" + Name + "\" does not fall in " + std::to_string(Year) + " (the Jewish year " +
                           std::to_string(std::int64_t{Year} + 3760) + ")");
     }
-    return FestivalDateList(Name, Page);
+    return FestivalDateList(Name, Page, Hebrew);
 }
 
 struct TYearFestival {
     TDateTime Date = 0;
     std::string JewishDate;
     std::string_view Name;
+    std::string JewishDateHebrew;
+    std::string_view NameHebrew;
 };
 
 std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
@@ -67,10 +73,13 @@ std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
     TJewishYear Year;
     Year.SetYear(JewishYear);
     std::vector<TYearFestival> Found;
-    for (const TFestival& Festival : Festivals) {
+    for (std::size_t Index = 0; Index < Festivals.size(); ++Index) {
+        const TFestival& Festival = Festivals[Index];
         if (Year.FestivalApplies(Festival))
             Found.push_back({JewishToDateTime(JewishYear, Festival.Month, Festival.Day),
-                             JewishDateText(JewishYear, Festival.Month, Festival.Day), Festival.Name});
+                             JewishDateText(JewishYear, Festival.Month, Festival.Day), Festival.Name,
+                             HebrewJewishDateText(JewishYear, Festival.Month, Festival.Day),
+                             HebrewFestivalNames[Index]});
     }
     return Found;
 }
@@ -80,22 +89,30 @@ std::string WeekdayName(TDateTime Date)
     return std::string{DayNames[static_cast<std::size_t>(DayOfWeek(Date))]};
 }
 
-TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<TYearFestival>& Found)
+// With Hebrew the table is in Hebrew, and json adds the Hebrew twins.
+TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<TYearFestival>& Found, bool Hebrew)
 {
-    const auto Table = [Found] {
+    const auto Table = [Found, Hebrew] {
         TTable Table{{"date", "weekday", "jewishDate", "name"}, {}};
         for (const TYearFestival& Festival : Found)
-            Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date), Festival.JewishDate,
-                                  std::string{Festival.Name}});
+            Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date),
+                                  Hebrew ? Festival.JewishDateHebrew : Festival.JewishDate,
+                                  std::string{Hebrew ? Festival.NameHebrew : Festival.Name}});
         return Table;
     };
-    const auto Json = [JewishYear, Found] {
+    const auto Json = [JewishYear, Found, Hebrew] {
         TJson Objects = TJson::array();
-        for (const TYearFestival& Festival : Found)
-            Objects.push_back({{"date", IsoDateText(Festival.Date)},
-                               {"weekday", WeekdayName(Festival.Date)},
-                               {"jewishDate", Festival.JewishDate},
-                               {"name", std::string(Festival.Name)}});
+        for (const TYearFestival& Festival : Found) {
+            TJson Object{{"date", IsoDateText(Festival.Date)},
+                         {"weekday", WeekdayName(Festival.Date)},
+                         {"jewishDate", Festival.JewishDate},
+                         {"name", std::string(Festival.Name)}};
+            if (Hebrew) {
+                Object["jewishDateHebrew"] = Festival.JewishDateHebrew;
+                Object["nameHebrew"] = std::string(Festival.NameHebrew);
+            }
+            Objects.push_back(std::move(Object));
+        }
         return JsonText({{"year", JewishYear}, {"festivals", std::move(Objects)}});
     };
     const auto Events = [Found] {
@@ -117,21 +134,29 @@ TCommand AddFestivalCommand(CLI::App& App)
         std::int32_t Year = 0;
         int Years = 0;
         bool Israel = false;
+        bool Hebrew = false;
         TOutputFormat Format = TOutputFormat::Text;
     };
     const auto Options = std::make_shared<TOptions>();
     CLI::App* Command = App.add_subcommand(
         "festival", "The date of a festival in a Gregorian year, or in each of a run of years");
-    Command->add_option("NAME", Options->Name, "The festival's name, exactly as listed (\"Purim\")")->required();
+    Command->add_option("NAME", Options->Name,
+                        "The festival's name, exactly as listed, in English or Hebrew (\"Purim\", \"פורים\")")
+        ->required();
     Command->add_option("GYEAR", Options->Year, "The Gregorian year")->required();
     AddYearsOption(*Command, Options->Years);
     AddIsraelFlag(*Command, Options->Israel);
+    AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
                 ApplyRules(Options->Israel);
-                RequireFestivalName(Options->Name);
-                WriteCommandOutput(Out, DateListOutput(FestivalDates(Options->Name, Options->Year, Options->Years)),
-                                   Options->Format);
+                const std::string Name = RequireFestivalName(Options->Name);
+                const std::pair<std::string, std::string> HebrewHeading{
+                    Options->Hebrew ? "nameHebrew" : "", std::string{HebrewFestivalName(Name)}};
+                WriteCommandOutput(
+                    Out,
+                    DateListOutput(FestivalDates(Name, Options->Year, Options->Years, Options->Hebrew), HebrewHeading),
+                    Options->Format);
             }};
 }
 
@@ -140,6 +165,7 @@ TCommand AddFestivalsCommand(CLI::App& App)
     struct TOptions {
         std::int32_t Year = 0;
         bool Israel = false;
+        bool Hebrew = false;
         TOutputFormat Format = TOutputFormat::Text;
     };
     const auto Options = std::make_shared<TOptions>();
@@ -147,11 +173,13 @@ TCommand AddFestivalsCommand(CLI::App& App)
         "festivals", "Every festival of a Jewish year in table order: date, weekday, Jewish date, name");
     Command->add_option("JYEAR", Options->Year, "The Jewish year")->required();
     AddIsraelFlag(*Command, Options->Israel);
+    AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
                 ApplyRules(Options->Israel);
-                WriteCommandOutput(Out, FestivalsOfYearOutput(Options->Year, FestivalsOfYear(Options->Year)),
-                                   Options->Format);
+                WriteCommandOutput(
+                    Out, FestivalsOfYearOutput(Options->Year, FestivalsOfYear(Options->Year), Options->Hebrew),
+                    Options->Format);
             }};
 }
 

@@ -10,7 +10,7 @@
 #include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
-#include "engine/Anniversary.h"
+#include "cli/HebrewText.h"
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "grid/MonthGrid.h"
@@ -57,13 +57,14 @@ std::vector<TGridDay> GridDays(const TMonthGrid& Grid)
     return Days;
 }
 
+// The Jewish date of a row, in Hebrew when the grid shows Hebrew names.
 std::string JewishDateOfRow(const TMonthGrid& Grid, std::int32_t Row)
 {
     const TCellDate Date = Grid.CellDate(JewishColumn, Row);
-    return JewishDateText(Date.Year, Date.Month, Date.Day);
+    return JewishDateTextIn({Date.Year, Date.Month, Date.Day}, Grid.HebrewNames());
 }
 
-std::string MonthJson(const TMonthGrid& Grid)
+TJson JsonHeadings(const TMonthGrid& Grid)
 {
     TJson Headings = TJson::array();
     for (const std::int32_t Row : {YearRow, MonthRow}) {
@@ -72,16 +73,33 @@ std::string MonthJson(const TMonthGrid& Grid)
             Cells.push_back(Grid.CellText(Col, Row));
         Headings.push_back(std::move(Cells));
     }
+    return Headings;
+}
+
+// The English page; with Hebrew (the same page in Hebrew) each Jewish value
+// gains its Hebrew twin.
+std::string MonthJson(const TMonthGrid& Grid, const TMonthGrid* Hebrew)
+{
     TJson Days = TJson::array();
     for (const TGridDay& Day : GridDays(Grid)) {
-        Days.push_back({{"date", IsoDateText(Day.Date)},
-                        {"weekday", Grid.CellText(WeekdayColumn, Day.Row)},
-                        {"gregorianDay", Grid.CellText(GregorianColumn, Day.Row)},
-                        {"jewishDay", Grid.CellText(JewishColumn, Day.Row)},
-                        {"jewishDate", JewishDateOfRow(Grid, Day.Row)},
-                        {"text", Grid.CellText(DayTextColumn, Day.Row)}});
+        TJson Object{{"date", IsoDateText(Day.Date)},
+                     {"weekday", Grid.CellText(WeekdayColumn, Day.Row)},
+                     {"gregorianDay", Grid.CellText(GregorianColumn, Day.Row)},
+                     {"jewishDay", Grid.CellText(JewishColumn, Day.Row)},
+                     {"jewishDate", JewishDateOfRow(Grid, Day.Row)},
+                     {"text", Grid.CellText(DayTextColumn, Day.Row)}};
+        if (Hebrew) {
+            Object["jewishDayHebrew"] = Hebrew->CellText(JewishColumn, Day.Row);
+            Object["jewishDateHebrew"] = JewishDateOfRow(*Hebrew, Day.Row);
+            Object["textHebrew"] = Hebrew->CellText(DayTextColumn, Day.Row);
+        }
+        Days.push_back(std::move(Object));
     }
-    return JsonText({{"headings", std::move(Headings)}, {"days", std::move(Days)}});
+    TJson Page{{"headings", JsonHeadings(Grid)}};
+    if (Hebrew)
+        Page["headingsHebrew"] = JsonHeadings(*Hebrew);
+    Page["days"] = std::move(Days);
+    return JsonText(Page);
 }
 
 // One event for each day with a festival or a portion.
@@ -104,6 +122,7 @@ TCommand AddMonthCommand(CLI::App& App)
         std::string Date;
         bool Jewish = false;
         bool Israel = false;
+        bool Hebrew = false;
         TOutputFormat Format = TOutputFormat::Text;
     };
     const auto Options = std::make_shared<TOptions>();
@@ -114,6 +133,7 @@ TCommand AddMonthCommand(CLI::App& App)
         ->check(CliDateCheck());
     Command->add_flag("--jewish", Options->Jewish, "The Jewish month holding DATE instead of the Gregorian one");
     AddIsraelFlag(*Command, Options->Israel);
+    AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
                 const TDateTime Date = ReadCliDate(Options->Date).value_or(0);
@@ -129,10 +149,13 @@ TCommand AddMonthCommand(CLI::App& App)
                                           IsoDateText(FirstConvertibleDate()));
                     }
                 }
+                TMonthGrid Hebrew = Grid;
+                Hebrew.SetHebrewNames(true);
+                const bool InHebrew = Options->Hebrew;
                 WriteCommandOutput(Out,
                                    {{},
-                                    [&Grid] { return TTable{{}, GridRows(Grid)}; },
-                                    [&Grid] { return MonthJson(Grid); },
+                                    [&] { return TTable{{}, GridRows(InHebrew ? Hebrew : Grid)}; },
+                                    [&] { return MonthJson(Grid, InHebrew ? &Hebrew : nullptr); },
                                     [&Grid] { return MonthEvents(Grid); }},
                                    Options->Format);
             }};

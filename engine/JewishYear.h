@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,8 @@ public:
     // Festivals of this year.
     bool FestivalApplies(const TFestival& Festival) const;
     std::string FestivalOfDay(std::int32_t Month, std::int32_t Day) const;
+    // The index in Festivals of the entry FestivalOfDay names; -1 for none.
+    std::int32_t FestivalIndexOfDay(std::int32_t Month, std::int32_t Day) const;
     // Day becomes -1 when Name does not fall in this year; Year and Month are
     // then left as the caller passed them.
     void FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
@@ -91,10 +94,15 @@ public:
     // The portions part of DayText, added to the end of Text; nothing on a
     // day that is no Saturday of this year.
     void AppendPortionText(std::string& Text, std::int32_t Month, std::int32_t Day);
+    // The portions read on Day of Month when that is a Saturday of this
+    // year; an empty slot for any other day.
+    TPortionSlot PortionsOfDay(std::int32_t Month, std::int32_t Day);
 
 private:
     void ComputeNissanMolad();
     void ComputeNissanSeason();
+    // The slot of Day of Month when that is a Saturday of this year.
+    std::optional<TPortionSlot> SaturdaySlot(std::int32_t Month, std::int32_t Day);
 };
 
 }  // namespace mirvane

@@ -38,15 +38,22 @@ bool TJewishYear::FestivalApplies(const TFestival& Festival) const
     }
 }
 
-std::string TJewishYear::FestivalOfDay(std::int32_t Month, std::int32_t Day) const
+std::int32_t TJewishYear::FestivalIndexOfDay(std::int32_t Month, std::int32_t Day) const
 {
     // The last entry that holds wins.
-    std::string_view Name;
-    for (const TFestival& Festival : Festivals) {
+    std::int32_t Found = -1;
+    for (std::size_t Index = 0; Index < Festivals.size(); ++Index) {
+        const TFestival& Festival = Festivals[Index];
         if (Festival.Month == Month && Festival.Day == Day && FestivalApplies(Festival))
-            Name = Festival.Name;
+            Found = static_cast<std::int32_t>(Index);
     }
-    return std::string(Name);
+    return Found;
+}
+
+std::string TJewishYear::FestivalOfDay(std::int32_t Month, std::int32_t Day) const
+{
+    const std::int32_t Index = FestivalIndexOfDay(Month, Day);
+    return Index < 0 ? std::string() : std::string(Festivals[static_cast<std::size_t>(Index)].Name);
 }
 
 void TJewishYear::FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,

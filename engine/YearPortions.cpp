@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "engine/Portions.h"
@@ -131,6 +133,22 @@ std::string TJewishYear::DayText(std::int32_t Month, std::int32_t Day)
 
 void TJewishYear::AppendPortionText(std::string& Text, std::int32_t Month, std::int32_t Day)
 {
+    const std::optional<TPortionSlot> Saturday = SaturdaySlot(Month, Day);
+    if (!Saturday)
+        return;
+    Text += ' ';
+    Text += PortionName(Saturday->Portion);
+    Text += ' ';
+    Text += PortionName(Saturday->JoinedPortion);
+}
+
+TPortionSlot TJewishYear::PortionsOfDay(std::int32_t Month, std::int32_t Day)
+{
+    return SaturdaySlot(Month, Day).value_or(TPortionSlot{});
+}
+
+std::optional<TPortionSlot> TJewishYear::SaturdaySlot(std::int32_t Month, std::int32_t Day)
+{
     if (!PortionsReady) {
         ComputePortions();
         PortionsReady = true;
@@ -138,19 +156,15 @@ void TJewishYear::AppendPortionText(std::string& Text, std::int32_t Month, std::
     // Only the days of this year have a slot; a day number past its month's
     // end counts on into the following months.
     if (Month < 1 || Month > (IsLeap ? Adar2 : Adar))
-        return;
+        return std::nullopt;
     const std::int64_t Days = std::int64_t{Day} - 1 + DaysBeforeMonth(Month);
     const std::int64_t YearLength = std::int64_t{DaysBeforeMonth(Elul)} + DaysInMonth(Elul);
     if (Days < 0 || Days >= YearLength || (NewYearWeekday + Days) % 7 != 0)
-        return;
+        return std::nullopt;
     const std::int64_t Slot = Days / 7 + 1;
     if (Slot > MaxSaturdays)
-        return;
-    const TPortionSlot& Saturday = Portions[static_cast<std::size_t>(Slot)];
-    Text += ' ';
-    Text += PortionName(Saturday.Portion);
-    Text += ' ';
-    Text += PortionName(Saturday.JoinedPortion);
+        return std::nullopt;
+    return Portions[static_cast<std::size_t>(Slot)];
 }
 
 }  // namespace mirvane

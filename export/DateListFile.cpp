@@ -3,35 +3,38 @@
 #include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "engine/GregorianDateText.h"
+#include "engine/HebrewDateText.h"
 #include "export/CsvText.h"
 
 namespace mirvane {
 namespace {
 
-std::string JewishDateTextOf(TDateTime Date)
+std::string JewishDateTextOf(TDateTime Date, bool Hebrew)
 {
     const TJewishDate Jewish = DateTimeToJewish(Date);
-    return JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+    return Hebrew ? HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day)
+                  : JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
 }
 
 }  // namespace
 
-TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page)
+TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page, bool Hebrew)
 {
     TDateList List{Name, {}, {"name", Name}, {}};
     for (const TListedDate& Listed : Page.Lines)
-        List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date)});
+        List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date, Hebrew)});
     return List;
 }
 
-TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night)
+TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night, bool Hebrew)
 {
     TDateList List{Name, {Page.JewishDate}, {"jewishDate", Page.JewishDate}, {}};
     // With the night option the listed date is the evening before the day it
     // stands for.
+    const std::string Eve = Hebrew ? "ערב " : "eve of ";
     for (const TListedDate& Listed : Page.Lines)
-        List.Entries.push_back(
-            {Listed, Night ? "eve of " + JewishDateTextOf(Listed.Date + 1) : JewishDateTextOf(Listed.Date)});
+        List.Entries.push_back({Listed, Night ? Eve + JewishDateTextOf(Listed.Date + 1, Hebrew)
+                                              : JewishDateTextOf(Listed.Date, Hebrew)});
     return List;
 }
 

@@ -26,12 +26,15 @@ struct TDateList {
     std::vector<TDateListEntry> Entries;
 };
 
-// The Festivals page's list of Name.
-TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page);
+// The Festivals page's list of Name; with Hebrew the Jewish dates are in
+// Hebrew letters.
+TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page, bool Hebrew = false);
 
 // The Birthdays/Yahrtzeits page's list, named Name in calendar files. With
-// Night the listed dates are the evenings that begin each anniversary.
-TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night);
+// Night the listed dates are the evenings that begin each anniversary; with
+// Hebrew the Jewish dates of the entries are in Hebrew letters.
+TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night,
+                              bool Hebrew = false);
 
 // The spreadsheet's columns and one row per date: ISO date,
 // GregorianDateText, and the Jewish date it stands for.

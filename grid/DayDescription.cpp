@@ -5,6 +5,7 @@
 #include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "engine/GregorianDateText.h"
+#include "engine/HebrewDateText.h"
 
 namespace mirvane {
 namespace {
@@ -19,12 +20,13 @@ std::string_view TrimBlanks(std::string_view Text)
 
 }  // namespace
 
-std::string DayDescription(TDateTime Date, std::string_view DayText)
+std::string DayDescription(TDateTime Date, std::string_view DayText, bool HebrewNames)
 {
     const TJewishDate Jewish = DateTimeToJewish(Date);
     std::string Text = GregorianDateText(Date);
     Text += ", ";
-    Text += JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+    Text += HebrewNames ? HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day)
+                        : JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
     const std::string_view Trimmed = TrimBlanks(DayText);
     if (!Trimmed.empty()) {
         Text += ", ";

@@ -11,7 +11,9 @@ namespace mirvane {
 // full month name and year, then the Jewish day, month and year, then the
 // day's festival and portion text without its padding blanks, left out with
 // its comma when empty: "Sunday 6 December 2026, 26 Kislev 5787, Chanukah day
-// 2". Throws EConvertError for a date without a Jewish date.
-std::string DayDescription(TDateTime Date, std::string_view DayText);
+// 2". With HebrewNames the Jewish date is in Hebrew letters ("כ״ו כסלו
+// תשפ״ז") and DayText is expected in Hebrew too. Throws EConvertError for a
+// date without a Jewish date.
+std::string DayDescription(TDateTime Date, std::string_view DayText, bool HebrewNames = false);
 
 }  // namespace mirvane

@@ -1,8 +1,10 @@
 #include "grid/DayTextCache.h"
 
+#include "engine/HebrewDateText.h"
+
 namespace mirvane {
 
-std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
+TJewishYear& TDayTextCache::CalculatorFor(std::int32_t Year)
 {
     if (Calculator.Year != Year)
         Calculator.SetYear(Year);
@@ -10,7 +12,17 @@ std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::i
         Calculator.PortionsReady = false;
         ScheduleDiaspora = Diaspora;
     }
-    return Calculator.DayText(Month, Day);
+    return Calculator;
+}
+
+std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
+{
+    return CalculatorFor(Year).DayText(Month, Day);
+}
+
+std::string TDayTextCache::HebrewDayText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
+{
+    return mirvane::HebrewDayText(CalculatorFor(Year), Month, Day);
 }
 
 }  // namespace mirvane

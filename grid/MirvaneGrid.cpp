@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QString>
+#include <QTextOption>
 
 #include "grid/ClientSizeMetrics.h"
 #include "grid/GridShape.h"
@@ -71,6 +72,11 @@ void TMirvaneGrid::ChangeDiaspora(bool Value)
     Grid.ChangeDiaspora(Value);
 }
 
+void TMirvaneGrid::SetHebrewNames(bool On)
+{
+    Grid.SetHebrewNames(On);
+}
+
 void TMirvaneGrid::SetJewishMonthMode(bool On)
 {
     Grid.SetJewishMonthMode(On);
@@ -132,7 +138,17 @@ void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& R
     const QFontMetrics Metrics = Painter.fontMetrics();
     const int X = Rect.left() + (Rect.width() - Metrics.horizontalAdvance(Text)) / 2;
     const int Y = Rect.top() + (Rect.height() - Metrics.height()) / 2;
-    Painter.drawText(X, Y + Metrics.ascent(), Text);
+    if (!Text.isRightToLeft()) {
+        Painter.drawText(X, Y + Metrics.ascent(), Text);
+        return;
+    }
+    // Hebrew text runs right to left whatever the window's direction, so that
+    // the day and the month of a heading, or a festival and its portion,
+    // stand in reading order.
+    QTextOption Option(Qt::AlignCenter);
+    Option.setTextDirection(Qt::RightToLeft);
+    Option.setWrapMode(QTextOption::NoWrap);
+    Painter.drawText(QRectF(X, Y, Metrics.horizontalAdvance(Text), Metrics.height()), Text, Option);
 }
 
 void TMirvaneGrid::ClientResized(int Width, int Height)

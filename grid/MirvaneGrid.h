@@ -37,6 +37,7 @@ public:
     void GoPrevYear();
     void ChangeDiaspora(bool Value);
     void SetJewishMonthMode(bool On);
+    void SetHebrewNames(bool On);
     bool JewishSelected() const;
     bool ByJewishMonth() const;
     TDateTime CurrentDate() const;

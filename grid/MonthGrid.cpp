@@ -179,6 +179,15 @@ void TMonthGrid::ChangeDiaspora(bool Value)
     NotifyChange();
 }
 
+void TMonthGrid::SetHebrewNames(bool On)
+{
+    if (On == FHebrewNames)
+        return;
+    FHebrewNames = On;
+    if (OnRepaint)
+        OnRepaint();
+}
+
 void TMonthGrid::SetJewishMonthMode(bool On)
 {
     if (On == FByJewishMonth)

@@ -85,6 +85,11 @@ public:
     // Festival and portion rules of the Diaspora (true) or Israel; the page
     // stays and OnChange is raised even when the rules were already in force.
     void ChangeDiaspora(bool Value);
+    // Jewish days, months, years, festivals and portions in Hebrew letters
+    // (true) or as numbers and English names. Asks for a repaint when it
+    // changes; the date and the selection stay, so no OnChange.
+    void SetHebrewNames(bool On);
+    bool HebrewNames() const { return FHebrewNames; }
     // Jewish-month pages (true) or Gregorian-month pages; the date and the
     // active calendar stay. Nothing happens when the kind is already shown.
     void SetJewishMonthMode(bool On);
@@ -131,6 +136,7 @@ private:
     TJewishYear FYearCalc;
     bool FJewishSelected = false;
     bool FByJewishMonth = false;
+    bool FHebrewNames = false;
     std::int32_t FSelectedCol = GregorianColumn;
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;

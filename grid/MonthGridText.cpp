@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/HebrewNames.h"
+#include "engine/HebrewNumeral.h"
 #include "engine/NameTables.h"
 #include "grid/DayDescription.h"
 #include "grid/MonthGrid.h"
@@ -29,6 +31,11 @@ std::string Decimal(std::int32_t Value)
     return std::to_string(Value);
 }
 
+std::string Letters(std::int32_t Value)
+{
+    return HebrewNumeral(Value);
+}
+
 }  // namespace
 
 std::string TMonthGrid::CellText(std::int32_t Col, std::int32_t Row) const
@@ -43,14 +50,17 @@ std::string TMonthGrid::HeadingText(std::int32_t Col, std::int32_t Row) const
     const auto GregorianName = [](std::int32_t Month) {
         return GregorianMonthShort[static_cast<std::size_t>(Month)];
     };
-    const TMonthNameTable& JewishNames = FYearCalc.GetMonthNames();
+    const TMonthNameTable& JewishNames = !FHebrewNames  ? FYearCalc.GetMonthNames()
+                                         : FYearCalc.IsLeap ? HebrewMonthNamesLeap
+                                                            : HebrewMonthNames;
     const auto JewishName = [&JewishNames](std::int32_t Month) {
         return JewishNames[static_cast<std::size_t>(Month)];
     };
     if (Row == YearRow && Col == GregorianColumn)
         return Joined(FPage.FirstGregorianYear, FPage.NextGregorianYear, 0, Decimal);
     if (Row == YearRow && Col == JewishColumn)
-        return Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Decimal);
+        return FHebrewNames ? Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Letters)
+                            : Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Decimal);
     if (Row == MonthRow && Col == GregorianColumn)
         return Joined(FPage.FirstGregorianMonth, FPage.SecondGregorianMonth, FPage.ThirdGregorianMonth,
                       GregorianName);
@@ -67,11 +77,13 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
     case WeekdayColumn:
         return std::string{DayNames[static_cast<std::size_t>((FPage.FirstWeekday + Row - FirstDayRow - 1) % 7 + 1)]};
     case GregorianColumn:
-    case JewishColumn:
         return Decimal(CellDay(Col, Row));
+    case JewishColumn:
+        return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        return TextCache.DayText(Date.Year, Date.Month, Date.Day);
+        return FHebrewNames ? TextCache.HebrewDayText(Date.Year, Date.Month, Date.Day)
+                            : TextCache.DayText(Date.Year, Date.Month, Date.Day);
     }
     }
 }
@@ -79,7 +91,9 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
 std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
-    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day));
+    const std::string DayText = FHebrewNames ? TextCache.HebrewDayText(Date.Year, Date.Month, Date.Day)
+                                             : TextCache.DayText(Date.Year, Date.Month, Date.Day);
+    return DayDescription(FCurrentDate, DayText, FHebrewNames);
 }
 
 }  // namespace mirvane

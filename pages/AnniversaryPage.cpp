@@ -5,6 +5,7 @@
 #include "engine/Anniversary.h"
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
+#include "engine/HebrewDateText.h"
 #include "pages/DecimalText.h"
 #include "engine/GregorianDateText.h"
 
@@ -42,7 +43,8 @@ TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
     const std::optional<TJewishDate> Event = Entry ? EventJewishDate(*Entry, Input.AfterSunset) : std::nullopt;
     if (!Event)
         return Page;
-    Page.JewishDate = JewishDateText(Event->Year, Event->Month, Event->Day);
+    Page.JewishDate = Input.HebrewNames ? HebrewJewishDateText(Event->Year, Event->Month, Event->Day)
+                                        : JewishDateText(Event->Year, Event->Month, Event->Day);
 
     // The offset is taken in whole years, so each answer lies in the same
     // season as the event, possibly a few weeks into a neighbouring year.

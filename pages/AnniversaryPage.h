@@ -24,6 +24,7 @@ struct TAnniversaryInput {
     bool PlainAdarIsAdar2 = true;
     TDateTime Today = 0;
     TLocaleMonthNames LocaleNames;
+    bool HebrewNames = false;  // the Jewish date in Hebrew letters
 };
 
 struct TAnniversaryPage {

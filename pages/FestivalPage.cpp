@@ -4,8 +4,9 @@
 
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
-#include "pages/DecimalText.h"
 #include "engine/GregorianDateText.h"
+#include "pages/DecimalText.h"
+#include "pages/FestivalListEntry.h"
 
 namespace mirvane {
 namespace {
@@ -47,12 +48,13 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
     if (!CanSetYear(JewishYear))
         return Page;
     TJewishYear Lookup;
-    TFoundFestival Found = FindIn(Lookup, JewishYear, Input.Name);
+    const std::string Name = FestivalNameOfEntry(Input.Name);
+    TFoundFestival Found = FindIn(Lookup, JewishYear, Name);
     if (Found.Day > 0 && IsAutumnOrWinterMonth(Found.Month)) {
         ++JewishYear;
         if (!CanSetYear(JewishYear))
             return Page;
-        Found = FindIn(Lookup, JewishYear, Input.Name);
+        Found = FindIn(Lookup, JewishYear, Name);
     }
     // A year without a date for 1 Tishrei would give a made-up date; the
     // years after it are not looked at either, as for a festival that does
@@ -65,7 +67,7 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
         if (Offset > 0) {
             if (!HasNewYearDate(JewishYear + Offset))
                 break;
-            Found = FindIn(Lookup, JewishYear + Offset, Input.Name);
+            Found = FindIn(Lookup, JewishYear + Offset, Name);
         }
         if (Found.Day > 0) {
             const TDateTime Date = JewishToDateTime(Found.Year, Found.Month, Found.Day);

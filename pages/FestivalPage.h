@@ -12,7 +12,9 @@ namespace mirvane {
 // What the Festivals page holds when it recomputes. The Diaspora or Israel
 // rules are the engine's process-wide setting.
 struct TFestivalInput {
-    std::string Name;       // ComboBox2: the festival, exactly as the table names it
+    // ComboBox2: the festival, exactly as the table names it, by its Hebrew
+    // name or as a list entry with the Hebrew name (see FestivalNameOfEntry)
+    std::string Name;
     std::string YearText;   // Edit13: the Gregorian year
     std::string YearsText;  // Edit27: how many years to list
     TDateTime Today = 0;

@@ -15,6 +15,7 @@ struct TYearDetailsInput {
     // The year the page shows now. A year text that names no year (empty,
     // not a number, 0 or below) leaves the page on this year.
     std::int32_t ShownYear = 0;
+    bool HebrewNames = false;  // the season's day in Hebrew letters
 };
 
 // The outputs for one month of the year, all plain decimal numbers but the
@@ -40,7 +41,7 @@ struct TYearDetailsPage {
     // does not place on a date.
     std::string FirstDayDate;
     std::string SeasonTime;    // Edit22: "197d 2h 776p 24f"
-    std::string SeasonDay;     // Edit24: "19 Adar2"
+    std::string SeasonDay;     // Edit24: "19 Adar2", or "י״ט אדר ב׳"
     std::string CheshvanDays;  // Edit11
     std::string KislevDays;    // Edit12
     TMonthDetails Month;       // the month selected, all 0 for none

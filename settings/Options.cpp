@@ -1,12 +1,9 @@
 #include "settings/Options.h"
 
-#include <optional>
+#include <memory>
 
-#include <QFileInfo>
 #include <QSettings>
 #include <QString>
-#include <QStringList>
-#include <QVariant>
 
 #include "settings/LocaleDateOrder.h"
 #include "settings/SettingsStore.h"
@@ -25,14 +22,14 @@ constexpr const char* StartTabName = "StartTab";
 
 void ReadInto(const QSettings& Store, const char* Name, std::int32_t& Field)
 {
-    if (const auto Value = ReadSettingsInteger(Store, Name)) {
+    if (const auto Value = ReadInteger(Store, Name)) {
         Field = *Value;
     }
 }
 
 void ReadInto(const QSettings& Store, const char* Name, bool& Field)
 {
-    if (const auto Value = ReadSettingsInteger(Store, Name)) {
+    if (const auto Value = ReadInteger(Store, Name)) {
         Field = *Value != 0;
     }
 }
@@ -42,12 +39,12 @@ void ReadInto(const QSettings& Store, const char* Name, bool& Field)
 void TOptions::GetOptions()
 {
     *this = TOptions{};
-    if (!SettingsStoreIsUsable()) {
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened) {
         DateOrder = LocaleDateOrder();
         return;
     }
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(SettingsOrganisation),
-                    QString::fromLatin1(SettingsApplication));
+    QSettings& Store = *Opened;
     Store.beginGroup(QString::fromLatin1(OptionsGroup));
     if (Store.childKeys().isEmpty()) {
         DateOrder = LocaleDateOrder();
@@ -62,11 +59,11 @@ void TOptions::GetOptions()
 
 void TOptions::SaveOptions() const
 {
-    if (!SettingsStoreIsUsable()) {
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened) {
         return;
     }
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(SettingsOrganisation),
-                    QString::fromLatin1(SettingsApplication));
+    QSettings& Store = *Opened;
     // The file is written to a temporary beside it and renamed over the old
     // one, so an interrupted write leaves the previous store intact; when
     // that cannot be done nothing is written at all.

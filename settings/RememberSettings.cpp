@@ -1,5 +1,7 @@
 #include "settings/RememberSettings.h"
 
+#include <memory>
+
 #include <QSettings>
 #include <QString>
 
@@ -17,24 +19,24 @@ constexpr const char* CheckOnRunName = "CheckOnRun";
 TRememberSettings TRememberSettings::Load()
 {
     TRememberSettings Settings;
-    if (!SettingsStoreIsUsable())
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened)
         return Settings;
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(SettingsOrganisation),
-                    QString::fromLatin1(SettingsApplication));
+    QSettings& Store = *Opened;
     Store.beginGroup(QString::fromLatin1(RememberGroup));
-    if (const auto SortBy = ReadSettingsInteger(Store, SortByName))
+    if (const auto SortBy = ReadInteger(Store, SortByName))
         Settings.SortByDate = *SortBy == 1;
-    if (const auto CheckOnRun = ReadSettingsInteger(Store, CheckOnRunName))
+    if (const auto CheckOnRun = ReadInteger(Store, CheckOnRunName))
         Settings.CheckOnRun = *CheckOnRun != 0;
     return Settings;
 }
 
 void TRememberSettings::Save() const
 {
-    if (!SettingsStoreIsUsable())
+    const std::unique_ptr<QSettings> Opened = OpenStore();
+    if (!Opened)
         return;
-    QSettings Store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(SettingsOrganisation),
-                    QString::fromLatin1(SettingsApplication));
+    QSettings& Store = *Opened;
     Store.setAtomicSyncRequired(true);
     if (!Store.isWritable())
         return;

@@ -9,11 +9,13 @@
 namespace mirvane {
 namespace {
 
-// The store holds five short lines; a file far larger is not this program's,
+constexpr const char* OrganisationName = "Tellwen";
+constexpr const char* ApplicationName = "Mirvane";
+// The store holds a few short lines; a file far larger is not this program's,
 // and reading it whole could fill the memory.
 constexpr qint64 LargestStore = qint64{16} << 20;
 
-// The files QSettings reads for the options, in the user's and the system's
+// The files QSettings reads for the store, in the user's and the system's
 // folders: the application's and the organisation's. A probe of a name no
 // file has tells the folders without reading any of them.
 QStringList StoreFiles()
@@ -22,9 +24,9 @@ QStringList StoreFiles()
     for (const QSettings::Scope Scope : {QSettings::UserScope, QSettings::SystemScope}) {
         const QSettings Probe(QSettings::NativeFormat, Scope, QStringLiteral("Tellwen store probe"));
         const QString Folder = QFileInfo(Probe.fileName()).path();
-        Files << Folder + u'/' + QString::fromLatin1(SettingsOrganisation) + u'/' + QString::fromLatin1(SettingsApplication) +
+        Files << Folder + u'/' + QString::fromLatin1(OrganisationName) + u'/' + QString::fromLatin1(ApplicationName) +
                      QStringLiteral(".conf")
-              << Folder + u'/' + QString::fromLatin1(SettingsOrganisation) + QStringLiteral(".conf");
+              << Folder + u'/' + QString::fromLatin1(OrganisationName) + QStringLiteral(".conf");
     }
     return Files;
 }
@@ -36,7 +38,7 @@ QStringList StoreFiles()
 // block the start for ever (a pipe), never end (a device), or be replaced
 // by a file (a device, when the program runs as root); one far too large
 // would fill the memory. Such a store is neither read nor written.
-bool SettingsStoreIsUsable()
+bool StoreIsUsable()
 {
     for (const QString& Path : StoreFiles()) {
         const QFileInfo File(Path);
@@ -47,9 +49,7 @@ bool SettingsStoreIsUsable()
     return true;
 }
 
-// A stored value counts only when it is a 32-bit integer; anything else
-// (text, a number out of range, a list) is treated as missing.
-std::optional<std::int32_t> ReadSettingsInteger(const QSettings& Store, const char* Name)
+std::optional<std::int32_t> ReadInteger(const QSettings& Store, const char* Name)
 {
     const QVariant Value = Store.value(QString::fromLatin1(Name));
     if (!Value.isValid() || Value.typeId() == QMetaType::QStringList || Value.typeId() == QMetaType::QVariantList) {
@@ -61,6 +61,14 @@ std::optional<std::int32_t> ReadSettingsInteger(const QSettings& Store, const ch
         return std::nullopt;
     }
     return Number;
+}
+
+std::unique_ptr<QSettings> OpenStore()
+{
+    if (!StoreIsUsable())
+        return nullptr;
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(OrganisationName), QString::fromLatin1(ApplicationName));
 }
 
 }  // namespace mirvane

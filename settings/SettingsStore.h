@@ -1,22 +1,25 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QSettings;
 
 namespace mirvane {
 
-// The names under which the user's settings are kept.
-inline constexpr const char* SettingsOrganisation = "Tellwen";
-inline constexpr const char* SettingsApplication = "Mirvane";
+// The per-user settings store of organisation "Tellwen", application
+// "Mirvane", shared by every settings group of the program.
 
-// False when a settings file of the program is no plain file or is far too
-// large: such a store is neither read nor written.
-bool SettingsStoreIsUsable();
+// Whether the store may be read and written at all: a store that is no plain
+// file, or one far too large, is neither.
+bool StoreIsUsable();
+
+// The store, opened; nothing when it is not usable.
+std::unique_ptr<QSettings> OpenStore();
 
 // A stored value counts only when it is a 32-bit integer; anything else
 // (text, a number out of range, a list) is treated as missing.
-std::optional<std::int32_t> ReadSettingsInteger(const QSettings& Store, const char* Name);
+std::optional<std::int32_t> ReadInteger(const QSettings& Store, const char* Name);
 
 }  // namespace mirvane

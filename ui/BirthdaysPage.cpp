@@ -109,6 +109,7 @@ TAnniversaryInput TForm1::AnniversaryInput() const
     Input.PlainAdarIsAdar2 = Adar21->isChecked();
     Input.Today = Today();
     Input.LocaleNames = LocaleMonthNames;
+    Input.HebrewNames = HebrewNames1->isChecked();
     return Input;
 }
 

@@ -4,13 +4,18 @@
 #include <string>
 #include <vector>
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "engine/Festivals.h"
+#include "engine/HebrewNames.h"
+#include "pages/FestivalListEntry.h"
 #include "pages/FestivalPage.h"
 #include "ui/Controls.h"
 #include "widgets/ErrorReport.h"
@@ -64,22 +69,33 @@ void TForm1::BuildFestivalsPage(QWidget& Page)
     connect(Edit27, &QLineEdit::textChanged, this, &TForm1::ComboBox2Change);
 }
 
-// The names valid under the rules in force. The typed or chosen name stays
-// as it is and the page is not recomputed: its result changes only with one
-// of its own inputs.
+// The names valid under the rules in force, with their Hebrew names when
+// that option is on. The typed or chosen name stays as it is, a list entry
+// changing only its form, and the page is not recomputed: its result
+// changes only with one of its own inputs.
 void TForm1::RefillFestivalNames()
 {
+    const bool Hebrew = HebrewNames1->isChecked();
     std::vector<std::string> Names;
     FillFestivalNames(Names);
     QStringList Items;
     Items.reserve(static_cast<qsizetype>(Names.size()));
     for (const std::string& Name : Names) {
-        Items.append(QString::fromStdString(Name));
+        Items.append(QString::fromStdString(FestivalListEntry(Name, Hebrew)));
     }
-    const QString Text = ComboBox2->currentText();
+    QString Text = ComboBox2->currentText();
+    const std::string Name = FestivalNameOfEntry(Text.toStdString());
+    if (ComboBox2->findText(Text) >= 0 && !HebrewFestivalName(Name).empty())
+        Text = QString::fromStdString(FestivalListEntry(Name, Hebrew));
     const QSignalBlocker Blocker(ComboBox2);
     ComboBox2->clear();
     ComboBox2->addItems(Items);
+    // The drop-down list grows to show whole entries with their Hebrew
+    // names; the box keeps its width on the page.
+    QAbstractItemView& List = *ComboBox2->view();
+    List.setMinimumWidth(Hebrew ? List.sizeHintForColumn(0) + List.verticalScrollBar()->sizeHint().width() +
+                                      2 * List.frameWidth()
+                                : 0);
     ComboBox2->setCurrentIndex(static_cast<int>(Items.indexOf(Text)));
     ComboBox2->setEditText(Text);
 }

@@ -93,6 +93,10 @@ void TForm1::BuildMenu()
     Adar11 = AddRadio(*StamAdar1, Adar, "Adar11", QStringLiteral("Adar 1"), false, QKeySequence(Qt::CTRL | Qt::Key_A));
     Adar21 = AddRadio(*StamAdar1, Adar, "Adar21", QStringLiteral("Adar 2"), true, QKeySequence(Qt::CTRL | Qt::Key_B));
 
+    HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QStringLiteral("&Hebrew Names"));
+    HebrewNames1->setCheckable(true);
+    HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
     Quit1 = MainMenu1->addAction(QStringLiteral("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
 
@@ -103,7 +107,7 @@ void TForm1::BuildMenu()
     MenuAbout = AddCommand(*MenuHelp, "MenuAbout", QStringLiteral("&About..."));
 
     // Shortcuts work wherever the focus is in the window, menus closed.
-    addActions({Diaspora1, Israel1, GregorianMonth1, JewishMonth1, Adar11, Adar21});
+    addActions({Diaspora1, Israel1, GregorianMonth1, JewishMonth1, Adar11, Adar21, HebrewNames1});
 
     connect(Diaspora1, &QAction::triggered, this, &TForm1::Diaspora1Click);
     connect(Israel1, &QAction::triggered, this, &TForm1::Israel1Click);
@@ -114,6 +118,7 @@ void TForm1::BuildMenu()
     connect(JewishMonth1, &QAction::triggered, this, &TForm1::JewishMonth1Click);
     connect(Adar11, &QAction::triggered, this, &TForm1::Adar11Click);
     connect(Adar21, &QAction::triggered, this, &TForm1::Adar21Click);
+    connect(HebrewNames1, &QAction::triggered, this, &TForm1::HebrewNames1Click);
     connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);

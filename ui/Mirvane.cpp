@@ -109,6 +109,9 @@ void TForm1::FormActivate()
     if (Options->PlainAdarIsAdar1) {
         Adar11Click();
     }
+    Display.emplace();
+    Display->Load();
+    HebrewNames1->setChecked(Display->HebrewNames);
     switch (Options->DateOrder) {
     case MonthDayYear:
         mmddyy1Click();
@@ -134,6 +137,7 @@ void TForm1::FormActivate()
     UpDown3->SetPosition(ThisYear);
     UpDown4->SetPosition(ThisYear);
     RunHandler([this] { RefillFestivalNames(); });
+    HebrewNames1Click();
 }
 
 TOptions TForm1::CurrentOptions() const
@@ -155,6 +159,10 @@ void TForm1::FormDestroy()
     Destroyed = true;
     DetailsYear.reset();
     LookupYear.reset();
+    if (Display && Display->HebrewNames != HebrewNames1->isChecked()) {
+        Display->HebrewNames = HebrewNames1->isChecked();
+        Display->Save();
+    }
     if (!Options) {
         return;
     }

@@ -17,6 +17,7 @@
 #include "pages/YearList.h"
 #include "remember/RememberSort.h"
 #include "remember/RememberStore.h"
+#include "settings/DisplayOptions.h"
 #include "settings/Options.h"
 #include "widgets/FormScale.h"
 
@@ -87,6 +88,8 @@ public:
     void JewishMonth1Click();
     void Adar11Click();
     void Adar21Click();
+    // Applies the check mark of "Hebrew Names" to the grid and the pages.
+    void HebrewNames1Click();
     void Quit1Click();
     // File menu: each item works on the page shown.
     void ExportList1Click();
@@ -163,6 +166,7 @@ public:
     QMenu* StamAdar1 = nullptr;
     QAction* Adar11 = nullptr;
     QAction* Adar21 = nullptr;
+    QAction* HebrewNames1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -279,6 +283,7 @@ public:
     std::optional<TJewishYear> LookupYear;
     // The options as loaded, consulted again at shut-down.
     std::optional<TOptions> Options;
+    std::optional<TDisplayOptions> Display;
 
 protected:
     void changeEvent(QEvent* Event) override;

@@ -1,6 +1,7 @@
 // The Year Details page: the calendar facts of one Jewish year and of a
 // chosen month of it.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -109,6 +110,7 @@ void TForm1::Edit23Change()
         Input.YearText = Edit23->text().toStdString();
         Input.MonthIndex = ComboBox1->currentIndex();
         Input.ShownYear = DetailsYear->Year;
+        Input.HebrewNames = HebrewNames1->isChecked();
         const TYearDetailsPage Page = ComputeYearDetails(Input);
         if (Page.Year != DetailsYear->Year) {
             DetailsYear->SetYear(Page.Year);

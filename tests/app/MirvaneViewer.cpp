@@ -1,10 +1,11 @@
 // The main window for looking at by eye and for screenshots, in the light
 // palette of the style or in a dark one:
-//   mirvane_viewer [dark] [page N] [filled] [about] [shot FILE]
+//   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [shot FILE]
 // "filled" types a birth date, a festival, a month and list lengths into
 // the pages, so that their answers and lists show; "about" shows the About
 // dialog beside the window; "filled" with "page 4" also loads the first
-// date to remember into the details; "shot" saves a
+// date to remember into the details; "festivals" opens the festival list
+// (shoot the screen to see it, as it is a window of its own); "shot" saves a
 // screenshot of the window (and of the dialog, to FILE with "-about" before
 // the extension) and ends. The settings store is the user's own; point
 // XDG_CONFIG_HOME at a scratch folder.
@@ -76,6 +77,10 @@ int main(int argc, char** argv)
     if (Arguments.contains(QStringLiteral("about"))) {
         About.move(Form1.frameGeometry().right() + 20, 0);
         About.show();
+    }
+    if (Arguments.contains(QStringLiteral("festivals"))) {
+        Form1.PageControl1->setCurrentIndex(mirvane::TForm1::FestivalsPage);
+        Form1.ComboBox2->showPopup();
     }
     if (const QString Shot = Value(QStringLiteral("shot")); !Shot.isEmpty()) {
         bool Saved = Shoot(Form1, Shot);

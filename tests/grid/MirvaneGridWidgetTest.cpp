@@ -169,6 +169,18 @@ TEST_F(MirvaneGridWidget, AccessibleDescriptionFollowsTheSelection)
     Grid.ChangeDiaspora(true);
 }
 
+TEST_F(MirvaneGridWidget, HebrewNamesReachTheCellsAndTheSentence)
+{
+    Grid.SetDate(EncodeDate(2026, 12, 6));
+    Grid.SetHebrewNames(true);
+    EXPECT_EQ(Grid.accessibleDescription(), "Sunday 6 December 2026, כ״ו כסלו תשפ״ז, חנוכה ב׳");
+    EXPECT_EQ(Grid.CellText(JewishColumn, Grid.Row()), "כ״ו");
+    EXPECT_FALSE(Render().isNull());
+    Grid.SetHebrewNames(false);
+    EXPECT_EQ(Grid.CellText(JewishColumn, Grid.Row()), "26");
+    EXPECT_EQ(Changes, 1);
+}
+
 TEST_F(MirvaneGridWidget, PaintsSelectionAndHeadingsInPaletteColours)
 {
     // A palette of its own, so the colours cannot come from anywhere else.

@@ -135,6 +135,8 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
     // Alive and answering: each page computes as it should.
     F.Diaspora1->trigger();
     F.ddmmyy1->trigger();
+    if (F.HebrewNames1->isChecked())
+        F.HebrewNames1->trigger();
     F.Edit23->setText(QStringLiteral("5787"));
     EXPECT_EQ(F.Edit5->text(), QStringLiteral("305"));
     EXPECT_EQ(F.Edit26->text(), QStringLiteral("Saturday 12 September 2026"));

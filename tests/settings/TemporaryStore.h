@@ -41,11 +41,12 @@ public:
     QString FilePath() const { return Folder.path() + QStringLiteral("/Tellwen/Mirvane.conf"); }
     bool FileExists() const { return QFile::exists(FilePath()); }
 
-    // Stores values under the options group as the program would find them.
-    void Put(const std::map<std::string, QVariant>& Values) const
+    // Stores values under a group (the options group unless named) as the
+    // program would find them.
+    void Put(const std::map<std::string, QVariant>& Values, const QString& Group = QStringLiteral("Options")) const
     {
         QSettings Store(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
-        Store.beginGroup(QStringLiteral("Options"));
+        Store.beginGroup(Group);
         for (const auto& [Name, Value] : Values) {
             Store.setValue(QString::fromStdString(Name), Value);
         }
@@ -53,11 +54,11 @@ public:
         Store.sync();
     }
 
-    // The options group as stored, value by value.
-    std::map<std::string, QString> Stored() const
+    // A group (the options group unless named) as stored, value by value.
+    std::map<std::string, QString> Stored(const QString& Group = QStringLiteral("Options")) const
     {
         QSettings Store(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
-        Store.beginGroup(QStringLiteral("Options"));
+        Store.beginGroup(Group);
         std::map<std::string, QString> Values;
         for (const QString& Name : Store.childKeys()) {
             Values[Name.toStdString()] = Store.value(Name).toString();

@@ -70,7 +70,7 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     }
     EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
-                                    QStringLiteral("Stam Adar")}));
+                                    QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names")}));
     QStringList Help;
     for (QAction* Action : F.MenuHelp->actions()) {
         Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());

@@ -162,7 +162,8 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
         EXPECT_EQ(MenuBar->child(Index)->role(), QAccessible::MenuItem);
         TopLevel.append(MenuBar->child(Index)->text(QAccessible::Name));
     }
-    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("Options"), QStringLiteral("Quit"), QStringLiteral("Help")}));
+    EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("File"), QStringLiteral("Options"), QStringLiteral("Quit"),
+                                     QStringLiteral("Help")}));
     QAccessibleInterface* Options = QAccessible::queryAccessibleInterface(F.Optios1);
     EXPECT_EQ(Options->child(0)->text(QAccessible::Name), QStringLiteral("Diaspora"));
     EXPECT_TRUE(Options->child(0)->state().checked);
@@ -294,7 +295,8 @@ TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
     EXPECT_TRUE(F.EditOccasion->isVisibleTo(F.TabSheetRemember));
     EXPECT_EQ(F.EditOccasion->maxLength(), 100);
     EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
-    EXPECT_TRUE(F.CheckBoxStart->isChecked());
+    // Nothing runs at log-in until the user asks for it.
+    EXPECT_FALSE(F.CheckBoxStart->isChecked());
     EXPECT_TRUE(F.CheckBoxRun->isChecked());
     EXPECT_TRUE(F.GroupBox1->isEnabled());
     F.BitBtnNewClick();

@@ -1,0 +1,66 @@
+#include "engine/HebrewNumeral.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace mirvane {
+namespace {
+
+constexpr std::string_view Geresh = "\u05F3";
+constexpr std::string_view Gershayim = "\u05F4";
+
+struct TLetter {
+    std::int64_t Value;
+    std::string_view Text;
+};
+
+// Largest value first; ת stands for 400 and repeats for larger hundreds.
+constexpr std::array<TLetter, 22> Letters = {{
+    {400, "ת"}, {300, "ש"}, {200, "ר"}, {100, "ק"}, {90, "צ"}, {80, "פ"}, {70, "ע"}, {60, "ס"},
+    {50, "נ"},  {40, "מ"},  {30, "ל"},  {20, "כ"},  {10, "י"}, {9, "ט"},  {8, "ח"},  {7, "ז"},
+    {6, "ו"},   {5, "ה"},   {4, "ד"},   {3, "ג"},   {2, "ב"},  {1, "א"},
+}};
+
+// The letters of 1..999, each as its own piece so that the mark can go
+// before the last one.
+std::vector<std::string_view> LettersOf(std::int64_t Value)
+{
+    std::vector<std::string_view> Pieces;
+    // י״ה and י״ו would spell a divine name, so 15 and 16 are 9+6 and 9+7.
+    const std::int64_t Tens = Value % 100;
+    const bool Avoided = Tens == 15 || Tens == 16;
+    std::int64_t Rest = Avoided ? Value - Tens : Value;
+    for (const TLetter& Letter : Letters) {
+        while (Rest >= Letter.Value) {
+            Pieces.push_back(Letter.Text);
+            Rest -= Letter.Value;
+        }
+    }
+    if (Avoided) {
+        Pieces.push_back("ט");
+        Pieces.push_back(Tens == 15 ? "ו" : "ז");
+    }
+    return Pieces;
+}
+
+}  // namespace
+
+std::string HebrewNumeral(std::int64_t Value)
+{
+    if (Value < 1)
+        return {};
+    const std::int64_t Units = Value % 1000;
+    const std::vector<std::string_view> Pieces = LettersOf(Units != 0 ? Units : Value / 1000 % 1000);
+    std::string Text;
+    for (std::size_t Index = 0; Index < Pieces.size(); ++Index) {
+        if (Index + 1 == Pieces.size() && Index > 0)
+            Text += Gershayim;
+        Text += Pieces[Index];
+    }
+    if (Pieces.size() == 1)
+        Text += Geresh;
+    return Text;
+}
+
+}  // namespace mirvane

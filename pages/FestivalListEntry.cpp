@@ -1,0 +1,36 @@
+#include "pages/FestivalListEntry.h"
+
+#include "engine/HebrewNames.h"
+
+namespace mirvane {
+namespace {
+
+constexpr std::string_view Dash = " — ";
+
+}  // namespace
+
+std::string FestivalListEntry(std::string_view Name, bool HebrewNames)
+{
+    std::string Entry(Name);
+    const std::string_view Hebrew = HebrewFestivalName(Name);
+    if (HebrewNames && !Hebrew.empty()) {
+        Entry += Dash;
+        Entry += Hebrew;
+    }
+    return Entry;
+}
+
+std::string FestivalNameOfEntry(std::string_view Text)
+{
+    const std::size_t At = Text.find(Dash);
+    if (At != std::string_view::npos) {
+        const std::string_view Name = Text.substr(0, At);
+        if (HebrewFestivalName(Name) == Text.substr(At + Dash.size()) && !HebrewFestivalName(Name).empty())
+            return std::string(Name);
+        return std::string(Text);
+    }
+    const std::string_view English = EnglishFestivalName(Text);
+    return std::string(English.empty() ? Text : English);
+}
+
+}  // namespace mirvane

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace mirvane {
+
+// How dates and names are shown, kept between runs in the settings group
+// "Display", apart from the five options of the group "Options".
+class TDisplayOptions {
+public:
+    bool HebrewNames = false;  // Jewish dates, months, festivals and portions in Hebrew letters
+
+    // Defaults, then whatever the store holds. Never fails.
+    void Load();
+    // Writes every value. A store that cannot be written is left alone
+    // without a word.
+    void Save() const;
+
+    bool operator==(const TDisplayOptions&) const = default;
+};
+
+}  // namespace mirvane

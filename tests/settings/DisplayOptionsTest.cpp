@@ -1,0 +1,62 @@
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "settings/DisplayOptions.h"
+#include "settings/Options.h"
+#include "tests/settings/TemporaryStore.h"
+
+namespace mirvane {
+namespace {
+
+bool LoadedHebrewNames()
+{
+    TDisplayOptions Display;
+    Display.HebrewNames = true;
+    Display.Load();
+    return Display.HebrewNames;
+}
+
+TEST(DisplayOptionsStore, OffUntilStoredAndLoadingWritesNothing)
+{
+    TemporaryStore Store;
+    EXPECT_FALSE(LoadedHebrewNames());
+    EXPECT_FALSE(Store.FileExists());
+}
+
+TEST(DisplayOptionsStore, KeptInItsOwnGroupBesideTheFiveOptions)
+{
+    TemporaryStore Store;
+    TOptions Options;
+    Options.SaveOptions();
+    TDisplayOptions Display;
+    Display.HebrewNames = true;
+    Display.Save();
+    EXPECT_TRUE(LoadedHebrewNames());
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"HebrewNames", "1"}}));
+    EXPECT_EQ(Store.Stored().size(), 5U);
+    EXPECT_EQ(Store.Stored().count("HebrewNames"), 0U);
+
+    Display.HebrewNames = false;
+    Display.Save();
+    EXPECT_FALSE(LoadedHebrewNames());
+    EXPECT_EQ(Store.Stored().size(), 5U);
+}
+
+TEST(DisplayOptionsStore, OnlyAnIntegerCounts)
+{
+    const struct {
+        QVariant Stored;
+        bool Expected;
+    } Cases[] = {{1, true}, {QStringLiteral(" 7 "), true}, {0, false}, {QStringLiteral("yes"), false},
+                 {QStringList{QStringLiteral("1")}, false}};
+    for (const auto& Case : Cases) {
+        TemporaryStore Store;
+        Store.Put({{"HebrewNames", Case.Stored}}, QStringLiteral("Display"));
+        EXPECT_EQ(LoadedHebrewNames(), Case.Expected) << Case.Stored.toString().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace mirvane
