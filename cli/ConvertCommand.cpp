@@ -7,7 +7,7 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
-#include "cli/HebrewText.h"
+#include "engine/HebrewDateText.h"
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "pages/DecimalText.h"

@@ -10,7 +10,7 @@
 #include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
-#include "cli/HebrewText.h"
+#include "engine/HebrewDateText.h"
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "grid/MonthGrid.h"

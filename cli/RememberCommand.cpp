@@ -148,6 +148,7 @@ TCommand AddRememberCommand(CLI::App& App)
         TOutputFormat Format = TOutputFormat::Text;
         std::int64_t Id = 0;
         int Years = 10;
+        bool Hebrew = false;
     };
     const auto Options = std::make_shared<TListOptions>();
     static const std::map<std::string, TOutputFormat> ListFormats{
@@ -163,6 +164,7 @@ TCommand AddRememberCommand(CLI::App& App)
     List->add_option("--format", Options->Format, "Output format: text (default), tsv, csv or json")
         ->transform(CLI::CheckedTransformer(ListFormats))
         ->option_text("text|tsv|csv|json");
+    AddHebrewFlag(*List, Options->Hebrew);
     AddCommonOptions(*List, Options->Common, true);
 
     CLI::App* Remove = Remember->add_subcommand("remove", "Remove the date to remember with that id");
@@ -190,7 +192,7 @@ TCommand AddRememberCommand(CLI::App& App)
                 } else if (List->parsed()) {
                     const TRememberStore Store = Options->Common.Open();
                     const TRememberSort Sort = Options->Sort == "date" ? TRememberSort::NextDate : TRememberSort::Occasion;
-                    WriteRememberList(Out, Options->Common.Rows(Store, Sort), Options->Format);
+                    WriteRememberList(Out, Options->Common.Rows(Store, Sort), Options->Format, Options->Hebrew);
                 } else if (Remove->parsed()) {
                     TRememberStore Store = Options->Common.Open();
                     Change([&] { Store.Remove(Options->Id); });

@@ -11,8 +11,9 @@ namespace mirvane {
 
 // `remember list`: text aligned for people (id, occasion, date, Jewish
 // date, date this year); tsv and csv a header of the JSON keys and one row
-// an entry; json {"dates": [...]}.
-void WriteRememberList(std::ostream& Out, const std::vector<TRememberRow>& Rows, TOutputFormat Format);
+// an entry; json {"dates": [...]}. Hebrew writes the Jewish dates in Hebrew
+// letters, and in json adds them as jewishDateHebrew beside the English.
+void WriteRememberList(std::ostream& Out, const std::vector<TRememberRow>& Rows, TOutputFormat Format, bool Hebrew);
 
 // `remember due`: one line a due entry, soonest first: ISO next date, days
 // until it, occasion.

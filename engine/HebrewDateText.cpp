@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "engine/Anniversary.h"
 #include "engine/HebrewNames.h"
 #include "engine/HebrewNumeral.h"
 #include "engine/JewishYear.h"
@@ -53,6 +54,12 @@ std::string HebrewDayText(TJewishYear& Calculator, std::int32_t Month, std::int3
         Text += HebrewPortionName(Saturday.JoinedPortion);
     }
     return Text;
+}
+
+std::string JewishDateTextIn(const TJewishDate& Date, bool Hebrew)
+{
+    return Hebrew ? HebrewJewishDateText(Date.Year, Date.Month, Date.Day)
+                  : JewishDateText(Date.Year, Date.Month, Date.Day);
 }
 
 }  // namespace mirvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DateConversion.h"
+
 namespace mirvane {
 
 class TJewishYear;
@@ -15,6 +17,10 @@ std::string_view HebrewMonthName(std::int32_t Year, std::int32_t Month);
 // "ג׳ כסלו תשל״א": the Hebrew day numeral, month and year numeral,
 // separated by single blanks; the Hebrew twin of JewishDateText.
 std::string HebrewJewishDateText(std::int32_t Year, std::int32_t Month, std::int32_t Day);
+
+// JewishDateText of Date, or with Hebrew its Hebrew twin: the one choice of
+// every place that follows the Hebrew Names option.
+std::string JewishDateTextIn(const TJewishDate& Date, bool Hebrew);
 
 // The Hebrew twin of the calculator's DayText: the festival's Hebrew name
 // and, on a Saturday with a portion, a blank and the portion's Hebrew name,

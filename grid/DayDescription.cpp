@@ -25,8 +25,7 @@ std::string DayDescription(TDateTime Date, std::string_view DayText, bool Hebrew
     const TJewishDate Jewish = DateTimeToJewish(Date);
     std::string Text = GregorianDateText(Date);
     Text += ", ";
-    Text += HebrewNames ? HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day)
-                        : JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+    Text += JewishDateTextIn(Jewish, HebrewNames);
     const std::string_view Trimmed = TrimBlanks(DayText);
     if (!Trimmed.empty()) {
         Text += ", ";

@@ -43,8 +43,7 @@ TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
     const std::optional<TJewishDate> Event = Entry ? EventJewishDate(*Entry, Input.AfterSunset) : std::nullopt;
     if (!Event)
         return Page;
-    Page.JewishDate = Input.HebrewNames ? HebrewJewishDateText(Event->Year, Event->Month, Event->Day)
-                                        : JewishDateText(Event->Year, Event->Month, Event->Day);
+    Page.JewishDate = JewishDateTextIn(*Event, Input.HebrewNames);
 
     // The offset is taken in whole years, so each answer lies in the same
     // season as the event, possibly a few weeks into a neighbouring year.

@@ -8,6 +8,7 @@
 #include "engine/ConvertError.h"
 #include "engine/JewishYear.h"
 #include "engine/NameTables.h"
+#include "pages/HebrewDateEntry.h"
 
 namespace mirvane {
 namespace {
@@ -75,10 +76,24 @@ bool NamesNumberedAdar(const std::vector<std::string>& MonthWords)
     return MonthWords.size() == 2 || MonthWords[0] == "adar1" || MonthWords[0] == "adar2";
 }
 
+// Whether the date's day is one of the Gregorian years 1 to 9999 that the
+// Date box can show.
+bool FallsInGregorianYears(const TJewishDate& Jewish)
+{
+    try {
+        const TDateTime Date = JewishToDateTime(Jewish.Year, Jewish.Month, Jewish.Day);
+        return Date >= FirstConvertibleDate() && DecodeDate(Date).Year >= 1 && DecodeDate(Date).Year <= 9999;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 std::optional<TJewishDate> ParseJewishDateEntry(std::string_view Text)
 {
+    if (const std::optional<TJewishDate> Hebrew = ReadHebrewJewishDate(Text))
+        return FallsInGregorianYears(*Hebrew) ? Hebrew : std::nullopt;
     const std::vector<std::string> Words = LowerWords(Text);
     if (Words.size() < 3 || Words.size() > 4)
         return std::nullopt;
@@ -98,14 +113,8 @@ std::optional<TJewishDate> ParseJewishDateEntry(std::string_view Text)
         return std::nullopt;
     if (*Day < 1 || *Day > Calendar.DaysInMonth(*Month))
         return std::nullopt;
-    try {
-        const TDateTime Date = JewishToDateTime(*Year, *Month, *Day);
-        if (Date < FirstConvertibleDate() || DecodeDate(Date).Year > 9999 || DecodeDate(Date).Year < 1)
-            return std::nullopt;
-    } catch (const EConvertError&) {
-        return std::nullopt;
-    }
-    return TJewishDate{*Year, *Month, *Day};
+    const TJewishDate Date{*Year, *Month, *Day};
+    return FallsInGregorianYears(Date) ? std::optional(Date) : std::nullopt;
 }
 
 }  // namespace mirvane

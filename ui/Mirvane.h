@@ -300,6 +300,12 @@ private:
     void BuildRememberPage(QWidget& Page);
     void ConnectRememberPage();
     void EnsureRememberPage();
+    // A Jewish date as the Dates to Remember boxes show it, in Hebrew under
+    // the Hebrew Names option.
+    QString JewishBoxText(const TJewishDate& Date) const;
+    // The Dates to Remember page's Jewish dates in the form the Hebrew Names
+    // option asks for, when the page was built.
+    void ShowRememberJewishDates();
     void OpenRememberStore();
     // The details group filled from Entry, or emptied for none.
     void ShowRememberDetails(const TRememberEntry* Entry);

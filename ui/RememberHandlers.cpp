@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "engine/HebrewDateText.h"
 #include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "pages/AnniversaryPage.h"
@@ -98,6 +99,7 @@ void TForm1::ConnectRememberPage()
     (Settings.SortByDate ? RadioSortDate : RadioSortOccasion)->setChecked(true);
     MakeCheckedRadioTheTabStop({RadioSortOccasion, RadioSortDate});
     CheckBoxRun->setChecked(Settings.CheckOnRun);
+    EditNewJDate->setLayoutDirection(HebrewNames1->isChecked() ? Qt::RightToLeft : Qt::LeftToRight);
 
     connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
     connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
@@ -163,7 +165,7 @@ void TForm1::RefreshRememberList()
         QList<QTreeWidgetItem*> Items;
         Items.reserve(static_cast<qsizetype>(RememberShown.size()));
         for (const TRememberRow& Row : RememberShown)
-            Items.append(new TRememberItem(Row));
+            Items.append(new TRememberItem(Row, HebrewNames1->isChecked()));
         ListView1->addTopLevelItems(Items);
         SelectRemembered(Selected);
     });
@@ -198,16 +200,18 @@ QString TForm1::DateBoxText(TGregorianDate Date) const
     }
 }
 
+QString TForm1::JewishBoxText(const TJewishDate& Date) const
+{
+    return QString::fromStdString(JewishDateTextIn(Date, HebrewNames1->isChecked()));
+}
+
 void TForm1::ShowRememberDetails(const TRememberEntry* Entry)
 {
     FollowingDate = true;
     EditOccasion->setText(Entry ? QString::fromStdString(Entry->Occasion) : QString());
     CheckBoxNewSunset->setChecked(Entry && Entry->AfterSunset);
     EditNewDate->setText(Entry ? DateBoxText(Entry->Date) : QString());
-    EditNewJDate->setText(Entry ? QString::fromStdString(JewishDateText(Entry->JewishDate.Year,
-                                                                         Entry->JewishDate.Month,
-                                                                         Entry->JewishDate.Day))
-                                : QString());
+    EditNewJDate->setText(Entry ? JewishBoxText(Entry->JewishDate) : QString());
     EditWarning->setText(QString::number(Entry ? Entry->DaysBefore : 7));
     ComboBoxWhenRemind->setCurrentIndex(Entry ? static_cast<int>(Entry->Kind) : 0);
     FollowingDate = false;
@@ -225,8 +229,7 @@ void TForm1::EditNewDateChange()
         const std::optional<TJewishDate> Jewish =
             Date ? EventJewishDate(*Date, CheckBoxNewSunset->isChecked()) : std::nullopt;
         FollowingDate = true;
-        EditNewJDate->setText(Jewish ? QString::fromStdString(JewishDateText(Jewish->Year, Jewish->Month, Jewish->Day))
-                                     : QString());
+        EditNewJDate->setText(Jewish ? JewishBoxText(*Jewish) : QString());
         FollowingDate = false;
     });
 }

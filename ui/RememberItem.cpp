@@ -1,6 +1,6 @@
 #include "ui/RememberItem.h"
 
-#include "engine/Anniversary.h"
+#include "engine/HebrewDateText.h"
 #include "engine/GregorianDateText.h"
 #include "engine/NameTables.h"
 
@@ -23,7 +23,7 @@ QString LongDateText(std::optional<TDateTime> Date)
 
 }  // namespace
 
-TRememberItem::TRememberItem(const TRememberRow& Shown) : Row(Shown) {}
+TRememberItem::TRememberItem(const TRememberRow& Shown, bool Hebrew) : Row(Shown), HebrewNames(Hebrew) {}
 
 QString TRememberItem::ShortDateText(TDateTime Date)
 {
@@ -50,8 +50,7 @@ QVariant TRememberItem::data(int Column, int Role) const
         return Long ? LongDateText(Date) : (Date ? ShortDateText(*Date) : QString());
     }
     case 2:
-        return QString::fromStdString(
-            JewishDateText(Entry.JewishDate.Year, Entry.JewishDate.Month, Entry.JewishDate.Day));
+        return QString::fromStdString(JewishDateTextIn(Entry.JewishDate, HebrewNames));
     case 3:
         return Long ? LongDateText(Row.Next) : (Row.Next ? ShortDateText(*Row.Next) : QString());
     default:

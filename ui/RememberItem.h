@@ -12,8 +12,9 @@ namespace mirvane {
 // texts of the pages as tooltips.
 class TRememberItem : public QTreeWidgetItem {
 public:
-    // Row stays the window's own until the list is cleared.
-    explicit TRememberItem(const TRememberRow& Row);
+    // Row stays the window's own until the list is cleared. HebrewNames
+    // writes the Jewish date in Hebrew letters.
+    TRememberItem(const TRememberRow& Row, bool HebrewNames);
 
     QVariant data(int Column, int Role) const override;
     std::int64_t Id() const { return Row.Entry.Id; }
@@ -23,6 +24,7 @@ public:
 
 private:
     const TRememberRow& Row;
+    bool HebrewNames;
 };
 
 }  // namespace mirvane

@@ -95,6 +95,18 @@ TEST_F(CliRemember, JsonHoldsEveryFieldAndNullForNoNextDate)
               std::string::npos);
 }
 
+TEST_F(CliRemember, HebrewDatesAreTypedAndListed)
+{
+    EXPECT_EQ(Remember({"add", "Mom's birthday", "--jewish-date", "ג׳ כסלו תשל״א"}).Out, "1\n");
+    EXPECT_EQ(Remember({"list", "--hebrew", "--format", "tsv"}).Out,
+              "id\toccasion\tdate\tjewishDate\tafterSunset\tkind\tdaysBefore\tnext\tnextText\n"
+              "1\tMom's birthday\t1970-12-01\tג׳ כסלו תשל״א\tfalse\tjewish\t7\t2027-12-03\tFriday 3 December 2027\n");
+    EXPECT_NE(Remember({"list", "--hebrew", "--format", "json"})
+                  .Out.find("\"jewishDate\": \"3 Kislev 5731\", \"jewishDateHebrew\": \"ג׳ כסלו תשל״א\", "
+                            "\"afterSunset\": false"),
+              std::string::npos);
+}
+
 TEST_F(CliRemember, DueListsWhatFallsWithinItsDaysBeforeSoonestFirst)
 {
     AddSamples();

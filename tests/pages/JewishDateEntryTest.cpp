@@ -44,6 +44,11 @@ TEST(JewishDateEntry, ReadsDayMonthNameAndYear)
         {"3 Kislev 5731 extra", std::nullopt},
         {"3.5 Kislev 5731", std::nullopt},
         {"3 Kislev 99999999999999999999", std::nullopt},
+        // In Hebrew letters, with the same limits.
+        {"ג׳ כסלו תשל״א", TJewishDate{5731, Kislev, 3}},
+        {"ל׳ חשון תשפ״ז", TJewishDate{5787, Cheshvan, 30}},
+        {"ל׳ חשון תשפ״ו", std::nullopt},
+        {"א׳ תשרי ג׳תשס״ב", std::nullopt},
         {"", std::nullopt},
         {"\xD7\x9B\xD7\xA1\xD7\x9C\xD7\x95", std::nullopt},
     };

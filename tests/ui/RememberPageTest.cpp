@@ -126,6 +126,24 @@ TEST_F(RememberPageTest, ATypedJewishDateSetsTheDateAndIsStoredAsTyped)
     EXPECT_EQ(Store().List()[0].JewishDate, (TJewishDate{5787, 13, 14}));
 }
 
+TEST_F(RememberPageTest, HebrewNamesShowTheJewishDatesInHebrewAndReadThemTyped)
+{
+    Seed("Mom's birthday", {1970, 12, 1}, {5731, 9, 3});
+    TForm1& F = Open();
+    Select(F, 0);
+    Click(F.BitBtnModify);
+    F.HebrewNames1->trigger();
+    EXPECT_EQ(F.ListView1->topLevelItem(0)->text(2), QStringLiteral("ג׳ כסלו תשל״א"));
+    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("ג׳ כסלו תשל״א"));
+    EXPECT_EQ(F.EditNewJDate->layoutDirection(), Qt::RightToLeft);
+    Paste(*F.EditNewJDate, "י״ד אדר תשפ״ו");
+    EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("3/3/2026"));
+    F.HebrewNames1->trigger();
+    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("14 Adar 5786"));
+    EXPECT_EQ(F.ListView1->topLevelItem(0)->text(2), QStringLiteral("3 Kislev 5731"));
+    EXPECT_TRUE(Captured.Boxes.empty());
+}
+
 TEST_F(RememberPageTest, ModifyDoubleClickAndEnterLoadTheEntryAndOkChangesIt)
 {
     const std::int64_t Id = Seed("Before", {1970, 12, 1}, {5731, 9, 3});
