@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "engine/DateConversion.h"
@@ -99,6 +101,34 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
         }
         Close();
         Diaspora = true;
+    }
+}
+
+// Between the menu bar and the tabs nothing shows: no control of a page
+// that is not shown paints over the window's top, whichever page starts.
+TEST_F(StartUp, NothingButTheMenuAndTheTabsShowsAboveThePages)
+{
+    for (int Page = TForm1::CalendarPage; Page <= TForm1::RememberPage; ++Page) {
+        SCOPED_TRACE(Page);
+        Store.Put({{"StartTab", Page}});
+        TForm1& F = Start();
+        F.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&F));
+        const QTabBar* Tabs = F.PageControl1->tabBar();
+        const int PagesTop = Tabs->mapTo(&F, QPoint(0, Tabs->height())).y();
+        for (const QWidget* Control : F.findChildren<QWidget*>()) {
+            if (!Control->isVisible() || Control->isWindow() || Control->isAncestorOf(F.PageControl1) ||
+                Control == F.MainMenu1 || F.MainMenu1->isAncestorOf(Control) || Control == F.PageControl1 ||
+                Control == Tabs || Tabs->isAncestorOf(Control))
+                continue;
+            EXPECT_GE(Control->mapTo(&F, QPoint(0, 0)).y(), PagesTop - 2)
+                << Control->metaObject()->className() << " " << Control->objectName().toStdString();
+            const QWidget* Shown = F.PageControl1->currentWidget();
+            const bool OfThePages = F.PageControl1->isAncestorOf(Control) && Control->parentWidget() != F.PageControl1;
+            EXPECT_TRUE(!OfThePages || Control == Shown || Shown->isAncestorOf(Control))
+                << "a control of a page not shown: " << Control->objectName().toStdString();
+        }
+        Close();
     }
 }
 
