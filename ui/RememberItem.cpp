@@ -38,6 +38,9 @@ QString TRememberItem::ShortDateText(TDateTime Date)
 
 QVariant TRememberItem::data(int Column, int Role) const
 {
+    // A Hebrew date reads from the right edge of its cell.
+    if (Role == Qt::TextAlignmentRole && Column == 2 && HebrewNames)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     if (Role != Qt::DisplayRole && Role != Qt::ToolTipRole && Role != Qt::AccessibleTextRole)
         return QTreeWidgetItem::data(Column, Role);
     const TRememberEntry& Entry = Row.Entry;

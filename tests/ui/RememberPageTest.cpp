@@ -136,6 +136,7 @@ TEST_F(RememberPageTest, HebrewNamesShowTheJewishDatesInHebrewAndReadThemTyped)
     EXPECT_EQ(F.ListView1->topLevelItem(0)->text(2), QStringLiteral("ג׳ כסלו תשל״א"));
     EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("ג׳ כסלו תשל״א"));
     EXPECT_EQ(F.EditNewJDate->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(F.ListView1->topLevelItem(0)->textAlignment(2) & Qt::AlignRight, Qt::AlignRight);
     Paste(*F.EditNewJDate, "י״ד אדר תשפ״ו");
     EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("3/3/2026"));
     F.HebrewNames1->trigger();
