@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <QImage>
 #include <QPalette>
 #include <QTest>
@@ -175,7 +178,35 @@ TEST_F(MirvaneGridWidget, HebrewNamesReachTheCellsAndTheSentence)
     Grid.SetHebrewNames(true);
     EXPECT_EQ(Grid.accessibleDescription(), "Sunday 6 December 2026, כ״ו כסלו תשפ״ז, חנוכה ב׳");
     EXPECT_EQ(Grid.CellText(JewishColumn, Grid.Row()), "כ״ו");
-    EXPECT_FALSE(Render().isNull());
+    EXPECT_EQ(Grid.CellText(DayTextColumn, Grid.Row()), "חנוכה ב׳");
+
+    // Drawn right to left: the long word חנוכה stands right of the short ב׳,
+    // seen as the ink on either side of the widest blank inside the text.
+    const QImage Image = Render();
+    const QRect Cell = Grid.CellRect(DayTextColumn, Grid.Row());
+    const QColor Background = Grid.palette().color(QPalette::Base);
+    std::vector<bool> Inked;
+    for (int X = Cell.left() + 1; X < Cell.right(); ++X) {
+        bool Ink = false;
+        for (int Y = Cell.top() + 1; Y < Cell.bottom() && !Ink; ++Y)
+            Ink = Image.pixelColor(X, Y) != Background;
+        Inked.push_back(Ink);
+    }
+    const auto First = std::find(Inked.begin(), Inked.end(), true);
+    const auto Last = std::find(Inked.rbegin(), Inked.rend(), true).base();
+    ASSERT_LT(First, Last);
+    auto GapStart = First, GapEnd = First;
+    for (auto At = First; At < Last;) {
+        const auto Blank = std::find(At, Last, false);
+        const auto Next = std::find(Blank, Last, true);
+        if (Next - Blank > GapEnd - GapStart) {
+            GapStart = Blank;
+            GapEnd = Next;
+        }
+        At = Next;
+    }
+    ASSERT_LT(GapStart, GapEnd);
+    EXPECT_GT(Last - GapEnd, GapStart - First);
     Grid.SetHebrewNames(false);
     EXPECT_EQ(Grid.CellText(JewishColumn, Grid.Row()), "26");
     EXPECT_EQ(Changes, 1);
