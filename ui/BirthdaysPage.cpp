@@ -88,6 +88,11 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::Edit1Change);
     connect(RadioButton1, &QRadioButton::clicked, this, &TForm1::Edit1Change);
     connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::Edit1Change);
+
+    // The options chosen so far, and the page computed for this year.
+    WriteDateOrderExamples();
+    FollowHebrewNames(*Edit2);
+    UpDown3->SetPosition(StartYear);
 }
 
 TDateEntry TForm1::ParseDateEntry(const QString& Text, TDateEntry Preset) const

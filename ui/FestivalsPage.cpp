@@ -67,6 +67,10 @@ void TForm1::BuildFestivalsPage(QWidget& Page)
     connect(ComboBox2, &QComboBox::editTextChanged, this, &TForm1::ComboBox2Change);
     connect(Edit13, &QLineEdit::textChanged, this, &TForm1::ComboBox2Change);
     connect(Edit27, &QLineEdit::textChanged, this, &TForm1::ComboBox2Change);
+
+    // Computed for this year, as start-up left it, then given the names.
+    UpDown4->SetPosition(StartYear);
+    RunHandler([this] { RefillFestivalNames(); });
 }
 
 // The names valid under the rules in force, with their Hebrew names when
@@ -75,6 +79,9 @@ void TForm1::BuildFestivalsPage(QWidget& Page)
 // changes only with one of its own inputs.
 void TForm1::RefillFestivalNames()
 {
+    if (!FestivalsControls.Made()) {
+        return;  // the page fills its list when it is made
+    }
     const bool Hebrew = HebrewNames1->isChecked();
     std::vector<std::string> Names;
     FillFestivalNames(Names);

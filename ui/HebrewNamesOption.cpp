@@ -13,28 +13,36 @@
 
 namespace mirvane {
 
+// A page not made yet follows the option when it is made.
 void TForm1::HebrewNames1Click()
 {
     RunHandler([this] {
-        const bool On = HebrewNames1->isChecked();
-        MirvaneGrid1->SetHebrewNames(On);
-        // A Hebrew date reads from the right edge of its box.
-        for (QLineEdit* Box : {Edit2, Edit24})
-            Box->setLayoutDirection(On ? Qt::RightToLeft : Qt::LeftToRight);
+        MirvaneGrid1->SetHebrewNames(HebrewNames1->isChecked());
+        if (BirthdaysControls.Made()) {
+            FollowHebrewNames(*Edit2);
+            // Only the Jewish date changes its form: the answer and the
+            // month grid stay where they are.
+            Edit2->setText(QString::fromStdString(ComputeAnniversaryPage(AnniversaryInput()).JewishDate));
+        }
         RefillFestivalNames();
-        // Only the Jewish date changes its form: the answer and the month
-        // grid stay where they are.
-        Edit2->setText(QString::fromStdString(ComputeAnniversaryPage(AnniversaryInput()).JewishDate));
-        Edit23Change();
+        if (YearDetailsControls.Made()) {
+            FollowHebrewNames(*Edit24);
+            Edit23Change();
+        }
         ShowRememberJewishDates();
     });
+}
+
+void TForm1::FollowHebrewNames(QLineEdit& Box) const
+{
+    Box.setLayoutDirection(HebrewNames1->isChecked() ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 void TForm1::ShowRememberJewishDates()
 {
     if (ListView1 == nullptr)
         return;
-    EditNewJDate->setLayoutDirection(HebrewNames1->isChecked() ? Qt::RightToLeft : Qt::LeftToRight);
+    FollowHebrewNames(*EditNewJDate);
     // A date in the details is rewritten in the other form; a text that is
     // no date yet is the user's typing and stays.
     if (const std::optional<TJewishDate> Typed = ParseJewishDateEntry(EditNewJDate->text().toStdString())) {

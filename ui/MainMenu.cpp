@@ -146,9 +146,18 @@ void TForm1::Israel1Click()
 
 void TForm1::ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth)
 {
-    ReplaceMemoLine(*Memo1, 2, Example);
-    ReplaceMemoLine(*Memo1, 3, ShortMonth);
-    ReplaceMemoLine(*Memo1, 4, FullMonth);
+    DateOrderExamples = {Example, ShortMonth, FullMonth};
+    WriteDateOrderExamples();
+}
+
+void TForm1::WriteDateOrderExamples()
+{
+    if (!DateOrderExamples || !BirthdaysControls.Made()) {
+        return;
+    }
+    ReplaceMemoLine(*Memo1, 2, (*DateOrderExamples)[0]);
+    ReplaceMemoLine(*Memo1, 3, (*DateOrderExamples)[1]);
+    ReplaceMemoLine(*Memo1, 4, (*DateOrderExamples)[2]);
 }
 
 void TForm1::ddmmyy1Click()

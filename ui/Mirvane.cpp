@@ -47,20 +47,13 @@ TForm1::TForm1(QWidget* Parent)
     TabSheet5 = AddPage(*PageControl1, "TabSheet5", QStringLiteral("Festivals"));
     TabSheet1 = AddPage(*PageControl1, "TabSheet1", QStringLiteral("Year Details"));
     TabSheetRemember = AddPage(*PageControl1, "TabSheetRemember", QStringLiteral("Dates to Remember"));
+    // Only the Calendar page is made now: its grid sizes the window and
+    // follows the other pages' answers. The others are made when first
+    // shown, the start page among them.
     BuildCalendarPage(*TabSheet3);
-    BuildBirthdaysPage(*TabSheet4);
-    BuildFestivalsPage(*TabSheet5);
-    BuildYearDetailsPage(*TabSheet1);
     TurnOnlyToShownPages(*PageControl1);
-    // The Dates to Remember page opens its store and fills its list when it
-    // is first shown, not at every start.
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) {
-        if (Index == RememberPage && ListView1 == nullptr) {
-            BuildRememberPage(*TabSheetRemember);
-        }
-    });
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
     PageControl1->setCurrentIndex(BirthdaysPage);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
     UpdateFileMenu();
 
     // The page control keeps its height at the bottom of the window and
@@ -77,7 +70,35 @@ TForm1::TForm1(QWidget* Parent)
     move(163, 0);
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
 
+    // The pages are made once the options and the years they start from
+    // are known.
     FormActivate();
+    MakePage(PageControl1->currentIndex());
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::MakePage);
+}
+
+void TForm1::MakePage(int Index)
+{
+    switch (Index) {
+    case BirthdaysPage:
+        BirthdaysControls.Make();
+        break;
+    case FestivalsPage:
+        FestivalsControls.Make();
+        break;
+    case YearDetailsPage:
+        YearDetailsControls.Make();
+        break;
+    case RememberPage:
+        // The page opens its store and fills its list when it is first
+        // shown, not at every start.
+        if (ListView1 == nullptr) {
+            BuildRememberPage(*TabSheetRemember);
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 TForm1::~TForm1()
@@ -130,13 +151,13 @@ void TForm1::FormActivate()
     }
     DetailsYear.emplace();
     LookupYear.emplace();
-    // Each spinner's box runs its page's handler, so the pages are computed
-    // before the window is first seen.
-    RunHandler([this] { UpDown1->SetPosition(DateTimeToJewish(Today()).Year); });
-    const std::int32_t ThisYear = DecodeDate(Today()).Year;
-    UpDown3->SetPosition(ThisYear);
-    UpDown4->SetPosition(ThisYear);
-    RunHandler([this] { RefillFestivalNames(); });
+    StartYear = DecodeDate(Today()).Year;
+    // The Year Details page's calculator is set to this year at once, as
+    // the page will show it.
+    RunHandler([this] {
+        StartJewishYear = DateTimeToJewish(Today()).Year;
+        DetailsYear->SetYear(StartJewishYear);
+    });
     HebrewNames1Click();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "settings/DisplayOptions.h"
 #include "settings/Options.h"
 #include "widgets/FormScale.h"
+#include "widgets/LazyPage.h"
 
 class QAction;
 class QActionGroup;
@@ -180,6 +183,13 @@ public:
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheetRemember = nullptr;
 
+    // The Birthdays/Yahrtzeits, Festivals and Year Details pages are made
+    // when first shown, or when one of their controls is first reached;
+    // each is then computed as start-up would have computed it.
+    TLazyPage BirthdaysControls{TabSheet4, [this](QWidget& Page) { BuildBirthdaysPage(Page); }};
+    TLazyPage FestivalsControls{TabSheet5, [this](QWidget& Page) { BuildFestivalsPage(Page); }};
+    TLazyPage YearDetailsControls{TabSheet1, [this](QWidget& Page) { BuildYearDetailsPage(Page); }};
+
     // Calendar page.
     TMirvaneGrid* MirvaneGrid1 = nullptr;
     QLabel* Label17 = nullptr;
@@ -193,67 +203,67 @@ public:
     QPushButton* Button4 = nullptr;
 
     // Birthdays/Yahrtzeits page.
-    QLabel* Memo1 = nullptr;  // hint
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label14 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QLabel* Memo2 = nullptr;  // hint
-    QLineEdit* Edit3 = nullptr;
-    TUpDown* UpDown3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    QLabel* Memo3 = nullptr;  // hint
-    QLineEdit* Edit25 = nullptr;
-    QPlainTextEdit* Memo4 = nullptr;
+    TPageControl<QLabel> Memo1{BirthdaysControls};  // hint
+    TPageControl<QLineEdit> Edit1{BirthdaysControls};
+    TPageControl<QLabel> Label14{BirthdaysControls};
+    TPageControl<QCheckBox> CheckBox2{BirthdaysControls};
+    TPageControl<QLabel> Memo2{BirthdaysControls};  // hint
+    TPageControl<QLineEdit> Edit3{BirthdaysControls};
+    TPageControl<TUpDown> UpDown3{BirthdaysControls};
+    TPageControl<QLabel> Label2{BirthdaysControls};
+    TPageControl<QLineEdit> Edit2{BirthdaysControls};
+    TPageControl<QRadioButton> RadioButton2{BirthdaysControls};
+    TPageControl<QRadioButton> RadioButton1{BirthdaysControls};
+    TPageControl<QLabel> Label4{BirthdaysControls};
+    TPageControl<QLineEdit> Edit4{BirthdaysControls};
+    TPageControl<QLabel> Memo3{BirthdaysControls};  // hint
+    TPageControl<QLineEdit> Edit25{BirthdaysControls};
+    TPageControl<QPlainTextEdit> Memo4{BirthdaysControls};
 
     // Festivals page.
-    QLabel* Label19 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLineEdit* Edit13 = nullptr;
-    TUpDown* UpDown4 = nullptr;
-    QLabel* Label21 = nullptr;
-    QLineEdit* Edit15 = nullptr;
-    QLabel* Memo6 = nullptr;  // hint
-    QLineEdit* Edit27 = nullptr;
-    QPlainTextEdit* Memo5 = nullptr;
+    TPageControl<QLabel> Label19{FestivalsControls};
+    TPageControl<QComboBox> ComboBox2{FestivalsControls};
+    TPageControl<QLabel> Label20{FestivalsControls};
+    TPageControl<QLineEdit> Edit13{FestivalsControls};
+    TPageControl<TUpDown> UpDown4{FestivalsControls};
+    TPageControl<QLabel> Label21{FestivalsControls};
+    TPageControl<QLineEdit> Edit15{FestivalsControls};
+    TPageControl<QLabel> Memo6{FestivalsControls};  // hint
+    TPageControl<QLineEdit> Edit27{FestivalsControls};
+    TPageControl<QPlainTextEdit> Memo5{FestivalsControls};
 
     // Year Details page.
-    QLabel* Label5 = nullptr;
-    QLineEdit* Edit23 = nullptr;
-    TUpDown* UpDown1 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    QLineEdit* Edit9 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLineEdit* Edit10 = nullptr;
-    QLineEdit* Edit26 = nullptr;
-    QLabel* Label15 = nullptr;
-    QLineEdit* Edit22 = nullptr;
-    QLineEdit* Edit24 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLineEdit* Edit11 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLineEdit* Edit12 = nullptr;
-    QLabel* Label16 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLineEdit* Edit14 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLineEdit* Edit19 = nullptr;
-    QLineEdit* Edit16 = nullptr;
-    QLineEdit* Edit17 = nullptr;
-    QLineEdit* Edit18 = nullptr;
+    TPageControl<QLabel> Label5{YearDetailsControls};
+    TPageControl<QLineEdit> Edit23{YearDetailsControls};
+    TPageControl<TUpDown> UpDown1{YearDetailsControls};
+    TPageControl<QLabel> Label6{YearDetailsControls};
+    TPageControl<QLineEdit> Edit5{YearDetailsControls};
+    TPageControl<QLabel> Label7{YearDetailsControls};
+    TPageControl<QLineEdit> Edit6{YearDetailsControls};
+    TPageControl<QCheckBox> CheckBox1{YearDetailsControls};
+    TPageControl<QLabel> Label8{YearDetailsControls};
+    TPageControl<QLineEdit> Edit7{YearDetailsControls};
+    TPageControl<QLineEdit> Edit8{YearDetailsControls};
+    TPageControl<QLineEdit> Edit9{YearDetailsControls};
+    TPageControl<QLabel> Label9{YearDetailsControls};
+    TPageControl<QLineEdit> Edit10{YearDetailsControls};
+    TPageControl<QLineEdit> Edit26{YearDetailsControls};
+    TPageControl<QLabel> Label15{YearDetailsControls};
+    TPageControl<QLineEdit> Edit22{YearDetailsControls};
+    TPageControl<QLineEdit> Edit24{YearDetailsControls};
+    TPageControl<QLabel> Label10{YearDetailsControls};
+    TPageControl<QLineEdit> Edit11{YearDetailsControls};
+    TPageControl<QLabel> Label11{YearDetailsControls};
+    TPageControl<QLineEdit> Edit12{YearDetailsControls};
+    TPageControl<QLabel> Label16{YearDetailsControls};
+    TPageControl<QComboBox> ComboBox1{YearDetailsControls};
+    TPageControl<QLabel> Label12{YearDetailsControls};
+    TPageControl<QLineEdit> Edit14{YearDetailsControls};
+    TPageControl<QLabel> Label13{YearDetailsControls};
+    TPageControl<QLineEdit> Edit19{YearDetailsControls};
+    TPageControl<QLineEdit> Edit16{YearDetailsControls};
+    TPageControl<QLineEdit> Edit17{YearDetailsControls};
+    TPageControl<QLineEdit> Edit18{YearDetailsControls};
 
     // Dates to Remember page; its controls exist from the first time the
     // page is shown.
@@ -298,6 +308,8 @@ private:
     void BuildFestivalsPage(QWidget& Page);
     void BuildYearDetailsPage(QWidget& Page);
     void BuildRememberPage(QWidget& Page);
+    // Makes the page at Index, if it is made when first shown.
+    void MakePage(int Index);
     void ConnectRememberPage();
     void EnsureRememberPage();
     // A Jewish date as the Dates to Remember boxes show it, in Hebrew under
@@ -321,6 +333,11 @@ private:
     // again whenever the window is activated; a click writes or removes it.
     void ConnectAutostartBox();
     void ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth);
+    // The examples in the Birthdays/Yahrtzeits page's hint, once there are
+    // any and the page is made.
+    void WriteDateOrderExamples();
+    // A Jewish date in Hebrew letters reads from the right edge of its box.
+    void FollowHebrewNames(QLineEdit& Box) const;
     void RefillFestivalNames();
     // Gregorian- or Jewish-month pages, with the menu's tick following the
     // grid.
@@ -338,6 +355,14 @@ private:
     TOptions CurrentOptions() const;
 
     TFormScale Scale;
+    // The examples of the checked date order, once a menu item has put them
+    // in place of the hint's own; a Birthdays/Yahrtzeits page made later
+    // shows them.
+    std::optional<std::array<QString, 3>> DateOrderExamples;
+    // This year, Gregorian and Jewish, as the window started: the year
+    // spinners of the pages start at them, however late a page is made.
+    std::int32_t StartYear = 0;
+    std::int32_t StartJewishYear = 0;
     // The locale's month names as the program found them at start.
     TLocaleMonthNames LocaleMonthNames;
     bool Destroyed = false;

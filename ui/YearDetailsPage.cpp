@@ -96,6 +96,10 @@ void TForm1::BuildYearDetailsPage(QWidget& Page)
     connect(Edit23, &QLineEdit::textChanged, this, &TForm1::Edit23Change);
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+
+    // The option chosen so far, and the page computed for this year.
+    FollowHebrewNames(*Edit24);
+    RunHandler([this] { UpDown1->SetPosition(StartJewishYear); });
 }
 
 // A year beyond the calendar throws before anything is written, so the page

@@ -144,6 +144,7 @@ TEST_P(Theme, EveryTextAndImageStaysReadable)
         QApplication::setPalette(DarkPalette());
     }
     TForm1& F = Start();
+    MakeWorkingPages(F);
     F.PageControl1->setCurrentIndex(TForm1::RememberPage);  // made when first shown
     TFormAbout About(&F);
     if (GetParam().DarkLater) {

@@ -55,6 +55,14 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
         return F;
     }
+    // The working pages are made when first shown or reached; this makes
+    // them all, for tests that look their controls up by name.
+    static void MakeWorkingPages(TForm1& F)
+    {
+        for (TLazyPage* Page : {&F.BirthdaysControls, &F.FestivalsControls, &F.YearDetailsControls}) {
+            Page->Make();
+        }
+    }
     // Shut-down: FormDestroy runs with the window's destruction.
     void Close() { Form.reset(); }
 

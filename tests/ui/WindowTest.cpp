@@ -41,6 +41,7 @@ struct TAccessibleCase {
 TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleNameAndRole)
 {
     TForm1& F = Start();
+    MakeWorkingPages(F);
     using enum QAccessible::Role;
     const TAccessibleCase Cases[] = {
         {"MirvaneGrid1", "Month grid", Table},
@@ -126,6 +127,7 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
 {
     TForm1& F = Start();
     F.show();
+    MakeWorkingPages(F);
     F.PageControl1->setCurrentIndex(TForm1::RememberPage);  // made when first shown
     TFormAbout About(&F);
     int Checked = 0;
