@@ -109,18 +109,32 @@ struct TRuns {
     std::vector<double> PeakMiB;
 };
 
-// The two programs take turns, Mirvane then the bare window, round after
-// round, so that a busy machine slows both alike; each round is one
-// iteration, timed by Mirvane's start. The medians of both and their ratios
-// are the counters.
+// One line of medians against the bare window's.
+void PrintAgainstBare(const char* Name, const TRuns& Runs, const TRuns& Bare)
+{
+    const double Ms = Median(Runs.Milliseconds);
+    const double MiB = Median(Runs.PeakMiB);
+    const double BareMs = Median(Bare.Milliseconds);
+    const double BareMiB = Median(Bare.PeakMiB);
+    std::fprintf(stderr, "%s: %.1f ms against %.1f ms (%.2fx); peak %.1f MiB against %.1f MiB (%.2fx)\n", Name, Ms,
+                 BareMs, BareMs > 0 ? Ms / BareMs : 0, MiB, BareMiB, BareMiB > 0 ? MiB / BareMiB : 0);
+}
+
+// The programs take turns, Mirvane then the bare window, round after round,
+// so that a busy machine slows both alike; each round is one iteration,
+// timed by Mirvane's start. The medians of both and their ratios are the
+// counters. STARTUP_EARLIER_PROBE names the probe of an earlier build, which
+// then takes its turn in every round too, for a before-and-after in one run.
 void StartUpTakingTurns(benchmark::State& State)
 {
     const std::filesystem::path ConfigFolder =
         std::filesystem::temp_directory_path() / ("mirvane-startup-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(ConfigFolder);
     const std::vector<std::string> Environment = ProbeEnvironment(ConfigFolder);
+    const char* Earlier = std::getenv("STARTUP_EARLIER_PROBE");
     TRuns Mirvane;
     TRuns Bare;
+    TRuns EarlierMirvane;
     const auto Run = [&](const char* Program, TRuns& Runs) {
         const TStart Start = StartOnce(Program, Environment);
         if (!Start.Painted) {
@@ -131,7 +145,8 @@ void StartUpTakingTurns(benchmark::State& State)
         return true;
     };
     for (auto _ : State) {
-        if (!Run(MIRVANE_PROBE, Mirvane) || !Run(BARE_WINDOW_PROBE, Bare)) {
+        if (!Run(MIRVANE_PROBE, Mirvane) || !Run(BARE_WINDOW_PROBE, Bare) ||
+            (Earlier != nullptr && !Run(Earlier, EarlierMirvane))) {
             State.SkipWithError("a window was never painted");
             break;
         }
@@ -148,11 +163,11 @@ void StartUpTakingTurns(benchmark::State& State)
     State.counters["MirvaneMiB"] = MirvaneMiB;
     State.counters["BareMiB"] = BareMiB;
     State.counters["PeakRatio"] = BareMiB > 0 ? MirvaneMiB / BareMiB : 0;
-    std::fprintf(stderr,
-                 "%zu rounds taking turns: Mirvane %.1f ms, bare window %.1f ms (%.2fx); "
-                 "peak %.1f MiB against %.1f MiB (%.2fx)\n",
-                 Mirvane.Milliseconds.size(), MirvaneMs, BareMs, BareMs > 0 ? MirvaneMs / BareMs : 0, MirvaneMiB,
-                 BareMiB, BareMiB > 0 ? MirvaneMiB / BareMiB : 0);
+    std::fprintf(stderr, "%zu rounds taking turns\n", Mirvane.Milliseconds.size());
+    PrintAgainstBare("Mirvane", Mirvane, Bare);
+    if (Earlier != nullptr) {
+        PrintAgainstBare("Earlier build", EarlierMirvane, Bare);
+    }
 }
 
 // Twenty-one rounds, or as many as STARTUP_ROUNDS says.
