@@ -75,6 +75,9 @@ TForm1::TForm1(QWidget* Parent)
     FormActivate();
     MakePage(PageControl1->currentIndex());
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::MakePage);
+    for (TLazyPage* Page : {&BirthdaysControls, &FestivalsControls, &YearDetailsControls}) {
+        Page->MakeWhenShown();
+    }
 }
 
 void TForm1::MakePage(int Index)

@@ -1,8 +1,37 @@
 #include "widgets/LazyPage.h"
 
+#include <QEvent>
 #include <QWidget>
 
 namespace mirvane {
+namespace {
+
+class TMakeOnShow : public QObject {
+public:
+    TMakeOnShow(QWidget& Page, TLazyPage& Controls) : QObject(&Page), Controls(Controls)
+    {
+        Page.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Show) {
+            Controls.Make();
+        }
+        return QObject::eventFilter(Watched, Event);
+    }
+
+private:
+    TLazyPage& Controls;
+};
+
+}  // namespace
+
+void TLazyPage::MakeWhenShown()
+{
+    new TMakeOnShow(*Page, *this);  // owned by the page
+}
 
 void TLazyPage::Make()
 {

@@ -19,6 +19,9 @@ public:
 
     bool Made() const { return Done; }
     void Make();
+    // Makes the page as it is being shown, before the page control looks
+    // for the control to give the focus to.
+    void MakeWhenShown();
 
 private:
     QWidget*& Page;

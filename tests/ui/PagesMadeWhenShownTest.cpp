@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -100,6 +101,21 @@ TEST_F(PagesMadeWhenShown, APageMadeAfterTheMenusWereUsedShowsTheirChoices)
         Item->trigger();
     }
     EXPECT_EQ(PagesShown(F), MadeLate);
+}
+
+// The page control hands the focus from the page left to the first input of
+// the page turned to, which must exist by then.
+TEST_F(PagesMadeWhenShown, TheFocusMovesOnToTheFirstInputOfAPageMadeAsItIsShown)
+{
+    Store.Put({{"StartTab", TForm1::CalendarPage}});
+    TForm1& F = Start();
+    if (!ShowActive(F)) {
+        GTEST_SKIP() << "the platform would not activate the window";
+    }
+    F.Edit20->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), F.Edit20);
+    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
+    EXPECT_EQ(QApplication::focusWidget(), F.Edit1.get());
 }
 
 }  // namespace
