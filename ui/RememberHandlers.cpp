@@ -99,7 +99,7 @@ void TForm1::ConnectRememberPage()
     (Settings.SortByDate ? RadioSortDate : RadioSortOccasion)->setChecked(true);
     MakeCheckedRadioTheTabStop({RadioSortOccasion, RadioSortDate});
     CheckBoxRun->setChecked(Settings.CheckOnRun);
-    EditNewJDate->setLayoutDirection(HebrewNames1->isChecked() ? Qt::RightToLeft : Qt::LeftToRight);
+    FollowHebrewNames(*EditNewJDate);
 
     connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
     connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
