@@ -58,9 +58,13 @@ QString GridTable(const std::vector<QStringList>& Rows, int HeadingRows, const Q
         const QString Tag = static_cast<int>(Index) < HeadingRows ? QStringLiteral("th") : QStringLiteral("td");
         Html += QStringLiteral("<tr>");
         for (qsizetype Column = 0; Column < Rows[Index].size(); ++Column) {
-            const QString Width =
+            QString Attributes =
                 Index == 0 && Column < Widths.size() ? QStringLiteral(" width=\"%1%\"").arg(Widths[Column]) : QString();
-            Html += QStringLiteral("<%1%2>%3</%1>").arg(Tag, Width, Escaped(Rows[Index][Column]));
+            // A Hebrew text reads from the right edge of its cell; headings
+            // stay centred.
+            if (static_cast<int>(Index) >= HeadingRows && Rows[Index][Column].isRightToLeft())
+                Attributes += QStringLiteral(" align=\"right\"");
+            Html += QStringLiteral("<%1%2>%3</%1>").arg(Tag, Attributes, Escaped(Rows[Index][Column]));
         }
         Html += QStringLiteral("</tr>");
     }

@@ -110,6 +110,17 @@ TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
     EXPECT_EQ(All.count(MonthRow), 13) << All.toStdString();
 }
 
+TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOption)
+{
+    TForm1& F = Start();
+    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
+    EXPECT_FALSE(PrintedPageHtml(F, TForm1::CalendarPage).contains(QStringLiteral("align=\"right\"")));
+    F.HebrewNames1->trigger();
+    const QString Html = PrintedPageHtml(F, TForm1::CalendarPage);
+    EXPECT_TRUE(Html.contains(QStringLiteral("<td align=\"right\">חנוכה ב׳</td>"))) << Html.toStdString();
+    EXPECT_TRUE(Html.contains(QStringLiteral("<th>כסלו/טבת</th>"))) << "headings stay centred";
+}
+
 TEST_F(Printing, DatesToRememberPrintsItsListAsATable)
 {
     TForm1& F = StartShowing(TForm1::RememberPage);
