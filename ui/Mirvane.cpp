@@ -75,7 +75,7 @@ TForm1::TForm1(QWidget* Parent)
     FormActivate();
     MakePage(PageControl1->currentIndex());
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::MakePage);
-    for (TLazyPage* Page : {&BirthdaysControls, &FestivalsControls, &YearDetailsControls}) {
+    for (TLazyPage* Page : {&BirthdaysControls, &FestivalsControls, &YearDetailsControls, &RememberControls}) {
         Page->MakeWhenShown();
     }
 }
@@ -93,11 +93,7 @@ void TForm1::MakePage(int Index)
         YearDetailsControls.Make();
         break;
     case RememberPage:
-        // The page opens its store and fills its list when it is first
-        // shown, not at every start.
-        if (ListView1 == nullptr) {
-            BuildRememberPage(*TabSheetRemember);
-        }
+        RememberControls.Make();
         break;
     default:
         break;

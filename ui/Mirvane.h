@@ -189,6 +189,9 @@ public:
     TLazyPage BirthdaysControls{TabSheet4, [this](QWidget& Page) { BuildBirthdaysPage(Page); }};
     TLazyPage FestivalsControls{TabSheet5, [this](QWidget& Page) { BuildFestivalsPage(Page); }};
     TLazyPage YearDetailsControls{TabSheet1, [this](QWidget& Page) { BuildYearDetailsPage(Page); }};
+    // Dates to Remember opens its store and fills its list only when first
+    // shown or reached, not at every start.
+    TLazyPage RememberControls{TabSheetRemember, [this](QWidget& Page) { BuildRememberPage(Page); }};
 
     // Calendar page.
     TMirvaneGrid* MirvaneGrid1 = nullptr;

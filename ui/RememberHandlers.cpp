@@ -88,9 +88,7 @@ std::nullopt_t Refuse(QWidget& Field, const QString& Message)
 // Handlers may be called before the page was first shown.
 void TForm1::EnsureRememberPage()
 {
-    if (ListView1 == nullptr) {
-        BuildRememberPage(*TabSheetRemember);
-    }
+    RememberControls.Make();
 }
 
 void TForm1::ConnectRememberPage()

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include "engine/DateConversion.h"
 #include "tests/ui/FormFixture.h"
@@ -116,6 +117,8 @@ TEST_F(PagesMadeWhenShown, TheFocusMovesOnToTheFirstInputOfAPageMadeAsItIsShown)
     ASSERT_EQ(QApplication::focusWidget(), F.Edit20);
     F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
     EXPECT_EQ(QApplication::focusWidget(), F.Edit1.get());
+    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
+    EXPECT_EQ(QApplication::focusWidget(), F.ListView1);
 }
 
 }  // namespace
