@@ -135,6 +135,15 @@ TEST_F(FestivalsPage, TheYearStepsAndTheMonthGridFollowsTheFirstAnswer)
     EXPECT_TRUE(F.Edit15->text().endsWith(QStringLiteral(" 10001"))) << F.Edit15->text().toStdString();
     EXPECT_EQ(Lines(*F.Memo5).size(), 3);
     EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    // The same on a grid of Jewish months, whose year boxes would otherwise
+    // be handed the year 10000.
+    F.JewishMonth1->trigger();
+    ASSERT_TRUE(F.MirvaneGrid1->ByJewishMonth());
+    const QString YearBoxes = F.Edit20->text() + u'/' + F.Edit21->text();
+    Paste(*F.Edit13, "10002");
+    EXPECT_TRUE(F.Edit15->text().endsWith(QStringLiteral(" 10002"))) << F.Edit15->text().toStdString();
+    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    EXPECT_EQ(F.Edit20->text() + u'/' + F.Edit21->text(), YearBoxes);
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
