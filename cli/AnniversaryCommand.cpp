@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateListOutput.h"
+#include "engine/HebrewDateText.h"
 #include "engine/JewishYear.h"
 #include "pages/AnniversaryPage.h"
 
@@ -77,8 +78,7 @@ TCommand AddAnniversaryCommand(CLI::App& App)
                                       std::to_string(LastYearWithNewYearDate));
                 // json keeps the English date and adds the Hebrew one; the
                 // other forms write only the Hebrew one.
-                Input.HebrewNames = true;
-                const std::string Hebrew = ComputeAnniversaryPage(Input).JewishDate;
+                const std::string Hebrew = JewishDateTextIn(*Page.Event, true);
                 const bool InHebrew = Options->Hebrew && Options->Format != TOutputFormat::Json;
                 TDateList List = AnniversaryDateList(Options->Name, Page, Options->Night, InHebrew);
                 if (InHebrew)

@@ -11,7 +11,6 @@
 #include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
-#include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "engine/Festivals.h"
 #include "engine/HebrewDateText.h"
@@ -61,10 +60,13 @@ TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years, b
 
 struct TYearFestival {
     TDateTime Date = 0;
-    std::string JewishDate;
-    std::string_view Name;
-    std::string JewishDateHebrew;
-    std::string_view NameHebrew;
+    TJewishDate Jewish;
+    std::size_t Index = 0;  // in the festival table
+
+    std::string Name(bool Hebrew) const
+    {
+        return std::string(Hebrew ? HebrewFestivalNames[Index] : Festivals[Index].Name);
+    }
 };
 
 std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
@@ -77,9 +79,7 @@ std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
         const TFestival& Festival = Festivals[Index];
         if (Year.FestivalApplies(Festival))
             Found.push_back({JewishToDateTime(JewishYear, Festival.Month, Festival.Day),
-                             JewishDateText(JewishYear, Festival.Month, Festival.Day), Festival.Name,
-                             HebrewJewishDateText(JewishYear, Festival.Month, Festival.Day),
-                             HebrewFestivalNames[Index]});
+                             {JewishYear, Festival.Month, Festival.Day}, Index});
     }
     return Found;
 }
@@ -96,8 +96,7 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
         TTable Table{{"date", "weekday", "jewishDate", "name"}, {}};
         for (const TYearFestival& Festival : Found)
             Table.Rows.push_back({IsoDateText(Festival.Date), WeekdayName(Festival.Date),
-                                  Hebrew ? Festival.JewishDateHebrew : Festival.JewishDate,
-                                  std::string{Hebrew ? Festival.NameHebrew : Festival.Name}});
+                                  JewishDateTextIn(Festival.Jewish, Hebrew), Festival.Name(Hebrew)});
         return Table;
     };
     const auto Json = [JewishYear, Found, Hebrew] {
@@ -105,11 +104,11 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
         for (const TYearFestival& Festival : Found) {
             TJson Object{{"date", IsoDateText(Festival.Date)},
                          {"weekday", WeekdayName(Festival.Date)},
-                         {"jewishDate", Festival.JewishDate},
-                         {"name", std::string(Festival.Name)}};
+                         {"jewishDate", JewishDateTextIn(Festival.Jewish, false)},
+                         {"name", Festival.Name(false)}};
             if (Hebrew) {
-                Object["jewishDateHebrew"] = Festival.JewishDateHebrew;
-                Object["nameHebrew"] = std::string(Festival.NameHebrew);
+                Object["jewishDateHebrew"] = JewishDateTextIn(Festival.Jewish, true);
+                Object["nameHebrew"] = Festival.Name(true);
             }
             Objects.push_back(std::move(Object));
         }
@@ -117,9 +116,11 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
     };
     const auto Events = [Found] {
         std::vector<TIcsEvent> Events;
-        for (const TYearFestival& Festival : Found)
-            Events.push_back({Festival.Date, std::string{Festival.Name} + " (" + Festival.JewishDate + ")",
-                              IcsUid(Festival.Date, Festival.Name)});
+        for (const TYearFestival& Festival : Found) {
+            const std::string Name = Festival.Name(false);
+            Events.push_back({Festival.Date, Name + " (" + JewishDateTextIn(Festival.Jewish, false) + ")",
+                              IcsUid(Festival.Date, Name)});
+        }
         return Events;
     };
     return {{}, Table, Json, Events};

@@ -1,4 +1,5 @@
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -149,13 +150,16 @@ TCommand AddMonthCommand(CLI::App& App)
                                           IsoDateText(FirstConvertibleDate()));
                     }
                 }
-                TMonthGrid Hebrew = Grid;
-                Hebrew.SetHebrewNames(true);
-                const bool InHebrew = Options->Hebrew;
+                // The same page in Hebrew, only when asked for.
+                std::optional<TMonthGrid> Hebrew;
+                if (Options->Hebrew) {
+                    Hebrew.emplace(Grid);
+                    Hebrew->SetHebrewNames(true);
+                }
                 WriteCommandOutput(Out,
                                    {{},
-                                    [&] { return TTable{{}, GridRows(InHebrew ? Hebrew : Grid)}; },
-                                    [&] { return MonthJson(Grid, InHebrew ? &Hebrew : nullptr); },
+                                    [&] { return TTable{{}, GridRows(Hebrew ? *Hebrew : Grid)}; },
+                                    [&] { return MonthJson(Grid, Hebrew ? &*Hebrew : nullptr); },
                                     [&Grid] { return MonthEvents(Grid); }},
                                    Options->Format);
             }};

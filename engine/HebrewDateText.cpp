@@ -23,10 +23,9 @@ std::string_view HebrewMonthName(std::int32_t Year, std::int32_t Month)
 {
     if (Month < 1 || Month > 13)
         return {};
-    // Only the year's place in the cycle matters, which every year has.
-    TJewishYear Calculator;
-    Calculator.SetYearCore(Year);
-    return (Calculator.IsLeap ? HebrewMonthNamesLeap : HebrewMonthNames)[static_cast<std::size_t>(Month)];
+    // Only the year's place in the cycle matters.
+    const bool Leap = Year >= 1 && LeapCycleTable((Year - 1) % 19 + 1);
+    return (Leap ? HebrewMonthNamesLeap : HebrewMonthNames)[static_cast<std::size_t>(Month)];
 }
 
 std::string HebrewJewishDateText(std::int32_t Year, std::int32_t Month, std::int32_t Day)

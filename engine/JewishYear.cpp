@@ -98,11 +98,13 @@ void TJewishYear::ComputeNissanSeason()
         Day -= DaysInMonth(MonthAtPosition(Position));
         ++Position;
     }
+    NissanSeasonMonth = MonthAtPosition(Position);
+    NissanSeasonDay = static_cast<std::int32_t>(Day);
     char Digits[24];
-    const auto End = std::to_chars(Digits, Digits + sizeof Digits, Day).ptr;
+    const auto End = std::to_chars(Digits, Digits + sizeof Digits, NissanSeasonDay).ptr;
     NissanSeasonText.assign(Digits, End);
     NissanSeasonText += ' ';
-    NissanSeasonText += GetMonthNames()[static_cast<std::size_t>(MonthAtPosition(Position))];
+    NissanSeasonText += GetMonthNames()[static_cast<std::size_t>(NissanSeasonMonth)];
 }
 
 std::int32_t TJewishYear::DaysInMonth(std::int32_t Month) const

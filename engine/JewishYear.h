@@ -43,6 +43,9 @@ public:
 
     TSeasonTime NissanSeason;  // counted from the start of 1 Tishrei
     std::string NissanSeasonText;
+    // The day NissanSeasonText names, as numbers.
+    std::int32_t NissanSeasonMonth = 0;
+    std::int32_t NissanSeasonDay = 0;
     std::array<TPortionSlot, MaxSaturdays + 1> Portions{};  // Saturdays 1..55 of the year
     bool PortionsReady = false;
 

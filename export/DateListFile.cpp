@@ -1,6 +1,5 @@
 #include "export/DateListFile.h"
 
-#include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
 #include "engine/GregorianDateText.h"
 #include "engine/HebrewDateText.h"
@@ -11,9 +10,7 @@ namespace {
 
 std::string JewishDateTextOf(TDateTime Date, bool Hebrew)
 {
-    const TJewishDate Jewish = DateTimeToJewish(Date);
-    return Hebrew ? HebrewJewishDateText(Jewish.Year, Jewish.Month, Jewish.Day)
-                  : JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
+    return JewishDateTextIn(DateTimeToJewish(Date), Hebrew);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace mirvane {
 
-TJewishYear& TDayTextCache::CalculatorFor(std::int32_t Year)
+std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool Hebrew)
 {
     if (Calculator.Year != Year)
         Calculator.SetYear(Year);
@@ -12,17 +12,7 @@ TJewishYear& TDayTextCache::CalculatorFor(std::int32_t Year)
         Calculator.PortionsReady = false;
         ScheduleDiaspora = Diaspora;
     }
-    return Calculator;
-}
-
-std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
-{
-    return CalculatorFor(Year).DayText(Month, Day);
-}
-
-std::string TDayTextCache::HebrewDayText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
-{
-    return mirvane::HebrewDayText(CalculatorFor(Year), Month, Day);
+    return Hebrew ? HebrewDayText(Calculator, Month, Day) : Calculator.DayText(Month, Day);
 }
 
 }  // namespace mirvane

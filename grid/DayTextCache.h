@@ -14,13 +14,10 @@ namespace mirvane {
 class TDayTextCache {
 public:
     // The text for Day of Month of the Jewish Year (a year of the calendar,
-    // 1..13 a month of it).
-    std::string DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day);
-    // The same day's text in Hebrew (see HebrewDayText).
-    std::string HebrewDayText(std::int32_t Year, std::int32_t Month, std::int32_t Day);
+    // 1..13 a month of it); with Hebrew its Hebrew twin (see HebrewDayText).
+    std::string DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool Hebrew);
 
 private:
-    TJewishYear& CalculatorFor(std::int32_t Year);
 
     TJewishYear Calculator;
     bool ScheduleDiaspora = true;

@@ -82,8 +82,7 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        return FHebrewNames ? TextCache.HebrewDayText(Date.Year, Date.Month, Date.Day)
-                            : TextCache.DayText(Date.Year, Date.Month, Date.Day);
+        return TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames);
     }
     }
 }
@@ -91,9 +90,8 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
 std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
-    const std::string DayText = FHebrewNames ? TextCache.HebrewDayText(Date.Year, Date.Month, Date.Day)
-                                             : TextCache.DayText(Date.Year, Date.Month, Date.Day);
-    return DayDescription(FCurrentDate, DayText, FHebrewNames);
+    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames),
+                          FHebrewNames);
 }
 
 }  // namespace mirvane

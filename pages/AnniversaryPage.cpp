@@ -43,6 +43,7 @@ TAnniversaryPage ComputeAnniversaryPage(const TAnniversaryInput& Input)
     const std::optional<TJewishDate> Event = Entry ? EventJewishDate(*Entry, Input.AfterSunset) : std::nullopt;
     if (!Event)
         return Page;
+    Page.Event = Event;
     Page.JewishDate = JewishDateTextIn(*Event, Input.HebrewNames);
 
     // The offset is taken in whole years, so each answer lies in the same

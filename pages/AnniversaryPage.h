@@ -28,7 +28,8 @@ struct TAnniversaryInput {
 };
 
 struct TAnniversaryPage {
-    std::string JewishDate;  // Edit2: the event's Jewish date
+    std::optional<TJewishDate> Event;  // nothing when the entry is no date
+    std::string JewishDate;            // Edit2: Event's text
     // Edit4 and the date the month grid moves to; nothing when the entry is
     // invalid or the target year lies outside what the calendar computes.
     std::optional<TListedDate> Answer;

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "engine/GregorianDateText.h"
-#include "engine/HebrewNames.h"
+#include "engine/HebrewDateText.h"
 #include "engine/HebrewNumeral.h"
 #include "pages/DecimalText.h"
 
@@ -16,25 +16,6 @@ std::int32_t YearToShow(const TYearDetailsInput& Input)
 {
     const std::int32_t Typed = ReadDecimal(Input.YearText).value_or(0);
     return Typed > 0 ? Typed : Input.ShownYear;
-}
-
-// "19 Adar2" in Hebrew letters, read back from the calculator's text: its
-// day number and the month name of the year's own table.
-std::string HebrewSeasonDay(const TJewishYear& Details)
-{
-    const std::string& Text = Details.NissanSeasonText;
-    const std::size_t Blank = Text.find(' ');
-    const std::int32_t Day = ReadDecimal(std::string_view(Text).substr(0, Blank)).value_or(0);
-    if (Blank == std::string::npos || Day < 1)
-        return Text;
-    const std::string_view Name = std::string_view(Text).substr(Blank + 1);
-    const TMonthNameTable& English = Details.GetMonthNames();
-    const TMonthNameTable& Hebrew = Details.IsLeap ? HebrewMonthNamesLeap : HebrewMonthNames;
-    for (std::size_t Month = 1; Month < English.size(); ++Month) {
-        if (English[Month] == Name)
-            return HebrewNumeral(Day) + ' ' + std::string(Hebrew[Month]);
-    }
-    return Text;
 }
 
 std::int32_t SelectedMonth(std::int32_t MonthIndex)
@@ -71,7 +52,9 @@ TYearDetailsPage ComputeYearDetails(const TYearDetailsInput& Input)
     Page.SeasonTime = Details.NissanSeason.SeasonText();
     if (Details.Year >= FirstYearWithNewYearDate)
         Page.FirstDayDate = GregorianDateText(Details.NewYearDate);
-    Page.SeasonDay = Input.HebrewNames ? HebrewSeasonDay(Details) : Details.NissanSeasonText;
+    Page.SeasonDay = Input.HebrewNames ? HebrewNumeral(Details.NissanSeasonDay) + ' ' +
+                                             std::string(HebrewMonthName(Details.Year, Details.NissanSeasonMonth))
+                                       : Details.NissanSeasonText;
     Page.Month = ComputeMonthDetails(Details, SelectedMonth(Input.MonthIndex));
     const TMonthNameTable& MonthNames = Details.GetMonthNames();
     Page.AdarEntry = MonthNames[Adar];

@@ -157,7 +157,8 @@ void TForm1::FormActivate()
         StartJewishYear = DateTimeToJewish(Today()).Year;
         DetailsYear->SetYear(StartJewishYear);
     });
-    HebrewNames1Click();
+    // The pages follow the option as they are made.
+    MirvaneGrid1->SetHebrewNames(Display->HebrewNames);
 }
 
 TOptions TForm1::CurrentOptions() const
