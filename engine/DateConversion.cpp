@@ -14,7 +14,6 @@ TDateTime FirstConvertibleDate()
 
 TDateTime JewishToDateTime(std::int32_t Year, std::int32_t Month, std::int32_t Day)
 {
-    constexpr std::int32_t Adar2 = 13;
     // A year below 1 has no facts at all: no leap month, no month lengths and
     // no new-year date, so only the day itself counts.
     if (Year <= 0) {

@@ -16,12 +16,6 @@ namespace mirvane {
 
 struct TFestival;
 
-// Month numbers count from Nissan; the year begins with Tishrei, month 7, and
-// month 13 (Adar II) exists only in a leap year.
-enum TJewishMonth : std::int32_t {
-    Nissan = 1, Iyar, Sivan, Tamuz, Av, Elul, Tishrei, Cheshvan, Kislev, Tevet, Shvat, Adar, Adar2
-};
-
 // One Saturday of a year's portion schedule: the portion read and a second
 // one read with it, as indexes into PortionNames, 0 for none.
 struct TPortionSlot {

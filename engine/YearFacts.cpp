@@ -123,10 +123,6 @@ static_assert(NewYearDayOf(3763) == -692962, "1 Tishrei 3763 is 24 September of 
 // 353/383 days give 5, 354/384 give 6 and 355/385 give 0.
 std::array<std::int32_t, 14> MonthDaysOf(bool IsLeap, std::int32_t NewYearWeekday, std::int32_t NextWeekday)
 {
-    constexpr std::int32_t Cheshvan = 8;
-    constexpr std::int32_t Kislev = 9;
-    constexpr std::int32_t Adar = 12;
-    constexpr std::int32_t Adar2 = 13;
     std::array<std::int32_t, 14> MonthDays{0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 0};
     MonthDays[Adar] = IsLeap ? 30 : 29;
     MonthDays[Adar2] = IsLeap ? 29 : 0;

@@ -11,8 +11,16 @@ namespace mirvane {
 inline constexpr std::int32_t FirstYearWithNewYearDate = 3763;
 inline constexpr std::int32_t LastYearWithNewYearDate = 13775;
 
+// Month numbers count from Nissan; the year begins with Tishrei, month 7, and
+// month 13 (Adar II) exists only in a leap year.
+enum TJewishMonth : std::int32_t {
+    Nissan = 1, Iyar, Sivan, Tamuz, Av, Elul, Tishrei, Cheshvan, Kislev, Tevet, Shvat, Adar, Adar2
+};
+
 // The months of a year in the order they are read, from Tishrei.
-inline constexpr std::array<std::int32_t, 13> MonthsInYearOrder = {7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6};
+inline constexpr std::array<std::int32_t, 13> MonthsInYearOrder = {Tishrei, Cheshvan, Kislev, Tevet, Shvat,
+                                                                    Adar,    Adar2,    Nissan, Iyar,  Sivan,
+                                                                    Tamuz,   Av,       Elul};
 
 // The facts that place one Jewish year's days on the calendar. Each is worked
 // out in closed form from the number of lunar months before the year, so no
