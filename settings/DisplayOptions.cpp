@@ -18,27 +18,18 @@ constexpr const char* HebrewNamesName = "HebrewNames";
 void TDisplayOptions::Load()
 {
     *this = TDisplayOptions{};
-    const std::unique_ptr<QSettings> Store = OpenStore();
+    const std::unique_ptr<QSettings> Store = OpenGroup(DisplayGroup);
     if (!Store)
         return;
-    Store->beginGroup(QString::fromLatin1(DisplayGroup));
     if (const auto Value = ReadInteger(*Store, HebrewNamesName))
         HebrewNames = *Value != 0;
 }
 
 void TDisplayOptions::Save() const
 {
-    const std::unique_ptr<QSettings> Store = OpenStore();
-    if (!Store)
-        return;
-    // Written whole to a temporary and renamed, as the options are.
-    Store->setAtomicSyncRequired(true);
-    if (!Store->isWritable())
-        return;
-    Store->beginGroup(QString::fromLatin1(DisplayGroup));
-    Store->setValue(QString::fromLatin1(HebrewNamesName), HebrewNames ? 1 : 0);
-    Store->endGroup();
-    Store->sync();
+    WriteGroup(DisplayGroup, [this](QSettings& Store) {
+        Store.setValue(QString::fromLatin1(HebrewNamesName), HebrewNames ? 1 : 0);
+    });
 }
 
 }  // namespace mirvane

@@ -39,46 +39,27 @@ void ReadInto(const QSettings& Store, const char* Name, bool& Field)
 void TOptions::GetOptions()
 {
     *this = TOptions{};
-    const std::unique_ptr<QSettings> Opened = OpenStore();
-    if (!Opened) {
+    const std::unique_ptr<QSettings> Store = OpenGroup(OptionsGroup);
+    if (!Store || Store->childKeys().isEmpty()) {
         DateOrder = LocaleDateOrder();
         return;
     }
-    QSettings& Store = *Opened;
-    Store.beginGroup(QString::fromLatin1(OptionsGroup));
-    if (Store.childKeys().isEmpty()) {
-        DateOrder = LocaleDateOrder();
-        return;
-    }
-    ReadInto(Store, DateOrderName, DateOrder);
-    ReadInto(Store, ByJMonthName, ByJMonth);
-    ReadInto(Store, StamAdar1Name, PlainAdarIsAdar1);
-    ReadInto(Store, DiasporaName, InDiaspora);
-    ReadInto(Store, StartTabName, StartTab);
+    ReadInto(*Store, DateOrderName, DateOrder);
+    ReadInto(*Store, ByJMonthName, ByJMonth);
+    ReadInto(*Store, StamAdar1Name, PlainAdarIsAdar1);
+    ReadInto(*Store, DiasporaName, InDiaspora);
+    ReadInto(*Store, StartTabName, StartTab);
 }
 
 void TOptions::SaveOptions() const
 {
-    const std::unique_ptr<QSettings> Opened = OpenStore();
-    if (!Opened) {
-        return;
-    }
-    QSettings& Store = *Opened;
-    // The file is written to a temporary beside it and renamed over the old
-    // one, so an interrupted write leaves the previous store intact; when
-    // that cannot be done nothing is written at all.
-    Store.setAtomicSyncRequired(true);
-    if (!Store.isWritable()) {
-        return;
-    }
-    Store.beginGroup(QString::fromLatin1(OptionsGroup));
-    Store.setValue(QString::fromLatin1(DateOrderName), DateOrder);
-    Store.setValue(QString::fromLatin1(ByJMonthName), ByJMonth ? 1 : 0);
-    Store.setValue(QString::fromLatin1(StamAdar1Name), PlainAdarIsAdar1 ? 1 : 0);
-    Store.setValue(QString::fromLatin1(DiasporaName), InDiaspora ? 1 : 0);
-    Store.setValue(QString::fromLatin1(StartTabName), StartTab);
-    Store.endGroup();
-    Store.sync();
+    WriteGroup(OptionsGroup, [this](QSettings& Store) {
+        Store.setValue(QString::fromLatin1(DateOrderName), DateOrder);
+        Store.setValue(QString::fromLatin1(ByJMonthName), ByJMonth ? 1 : 0);
+        Store.setValue(QString::fromLatin1(StamAdar1Name), PlainAdarIsAdar1 ? 1 : 0);
+        Store.setValue(QString::fromLatin1(DiasporaName), InDiaspora ? 1 : 0);
+        Store.setValue(QString::fromLatin1(StartTabName), StartTab);
+    });
 }
 
 }  // namespace mirvane

@@ -19,32 +19,22 @@ constexpr const char* CheckOnRunName = "CheckOnRun";
 TRememberSettings TRememberSettings::Load()
 {
     TRememberSettings Settings;
-    const std::unique_ptr<QSettings> Opened = OpenStore();
-    if (!Opened)
+    const std::unique_ptr<QSettings> Store = OpenGroup(RememberGroup);
+    if (!Store)
         return Settings;
-    QSettings& Store = *Opened;
-    Store.beginGroup(QString::fromLatin1(RememberGroup));
-    if (const auto SortBy = ReadInteger(Store, SortByName))
+    if (const auto SortBy = ReadInteger(*Store, SortByName))
         Settings.SortByDate = *SortBy == 1;
-    if (const auto CheckOnRun = ReadInteger(Store, CheckOnRunName))
+    if (const auto CheckOnRun = ReadInteger(*Store, CheckOnRunName))
         Settings.CheckOnRun = *CheckOnRun != 0;
     return Settings;
 }
 
 void TRememberSettings::Save() const
 {
-    const std::unique_ptr<QSettings> Opened = OpenStore();
-    if (!Opened)
-        return;
-    QSettings& Store = *Opened;
-    Store.setAtomicSyncRequired(true);
-    if (!Store.isWritable())
-        return;
-    Store.beginGroup(QString::fromLatin1(RememberGroup));
-    Store.setValue(QString::fromLatin1(SortByName), SortByDate ? 1 : 0);
-    Store.setValue(QString::fromLatin1(CheckOnRunName), CheckOnRun ? 1 : 0);
-    Store.endGroup();
-    Store.sync();
+    WriteGroup(RememberGroup, [this](QSettings& Store) {
+        Store.setValue(QString::fromLatin1(SortByName), SortByDate ? 1 : 0);
+        Store.setValue(QString::fromLatin1(CheckOnRunName), CheckOnRun ? 1 : 0);
+    });
 }
 
 }  // namespace mirvane

@@ -31,8 +31,6 @@ QStringList StoreFiles()
     return Files;
 }
 
-}  // namespace
-
 // QSettings reads its files whole as soon as it is made, and replaces them
 // through the links that lead to them. A store that is no plain file would
 // block the start for ever (a pipe), never end (a device), or be replaced
@@ -49,6 +47,8 @@ bool StoreIsUsable()
     return true;
 }
 
+}  // namespace
+
 std::optional<std::int32_t> ReadInteger(const QSettings& Store, const char* Name)
 {
     const QVariant Value = Store.value(QString::fromLatin1(Name));
@@ -63,12 +63,28 @@ std::optional<std::int32_t> ReadInteger(const QSettings& Store, const char* Name
     return Number;
 }
 
-std::unique_ptr<QSettings> OpenStore()
+std::unique_ptr<QSettings> OpenGroup(const char* Group)
 {
     if (!StoreIsUsable())
         return nullptr;
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromLatin1(OrganisationName), QString::fromLatin1(ApplicationName));
+    auto Store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QString::fromLatin1(OrganisationName),
+                                             QString::fromLatin1(ApplicationName));
+    Store->beginGroup(QString::fromLatin1(Group));
+    return Store;
+}
+
+void WriteGroup(const char* Group, const std::function<void(QSettings&)>& Write)
+{
+    const std::unique_ptr<QSettings> Store = OpenGroup(Group);
+    if (!Store)
+        return;
+    Store->setAtomicSyncRequired(true);
+    if (!Store->isWritable())
+        return;
+    Write(*Store);
+    Store->endGroup();
+    Store->sync();
 }
 
 }  // namespace mirvane
