@@ -25,7 +25,8 @@ std::string FestivalNameOfEntry(std::string_view Text)
     const std::size_t At = Text.find(Dash);
     if (At != std::string_view::npos) {
         const std::string_view Name = Text.substr(0, At);
-        if (HebrewFestivalName(Name) == Text.substr(At + Dash.size()) && !HebrewFestivalName(Name).empty())
+        const std::string_view Hebrew = HebrewFestivalName(Name);
+        if (!Hebrew.empty() && Hebrew == Text.substr(At + Dash.size()))
             return std::string(Name);
         return std::string(Text);
     }
