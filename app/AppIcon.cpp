@@ -1,6 +1,8 @@
 #include "app/AppIcon.h"
 
 #include <QDirIterator>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace mirvane {
 
@@ -11,7 +13,13 @@ QIcon AppIcon()
     // ":/icons/32x32/apps/org.tellwen.Mirvane.png".
     QDirIterator Sizes(QStringLiteral(":/icons"), QDir::Dirs | QDir::NoDotAndDotDot);
     while (Sizes.hasNext()) {
-        Icon.addFile(Sizes.next() + QStringLiteral("/apps/") + QLatin1String(AppId) + QStringLiteral(".png"));
+        // They are PNG files, read as such: an image whose format is to be
+        // found from its content makes the toolkit load every image format
+        // plugin installed to ask each one, at start, before the first frame.
+        QImageReader Reader(Sizes.next() + QStringLiteral("/apps/") + QLatin1String(AppId) + QStringLiteral(".png"),
+                            "png");
+        Reader.setAutoDetectImageFormat(false);
+        Icon.addPixmap(QPixmap::fromImage(Reader.read()));
     }
     return Icon;
 }

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/AppIcon.h"
 #include "app/EngineMessageBoxes.h"
+#include "widgets/LazyExtensionIcons.h"
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderCheck.h"
@@ -29,6 +31,19 @@ void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString&)
 
 }  // namespace
 
+void DressApplication()
+{
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setOrganizationName(QStringLiteral("Tellwen"));
+    // The same style the desktop chose, by its name, but reading the menu
+    // bar's overflow arrow only when it is shown.
+    QApplication::setStyle(new TLazyExtensionIcons(QApplication::style()->name()));
+    // The main window and every dialog carry the program's icon; it is set
+    // before the first window is made.
+    QApplication::setWindowIcon(AppIcon());
+    ShowEngineMessagesInBoxes();
+}
+
 int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& MainWindow)>& AfterShow)
 {
     qInstallMessageHandler(QuietMessages);
@@ -36,9 +51,7 @@ int RunApplication(int& Argc, char** Argv, const std::function<void(QWidget& Mai
     // desktop for a global menu bar costs start-up time.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication Application(Argc, Argv);
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
-    QApplication::setOrganizationName(QStringLiteral("Tellwen"));
-    ShowEngineMessagesInBoxes();
+    DressApplication();
 
     if (QApplication::arguments().contains(QStringLiteral("--remind"))) {
         return RunReminderCheck();

@@ -6,6 +6,10 @@ class QWidget;
 
 namespace mirvane {
 
+// What the program sets on its application object before any window is
+// made: its names, its style, its icon and where engine messages go.
+void DressApplication();
+
 // Runs the desktop program: the application object, the main window and the
 // event loop until the window is closed; returns the exit code. AfterShow,
 // when given, runs once the window has been shown (the start-up benchmark

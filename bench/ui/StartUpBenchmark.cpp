@@ -120,10 +120,12 @@ void PrintAgainstBare(const char* Name, const TRuns& Runs, const TRuns& Bare)
                  BareMs, BareMs > 0 ? Ms / BareMs : 0, MiB, BareMiB, BareMiB > 0 ? MiB / BareMiB : 0);
 }
 
-// The programs take turns, Mirvane then the bare window, round after round,
-// so that a busy machine slows both alike; each round is one iteration,
-// timed by Mirvane's start. The medians of both and their ratios are the
-// counters. STARTUP_EARLIER_PROBE names the probe of an earlier build, which
+// The programs take turns, Mirvane, the bare window and a window with a
+// menu bar and a line of text, round after round, so that a busy machine
+// slows all alike; each round is one iteration, timed by Mirvane's start.
+// The medians of Mirvane and the bare window and their ratios are the
+// counters; the window with text shows how much of the difference any text
+// costs. STARTUP_EARLIER_PROBE names the probe of an earlier build, which
 // then takes its turn in every round too, for a before-and-after in one run.
 void StartUpTakingTurns(benchmark::State& State)
 {
@@ -134,6 +136,7 @@ void StartUpTakingTurns(benchmark::State& State)
     const char* Earlier = std::getenv("STARTUP_EARLIER_PROBE");
     TRuns Mirvane;
     TRuns Bare;
+    TRuns TextWindow;
     TRuns EarlierMirvane;
     const auto Run = [&](const char* Program, TRuns& Runs) {
         const TStart Start = StartOnce(Program, Environment);
@@ -145,7 +148,7 @@ void StartUpTakingTurns(benchmark::State& State)
         return true;
     };
     for (auto _ : State) {
-        if (!Run(MIRVANE_PROBE, Mirvane) || !Run(BARE_WINDOW_PROBE, Bare) ||
+        if (!Run(MIRVANE_PROBE, Mirvane) || !Run(BARE_WINDOW_PROBE, Bare) || !Run(TEXT_WINDOW_PROBE, TextWindow) ||
             (Earlier != nullptr && !Run(Earlier, EarlierMirvane))) {
             State.SkipWithError("a window was never painted");
             break;
@@ -165,6 +168,7 @@ void StartUpTakingTurns(benchmark::State& State)
     State.counters["PeakRatio"] = BareMiB > 0 ? MirvaneMiB / BareMiB : 0;
     std::fprintf(stderr, "%zu rounds taking turns\n", Mirvane.Milliseconds.size());
     PrintAgainstBare("Mirvane", Mirvane, Bare);
+    PrintAgainstBare("A menu bar and a line of text", TextWindow, Bare);
     if (Earlier != nullptr) {
         PrintAgainstBare("Earlier build", EarlierMirvane, Bare);
     }

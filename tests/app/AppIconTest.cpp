@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QFile>
 #include <QTimer>
 
 #include "app/AppIcon.h"
+#include "app/Application.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
 
@@ -55,6 +57,27 @@ TEST_F(WindowIcon, TheMainWindowAndTheAboutDialogCarryIt)
     });
     F.MenuAbout->trigger();
     EXPECT_TRUE(Seen);
+}
+
+// An image read without its format named makes the toolkit load every image
+// format plugin installed to ask each one, milliseconds of the start before
+// the first frame; neither the program's icon nor the window's own images
+// may do that.
+class DressedStart : public FormTest {
+protected:
+    ~DressedStart() override { QApplication::setWindowIcon(QIcon()); }
+};
+
+TEST_F(DressedStart, ShowsTheWindowWithoutLoadingAnImageFormatPlugin)
+{
+    DressApplication();
+    TForm1& F = Start();
+    F.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&F));
+    ASSERT_FALSE(QApplication::windowIcon().isNull());
+    QFile Maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(Maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(Maps.readAll().contains("/imageformats/"));
 }
 
 }  // namespace
