@@ -78,7 +78,7 @@ TCommand AddAnniversaryCommand(CLI::App& App)
                                       std::to_string(LastYearWithNewYearDate));
                 // json keeps the English date and adds the Hebrew one; the
                 // other forms write only the Hebrew one.
-                const std::string Hebrew = JewishDateTextIn(*Page.Event, true);
+                const std::string Hebrew = Options->Hebrew ? JewishDateTextIn(*Page.Event, true) : std::string();
                 const bool InHebrew = Options->Hebrew && Options->Format != TOutputFormat::Json;
                 TDateList List = AnniversaryDateList(Options->Name, Page, Options->Night, InHebrew);
                 if (InHebrew)

@@ -24,7 +24,7 @@ std::string_view HebrewMonthName(std::int32_t Year, std::int32_t Month)
     if (Month < 1 || Month > 13)
         return {};
     // Only the year's place in the cycle matters.
-    const bool Leap = Year >= 1 && LeapCycleTable((Year - 1) % 19 + 1);
+    const bool Leap = Year >= 1 && LeapCycleTable(YearInCycleOf(Year));
     return (Leap ? HebrewMonthNamesLeap : HebrewMonthNames)[static_cast<std::size_t>(Month)];
 }
 

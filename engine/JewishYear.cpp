@@ -60,8 +60,8 @@ void TJewishYear::SetYearCore(std::int32_t NewYear)
     if (NewYear < 1)
         return;
     Year = NewYear;
-    CycleNumber = (NewYear - 1) / 19 + 1;
-    YearInCycle = (NewYear - 1) % 19 + 1;
+    CycleNumber = CycleOf(NewYear);
+    YearInCycle = YearInCycleOf(NewYear);
     IsLeap = LeapCycleTable(YearInCycle);
     MoladTishrei = MoladOfTishrei(NewYear);
     NewYearWeekday = NewYearWeekdayOf(NewYear);

@@ -23,16 +23,6 @@ constexpr std::int64_t EpochParts = 2 * PartsPerDay + 5 * TMoonTime::PartsPerHou
 // below.
 constexpr std::int64_t DayOfMoladDayZero = -2067023;
 
-constexpr std::int32_t CycleOf(std::int32_t Year)
-{
-    return (Year - 1) / 19 + 1;
-}
-
-constexpr std::int32_t YearInCycleOf(std::int32_t Year)
-{
-    return (Year - 1) % 19 + 1;
-}
-
 constexpr bool IsLeapInCycle(std::int32_t YearInCycle)
 {
     return YearInCycle >= 1 && YearInCycle <= 19 && LeapYearsOfCycle[static_cast<std::size_t>(YearInCycle)];

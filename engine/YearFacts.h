@@ -36,6 +36,18 @@ struct TYearFacts {
     TDateTime NewYearDate = 0;  // 1 Tishrei; 0 for years 1 to 3762
 };
 
+// The 19-year cycle a year from 1 up falls in, counted from 1, and its place
+// in that cycle, 1..19.
+constexpr std::int32_t CycleOf(std::int32_t Year)
+{
+    return (Year - 1) / 19 + 1;
+}
+
+constexpr std::int32_t YearInCycleOf(std::int32_t Year)
+{
+    return (Year - 1) % 19 + 1;
+}
+
 // Whether a year is leap in the 19-year cycle (year in cycle 1..19).
 bool LeapCycleTable(std::int32_t YearInCycle);
 

@@ -18,7 +18,6 @@ public:
     std::string DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool Hebrew);
 
 private:
-
     TJewishYear Calculator;
     bool ScheduleDiaspora = true;
 };

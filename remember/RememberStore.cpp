@@ -146,6 +146,17 @@ fs::path DefaultRememberStorePath()
     return Data / "Tellwen" / "Mirvane" / "remember.sqlite";
 }
 
+std::vector<TRememberEntry> ReadRememberEntries(const fs::path& File)
+{
+    std::error_code Ignored;
+    if (!fs::exists(File, Ignored))
+        return {};
+    const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
+    if (Store.Failed())
+        throw ERememberStoreError(Store.Notice());
+    return Store.List();
+}
+
 TRememberStore::TRememberStore(TRememberStore&&) noexcept = default;
 TRememberStore& TRememberStore::operator=(TRememberStore&&) noexcept = default;
 TRememberStore::~TRememberStore() = default;

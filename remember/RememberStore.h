@@ -89,4 +89,10 @@ private:
     std::string RefusalText;
 };
 
+// The entries of the list in File for reading only: none when there is no
+// list yet, and none is made by looking; a damaged or foreign file stays as
+// it is. Throws ERememberStoreError, saying why, when the file cannot be
+// read.
+std::vector<TRememberEntry> ReadRememberEntries(const std::filesystem::path& File);
+
 }  // namespace mirvane

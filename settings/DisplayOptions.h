@@ -13,8 +13,6 @@ public:
     // Writes every value. A store that cannot be written is left alone
     // without a word.
     void Save() const;
-
-    bool operator==(const TDisplayOptions&) const = default;
 };
 
 }  // namespace mirvane

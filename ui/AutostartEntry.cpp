@@ -1,12 +1,29 @@
 #include "ui/AutostartEntry.h"
 
+#include <string_view>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "ui/WholeFile.h"
+
 namespace mirvane {
+namespace {
+
+constexpr std::string_view AutostartEntryText =
+    "[Desktop Entry]\n"
+    "Type=Application\n"
+    "Name=Mirvane reminders\n"
+    "Comment=Tells at log-in which dates to remember are near\n"
+    "Exec=mirvane --remind\n"
+    "TryExec=mirvane\n"
+    "Icon=org.tellwen.Mirvane\n"
+    "Terminal=false\n"
+    "NoDisplay=true\n";
+
+}  // namespace
 
 QString AutostartEntryPath()
 {
@@ -19,19 +36,6 @@ bool AutostartEntryExists()
     return QFileInfo(AutostartEntryPath()).isFile();
 }
 
-QByteArray AutostartEntryText()
-{
-    return QByteArrayLiteral("[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Name=Mirvane reminders\n"
-                             "Comment=Tells at log-in which dates to remember are near\n"
-                             "Exec=mirvane --remind\n"
-                             "TryExec=mirvane\n"
-                             "Icon=org.tellwen.Mirvane\n"
-                             "Terminal=false\n"
-                             "NoDisplay=true\n");
-}
-
 bool WriteAutostartEntry(QString& Error)
 {
     const QString Path = AutostartEntryPath();
@@ -40,13 +44,7 @@ bool WriteAutostartEntry(QString& Error)
         Error = QStringLiteral("Cannot make the folder %1.").arg(QDir::toNativeSeparators(Folder));
         return false;
     }
-    QSaveFile Entry(Path);
-    const QByteArray Text = AutostartEntryText();
-    if (!Entry.open(QIODevice::WriteOnly) || Entry.write(Text) != Text.size() || !Entry.commit()) {
-        Error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(Path), Entry.errorString());
-        return false;
-    }
-    return true;
+    return WriteWholeFile(Path, AutostartEntryText, Error);
 }
 
 bool RemoveAutostartEntry(QString& Error)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace mirvane {
@@ -13,8 +12,6 @@ namespace mirvane {
 // default under ~/.config.
 QString AutostartEntryPath();
 bool AutostartEntryExists();
-// The entry's text.
-QByteArray AutostartEntryText();
 // Writes the entry whole or not at all (a temporary file renamed into
 // place), making its folder when needed. On failure returns false and says
 // why in Error.

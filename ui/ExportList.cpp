@@ -3,16 +3,13 @@
 
 #include "ui/ExportList.h"
 
-#include <filesystem>
 #include <vector>
 
 #include <QAction>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTabWidget>
 
 #include "engine/DateServices.h"
@@ -21,6 +18,7 @@
 #include "remember/RememberExport.h"
 #include "remember/RememberStore.h"
 #include "widgets/MessageBox.h"
+#include "ui/WholeFile.h"
 #include "ui/Mirvane.h"
 
 namespace mirvane {
@@ -31,21 +29,12 @@ const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 
 std::string RememberExportText(const TForm1& Form, TExportFormat Format, int Years, QString& Problem)
 {
-    const std::filesystem::path File = DefaultRememberStorePath();
     std::vector<TRememberEntry> Entries;
-    std::error_code Ignored;
-    if (std::filesystem::exists(File, Ignored)) {
-        const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
-        if (Store.Failed()) {
-            Problem = QString::fromStdString(Store.Notice());
-            return {};
-        }
-        try {
-            Entries = Store.List();
-        } catch (const ERememberStoreError& Error) {
-            Problem = QString::fromStdString(Error.what());
-            return {};
-        }
+    try {
+        Entries = ReadRememberEntries(DefaultRememberStorePath());
+    } catch (const ERememberStoreError& Error) {
+        Problem = QString::fromStdString(Error.what());
+        return {};
     }
     const std::vector<TRememberEvent> Events =
         RememberEvents(Entries, DecodeDate(Today()).Year, Years, !Form.Adar11->isChecked());
@@ -90,17 +79,6 @@ std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, i
         Problem = QStringLiteral("This page has no list to export.");
         return {};
     }
-}
-
-bool WriteWholeFile(const QString& Path, const std::string& Text, QString& Problem)
-{
-    QSaveFile File(Path);
-    const auto Size = static_cast<qint64>(Text.size());
-    if (!File.open(QIODevice::WriteOnly) || File.write(Text.data(), Size) != Size || !File.commit()) {
-        Problem = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(Path), File.errorString());
-        return false;
-    }
-    return true;
 }
 
 bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years)

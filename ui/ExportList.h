@@ -21,10 +21,6 @@ inline constexpr int DefaultExportYears = 10;
 // cannot hold.
 std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem);
 
-// Writes Text to Path whole or not at all: a temporary file beside it,
-// renamed into place. False with the reason in Problem.
-bool WriteWholeFile(const QString& Path, const std::string& Text, QString& Problem);
-
 // Both together, for the page shown: a message box for any failure, and
 // the file as it was. True when the file was written.
 bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years);

@@ -41,10 +41,11 @@ void OpenMainWindow()
 
 // Marks the entries as reminded of today. A store that refuses the change
 // (read-only) only means the reminder may come again.
-void MarkReminded(TRememberStore& Store, const std::vector<TDueReminder>& Due, TDateTime Now)
+void MarkReminded(const std::filesystem::path& File, const std::vector<TDueReminder>& Due, TDateTime Now)
 {
     const TGregorianDate Day = DecodeDate(Now);
     try {
+        TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
         for (const TDueReminder& Reminder : Due) {
             Store.SetLastNotified(Reminder.Entry.Id, Day);
         }
@@ -58,18 +59,9 @@ void MarkReminded(TRememberStore& Store, const std::vector<TDueReminder>& Due, T
 int RunReminderCheck()
 {
     const std::filesystem::path File = DefaultRememberStorePath();
-    std::error_code Ignored;
-    if (!std::filesystem::exists(File, Ignored)) {
-        return 0;  // no list yet, and none is made by looking
-    }
-    TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
-    if (Store.Failed()) {
-        Complain(Store.Notice());
-        return 1;
-    }
     std::vector<TRememberEntry> Entries;
     try {
-        Entries = Store.List();
+        Entries = ReadRememberEntries(File);
     } catch (const ERememberStoreError& Error) {
         Complain(Error.what());
         return 1;
@@ -90,7 +82,6 @@ int RunReminderCheck()
     TDesktopNotification Notification;
     bool WindowOpened = false;
     if (Notification.Send(QStringLiteral("Dates to remember"), Lines, QStringLiteral("Open Mirvane"))) {
-        MarkReminded(Store, Due, Now);
         Notification.OnAction = [&WindowOpened] {
             WindowOpened = true;
             OpenMainWindow();
@@ -102,10 +93,10 @@ int RunReminderCheck()
             }
         });
     } else {
-        MarkReminded(Store, Due, Now);
         auto* Window = new TReminderWindow(Due, [] { OpenMainWindow(); });
         Window->show();
     }
+    MarkReminded(File, Due, Now);
     return QApplication::exec();
 }
 

@@ -1,6 +1,5 @@
 // "Run Mirvane": the due dates to remember, each time the window starts.
 
-#include <filesystem>
 #include <vector>
 
 #include <QAction>
@@ -25,13 +24,7 @@ void TForm1::RemindAtStart()
     // The page reports a store it cannot read; here it only means no reminder.
     std::vector<TDueReminder> Due;
     try {
-        const std::filesystem::path File = DefaultRememberStorePath();
-        std::error_code Ignored;
-        if (!std::filesystem::exists(File, Ignored)) {
-            return;
-        }
-        const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
-        Due = DueReminders(Store.List(), Today(), !Adar11->isChecked());
+        Due = DueReminders(ReadRememberEntries(DefaultRememberStorePath()), Today(), !Adar11->isChecked());
     } catch (const ERememberStoreError&) {
         return;
     }

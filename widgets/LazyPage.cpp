@@ -1,36 +1,14 @@
 #include "widgets/LazyPage.h"
 
-#include <QEvent>
 #include <QWidget>
 
+#include "widgets/OnEvent.h"
+
 namespace mirvane {
-namespace {
-
-class TMakeOnShow : public QObject {
-public:
-    TMakeOnShow(QWidget& Page, TLazyPage& Controls) : QObject(&Page), Controls(Controls)
-    {
-        Page.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override
-    {
-        if (Event->type() == QEvent::Show) {
-            Controls.Make();
-        }
-        return QObject::eventFilter(Watched, Event);
-    }
-
-private:
-    TLazyPage& Controls;
-};
-
-}  // namespace
 
 void TLazyPage::MakeWhenShown()
 {
-    new TMakeOnShow(*Page, *this);  // owned by the page
+    OnEvent(*Page, QEvent::Show, [this] { Make(); });
 }
 
 void TLazyPage::Make()

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include "tests/settings/ScopedVariable.h"
+
 namespace mirvane {
 
 // Points the per-user settings store, and the desktop's configuration folder
@@ -18,20 +20,7 @@ namespace mirvane {
 // of the object, so tests never touch the user's own settings.
 class TemporaryStore {
 public:
-    TemporaryStore()
-        : PreviousConfigHome(qgetenv("XDG_CONFIG_HOME")), HadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path());
-        qputenv("XDG_CONFIG_HOME", ConfigHome().toLocal8Bit());
-    }
-    ~TemporaryStore()
-    {
-        if (HadConfigHome) {
-            qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
-    }
+    TemporaryStore() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder.path()); }
     TemporaryStore(const TemporaryStore&) = delete;
     TemporaryStore& operator=(const TemporaryStore&) = delete;
 
@@ -77,8 +66,7 @@ public:
 
 private:
     QTemporaryDir Folder;
-    QByteArray PreviousConfigHome;
-    bool HadConfigHome;
+    TScopedVariable ConfigHomeVariable{"XDG_CONFIG_HOME", ConfigHome().toLocal8Bit()};
 };
 
 }  // namespace mirvane

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
-#include <QtGlobal>
 
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "remember/RememberStore.h"
+#include "tests/settings/ScopedVariable.h"
 
 namespace mirvane {
 
@@ -16,21 +14,6 @@ namespace mirvane {
 // temporary folder for the lifetime of the object.
 class TemporaryDataHome {
 public:
-    TemporaryDataHome() : Previous(qgetenv("XDG_DATA_HOME")), HadPrevious(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
-    {
-        qputenv("XDG_DATA_HOME", Folder.path().toLocal8Bit());
-    }
-    ~TemporaryDataHome()
-    {
-        if (HadPrevious) {
-            qputenv("XDG_DATA_HOME", Previous);
-        } else {
-            qunsetenv("XDG_DATA_HOME");
-        }
-    }
-    TemporaryDataHome(const TemporaryDataHome&) = delete;
-    TemporaryDataHome& operator=(const TemporaryDataHome&) = delete;
-
     QString Path() const { return Folder.path(); }
     TRememberStore Open() const { return TRememberStore::Open(DefaultRememberStorePath()); }
 
@@ -51,8 +34,7 @@ public:
 
 private:
     QTemporaryDir Folder;
-    QByteArray Previous;
-    bool HadPrevious;
+    TScopedVariable DataHome{"XDG_DATA_HOME", Folder.path().toLocal8Bit()};
 };
 
 }  // namespace mirvane
