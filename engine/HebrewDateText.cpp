@@ -34,7 +34,7 @@ std::string HebrewJewishDateText(std::int32_t Year, std::int32_t Month, std::int
     Text += ' ';
     Text += HebrewMonthName(Year, Month);
     Text += ' ';
-    Text += HebrewNumeral(Year);
+    Text += HebrewYearNumeral(Year);
     return Text;
 }
 

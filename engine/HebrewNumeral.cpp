@@ -1,3 +1,4 @@
+// Numbers and years in Hebrew letters.
 #include "engine/HebrewNumeral.h"
 
 #include <array>
@@ -48,10 +49,9 @@ std::vector<std::string_view> LettersOf(std::int64_t Value)
 
 std::string HebrewNumeral(std::int64_t Value)
 {
-    if (Value < 1)
+    if (Value < 1 || Value > 999)
         return {};
-    const std::int64_t Units = Value % 1000;
-    const std::vector<std::string_view> Pieces = LettersOf(Units != 0 ? Units : Value / 1000 % 1000);
+    const std::vector<std::string_view> Pieces = LettersOf(Value);
     std::string Text;
     for (std::size_t Index = 0; Index < Pieces.size(); ++Index) {
         if (Index + 1 == Pieces.size() && Index > 0)
@@ -61,6 +61,24 @@ std::string HebrewNumeral(std::int64_t Value)
     if (Pieces.size() == 1)
         Text += Geresh;
     return Text;
+}
+
+std::string HebrewYearNumeral(std::int64_t Year)
+{
+    const std::int64_t Thousands = Year / 1000;
+    const std::int64_t Units = Year % 1000;
+    if (Year < 1 || Thousands > 999)
+        return {};
+    if (Thousands == 5 && Units != 0)
+        return HebrewNumeral(Units);
+    if (Units == 0)
+        return HebrewNumeral(Thousands) + " אלפים";
+    std::string Text;
+    for (const std::string_view Letter : LettersOf(Thousands))
+        Text += Letter;
+    if (!Text.empty())
+        Text += Geresh;
+    return Text + HebrewNumeral(Units);
 }
 
 }  // namespace mirvane

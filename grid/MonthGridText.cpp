@@ -36,6 +36,11 @@ std::string Letters(std::int32_t Value)
     return HebrewNumeral(Value);
 }
 
+std::string YearLetters(std::int32_t Year)
+{
+    return HebrewYearNumeral(Year);
+}
+
 }  // namespace
 
 std::string TMonthGrid::CellText(std::int32_t Col, std::int32_t Row) const
@@ -59,7 +64,7 @@ std::string TMonthGrid::HeadingText(std::int32_t Col, std::int32_t Row) const
     if (Row == YearRow && Col == GregorianColumn)
         return Joined(FPage.FirstGregorianYear, FPage.NextGregorianYear, 0, Decimal);
     if (Row == YearRow && Col == JewishColumn)
-        return FHebrewNames ? Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Letters)
+        return FHebrewNames ? Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, YearLetters)
                             : Joined(FPage.FirstJewishYear, FPage.NextJewishYear, 0, Decimal);
     if (Row == MonthRow && Col == GregorianColumn)
         return Joined(FPage.FirstGregorianMonth, FPage.SecondGregorianMonth, FPage.ThirdGregorianMonth,

@@ -89,15 +89,32 @@ std::int32_t NumeralValue(std::u32string_view Word)
     return Total < 1000 ? Total : 0;
 }
 
-std::int32_t YearValue(std::u32string_view Word)
+// The thousands of a year written before a geresh and the rest (ז׳תש״ג,
+// יג׳תש״ג); 0 when the word has no such thousands. Thousands stay below 20,
+// so that a geresh typed inside a year of the 5000s (תש'ג) still reads so.
+std::int32_t YearWithThousands(std::u32string_view Word)
 {
-    // ה׳תשל״א: one letter of thousands, a geresh, the rest.
-    if (Word.size() > 2 && Word[1] == Geresh) {
-        const std::int32_t Thousands = LetterValue(Word[0]);
-        const std::int32_t Rest = NumeralValue(Word.substr(2));
-        return (Thousands == 0 || Thousands >= 10 || Rest == 0) ? 0 : Thousands * 1000 + Rest;
+    const std::size_t Mark = Word.find(Geresh, 1);
+    if (Mark == std::u32string_view::npos || Mark + 1 == Word.size())
+        return 0;
+    const std::int32_t Thousands = NumeralValue(Word.substr(0, Mark));
+    const std::int32_t Rest = NumeralValue(Word.substr(Mark + 1));
+    return (Thousands == 0 || Thousands >= 20 || Rest == 0) ? 0 : Thousands * 1000 + Rest;
+}
+
+// The year of its last word or, for a whole thousand, its last two words
+// (ה׳ אלפים); a year without thousands is one of 5001 to 5999. Count is the
+// number of words the year took; 0 when there is no year.
+std::int32_t YearValue(const std::vector<std::u32string>& Parts, std::size_t& Count)
+{
+    Count = 1;
+    if (Parts.size() >= 2 && Parts.back() == U"אלפים") {
+        Count = 2;
+        return NumeralValue(Parts[Parts.size() - 2]) * 1000;
     }
-    const std::int32_t Value = NumeralValue(Word);
+    if (const std::int32_t Year = YearWithThousands(Parts.back()))
+        return Year;
+    const std::int32_t Value = NumeralValue(Parts.back());
     return Value == 0 ? 0 : TypedMillennium + Value;
 }
 
@@ -129,15 +146,19 @@ std::int32_t MonthNumber(std::u32string_view Name, bool Leap)
 
 std::optional<TJewishDate> ReadHebrewJewishDate(std::string_view Text)
 {
-    const std::vector<std::u32string> Parts = Words(DecodeUtf8(Text));
-    if (Parts.size() < 3 || Parts.size() > 4)
+    std::vector<std::u32string> Parts = Words(DecodeUtf8(Text));
+    if (Parts.empty())
+        return std::nullopt;
+    std::size_t YearWords = 0;
+    const std::int32_t Year = YearValue(Parts, YearWords);
+    Parts.resize(Parts.size() - YearWords);
+    if (Parts.size() < 2 || Parts.size() > 3)
         return std::nullopt;
     const std::int32_t Day = NumeralValue(Parts.front());
-    const std::int32_t Year = YearValue(Parts.back());
     if (Day < 1 || Day > 30 || !HasNewYearDate(Year))
         return std::nullopt;
     std::u32string MonthName = Parts[1];
-    if (Parts.size() == 4)
+    if (Parts.size() == 3)
         MonthName += U' ' + Parts[2];
     TJewishYear Calculator;
     Calculator.SetYear(Year);

@@ -67,6 +67,8 @@ TEST(CliHebrew, ConvertBothWays)
     EXPECT_EQ(Out({"convert", "1970-12-01", "--hebrew"}), "ג׳ כסלו תשל״א\n");
     EXPECT_EQ(Out({"convert", "ג׳ כסלו תשל״א"}), "1970-12-01 Tuesday 1 December 1970\n");
     EXPECT_EQ(Out({"convert", "י\"ד אדר ב' תשפ\"ד"}), "2024-03-24 Sunday 24 March 2024\n");
+    EXPECT_EQ(Out({"convert", "3943-03-01", "--hebrew"}), "י׳ אדר א׳ ז׳תש״ג\n");
+    EXPECT_EQ(Out({"convert", "י׳ אדר א׳ ז׳תש״ג"}), "3943-03-01 Monday 1 March 3943\n");
     const TCliRun Refused = RunCli({"convert", "ל׳ חשון תשפ״ו"});
     EXPECT_EQ(Refused.ExitCode, 2);
     EXPECT_NE(Refused.Err.find("not a Jewish date of the calendar in Hebrew"), std::string::npos) << Refused.Err;

@@ -84,7 +84,7 @@ TEST(HebrewJewishDateText, DayMonthAndYearInLetters)
     EXPECT_EQ(HebrewJewishDateText(5784, Adar, 15), "ט״ו אדר א׳ תשפ״ד");
     EXPECT_EQ(HebrewJewishDateText(5784, Adar2, 14), "י״ד אדר ב׳ תשפ״ד");
     EXPECT_EQ(HebrewJewishDateText(5785, Adar, 30), "ל׳ אדר תשפ״ה");
-    EXPECT_EQ(HebrewJewishDateText(6000, Tishrei, 1), "א׳ תשרי ו׳");
+    EXPECT_EQ(HebrewJewishDateText(6000, Tishrei, 1), "א׳ תשרי ו׳ אלפים");
     EXPECT_EQ(HebrewMonthName(5785, Adar2), "");
     EXPECT_EQ(HebrewMonthName(5785, 14), "");
 }

@@ -65,6 +65,14 @@ TEST(HebrewCellText, APageThatCrossesTishrei)
     EXPECT_EQ(Rows(Grid, 0, GridRowCount - 1), English);
 }
 
+// September 2239 crosses into 6000, which is written with its thousands.
+TEST(HebrewCellText, YearHeadingOutsideTheFiveThousands)
+{
+    TMonthGrid Grid(Date(2239, 9, 15));
+    Grid.SetHebrewNames(true);
+    EXPECT_EQ(Grid.CellText(JewishColumn, 0), "תתקצ״ט/ו׳ אלפים");
+}
+
 TEST(HebrewCellText, LeapYearAdarsAndJoinedPortions)
 {
     TMonthGrid Grid(Date(2000, 3, 15));

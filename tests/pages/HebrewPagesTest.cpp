@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/DateServices.h"
+#include "engine/HebrewDateText.h"
 #include "engine/JewishYear.h"
 #include "pages/AnniversaryPage.h"
 #include "pages/FestivalListEntry.h"
@@ -89,6 +90,16 @@ TEST(HebrewDateEntry, ReadsTypedHebrewDates)
         {"י״ד אדר תשפ״ה", {5785, Adar, 14}},
         {"ל׳ חשון תשפ״ה", {5785, Cheshvan, 30}},
         {"א׳ תשרי תש״ף", {5780, Tishrei, 1}},
+        // Thousands outside the 5000s, a whole thousand, and a thousands
+        // letter alone, which is a year of the 5000s.
+        {"י׳ אדר א׳ ז׳תש״ג", {7703, Adar, 10}},
+        {"א׳ תשרי ד'ר\"ס", {4260, Tishrei, 1}},
+        {"ט׳ חשון ג׳תשס״ג", {3763, Cheshvan, 9}},
+        {"א׳ תשרי יג׳תש״ג", {13703, Tishrei, 1}},
+        {"א׳ תשרי ה׳ אלפים", {5000, Tishrei, 1}},
+        {"א' תשרי י\"ג אלפים", {13000, Tishrei, 1}},
+        {"א׳ תשרי ה׳", {5005, Tishrei, 1}},
+        {"ג׳ כסלו תש'ג", {5703, Kislev, 3}},
     };
     for (const auto& Case : Cases) {
         const std::optional<TJewishDate> Read = ReadHebrewJewishDate(Case.Text);
@@ -102,8 +113,17 @@ TEST(HebrewDateEntry, RefusesWhatIsNoDate)
     for (const char* Text : {"", "3 Kislev 5731", "ג׳ כסלו", "ג׳ כסלו תשל״א נוסף", "ג׳ כסלב תשל״א",
                              "ל״א כסלו תשל״א", "לא כסלו תשל״א", "אג כסלו תשל״א", "יה כסלו תשל״א x",
                              "י״ד אדר ב׳ תשפ״ה", "י״ד אדר א׳ תשפ״ה", "ל׳ חשון תשפ״ו", "׳ג כסלו תשל״א",
-                             "ג׳ כסלו ג׳תשל״א", "ג׳ כסלו תשל״א\xff"}) {
+                             "ג׳ כסלו ג׳תשל״א", "ג׳ כסלו תשל״א\xff", "אלפים", "א׳ תשרי אלפים",
+                             "א׳ תשרי ת׳ אלפים"}) {
         EXPECT_FALSE(ReadHebrewJewishDate(Text)) << Text;
+    }
+}
+
+TEST(HebrewDateEntry, EveryYearReadsBackAsWritten)
+{
+    for (std::int32_t Year = FirstYearWithNewYearDate; Year <= LastYearWithNewYearDate; ++Year) {
+        const std::string Text = HebrewJewishDateText(Year, Adar, 14);
+        ASSERT_EQ(ReadHebrewJewishDate(Text), (TJewishDate{Year, Adar, 14})) << Text;
     }
 }
 
