@@ -119,7 +119,7 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
         for (const TYearFestival& Festival : Found) {
             const std::string Name = Festival.Name(false);
             Events.push_back({Festival.Date, Name + " (" + JewishDateTextIn(Festival.Jewish, false) + ")",
-                              IcsUid(Festival.Date, Name)});
+                              IcsUid(Festival.Date, "festival", Name)});
         }
         return Events;
     };

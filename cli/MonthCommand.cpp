@@ -110,7 +110,7 @@ std::vector<TIcsEvent> MonthEvents(const TMonthGrid& Grid)
     for (const TGridDay& Day : GridDays(Grid)) {
         const std::string Text = Trimmed(Grid.CellText(DayTextColumn, Day.Row));
         if (!Text.empty())
-            Events.push_back({Day.Date, Text + " (" + JewishDateOfRow(Grid, Day.Row) + ")", IcsUid(Day.Date, Text)});
+            Events.push_back({Day.Date, Text + " (" + JewishDateOfRow(Grid, Day.Row) + ")", IcsUid(Day.Date, "day", Text)});
     }
     return Events;
 }

@@ -123,7 +123,7 @@ std::vector<TIcsEvent> MonthStartEvents(std::int32_t Year, const std::vector<TYe
         const std::string Name = "Month of " + Month.Name;
         Events.push_back({Date, Name + " (" + JewishDateText(Year, Month.Month, 1) + "), molad " +
                                     Month.Details.MoladText,
-                          IcsUid(Date, Name)});
+                          IcsUid(Date, "month", Name)});
     }
     return Events;
 }

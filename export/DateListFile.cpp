@@ -17,7 +17,7 @@ std::string JewishDateTextOf(TDateTime Date, bool Hebrew)
 
 TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page, bool Hebrew)
 {
-    TDateList List{Name, {}, {"name", Name}, {}};
+    TDateList List{Name, "festival", {}, {}, {"name", Name}, {}};
     for (const TListedDate& Listed : Page.Lines)
         List.Entries.push_back({Listed, JewishDateTextOf(Listed.Date, Hebrew)});
     return List;
@@ -25,7 +25,13 @@ TDateList FestivalDateList(const std::string& Name, const TFestivalPage& Page, b
 
 TDateList AnniversaryDateList(const std::string& Name, const TAnniversaryPage& Page, bool Night, bool Hebrew)
 {
-    TDateList List{Name, {Page.JewishDate}, {"jewishDate", Page.JewishDate}, {}};
+    // Two people born on one Jewish date in different years are two
+    // questions; the evening and the day of one anniversary are two too.
+    std::string Origin;
+    if (Page.Event)
+        Origin = std::to_string(Page.Event->Year) + '-' + std::to_string(Page.Event->Month) + '-' +
+                 std::to_string(Page.Event->Day) + (Night ? " eve" : "");
+    TDateList List{Name, "anniversary", std::move(Origin), {Page.JewishDate}, {"jewishDate", Page.JewishDate}, {}};
     // With the night option the listed date is the evening before the day it
     // stands for.
     const std::string Eve = Hebrew ? "ערב " : "eve of ";
@@ -53,7 +59,7 @@ std::vector<TIcsEvent> DateListEvents(const TDateList& List)
     std::vector<TIcsEvent> Events;
     for (const TDateListEntry& Entry : List.Entries) {
         const TDateTime Date = Entry.Listed.Date;
-        Events.push_back({Date, List.EventName + " (" + Entry.JewishDate + ")", IcsUid(Date, List.EventName)});
+        Events.push_back({Date, List.EventName + " (" + Entry.JewishDate + ")", IcsUid(Date, List.Kind, List.EventName, List.Origin)});
     }
     return Events;
 }

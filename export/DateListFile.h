@@ -21,6 +21,8 @@ struct TDateListEntry {
 // it, whether the command line or the window writes them.
 struct TDateList {
     std::string EventName;                            // in the calendar file's summaries
+    std::string Kind;                                 // "festival" or "anniversary", in the UIDs
+    std::string Origin;                               // what the dates are counted from, in the UIDs
     std::vector<std::string> TextHeading;             // lines before the dates in text
     std::pair<std::string, std::string> JsonHeading;  // first member of the JSON object
     std::vector<TDateListEntry> Entries;
@@ -42,7 +44,7 @@ std::vector<std::string> DateListHeader();
 std::vector<std::vector<std::string>> DateListRows(const TDateList& List);
 
 // One all-day event per date: the summary "NAME (JEWISH DATE)", the UID made
-// of the date and the name.
+// of the date, the kind, the name and the origin.
 std::vector<TIcsEvent> DateListEvents(const TDateList& List);
 
 // The whole files: RFC 4180 with the header, and an RFC 5545 calendar.

@@ -1,6 +1,7 @@
 #include "export/IcsCalendar.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 
@@ -107,23 +108,24 @@ std::string EventText(const TIcsEvent& Event, const std::string& Stamp)
 
 }  // namespace
 
-std::string IcsUid(TDateTime Date, std::string_view Name)
+std::string IcsUid(TDateTime Date, std::string_view Kind, std::string_view Name, std::string_view Origin)
 {
-    std::string Uid = IsoDateText(Date) + '-';
-    bool Dash = false;
-    for (const char Character : Name) {
-        const bool Letter = (Character >= 'a' && Character <= 'z') || (Character >= '0' && Character <= '9');
-        const bool Capital = Character >= 'A' && Character <= 'Z';
-        if (Letter || Capital) {
-            if (Dash && Uid.back() != '-')
-                Uid += '-';
-            Uid += Capital ? static_cast<char>(Character - 'A' + 'a') : Character;
-            Dash = false;
-        } else {
-            Dash = true;
-        }
-    }
-    return Uid + "@mirvane-cli";
+    // FNV-1a: the same on every machine and every run, unlike std::hash;
+    // the name may be in any script, so it is hashed rather than spelled.
+    std::uint64_t Hash = 14695981039346656037ULL;
+    const auto Add = [&Hash](std::string_view Text) {
+        for (const char Character : Text)
+            Hash = (Hash ^ static_cast<unsigned char>(Character)) * 1099511628211ULL;
+        Hash = (Hash ^ 0xFFU) * 1099511628211ULL;  // keeps "ab","c" apart from "a","bc"
+    };
+    Add(Kind);
+    Add(Name);
+    Add(Origin);
+    constexpr std::string_view Digits = "0123456789abcdef";
+    std::string Uid = IsoDateText(Date) + '-' + std::string(Kind) + '-';
+    for (int Shift = 60; Shift >= 0; Shift -= 4)
+        Uid += Digits[(Hash >> Shift) & 0xF];
+    return Uid + "@mirvane";
 }
 
 // Written as text rather than through libical: its time type refuses years

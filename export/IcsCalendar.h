@@ -15,10 +15,13 @@ struct TIcsEvent {
     std::string Uid;
 };
 
-// A UID that stays the same for the same date and name, whenever and
-// wherever the file is written, so that importing it again updates events
-// instead of doubling them.
-std::string IcsUid(TDateTime Date, std::string_view Name);
+// A UID unique to the question an event answers: the day it falls on, its
+// kind ("anniversary", "festival" ...), its name and what it is counted
+// from (an anniversary's own date; empty where the kind and name say it
+// all). The same question gives the same UID whenever and wherever the
+// file is written, so importing it again updates events instead of
+// doubling them, and two people's days on one date stay two events.
+std::string IcsUid(TDateTime Date, std::string_view Kind, std::string_view Name, std::string_view Origin = {});
 
 // An RFC 5545 calendar of all-day events, each DTSTART;VALUE=DATE with DTEND
 // on the next day. Throws EExportFailure for a date outside the years 1 to

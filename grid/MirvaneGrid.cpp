@@ -1,8 +1,10 @@
 #include "grid/MirvaneGrid.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QString>
 #include <QTextOption>
+#include <QToolTip>
 
 #include "grid/ClientSizeMetrics.h"
 #include "grid/GridShape.h"
@@ -128,13 +130,18 @@ void TMirvaneGrid::CellClicked()
     Grid.CellClicked(Col(), Row());
 }
 
+QString TMirvaneGrid::ShownText(int Col, int Row) const
+{
+    // A text wider than its cell ends in "…" instead of losing both ends;
+    // the cell's tooltip and the accessible description hold it whole.
+    return fontMetrics().elidedText(CellText(Col, Row), Qt::ElideRight, CellRect(Col, Row).width());
+}
+
 void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState)
 {
-    const QString Text = CellText(Col, Row);
+    const QString Text = ShownText(Col, Row);
     if (Text.isEmpty())
         return;
-    // Centred both ways; a text too big for the cell loses as much on either
-    // side.
     const QFontMetrics Metrics = Painter.fontMetrics();
     const int X = Rect.left() + (Rect.width() - Metrics.horizontalAdvance(Text)) / 2;
     const int Y = Rect.top() + (Rect.height() - Metrics.height()) / 2;
@@ -149,6 +156,22 @@ void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& R
     Option.setTextDirection(Qt::RightToLeft);
     Option.setWrapMode(QTextOption::NoWrap);
     Painter.drawText(QRectF(X, Y, Metrics.horizontalAdvance(Text), Metrics.height()), Text, Option);
+}
+
+bool TMirvaneGrid::event(QEvent* Event)
+{
+    if (Event->type() != QEvent::ToolTip)
+        return TCustomGrid::event(Event);
+    const auto* Help = static_cast<QHelpEvent*>(Event);
+    const std::optional<TGridCell> Cell = CellAt(Help->pos());
+    // Only a cut text has more to show.
+    if (Cell && ShownText(Cell->Col, Cell->Row) != CellText(Cell->Col, Cell->Row)) {
+        QToolTip::showText(Help->globalPos(), CellText(Cell->Col, Cell->Row), this, CellRect(Cell->Col, Cell->Row));
+    } else {
+        QToolTip::hideText();
+        Event->ignore();
+    }
+    return true;
 }
 
 void TMirvaneGrid::ClientResized(int Width, int Height)

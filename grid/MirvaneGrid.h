@@ -50,8 +50,11 @@ public:
     // than the one the page was designed for needs a taller grid.
     QSize minimumSizeHint() const override;
     QString CellText(int Col, int Row) const override;
+    // The cell's text as drawn: cut with "…" when wider than the cell.
+    QString ShownText(int Col, int Row) const;
 
 protected:
+    bool event(QEvent* Event) override;
     bool CanSelectCell(int Col, int Row) const override;
     void CellClicked() override;
     void PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState State) override;

@@ -15,14 +15,15 @@ namespace {
 
 constexpr std::int32_t LastWritableYear = 9999;
 
-// "YYYYMMDD", as the UID holds the date.
-std::string CompactDate(TDateTime Date)
+// What an entry's days are counted from: two entries of one name on other
+// dates, or of one date under other rules, are other questions.
+std::string RememberOrigin(const TRememberEntry& Entry)
 {
-    std::string Text = IsoDateText(Date);
-    Text.erase(std::remove(Text.begin(), Text.end(), '-'), Text.end());
-    return Text;
+    return std::string(KindName(Entry.Kind)) + ' ' + std::to_string(Entry.Date.Year) + '-' +
+           std::to_string(Entry.Date.Month) + '-' + std::to_string(Entry.Date.Day) + ' ' +
+           std::to_string(Entry.JewishDate.Year) + '-' + std::to_string(Entry.JewishDate.Month) + '-' +
+           std::to_string(Entry.JewishDate.Day);
 }
-
 }  // namespace
 
 std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
@@ -45,7 +46,7 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
                 Event.Occasion = Entry.Occasion;
                 Event.JewishDate = JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
                 Event.Summary = Entry.Occasion + " (" + Event.JewishDate + ")";
-                Event.Uid = "remember-" + std::to_string(Entry.Id) + "-" + CompactDate(Date) + "@mirvane";
+                Event.Uid = IcsUid(Date, "remember", Entry.Occasion, RememberOrigin(Entry));
                 Events.push_back(std::move(Event));
             }
         }

@@ -17,8 +17,8 @@ struct TRememberEvent {
     std::string Occasion;
     std::string JewishDate;  // JewishDateText of Date
     std::string Summary;     // "OCCASION (JewishDate)"
-    // The entry's id and the date: importing the file again updates the
-    // event instead of adding it twice.
+    // The date, the occasion and the entry's date (IcsUid): importing the
+    // file again updates the event instead of adding it twice.
     std::string Uid;
 };
 

@@ -34,7 +34,7 @@ TFormAbout::TFormAbout(QWidget* Parent)
     LabelAppName->setGeometry(Scale.X(48), Scale.Y(8), Scale.X(217),
                               std::max(Scale.Y(32), LabelAppName->sizeHint().height()));
 
-    LabelVersion = MakeLabel(*this, "LabelVersion", QStringLiteral("Version 1.1"));
+    LabelVersion = MakeLabel(*this, "LabelVersion", QStringLiteral("Version " MIRVANE_VERSION));
     Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
 
     ButtonOk = MakeButton(*this, "ButtonOk", QStringLiteral("Ok"));

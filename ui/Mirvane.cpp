@@ -13,6 +13,7 @@
 #include "grid/MirvaneGrid.h"
 #include "pages/DateOrder.h"
 #include "engine/GregorianDateText.h"
+#include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
 #include "ui/LocaleMonthNames.h"
 #include "widgets/PageKeys.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(QWidget* Parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirvane"));
+    EnterPressesFocusedButton(*this);
     BuildMenu();
 
     auto* Client = new QWidget(this);

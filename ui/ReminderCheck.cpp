@@ -3,10 +3,12 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -54,6 +56,34 @@ void MarkReminded(const std::filesystem::path& File, const std::vector<TDueRemin
     }
 }
 
+// Tells Lines in one desktop notification whose action opens the main
+// window, or through NoService's window when no notification service
+// answers; Told runs once either is up. Returns when the user has answered.
+int TellAndWait(const QStringList& Lines, const std::function<void()>& NoService,
+                const std::function<void()>& Told = {})
+{
+    TDesktopNotification Notification;
+    bool WindowOpened = false;
+    if (Notification.Send(QStringLiteral("Dates to remember"), Lines, QStringLiteral("Open Mirvane"))) {
+        Notification.OnAction = [&WindowOpened] {
+            WindowOpened = true;
+            OpenMainWindow();
+        };
+        Notification.OnClosed = [] { QApplication::quit(); };
+        QTimer::singleShot(AnswerTimeout, [&WindowOpened] {
+            if (!WindowOpened) {
+                QApplication::quit();
+            }
+        });
+    } else {
+        NoService();
+    }
+    if (Told) {
+        Told();
+    }
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int RunReminderCheck()
@@ -63,7 +93,16 @@ int RunReminderCheck()
     try {
         Entries = ReadRememberEntries(File);
     } catch (const ERememberStoreError& Error) {
+        // At log-in nobody reads standard error: the reason goes where the
+        // dates would have gone, and the window's "Open Mirvane" deals with
+        // the list as it does at start.
         Complain(Error.what());
+        const QString Message = QString::fromStdString(Error.what());
+        TellAndWait({Message}, [Message] {
+            auto* Box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dates to remember"), Message);
+            Box->setAttribute(Qt::WA_DeleteOnClose);
+            Box->show();
+        });
         return 1;
     }
     TOptions Options;
@@ -79,25 +118,12 @@ int RunReminderCheck()
     for (const TDueReminder& Reminder : Due) {
         Lines.append(QString::fromStdString(DueReminderLine(Reminder)));
     }
-    TDesktopNotification Notification;
-    bool WindowOpened = false;
-    if (Notification.Send(QStringLiteral("Dates to remember"), Lines, QStringLiteral("Open Mirvane"))) {
-        Notification.OnAction = [&WindowOpened] {
-            WindowOpened = true;
-            OpenMainWindow();
-        };
-        Notification.OnClosed = [] { QApplication::quit(); };
-        QTimer::singleShot(AnswerTimeout, [&WindowOpened] {
-            if (!WindowOpened) {
-                QApplication::quit();
-            }
-        });
-    } else {
+    // Marked before the wait: the user has been told once the notification
+    // or the window is up.
+    return TellAndWait(Lines, [&Due] {
         auto* Window = new TReminderWindow(Due, [] { OpenMainWindow(); });
         Window->show();
-    }
-    MarkReminded(File, Due, Now);
-    return QApplication::exec();
+    }, [&] { MarkReminded(File, Due, Now); });
 }
 
 }  // namespace mirvane

@@ -7,8 +7,8 @@ namespace mirvane {
 // or, without a notification service, the "Dates to remember" window; its
 // "Open Mirvane" opens the main window on the Dates to Remember page. Each
 // entry shown is marked as reminded of today. Returns the exit status once
-// the user has answered: 0, or 1 (with a message on standard error) when
-// the store cannot be read. Needs the application object.
+// the user has answered: 0, or 1 when the store cannot be read, which is
+// told the same way (and on standard error). Needs the application object.
 int RunReminderCheck();
 
 }  // namespace mirvane

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
+#include <QToolTip>
 
 #include "engine/ConvertError.h"
 #include "engine/DateServices.h"
@@ -170,6 +173,25 @@ TEST_F(MirvaneGridWidget, AccessibleDescriptionFollowsTheSelection)
     Grid.ChangeDiaspora(false);
     EXPECT_EQ(Grid.accessibleDescription(), "Sunday 29 September 2002, 23 Tishrei 5763");
     Grid.ChangeDiaspora(true);
+}
+
+TEST_F(MirvaneGridWidget, ALongDayTextEndsInAnEllipsisAndShowsWholeInItsTooltip)
+{
+    Grid.SetDate(EncodeDate(2026, 12, 5));  // Chanukah day 1 on Shabbat VaYeshev
+    const int Row = Grid.Row();
+    const QString Whole = Grid.CellText(DayTextColumn, Row);
+    const QString Shown = Grid.ShownText(DayTextColumn, Row);
+    ASSERT_GT(Grid.fontMetrics().horizontalAdvance(Whole), Grid.ColWidth(DayTextColumn));
+    EXPECT_TRUE(Shown.endsWith(QChar(0x2026))) << Shown.toStdString();
+    EXPECT_TRUE(Whole.startsWith(Shown.chopped(1))) << Shown.toStdString();
+    EXPECT_LE(Grid.fontMetrics().horizontalAdvance(Shown), Grid.ColWidth(DayTextColumn));
+    const auto TooltipAt = [this](int Col, int Row) {
+        QHelpEvent Help(QEvent::ToolTip, CentreOf(Col, Row), Grid.mapToGlobal(CentreOf(Col, Row)));
+        QApplication::sendEvent(&Grid, &Help);
+        return Help.isAccepted() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(TooltipAt(DayTextColumn, Row), Whole);
+    EXPECT_EQ(TooltipAt(GregorianColumn, Row), QString());  // "5" fits
 }
 
 TEST_F(MirvaneGridWidget, HebrewNamesReachTheCellsAndTheSentence)

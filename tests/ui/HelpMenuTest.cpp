@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -47,12 +48,19 @@ TEST_F(HelpMenu, AboutIsModalAndFreedWhicheverWayItCloses)
 {
     TForm1& F = Start();
     F.show();
+    // One version everywhere: the box says what mirvane-cli --version says.
+    QProcess Cli;
+    Cli.start(QStringLiteral(MIRVANE_CLI_PROGRAM), {QStringLiteral("--version")});
+    ASSERT_TRUE(Cli.waitForFinished());
+    const QString CliVersion = QString::fromUtf8(Cli.readAllStandardOutput()).trimmed();
+    ASSERT_TRUE(CliVersion.startsWith(QStringLiteral("mirvane-cli "))) << CliVersion.toStdString();
+    const QString Version = QStringLiteral("Version ") + CliVersion.mid(12);
     const std::function<void(TFormAbout&)> Closers[] = {
-        [](TFormAbout& About) {
+        [Version](TFormAbout& About) {
             EXPECT_EQ(About.windowTitle(), QStringLiteral("About Mirvane"));
             EXPECT_EQ(About.LabelAppName->text(), QStringLiteral("Mirvane"));
             EXPECT_TRUE(About.LabelAppName->font().bold());
-            EXPECT_EQ(About.LabelVersion->text(), QStringLiteral("Version 1.1"));
+            EXPECT_EQ(About.LabelVersion->text(), Version);
             EXPECT_EQ(About.minimumSize(), About.maximumSize()) << "fixed size";
             EXPECT_TRUE(About.isModal());
             QTest::mouseClick(About.ButtonOk, Qt::LeftButton);
