@@ -24,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mirvane maintainers <maintainers@mirvane.in
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own translations give its standard buttons and dialogs the
+# user's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 
 include(CPack)
