@@ -26,6 +26,15 @@ char* WriteNumber(char* Out, std::int32_t Value)
     return std::to_chars(Out, Out + 11, Value).ptr;
 }
 
+// The same for 0 to 99, a month or a day.
+char* WriteSmallNumber(char* Out, std::int32_t Value)
+{
+    if (Value >= 10)
+        *Out++ = static_cast<char>('0' + Value / 10);
+    *Out++ = static_cast<char>('0' + Value % 10);
+    return Out;
+}
+
 // One line per day: the Gregorian date, the Jewish date as three numbers
 // and the day's text; with Hebrew that text in Hebrew and a sixth field, the
 // Jewish date in Hebrew. Both dates and the weekday step on by themselves, so
@@ -43,16 +52,15 @@ void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, bool Hebrew)
     std::string Block;
     Block.reserve(BlockSize + 256);
     for (TDateTime Day = From; Day <= To; Day += 1) {
-        AppendIsoDateText(Block, Gregorian);
-        // The rest of the line is put together in place and added at once.
+        // The dates are put together in place and added at once.
         char Line[64];
-        char* End = Line;
+        char* End = WriteIsoDateText(Line, Gregorian);
         *End++ = '\t';
         End = WriteNumber(End, Jewish.Year);
         *End++ = '\t';
-        End = WriteNumber(End, Jewish.Month);
+        End = WriteSmallNumber(End, Jewish.Month);
         *End++ = '\t';
-        End = WriteNumber(End, Jewish.Day);
+        End = WriteSmallNumber(End, Jewish.Day);
         *End++ = '\t';
         Block.append(Line, static_cast<std::size_t>(End - Line));
         if (Hebrew) {

@@ -3,6 +3,7 @@
 #include "engine/ConvertError.h"
 #include "engine/EngineMessage.h"
 #include "engine/YearFacts.h"
+#include "engine/YearStartTable.h"
 
 namespace mirvane {
 
@@ -21,6 +22,15 @@ TDateTime JewishToDateTime(std::int32_t Year, std::int32_t Month, std::int32_t D
             throw EConvertError(InvalidJewishMonthText);
         return static_cast<TDateTime>(Day) - 1;
     }
+    // The years with a new-year date are looked up; the others are worked
+    // out, for their meaningless values or their error.
+    if (Year >= FirstYearWithNewYearDate && Year <= LastYearWithNewYearDate) {
+        const TYearSpan Span = YearSpanOf(Year);
+        if (Month < 1 || Month > 13 || (Month == Adar2 && Span.Length < 383))
+            throw EConvertError(InvalidJewishMonthText);
+        return static_cast<TDateTime>(Span.FirstDay + DaysBeforeMonthInYear(Span.Length, Month)) +
+               (static_cast<TDateTime>(Day) - 1);
+    }
     const TYearFacts Facts = YearFactsOf(Year);
     if (Month < 1 || Month > 13 || (Month == Adar2 && !Facts.IsLeap))
         throw EConvertError(InvalidJewishMonthText);
@@ -34,20 +44,10 @@ TJewishDate DateTimeToJewish(TDateTime Value)
     if (!WholeDay || static_cast<TDateTime>(*WholeDay) < FirstConvertibleDate() ||
         *WholeDay >= FirstDayPastTheCalendar())
         throw EConvertError(InvalidDateEncodeText);
-    // The year is found from the day count itself; its days are then counted
-    // off month by month from 1 Tishrei, which leaves the day of the month.
-    const TYearFacts Facts = YearFactsOfDay(*WholeDay);
-    std::int64_t DayOfYear = *WholeDay - static_cast<std::int64_t>(Facts.NewYearDate);
-    std::int32_t Month = MonthsInYearOrder.back();
-    for (const std::int32_t InOrder : MonthsInYearOrder) {
-        const std::int32_t Length = Facts.MonthDays[static_cast<std::size_t>(InOrder)];
-        if (DayOfYear < Length) {
-            Month = InOrder;
-            break;
-        }
-        DayOfYear -= Length;
-    }
-    return {Facts.Year, Month, static_cast<std::int32_t>(DayOfYear + 1)};
+    const TYearSpan Span = YearSpanOfDay(*WholeDay);
+    const auto DayOfYear = static_cast<std::int32_t>(*WholeDay - Span.FirstDay);
+    const std::int32_t Month = MonthOfDayInYear(Span.Length, DayOfYear);
+    return {Span.Year, Month, DayOfYear - DaysBeforeMonthInYear(Span.Length, Month) + 1};
 }
 
 void DateTimeToJewish(TDateTime Value, std::int32_t& Year, std::int32_t& Month, std::int32_t& Day)

@@ -53,6 +53,9 @@ TGregorianDate DecodeDate(TDateTime Value)
 
 TGregorianDate NextDate(const TGregorianDate& Date)
 {
+    // Every month has a 28th: most days need no calendar at all.
+    if (Date.Day < 28)
+        return {Date.Year, Date.Month, Date.Day + 1};
     const year Year{Date.Year};
     const month Month{static_cast<unsigned>(Date.Month)};
     if ((Year / Month / day{static_cast<unsigned>(Date.Day) + 1}).ok())

@@ -1,6 +1,5 @@
 #include "engine/GregorianDateText.h"
 
-#include <charconv>
 #include <cstddef>
 
 #include "engine/NameTables.h"
@@ -24,27 +23,32 @@ std::string GregorianDateText(TDateTime Value)
 
 void AppendIsoDateText(std::string& Text, TDateTime Value)
 {
-    AppendIsoDateText(Text, DecodeDate(Value));
-}
-
-void AppendIsoDateText(std::string& Text, const TGregorianDate& Date)
-{
+    const TGregorianDate Date = DecodeDate(Value);
     if (Date.Year == 0)
         return;
-    char Digits[16];
-    const std::size_t Length =
-        static_cast<std::size_t>(std::to_chars(Digits, Digits + sizeof Digits, Date.Year).ptr - Digits);
-    if (Length < 4)
-        Text.append(4 - Length, '0');
-    Text.append(Digits, Length);
-    const auto AppendTwoDigits = [&Text](std::int32_t Value) {
-        Text += static_cast<char>('0' + Value / 10);
-        Text += static_cast<char>('0' + Value % 10);
+    char Line[16];
+    Text.append(Line, static_cast<std::size_t>(WriteIsoDateText(Line, Date) - Line));
+}
+
+char* WriteIsoDateText(char* Out, const TGregorianDate& Date)
+{
+    // The year takes at least four digits, written from the right.
+    std::int32_t Year = Date.Year;
+    std::int32_t Width = 4;
+    for (std::int32_t Rest = Year / 10000; Rest > 0; Rest /= 10)
+        ++Width;
+    for (char* Digit = Out + Width; Digit != Out; Year /= 10)
+        *--Digit = static_cast<char>('0' + Year % 10);
+    Out += Width;
+    const auto WriteTwoDigits = [&Out](std::int32_t Value) {
+        *Out++ = static_cast<char>('0' + Value / 10);
+        *Out++ = static_cast<char>('0' + Value % 10);
     };
-    Text += '-';
-    AppendTwoDigits(Date.Month);
-    Text += '-';
-    AppendTwoDigits(Date.Day);
+    *Out++ = '-';
+    WriteTwoDigits(Date.Month);
+    *Out++ = '-';
+    WriteTwoDigits(Date.Day);
+    return Out;
 }
 
 std::string IsoDateText(TDateTime Value)

@@ -15,6 +15,8 @@ std::string GregorianDateText(TDateTime Value);
 std::string IsoDateText(TDateTime Value);
 // The same text added to the end of Text, for callers writing many dates.
 void AppendIsoDateText(std::string& Text, TDateTime Value);
-void AppendIsoDateText(std::string& Text, const TGregorianDate& Date);
+// The same text of a date of years 1..32767 written at Out, which has room
+// for 11 characters; returns the end of it.
+char* WriteIsoDateText(char* Out, const TGregorianDate& Date);
 
 }  // namespace mirvane

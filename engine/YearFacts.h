@@ -59,10 +59,6 @@ TYearFacts YearFactsOf(std::int32_t Year);
 TMoonTime MoladOfTishrei(std::int32_t Year);
 std::int32_t NewYearWeekdayOf(std::int32_t Year);
 
-// The facts of the Jewish year a whole day falls in, for days from
-// 1 Tishrei 3763 to the last day of 13775.
-TYearFacts YearFactsOfDay(std::int64_t Day);
-
 // The first whole day after the last year the calendar reaches.
 std::int64_t FirstDayPastTheCalendar();
 

@@ -14,6 +14,8 @@ MIRVANE_PACKAGES=(
     clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus
+    # Only the engine benchmark's yardstick, ICU's Hebrew calendar.
+    libicu-dev
 )
 
 mirvane_as_root() {

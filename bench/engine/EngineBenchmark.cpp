@@ -3,25 +3,13 @@
 #include <random>
 #include <vector>
 
+#include "bench/engine/RandomSamples.h"
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
 
 namespace mirvane {
 namespace {
-
-constexpr int SampleCount = 4096;
-
-std::vector<TDateTime> RandomDates()
-{
-    std::mt19937 Random(20261207);
-    std::uniform_int_distribution<int> Day(static_cast<int>(FirstConvertibleDate()),
-                                           static_cast<int>(EncodeDate(9999, 12, 31)));
-    std::vector<TDateTime> Dates(SampleCount);
-    for (TDateTime& Date : Dates)
-        Date = Day(Random);
-    return Dates;
-}
 
 void BM_SetYear(benchmark::State& State)
 {
@@ -41,9 +29,7 @@ BENCHMARK(BM_SetYear);
 
 void BM_JewishToDateTime(benchmark::State& State)
 {
-    std::vector<TJewishDate> Dates;
-    for (const TDateTime Date : RandomDates())
-        Dates.push_back(DateTimeToJewish(Date));
+    const std::vector<TJewishDate> Dates = RandomJewishDates();
     std::size_t Next = 0;
     for (auto _ : State) {
         const TJewishDate& Date = Dates[Next++ % Dates.size()];

@@ -10,11 +10,11 @@
 namespace mirvane {
 
 // Watches a window for its first paint; once that frame is complete it
-// writes one line to standard output, which the start-up benchmark waits
-// for, and ends the event loop.
+// writes one line to standard output, "painted" and the window's size,
+// which the start-up benchmark waits for, and ends the event loop.
 class TFirstPaint : public QObject {
 public:
-    explicit TFirstPaint(QWidget& Window) : QObject(&Window) { Window.installEventFilter(this); }
+    explicit TFirstPaint(QWidget& Window) : QObject(&Window), Window(Window) { Window.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
@@ -22,8 +22,8 @@ protected:
         if (Event->type() == QEvent::Paint && !Seen) {
             Seen = true;
             // The children paint in the same frame after the window itself.
-            QTimer::singleShot(0, [] {
-                std::fputs("painted\n", stdout);
+            QTimer::singleShot(0, [this] {
+                std::printf("painted %dx%d\n", Window.width(), Window.height());
                 std::fflush(stdout);
                 QApplication::quit();
             });
@@ -32,6 +32,7 @@ protected:
     }
 
 private:
+    QWidget& Window;
     bool Seen = false;
 };
 

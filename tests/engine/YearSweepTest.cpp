@@ -74,5 +74,22 @@ TEST(YearSweep, EveryYearHasAValidLengthAndStartsWhereTheLastEnded)
     EXPECT_TRUE(Messages.Messages.empty());
 }
 
+// The conversions look years up in a table; the year facts work each year
+// out on its own. Both must place every month of every year alike, past
+// the Gregorian years the day sweep covers too.
+TEST(YearSweep, EveryMonthStartsWhereTheYearFactsPlaceIt)
+{
+    for (std::int32_t Year = FirstYearWithNewYearDate; Year <= LastYearWithNewYearDate; ++Year) {
+        const TYearFacts Facts = YearFactsOf(Year);
+        for (std::int32_t Month = 1; Month <= (Facts.IsLeap ? 13 : 12); ++Month) {
+            const TDateTime First = Facts.NewYearDate + DaysBeforeMonthOf(Facts.MonthDays, Month);
+            ASSERT_EQ(JewishToDateTime(Year, Month, 1), First) << Year << "-" << Month;
+            if (First >= FirstConvertibleDate()) {
+                ASSERT_EQ(DateTimeToJewish(First), (TJewishDate{Year, Month, 1})) << Year << "-" << Month;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mirvane
