@@ -17,7 +17,12 @@ void TForm1::ConnectAutostartBox()
     ShowEntry();
     // The entry may have been added or removed while the user was elsewhere.
     OnEvent(*this, QEvent::WindowActivate, ShowEntry);
-    connect(&Box, &QCheckBox::clicked, this, [ShowEntry](bool Ticked) {
+    // The entry follows the tick however it changed. A tick that already
+    // agrees with the file (the box being shown the truth) does nothing.
+    connect(&Box, &QCheckBox::toggled, this, [ShowEntry](bool Ticked) {
+        if (Ticked == AutostartEntryExists()) {
+            return;
+        }
         QString Error;
         if (!(Ticked ? WriteAutostartEntry(Error) : RemoveAutostartEntry(Error))) {
             ShowMessageBox(TBoxKind::Message, Error);

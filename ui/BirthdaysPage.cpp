@@ -85,9 +85,17 @@ void TForm1::BuildBirthdaysPage(QWidget& Page)
     for (QLineEdit* Input : {Edit1, Edit3, Edit25}) {
         connect(Input, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     }
-    connect(CheckBox2, &QCheckBox::clicked, this, &TForm1::Edit1Change);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TForm1::Edit1Change);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TForm1::Edit1Change);
+    // The answer follows the tick and the choice however they change: a
+    // click, a key, or an assistive technology's toggle. Of the two radio
+    // buttons only the one that became checked recomputes.
+    connect(CheckBox2, &QCheckBox::toggled, this, &TForm1::Edit1Change);
+    for (QRadioButton* Choice : {RadioButton1.get(), RadioButton2.get()}) {
+        connect(Choice, &QRadioButton::toggled, this, [this](bool Checked) {
+            if (Checked) {
+                Edit1Change();
+            }
+        });
+    }
 
     // The options chosen so far, and the page computed for this year.
     WriteDateOrderExamples();

@@ -95,7 +95,9 @@ void TForm1::BuildYearDetailsPage(QWidget& Page)
 
     connect(Edit23, &QLineEdit::textChanged, this, &TForm1::Edit23Change);
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
-    connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+    // However the tick changed, it snaps back to the year's truth; setting the
+    // truth again changes nothing and so raises no further toggle.
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
 
     // The option chosen so far, and the page computed for this year.
     FollowHebrewNames(*Edit24);
