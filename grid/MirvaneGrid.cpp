@@ -146,6 +146,9 @@ void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& R
     const int X = Rect.left() + (Rect.width() - Metrics.horizontalAdvance(Text)) / 2;
     const int Y = Rect.top() + (Rect.height() - Metrics.height()) / 2;
     if (!Text.isRightToLeft()) {
+        // English text reads left to right in a right-to-left window too, so
+        // that its "…" stays at its end.
+        Painter.setLayoutDirection(Qt::LeftToRight);
         Painter.drawText(X, Y + Metrics.ascent(), Text);
         return;
     }

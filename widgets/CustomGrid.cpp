@@ -20,13 +20,15 @@ int Bounded(int Value, int Low, int High)
     return std::clamp(Value, Low, High);
 }
 
-std::optional<TGridKey> GridKeyOf(int Key)
+// Left and Right are the keys' looks; the grid's moves run along the columns,
+// which run from the right under a right-to-left direction.
+std::optional<TGridKey> GridKeyOf(int Key, bool RightToLeft)
 {
     switch (Key) {
     case Qt::Key_Left:
-        return TGridKey::Left;
+        return RightToLeft ? TGridKey::Right : TGridKey::Left;
     case Qt::Key_Right:
-        return TGridKey::Right;
+        return RightToLeft ? TGridKey::Left : TGridKey::Right;
     case Qt::Key_Up:
         return TGridKey::Up;
     case Qt::Key_Down:
@@ -210,7 +212,15 @@ QRect TCustomGrid::CellRect(int Col, int Row) const
     int Top = Client.top();
     for (int Before = 0; Before < Row; ++Before)
         Top += RowHeight(Before) + FGridLineWidth;
-    return {Left, Top, ColWidth(Col), RowHeight(Row)};
+    return Mirrored({Left, Top, ColWidth(Col), RowHeight(Row)});
+}
+
+QRect TCustomGrid::Mirrored(const QRect& Rect) const
+{
+    if (!isRightToLeft())
+        return Rect;
+    const QRect Client = contentsRect();
+    return Rect.translated(2 * Client.left() + Client.width() - 2 * Rect.left() - Rect.width(), 0);
 }
 
 std::optional<TGridCell> TCustomGrid::CellAt(QPoint Point) const
@@ -226,7 +236,8 @@ std::optional<TGridCell> TCustomGrid::CellAt(QPoint Point) const
         }
         return std::nullopt;
     };
-    const auto Col = Find(Point.x() - Client.left(), ColCount(), [this](int Index) { return ColWidth(Index); });
+    const int FromStart = isRightToLeft() ? Client.right() - Point.x() : Point.x() - Client.left();
+    const auto Col = Find(FromStart, ColCount(), [this](int Index) { return ColWidth(Index); });
     const auto Row = Find(Point.y() - Client.top(), RowCount(), [this](int Index) { return RowHeight(Index); });
     if (!Col || !Row)
         return std::nullopt;
@@ -294,7 +305,7 @@ void TCustomGrid::paintEvent(QPaintEvent* Event)
         int Left = Client.left();
         for (int Col = 0; Col < ColCount() && Left <= Client.right(); ++Col) {
             const int Width = ColWidth(Col);
-            const QRect Cell(Left, Top, Width, Height);
+            const QRect Cell = Mirrored({Left, Top, Width, Height});
             TCellState State;
             State.Fixed = Col < FFixedCols || Row < FFixedRows;
             State.Selected = !State.Fixed && Col == Selected.Col && Row == Selected.Row;
@@ -314,10 +325,11 @@ void TCustomGrid::paintEvent(QPaintEvent* Event)
             if (State.Focused)
                 DrawFocusRect(Painter, Cell, Colours.HighlightText);
 
-            // The lines after the cell, right and below, meet at its corner.
+            // The lines after the cell, towards the next column and below,
+            // meet at its corner.
             const QColor& Line = State.Fixed ? Colours.HeadingLine : Colours.CellLine;
-            Painter.fillRect(QRect(Left + Width, Top, FGridLineWidth, Height + FGridLineWidth), Line);
-            Painter.fillRect(QRect(Left, Top + Height, Width, FGridLineWidth), Line);
+            Painter.fillRect(Mirrored({Left + Width, Top, FGridLineWidth, Height + FGridLineWidth}), Line);
+            Painter.fillRect(Mirrored({Left, Top + Height, Width, FGridLineWidth}), Line);
             Left += Width + FGridLineWidth;
         }
         Top += Height + FGridLineWidth;
@@ -352,7 +364,7 @@ void TCustomGrid::mouseReleaseEvent(QMouseEvent* Event)
 
 void TCustomGrid::keyPressEvent(QKeyEvent* Event)
 {
-    const auto Key = GridKeyOf(Event->key());
+    const auto Key = GridKeyOf(Event->key(), isRightToLeft());
     if (!Key) {
         QFrame::keyPressEvent(Event);
         return;
@@ -381,6 +393,13 @@ void TCustomGrid::focusOutEvent(QFocusEvent* Event)
 {
     QFrame::focusOutEvent(Event);
     update();
+}
+
+void TCustomGrid::changeEvent(QEvent* Event)
+{
+    QFrame::changeEvent(Event);
+    if (Event->type() == QEvent::LayoutDirectionChange)
+        update();
 }
 
 }  // namespace mirvane

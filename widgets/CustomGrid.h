@@ -19,11 +19,13 @@ struct TCellState {
 };
 
 // A small grid of cells without scrolling: heading rows and columns fixed at
-// the top and left, a width per column and a height per row, and one selected
-// cell that the mouse, the arrow and paging keys and the program move. A
-// subclass paints the cells' contents, may veto a move of the selection and
-// hears of every completed or refused move. Backgrounds, edges, lines and the
-// focus rectangle come from the palette.
+// the top and at the start of each line, a width per column and a height per
+// row, and one selected cell that the mouse, the arrow and paging keys and
+// the program move. Under a right-to-left layout direction the columns run
+// from the right and the arrow keys move as they look. A subclass paints the
+// cells' contents, may veto a move of the selection and hears of every
+// completed or refused move. Backgrounds, edges, lines and the focus
+// rectangle come from the palette.
 class TCustomGrid : public QFrame {
     Q_OBJECT
 
@@ -64,7 +66,8 @@ public:
     // follows either way. Headings and cells outside the grid are ignored.
     void SetSelectedCell(int Col, int Row);
 
-    // A cell's rectangle in the widget, without the line after it.
+    // A cell's rectangle in the widget, without the line after it; column 0
+    // stands at the right under a right-to-left layout direction.
     QRect CellRect(int Col, int Row) const;
     // The cell under Point, lines counting with the cell before them; nothing
     // outside the cells.
@@ -98,8 +101,11 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
 
 private:
+    // A rectangle laid out from the left, where the layout direction puts it.
+    QRect Mirrored(const QRect& Rect) const;
     bool IsSelectable(int Col, int Row) const;
     TGridArea Area() const;
     int RowsInView() const;

@@ -8,8 +8,8 @@ namespace mirvane {
 
 // The keys that move a grid's selection.
 enum class TGridKey {
-    Left,
-    Right,
+    Left,      // to the column before, whichever way the columns run
+    Right,     // to the column after
     Up,
     Down,
     PageUp,    // up by as many rows as are in view
@@ -24,7 +24,7 @@ struct TGridCell {
     bool operator==(const TGridCell&) const = default;
 };
 
-// The cells a selection may stand on lie right of FixedCols and below
+// The cells a selection may stand on lie after the FixedCols and below the
 // FixedRows; PageRows is how many rows the paging keys move at most. Counts
 // beyond MaxGridExtent count as MaxGridExtent.
 inline constexpr std::int32_t MaxGridExtent = 100000;

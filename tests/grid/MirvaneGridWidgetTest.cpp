@@ -140,6 +140,24 @@ TEST_F(MirvaneGridWidget, KeysStayOnTheDaysOfThePage)
     EXPECT_EQ(Changes, 8);
 }
 
+TEST_F(MirvaneGridWidget, RightToLeftRunsTheColumnsFromTheRightEdge)
+{
+    Grid.setLayoutDirection(Qt::RightToLeft);
+    const QRect Weekday = Grid.CellRect(WeekdayColumn, 10);
+    EXPECT_EQ(Weekday.right(), Grid.contentsRect().right());
+    // The text column's line follows it, at the left.
+    EXPECT_EQ(Grid.CellRect(DayTextColumn, 10).left(), Grid.contentsRect().left() + Grid.GridLineWidth());
+    for (const int Col : {WeekdayColumn, GregorianColumn, JewishColumn, DayTextColumn})
+        EXPECT_EQ(Grid.CellAt(CentreOf(Col, 10)), (TGridCell{Col, 10})) << Col;
+    EXPECT_EQ(Render().pixelColor(Weekday.right() - 2, Weekday.center().y()), Grid.palette().color(QPalette::Button));
+    Click(JewishColumn, 10);
+    EXPECT_EQ(Grid.Col(), JewishColumn);
+    Press(Qt::Key_Right);  // towards the weekday column
+    EXPECT_EQ(Grid.Col(), GregorianColumn);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Grid.Col(), JewishColumn);
+}
+
 TEST_F(MirvaneGridWidget, ProgramMovesAskTheVeto)
 {
     Grid.SetSelectedCell(JewishColumn, 3);
