@@ -5,12 +5,12 @@
 #include <chrono>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include <date/tz.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "tests/times/FixtureDay.h"
 #include "times/DailyTimes.h"
 #include "times/TimeText.h"
 
@@ -37,23 +37,6 @@ std::map<std::string, std::optional<TInstant>> ByKey(const TDailyTimes& Times)
             {"fastEnds", Times.FastEnds}};
 }
 
-TInstant ParsedInstant(const std::string& Text)
-{
-    std::istringstream Stream(Text);
-    TInstant At;
-    Stream >> date::parse("%FT%T%Ez", At);
-    EXPECT_FALSE(Stream.fail()) << Text;
-    return At;
-}
-
-sys_days ParsedDay(const std::string& Text)
-{
-    std::istringstream Stream(Text);
-    sys_days Day;
-    Stream >> date::parse("%F", Day);
-    return Day;
-}
-
 TEST(ReferenceTimesTest, EveryPlaceAndDayAgreesWithKosherJavaWithinThirtySeconds)
 {
     std::ifstream File(MIRVANE_TIMES_FIXTURES "/zmanim.json");
@@ -65,7 +48,7 @@ TEST(ReferenceTimesTest, EveryPlaceAndDayAgreesWithKosherJavaWithinThirtySeconds
         const date::time_zone& Zone = *date::locate_zone(Place["timezone"].get<std::string>());
         for (const auto& Day : Place["days"]) {
             const std::string Date = Day["date"];
-            const auto Ours = ByKey(ComputeDailyTimes(ParsedDay(Date), Where, Zone));
+            const auto Ours = ByKey(ComputeDailyTimes(FixtureDay(Date), Where, Zone));
             for (const auto& [Key, Reference] : Day["times"].items()) {
                 SCOPED_TRACE(Place["name"].get<std::string>() + " " + Date + " " + Key);
                 const std::optional<TInstant>& Mine = Ours.at(Key);
@@ -73,7 +56,7 @@ TEST(ReferenceTimesTest, EveryPlaceAndDayAgreesWithKosherJavaWithinThirtySeconds
                 if (!Mine)
                     continue;
                 const std::string Text = Reference;
-                EXPECT_LE(abs(*Mine - ParsedInstant(Text)), seconds{30})
+                EXPECT_LE(abs(*Mine - FixtureInstant(Text)), seconds{30})
                     << IsoLocalTimeText(*Mine, Zone, TRounding::Nearest) << " against " << Text;
                 // Same offset, and the same local date: the right day on the right clocks.
                 const std::string MineText = IsoLocalTimeText(*Mine, Zone, TRounding::Nearest);
