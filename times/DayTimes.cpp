@@ -2,7 +2,7 @@
 
 #include <date/tz.h>
 
-#include "engine/DateServices.h"
+#include "times/CivilDay.h"
 #include "times/DailyTimes.h"
 #include "times/DayObservances.h"
 
@@ -10,13 +10,6 @@ namespace mirvane {
 namespace {
 
 using namespace std::chrono;
-
-TDateTime DateTimeOf(sys_days Day)
-{
-    const year_month_day Date{Day};
-    return EncodeDate(static_cast<int>(Date.year()), static_cast<std::int32_t>(static_cast<unsigned>(Date.month())),
-                      static_cast<std::int32_t>(static_cast<unsigned>(Date.day())));
-}
 
 std::optional<TInstant> Offset(const std::optional<TInstant>& At, minutes By)
 {
@@ -36,6 +29,15 @@ std::optional<TInstant> HolyDayEnds(const TDailyTimes& Times, const TTimesRules&
 
 }  // namespace
 
+int DefaultCandleMinutes(std::string_view PlaceName, std::string_view Country)
+{
+    if (Country == "Israel" && PlaceName == "Jerusalem")
+        return 40;
+    if (Country == "Israel" && PlaceName == "Haifa")
+        return 30;
+    return TTimesRules{}.CandleMinutes;
+}
+
 const std::vector<std::string_view>& DayTimeKeys()
 {
     static const std::vector<std::string_view> Keys{
@@ -48,7 +50,7 @@ const std::vector<std::string_view>& DayTimeKeys()
 TDayTimes ComputeDayTimes(sys_days Day, const TCoordinates& Where, const date::time_zone& Zone,
                           const TTimesRules& Rules)
 {
-    const TDayObservances Observances = ObservancesOf(DateTimeOf(Day), Rules.Diaspora);
+    const TDayObservances Observances = ObservancesOf(DateTimeOfDay(Day), Rules.Diaspora);
     const TDailyTimes Times = ComputeDailyTimes(Day, Where, Zone);
     using enum TRounding;
     TDayTimes Result{Day,
