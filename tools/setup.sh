@@ -10,6 +10,7 @@ MIRVANE_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     xvfb xauth
     libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
+    libhowardhinnant-date-dev tzdata
     clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus
