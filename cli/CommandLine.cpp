@@ -62,14 +62,15 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
 {
     try {
         CLI::App App{"The Hebrew calendar beside the Gregorian one: days, month pages, years, festivals, "
-                     "birthdays and yahrtzeits.",
+                     "birthdays and yahrtzeits, and the times of the day at a place.",
                      "mirvane-cli"};
         App.set_version_flag("--version", "mirvane-cli " MIRVANE_VERSION);
         App.require_subcommand(1);
         const std::vector<TCommand> Commands{AddDaysCommand(App),     AddMonthCommand(App),
                                              AddYearCommand(App),     AddFestivalCommand(App),
                                              AddFestivalsCommand(App), AddAnniversaryCommand(App),
-                                             AddConvertCommand(App),  AddRememberCommand(App)};
+                                             AddConvertCommand(App),  AddRememberCommand(App),
+                                             AddTimesCommand(App),    AddPlacesCommand(App)};
         try {
             App.parse(ArgumentCount, Arguments);
         } catch (const CLI::Success& Request) {

@@ -25,6 +25,8 @@ TCommand AddFestivalsCommand(CLI::App& App);
 TCommand AddAnniversaryCommand(CLI::App& App);
 TCommand AddConvertCommand(CLI::App& App);
 TCommand AddRememberCommand(CLI::App& App);
+TCommand AddTimesCommand(CLI::App& App);
+TCommand AddPlacesCommand(CLI::App& App);
 
 // The whole program: parses the arguments, runs the chosen command and
 // returns the exit code: 0 done, 1 a request the calendar cannot answer,

@@ -27,15 +27,23 @@ std::string BasicDateText(TDateTime Date)
     return Text;
 }
 
-// The moment of writing in UTC, as DTSTAMP takes it.
-std::string StampText()
+// A moment in UTC, as DTSTAMP and a timed DTSTART take it.
+std::string UtcText(std::chrono::sys_seconds At)
 {
-    const std::time_t Now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    const std::time_t Seconds = std::chrono::system_clock::to_time_t(At);
     std::tm Utc{};
-    gmtime_r(&Now, &Utc);
+    gmtime_r(&Seconds, &Utc);
+    if (Utc.tm_year + 1900 < 1 || Utc.tm_year + 1900 > LastIcsYear)
+        throw EExportFailure("an iCalendar file cannot hold the year " + std::to_string(Utc.tm_year + 1900));
     char Text[32];
     std::strftime(Text, sizeof Text, "%Y%m%dT%H%M%SZ", &Utc);
     return Text;
+}
+
+// The moment of writing.
+std::string StampText()
+{
+    return UtcText(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
 }
 
 // A TEXT value: backslash, semicolon, comma and line ends are escaped, so a
@@ -98,12 +106,20 @@ std::string EndLine(TDateTime Start)
     return "DTEND;VALUE=DATE:" + BasicDateText(Start + 1);
 }
 
-std::string EventText(const TIcsEvent& Event, const std::string& Stamp)
+// An event's lines; When is its DTSTART line and, for a span, its end.
+std::string EventText(std::string_view Uid, std::string_view Summary, const std::string& When,
+                      const std::string& Stamp)
 {
-    return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Event.Uid)) +
-           ContentLine("DTSTAMP:" + Stamp) + ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
-           ContentLine(EndLine(Event.Date)) + ContentLine("SUMMARY:" + EscapedText(Event.Summary)) +
-           ContentLine("TRANSP:TRANSPARENT") + ContentLine("END:VEVENT");
+    return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Uid)) + ContentLine("DTSTAMP:" + Stamp) +
+           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + ContentLine("TRANSP:TRANSPARENT") +
+           ContentLine("END:VEVENT");
+}
+
+std::string CalendarText(const std::string& Events)
+{
+    return ContentLine("BEGIN:VCALENDAR") + ContentLine("VERSION:2.0") +
+           ContentLine("PRODID:-//Tellwen//mirvane-cli//EN") + ContentLine("CALSCALE:GREGORIAN") + Events +
+           ContentLine("END:VCALENDAR");
 }
 
 }  // namespace
@@ -134,11 +150,22 @@ std::string IcsUid(TDateTime Date, std::string_view Kind, std::string_view Name,
 std::string IcsCalendarText(const std::vector<TIcsEvent>& Events)
 {
     const std::string Stamp = StampText();
-    std::string Text = ContentLine("BEGIN:VCALENDAR") + ContentLine("VERSION:2.0") +
-                       ContentLine("PRODID:-//Tellwen//mirvane-cli//EN") + ContentLine("CALSCALE:GREGORIAN");
+    std::string Text;
     for (const TIcsEvent& Event : Events)
-        Text += EventText(Event, Stamp);
-    return Text + ContentLine("END:VCALENDAR");
+        Text += EventText(Event.Uid, Event.Summary,
+                          ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
+                              ContentLine(EndLine(Event.Date)),
+                          Stamp);
+    return CalendarText(Text);
+}
+
+std::string IcsCalendarText(const std::vector<TIcsMoment>& Moments)
+{
+    const std::string Stamp = StampText();
+    std::string Text;
+    for (const TIcsMoment& Moment : Moments)
+        Text += EventText(Moment.Uid, Moment.Summary, ContentLine("DTSTART:" + UtcText(Moment.At)), Stamp);
+    return CalendarText(Text);
 }
 
 }  // namespace mirvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,13 @@ namespace mirvane {
 // One all-day event of a calendar file.
 struct TIcsEvent {
     TDateTime Date = 0;
+    std::string Summary;
+    std::string Uid;
+};
+
+// One timed event: a moment, not a span, so without an end.
+struct TIcsMoment {
+    std::chrono::sys_seconds At;
     std::string Summary;
     std::string Uid;
 };
@@ -28,5 +36,9 @@ std::string IcsUid(TDateTime Date, std::string_view Kind, std::string_view Name,
 // 9999, which the format's four-digit years cannot hold; nothing is
 // returned then.
 std::string IcsCalendarText(const std::vector<TIcsEvent>& Events);
+
+// A calendar of timed events, each DTSTART in UTC; EExportFailure for a
+// moment outside the years 1 to 9999.
+std::string IcsCalendarText(const std::vector<TIcsMoment>& Moments);
 
 }  // namespace mirvane

@@ -6,6 +6,8 @@ set(MirvaneData ${PROJECT_SOURCE_DIR}/data)
 set(MirvaneId org.tellwen.Mirvane)
 
 install(TARGETS mirvane mirvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The place list, read from share/mirvane beside the bin folder.
+install(FILES ${MirvaneData}/places.tsv DESTINATION ${CMAKE_INSTALL_DATADIR}/mirvane)
 install(FILES ${MirvaneData}/${MirvaneId}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${MirvaneData}/${MirvaneId}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${MirvaneData}/${MirvaneId}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

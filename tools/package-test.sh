@@ -55,6 +55,9 @@ version=$(/usr/bin/mirvane-cli --version) || fail "mirvane-cli --version failed"
 [[ $version == "mirvane-cli "* ]] || fail "mirvane-cli --version printed '$version'"
 echo "$version"
 /usr/bin/mirvane-cli convert 1970-12-01 | grep -qx "3 Kislev 5731" || fail "mirvane-cli convert gave a wrong answer"
+# The place list installed beside the program, and the zone database.
+/usr/bin/mirvane-cli times 2026-12-11 --place jerusalem --format csv | grep -q "+02:00" ||
+    fail "mirvane-cli times found no place list or zone"
 man -l /usr/share/man/man1/mirvane-cli.1.gz >/dev/null 2>&1 || fail "the manual page does not format"
 
 step "run mirvane"
@@ -68,7 +71,8 @@ status=$?
 step "remove"
 mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q mirvane || fail "apt-get remove failed"
 installed=0
-for file in /usr/bin/mirvane /usr/bin/mirvane-cli /usr/share/applications/org.tellwen.Mirvane.desktop; do
+for file in /usr/bin/mirvane /usr/bin/mirvane-cli /usr/share/applications/org.tellwen.Mirvane.desktop \
+    /usr/share/mirvane/places.tsv; do
     [ ! -e "$file" ] || fail "$file is left after removal"
 done
 echo "== package: passed"

@@ -1,0 +1,20 @@
+#include "times/CivilDay.h"
+
+namespace mirvane {
+
+using namespace std::chrono;
+
+TDateTime DateTimeOfDay(sys_days Day)
+{
+    const year_month_day Date{Day};
+    return EncodeDate(static_cast<std::int32_t>(Date.year()), static_cast<std::int32_t>(static_cast<unsigned>(Date.month())),
+                      static_cast<std::int32_t>(static_cast<unsigned>(Date.day())));
+}
+
+sys_days DayOfDateTime(TDateTime Value)
+{
+    const TGregorianDate Date = DecodeDate(Value);
+    return year{Date.Year} / month{static_cast<unsigned>(Date.Month)} / day{static_cast<unsigned>(Date.Day)};
+}
+
+}  // namespace mirvane

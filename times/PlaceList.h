@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirvane {
+
+// One place of the list shipped with the program (GeoNames, CC BY 4.0).
+struct TPlace {
+    std::string Name;
+    std::string AsciiName;
+    std::string Region;  // empty where GeoNames has no name for it
+    std::string Country;
+    double Latitude = 0;
+    double Longitude = 0;
+    std::string TimeZone;  // IANA
+    std::int64_t Population = 0;
+};
+
+// "Lakewood, New Jersey, United States": the name, the region and the
+// country, the region left out when it has no name or repeats the name.
+std::string PlaceTitle(const TPlace& Place);
+
+// The list is missing, unreadable or not what the program wrote.
+class EPlaceListError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole list from File, most people first. Throws EPlaceListError naming
+// the file, and the line for a damaged one.
+std::vector<TPlace> ReadPlaceList(const std::filesystem::path& File);
+
+// The places whose name, or a word of it, begins with Query, in any case and
+// with accents ignored ("tromso" finds Tromsø); "Name, Region or country"
+// narrows by the words after the comma. Places named exactly Query come
+// first, then the rest, each group by population. At most Limit.
+std::vector<TPlace> SearchPlaces(const std::vector<TPlace>& Places, std::string_view Query, std::size_t Limit);
+
+}  // namespace mirvane
