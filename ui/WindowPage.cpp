@@ -13,7 +13,7 @@ TWindowPage::TWindowPage(const char* Name, const TPageStart& Start, const TChoic
 
 std::string TWindowPage::ExportText(TExportFormat /*Format*/, int /*Years*/, QString& Problem) const
 {
-    Problem = QStringLiteral("This page has no list to export.");
+    Problem = tr("This page has no list to export.");
     return {};
 }
 
