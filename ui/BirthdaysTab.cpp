@@ -204,7 +204,7 @@ bool TBirthdaysTab::AskExportDetails(TExportDetails& Details)
 {
     bool Accepted = false;
     const QString Name =
-        QInputDialog::getText(this, QStringLiteral("Export List"), QStringLiteral("Name of the event:"),
+        QInputDialog::getText(this, tr("Export List"), tr("Name of the event:"),
                               QLineEdit::Normal, QString::fromStdString(Details.EventName), &Accepted)
             .trimmed();
     if (!Name.isEmpty()) {

@@ -214,7 +214,7 @@ void TRememberTab::Build()
 bool TRememberTab::AskExportDetails(TExportDetails& Details)
 {
     bool Accepted = false;
-    Details.Years = QInputDialog::getInt(this, QStringLiteral("Export List"), QStringLiteral("Number of years:"),
+    Details.Years = QInputDialog::getInt(this, tr("Export List"), tr("Number of years:"),
                                          DefaultExportYears, 1, MaxExportYears, 1, &Accepted);
     return Accepted;
 }
