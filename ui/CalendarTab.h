@@ -25,6 +25,7 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
+    QString PrintedQuestion() const override;
     // The grid's height: a taller font makes a taller grid, and the window
     // grows with it.
     int GridHeight() const;
