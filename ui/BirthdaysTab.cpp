@@ -227,6 +227,11 @@ std::string TBirthdaysTab::ExportText(TExportFormat Format, const TExportDetails
         AnniversaryDateList(Details.EventName, Answer, NightOfIt->isChecked(), Choices().HebrewNames), Format);
 }
 
+QString TBirthdaysTab::PrintedQuestion() const
+{
+    return QuestionOf({OriginalDate->text(), YearWanted->text()});
+}
+
 QString TBirthdaysTab::PrintedHtml() const
 {
     TFacts Facts{{tr("Original date"), OriginalDate->text()}};

@@ -10,6 +10,8 @@
 #include <QPushButton>
 
 #include "engine/ConvertError.h"
+#include "engine/DateServices.h"
+#include "engine/NameTables.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/CalendarYearEntry.h"
 #include "ui/Controls.h"
@@ -165,6 +167,21 @@ void TCalendarTab::SetTypedYear(const std::optional<TYearInCalendar>& Target)
 
 // The month as the grid shows it: the two heading rows, then every day with
 // its weekday, both days and its text.
+// The month the grid pages through, in the calendar it pages by.
+QString TCalendarTab::PrintedQuestion() const
+{
+    const TMonthGrid& Model = Grid->Model();
+    const TMonthPage& Shown = Model.Page();
+    if (Model.ByJewishMonth()) {
+        return QStringLiteral("%1 %2").arg(
+            QString::fromUtf8(Model.YearCalc().GetMonthNames()[static_cast<std::size_t>(Shown.FirstJewishMonth)]),
+            QString::number(Shown.FirstJewishYear));
+    }
+    const TGregorianDate First = DecodeDate(Shown.FirstDate);
+    return QStringLiteral("%1 %2").arg(QString::fromUtf8(GregorianMonthNames[static_cast<std::size_t>(First.Month)]),
+                                       QString::number(First.Year));
+}
+
 QString TCalendarTab::PrintedHtml() const
 {
     const TMonthGrid& Model = Grid->Model();

@@ -25,6 +25,7 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
+    QString PrintedQuestion() const override;
     // How much taller than designed a taller font made the grid: the page
     // and the window are designed that much taller.
     int GridGrowth() const;

@@ -166,6 +166,12 @@ std::string TFestivalsTab::ExportText(TExportFormat Format, const TExportDetails
     return DateListText(FestivalDateList(FestivalNameOfEntry(Input.Name), Answer, Choices().HebrewNames), Format);
 }
 
+QString TFestivalsTab::PrintedQuestion() const
+{
+    return QuestionOf({QString::fromStdString(FestivalNameOfEntry(FestivalName->currentText().toStdString())),
+                       GregorianYear->text()});
+}
+
 QString TFestivalsTab::PrintedHtml() const
 {
     TFacts Facts{{tr("Name of Festival"), FestivalName->currentText()},

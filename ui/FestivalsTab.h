@@ -22,6 +22,7 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
+    QString PrintedQuestion() const override;
     std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
 
 private:

@@ -13,6 +13,7 @@
 
 #include "widgets/MemoLines.h"
 #include "ui/Mirvane.h"
+#include "ui/PaperLayout.h"
 
 namespace mirvane {
 namespace {
@@ -43,6 +44,14 @@ QString GridTable(const std::vector<QStringList>& Rows, int HeadingRows, const Q
     QString Html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
     for (std::size_t Index = 0; Index < Rows.size(); ++Index) {
         const QString Tag = static_cast<int>(Index) < HeadingRows ? QStringLiteral("th") : QStringLiteral("td");
+        // The heading rows as the table's head, which the layout repeats on
+        // each page.
+        if (Index == 0 && HeadingRows > 0) {
+            Html += QStringLiteral("<thead>");
+        }
+        if (static_cast<int>(Index) == HeadingRows && HeadingRows > 0) {
+            Html += QStringLiteral("</thead>");
+        }
         Html += QStringLiteral("<tr>");
         for (qsizetype Column = 0; Column < Rows[Index].size(); ++Column) {
             QString Attributes =
@@ -63,11 +72,37 @@ QString ListOf(const QPlainTextEdit& List)
     if (List.isHidden()) {
         return {};
     }
-    QString Html = QStringLiteral("<p>");
+    // One block a line: a page then draws only its own lines, where of one
+    // long paragraph it would also draw, clipped away but still in the
+    // file, the line before its top.
+    QString Html;
+    QString Style = QStringLiteral(" style=\"margin-top:12px\"");
     for (const QString& Line : MemoLines(List)) {
-        Html += Escaped(Line) + QStringLiteral("<br>");
+        Html += QStringLiteral("<div%1>%2</div>").arg(Style, Escaped(Line));
+        Style.clear();
     }
-    return Html + QStringLiteral("</p>");
+    return Html;
+}
+
+QString QuestionOf(const QStringList& Parts)
+{
+    QStringList Given;
+    for (const QString& Part : Parts) {
+        if (!Part.trimmed().isEmpty()) {
+            Given.append(Part.trimmed());
+        }
+    }
+    return Given.join(QStringLiteral(", "));
+}
+
+QString PrintedTitle(const TForm1& Form, int Page)
+{
+    if (Page < 0 || Page >= TForm1::PageCount) {
+        return {};
+    }
+    const TWindowPage& Shown = Form.Page(Page);
+    const QString Question = Shown.PrintedQuestion();
+    return Question.isEmpty() ? Shown.Title() : Shown.Title() + QStringLiteral(": ") + Question;
 }
 
 QString PrintedPageHtml(const TForm1& Form, int Page)
@@ -80,14 +115,21 @@ QString PrintedPageHtml(const TForm1& Form, int Page)
            QStringLiteral("</body></html>");
 }
 
-void PrintPage(const TForm1& Form, int Page, QPrinter& Printer)
+void LayOutPrintedPage(QTextDocument& Document, const TForm1& Form, int Page, QPrinter& Printer)
 {
-    QTextDocument Document;
     QFont Font = Document.defaultFont();
     Font.setPointSizeF(10);
     Document.setDefaultFont(Font);
     Document.setHtml(PrintedPageHtml(Form, Page));
-    Document.print(&Printer);
+    LayOutOnPages(Document, Printer);
+}
+
+void PrintPage(const TForm1& Form, int Page, QPrinter& Printer)
+{
+    QTextDocument Document;
+    LayOutPrintedPage(Document, Form, Page, Printer);
+    Printer.setDocName(PrintedTitle(Form, Page));
+    PrintPages(Document, Printer);
 }
 
 }  // namespace mirvane

@@ -43,6 +43,9 @@ public:
     virtual QString Title() const = 0;
     // The page on paper as rich text, without its heading.
     virtual QString PrintedHtml() const = 0;
+    // What the page is asked, in a few words after its title in the name of
+    // the printout ("Pessach day 1, 2026"); empty where the title says all.
+    virtual QString PrintedQuestion() const { return {}; }
     // Whether "Export List..." applies to the page.
     virtual bool HasExportList() const { return false; }
     // The file "Export List..." writes for the page, exactly as the command

@@ -215,6 +215,11 @@ void TYearDetailsTab::ShowLeapYear()
     LeapYear->setChecked(DetailsYear.IsLeap);
 }
 
+QString TYearDetailsTab::PrintedQuestion() const
+{
+    return QString::number(Year());
+}
+
 QString TYearDetailsTab::PrintedHtml() const
 {
     const auto Joined = [](std::initializer_list<const QLineEdit*> Boxes) {
@@ -236,15 +241,15 @@ QString TYearDetailsTab::PrintedHtml() const
                        {tr("Days In Cheshvan"), CheshvanDays->text()},
                        {tr("Days In Kislev"), KislevDays->text()}};
     std::vector<QStringList> Rows{{tr("Month"), tr("Days"), tr("Molad")}};
-    // The month box names the months of the shown year; a common year
-    // leaves its last entry empty.
-    for (int Entry = 0; Entry < Month->count(); ++Entry) {
-        const QString Name = Month->itemText(Entry);
-        if (Name.isEmpty()) {
-            continue;
-        }
-        const TMonthDetails Details = ComputeMonthDetails(DetailsYear, Entry + 1);
-        Rows.push_back({Name, QString::fromStdString(Details.Days), QString::fromStdString(Details.MoladText)});
+    // The months in the order of the year, from Tishrei, so that the molads
+    // run in time order; each named as the month box names it (entry N is
+    // month N + 1, counted from Nissan).
+    const std::int32_t Count = DetailsYear.IsLeap ? 13 : 12;
+    for (std::int32_t Position = 1; Position <= Count; ++Position) {
+        const std::int32_t Number = DetailsYear.MonthAtPosition(Position);
+        const TMonthDetails Details = ComputeMonthDetails(DetailsYear, Number);
+        Rows.push_back({Month->itemText(Number - 1), QString::fromStdString(Details.Days),
+                        QString::fromStdString(Details.MoladText)});
     }
     return FactsTable(Facts) + QStringLiteral("<p></p>") + GridTable(Rows, 1, {20, 10});
 }

@@ -26,6 +26,7 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
+    QString PrintedQuestion() const override;
     // The Jewish year the page shows; this year until the page is made.
     std::int32_t Year() const { return DetailsYear.Year; }
 

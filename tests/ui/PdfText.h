@@ -18,20 +18,27 @@ inline QString PdfText(const QString& Path)
     return QString::fromUtf8(Tool.readAllStandardOutput());
 }
 
-// The number of pages of a PDF file; 0 when it cannot be read.
-inline int PdfPageCount(const QString& Path)
+// One field of a PDF file's information, as pdfinfo gives it ("Pages",
+// "Title"); empty when the file cannot be read.
+inline QString PdfInfo(const QString& Path, const QString& Field)
 {
     QProcess Tool;
     Tool.start(QStringLiteral("pdfinfo"), {Path});
     if (!Tool.waitForFinished(30000) || Tool.exitCode() != 0) {
-        return 0;
+        return {};
     }
     for (const QString& Line : QString::fromUtf8(Tool.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        if (Line.startsWith(QStringLiteral("Pages:"))) {
-            return Line.mid(6).trimmed().toInt();
+        if (Line.startsWith(Field + QLatin1Char(':'))) {
+            return Line.mid(Field.size() + 1).trimmed();
         }
     }
-    return 0;
+    return {};
+}
+
+// The number of pages of a PDF file; 0 when it cannot be read.
+inline int PdfPageCount(const QString& Path)
+{
+    return PdfInfo(Path, QStringLiteral("Pages")).toInt();
 }
 
 }  // namespace mirvane

@@ -1,3 +1,8 @@
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QTreeWidget>
 #include <QDir>
 #include <QPrinter>
@@ -6,6 +11,7 @@
 
 #include "engine/DateServices.h"
 #include "grid/MirvaneGrid.h"
+#include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/PdfText.h"
 #include "ui/PrintedPage.h"
@@ -25,8 +31,11 @@ protected:
         Printer.setOutputFileName(Path);
         PrintPage(F, Page, Printer);
         Pages = PdfPageCount(Path);
+        Title = PdfInfo(Path, QStringLiteral("Title"));
         if (const char* Shots = std::getenv("MIRVANE_PRINT_SHOTS")) {
-            QFile::copy(Path, QDir(QString::fromLocal8Bit(Shots)).filePath(QFileInfo(Path).fileName()));
+            const QString Shot = QDir(QString::fromLocal8Bit(Shots)).filePath(QFileInfo(Path).fileName());
+            QFile::remove(Shot);
+            QFile::copy(Path, Shot);
         }
         return PdfText(Path);
     }
@@ -41,8 +50,39 @@ protected:
         return Result;
     }
 
+    // Whether each table of a printout lies on one page: Qt stretches the
+    // last row of a table that runs over a page down to the page's foot.
+    static bool EveryTableOnOnePage(TForm1& F, int Page)
+    {
+        QPrinter Printer(QPrinter::HighResolution);
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        QTextDocument Document;
+        LayOutPrintedPage(Document, F, Page, Printer);
+        const qreal Height = Document.pageSize().height();
+        for (QTextFrame* Table : Document.rootFrame()->childFrames()) {
+            const QRectF Place = Document.documentLayout()->frameBoundingRect(Table);
+            if (std::floor(Place.top() / Height) != std::floor((Place.bottom() - 1) / Height)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The text of each page, by the form feed pdftotext ends it with.
+    static QStringList PagesOf(const QString& Text) { return Text.split(QLatin1Char('\f')); }
+    // The first line of a page that holds more than blanks.
+    static QString FirstLine(const QString& Page)
+    {
+        for (const QString& Line : Rows(Page)) {
+            if (!Line.isEmpty()) {
+                return Line;
+            }
+        }
+        return {};
+    }
+
     QTemporaryDir Folder;
     int Pages = 0;
+    QString Title;
 };
 
 TEST_F(Printing, TheCalendarPrintsItsWholeMonthOnOnePageWithoutTheSelection)
@@ -51,6 +91,7 @@ TEST_F(Printing, TheCalendarPrintsItsWholeMonthOnOnePageWithoutTheSelection)
     Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
     const QStringList Text = Rows(Print(F, TForm1::CalendarPage));
     EXPECT_EQ(Pages, 1);
+    EXPECT_EQ(Title, QStringLiteral("Calendar: December 2026"));
     EXPECT_TRUE(Text.contains(QStringLiteral("Calendar")));
     const QString All = Text.join(QLatin1Char('\n'));
     // The heading rows: the years, then the months of both calendars.
@@ -72,6 +113,7 @@ TEST_F(Printing, TheListPagesPrintTheirQuestionAnswerAndList)
     Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/70");
     QString All = Rows(Print(F, TForm1::BirthdaysPage)).join(QLatin1Char('\n'));
     EXPECT_EQ(Pages, 1);
+    EXPECT_EQ(Title, QStringLiteral("Birthdays/Yahrtzeits: 1/12/70, 2026"));
     for (const QString& Expected :
          {QStringLiteral("Birthdays/Yahrtzeits"), QStringLiteral("Original date 1/12/70"),
           QStringLiteral("Jewish Date ") + Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("Year wanted 2026"),
@@ -94,6 +136,18 @@ TEST_F(Printing, TheListPagesPrintTheirQuestionAnswerAndList)
     for (const QString& Line : Lines(*Find<QPlainTextEdit>(F, "Memo5"))) {
         EXPECT_TRUE(All.contains(Line)) << Line.toStdString();
     }
+    EXPECT_EQ(Title, QStringLiteral("Festivals: Purim, 2026"));
+
+    // 200 years run over pages, each year printed once.
+    Retype(*Find<QLineEdit>(F, "Edit27"), "200");
+    const QStringList Printed = Rows(Print(F, TForm1::FestivalsPage));
+    EXPECT_GE(Pages, 3);
+    const QStringList Years = Lines(*Find<QPlainTextEdit>(F, "Memo5"));
+    EXPECT_EQ(Years.size(), 200);
+    for (const QString& Line : Years) {
+        EXPECT_EQ(Printed.count(Line), 1) << Line.toStdString();
+    }
+    EXPECT_TRUE(EveryTableOnOnePage(F, TForm1::FestivalsPage));
 }
 
 TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
@@ -102,6 +156,7 @@ TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
     Retype(*Find<QLineEdit>(F, "Edit23"), "5784");  // a leap year: thirteen months
     const QString All = Rows(Print(F, TForm1::YearDetailsPage)).join(QLatin1Char('\n'));
     EXPECT_EQ(Pages, 1);
+    EXPECT_EQ(Title, QStringLiteral("Year Details: 5784"));
     for (const QString& Expected :
          {QStringLiteral("Jewish Year 5784"), QStringLiteral("Leap Year yes"), QStringLiteral("Days In Cheshvan"),
           QStringLiteral("First Day of Year ") + Find<QLineEdit>(F, "Edit26")->text()}) {
@@ -110,6 +165,13 @@ TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
     const QRegularExpression MonthRow(QStringLiteral("\\n(Nissan|Iyar|Sivan|Tamuz|Av|Elul|Tishrei|Cheshvan|Kislev|"
                                                      "Tevet|Shvat|Adar1|Adar2) (29|30) \\S"));
     EXPECT_EQ(All.count(MonthRow), 13) << All.toStdString();
+    // In the order of the year, from Tishrei, as the molads run.
+    QStringList Order;
+    for (auto Match = MonthRow.globalMatch(All); Match.hasNext();) {
+        Order.append(Match.next().captured(1));
+    }
+    EXPECT_EQ(Order.join(QLatin1Char(' ')),
+              QStringLiteral("Tishrei Cheshvan Kislev Tevet Shvat Adar1 Adar2 Nissan Iyar Sivan Tamuz Av Elul"));
 }
 
 TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOption)
@@ -125,11 +187,22 @@ TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOpt
 
 TEST_F(Printing, DatesToRememberPrintsItsListAsATable)
 {
+    TemporaryDataHome Data;
+    for (int Day = 1; Day <= 60; ++Day) {
+        Data.AddOnce(QStringLiteral("Occasion %1").arg(Day).toUtf8().constData(), Day);
+    }
     TForm1& F = StartShowing(TForm1::RememberPage);
     ASSERT_NE(Find<QTreeWidget>(F, "ListView1"), nullptr);
-    const QString All = Rows(Print(F, TForm1::RememberPage)).join(QLatin1Char('\n'));
+    const QString Text = Print(F, TForm1::RememberPage);
+    const QString All = Rows(Text).join(QLatin1Char('\n'));
     EXPECT_TRUE(All.contains(QStringLiteral("Dates to Remember")));
-    EXPECT_TRUE(All.contains(QStringLiteral("Name of Occasion G Date J Date Date this year"))) << All.toStdString();
+    EXPECT_EQ(Title, QStringLiteral("Dates to Remember"));
+    const QString Headings = QStringLiteral("Name of Occasion G Date J Date Date this year");
+    EXPECT_TRUE(All.contains(Headings)) << All.toStdString();
+    // The list runs onto a second page, which starts with the headings.
+    ASSERT_GE(Pages, 2);
+    EXPECT_EQ(FirstLine(PagesOf(Text)[1]), Headings) << Text.toStdString();
+    EXPECT_TRUE(EveryTableOnOnePage(F, TForm1::RememberPage));
 }
 
 }  // namespace
