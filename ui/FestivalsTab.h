@@ -27,7 +27,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     void RefillFestivalNames();
     TFestivalInput FestivalInput() const;
     void Compute();
