@@ -4,6 +4,7 @@
 #include "ui/BirthdaysTab.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -204,15 +205,31 @@ void TBirthdaysTab::Compute()
     });
 }
 
-std::string TBirthdaysTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+// The event's name, as the command line's --name gives it; left empty it
+// stays the default, so that no summary starts with a bare date.
+bool TBirthdaysTab::AskExportDetails(TExportDetails& Details)
+{
+    bool Accepted = false;
+    const QString Name =
+        QInputDialog::getText(this, tr("Export List"), tr("Name of the event:"),
+                              QLineEdit::Normal, QString::fromStdString(Details.EventName), &Accepted)
+            .trimmed();
+    if (!Name.isEmpty()) {
+        Details.EventName = Name.toStdString();
+    }
+    return Accepted;
+}
+
+std::string TBirthdaysTab::ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const
 {
     const TAnniversaryPage Answer = ComputeAnniversaryPage(AnniversaryInput());
     if (!Answer.Answer) {
         Problem = NoAnswerToExport();
         return {};
     }
-    // The command line's default name of the event in calendar files.
-    return DateListText(AnniversaryDateList("Anniversary", Answer, NightOfIt->isChecked()), Format);
+    // Every entry's Jewish date follows Hebrew Names, as --hebrew does.
+    return DateListText(
+        AnniversaryDateList(Details.EventName, Answer, NightOfIt->isChecked(), Choices().HebrewNames), Format);
 }
 
 QString TBirthdaysTab::PrintedHtml() const

@@ -5,7 +5,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 
 #include "export/DateListFile.h"
 #include "export/ExportFailure.h"
@@ -39,17 +38,18 @@ QString NoAnswerToExport()
     return TForm1::tr("The page has no answer to export.");
 }
 
-std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem)
+std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, const TExportDetails& Details,
+                           QString& Problem)
 {
-    return Form.Page(Page).ExportText(Format, Years, Problem);
+    return Form.Page(Page).ExportText(Format, Details, Problem);
 }
 
-bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years)
+bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, const TExportDetails& Details)
 {
     QString Problem;
     std::string Text;
     try {
-        Text = ExportListText(Form, Form.ShownPage(), Format, Years, Problem);
+        Text = ExportListText(Form, Form.ShownPage(), Format, Details, Problem);
     } catch (const EExportFailure& Failure) {
         // Such as a date after 9999, which a calendar file cannot hold.
         Problem = TForm1::tr("Cannot export the list: %1.").arg(QString::fromStdString(Failure.what()));
@@ -63,14 +63,9 @@ bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Y
 
 void TForm1::ExportList1Click()
 {
-    int Years = DefaultExportYears;
-    if (ShownPage() == RememberPage) {
-        bool Accepted = false;
-        Years = QInputDialog::getInt(this, TForm1::tr("Export List"), TForm1::tr("Number of years:"),
-                                     DefaultExportYears, 1, MaxExportYears, 1, &Accepted);
-        if (!Accepted) {
-            return;
-        }
+    TExportDetails Details;
+    if (!Page(ShownPage()).AskExportDetails(Details)) {
+        return;
     }
     QString Filter = IcsFilter();
     QString Path = QFileDialog::getSaveFileName(this, TForm1::tr("Export List"), QString(),
@@ -83,7 +78,7 @@ void TForm1::ExportList1Click()
     if (QFileInfo(Path).suffix().compare(Suffix, Qt::CaseInsensitive) != 0) {
         Path += QLatin1Char('.') + Suffix;
     }
-    ExportListTo(*this, Path, Format, Years);
+    ExportListTo(*this, Path, Format, Details);
 }
 
 }  // namespace mirvane

@@ -155,7 +155,8 @@ void TFestivalsTab::Compute()
     });
 }
 
-std::string TFestivalsTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+std::string TFestivalsTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/,
+                                      QString& Problem) const
 {
     const TFestivalInput Input = FestivalInput();
     const TFestivalPage Answer = ComputeFestivalPage(Input);
@@ -163,7 +164,9 @@ std::string TFestivalsTab::ExportText(TExportFormat Format, int /*Years*/, QStri
         Problem = NoAnswerToExport();
         return {};
     }
-    return DateListText(FestivalDateList(Input.Name, Answer), Format);
+    // The festival's own name, not the list entry that shows it with its
+    // Hebrew name; the Jewish dates follow Hebrew Names as --hebrew does.
+    return DateListText(FestivalDateList(FestivalNameOfEntry(Input.Name), Answer, Choices().HebrewNames), Format);
 }
 
 QString TFestivalsTab::PrintedHtml() const

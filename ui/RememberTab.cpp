@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -214,7 +215,15 @@ void TRememberTab::Build()
     ConnectAutostartBox();
 }
 
-std::string TRememberTab::ExportText(TExportFormat Format, int Years, QString& Problem) const
+bool TRememberTab::AskExportDetails(TExportDetails& Details)
+{
+    bool Accepted = false;
+    Details.Years = QInputDialog::getInt(this, tr("Export List"), tr("Number of years:"),
+                                         DefaultExportYears, 1, MaxExportYears, 1, &Accepted);
+    return Accepted;
+}
+
+std::string TRememberTab::ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const
 {
     std::vector<TRememberEntry> Entries;
     try {
@@ -224,7 +233,7 @@ std::string TRememberTab::ExportText(TExportFormat Format, int Years, QString& P
         return {};
     }
     const std::vector<TRememberEvent> Events =
-        RememberEvents(Entries, DecodeDate(Today()).Year, Years, !Choices().PlainAdarIsAdar1);
+        RememberEvents(Entries, DecodeDate(Today()).Year, Details.Years, !Choices().PlainAdarIsAdar1);
     return Format == TExportFormat::Ics ? RememberIcsText(Events) : RememberCsvText(Events);
 }
 
