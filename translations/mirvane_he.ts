@@ -172,6 +172,14 @@
         <source>between sunset and midnight</source>
         <translation>בין השקיעה לחצות</translation>
     </message>
+    <message>
+        <source>Export List</source>
+        <translation>ייצוא רשימה</translation>
+    </message>
+    <message>
+        <source>Name of the event:</source>
+        <translation>שם האירוע:</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TCalendarTab</name>
@@ -272,10 +280,6 @@
     <message>
         <source>Export List</source>
         <translation>ייצוא רשימה</translation>
-    </message>
-    <message>
-        <source>Number of years:</source>
-        <translation>מספר שנים:</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -551,6 +555,14 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>Run Mirvane</source>
         <translation>מפעיל את מירווין</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>ייצוא רשימה</translation>
+    </message>
+    <message>
+        <source>Number of years:</source>
+        <translation>מספר שנים:</translation>
     </message>
 </context>
 <context>
