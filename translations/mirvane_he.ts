@@ -38,11 +38,11 @@
     </message>
     <message>
         <source> or  Dec 1 70</source>
-        <translation> או  Dec 1 70</translation>
+        <translation> או  ⁦Dec 1 70⁩</translation>
     </message>
     <message>
         <source> or  December 1 1970</source>
-        <translation> או  December 1 1970</translation>
+        <translation> או  ⁦December 1 1970⁩</translation>
     </message>
     <message>
         <source> eg. 70/12/1</source>
@@ -50,11 +50,11 @@
     </message>
     <message>
         <source> or  70 Dec 1</source>
-        <translation> או  70 Dec 1</translation>
+        <translation> או  ⁦70 Dec 1⁩</translation>
     </message>
     <message>
         <source> or  1970 December 1</source>
-        <translation> או  1970 December 1</translation>
+        <translation> או  ⁦1970 December 1⁩</translation>
     </message>
     <message>
         <source> eg. 1/12/70</source>
@@ -62,11 +62,11 @@
     </message>
     <message>
         <source> or  1 Dec 70</source>
-        <translation> או  1 Dec 70</translation>
+        <translation> או  ⁦1 Dec 70⁩</translation>
     </message>
     <message>
         <source> or  1 December 1970</source>
-        <translation> או  1 December 1970</translation>
+        <translation> או  ⁦1 December 1970⁩</translation>
     </message>
     <message>
         <source>Birthdays/Yahrtzeits</source>
@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>   or   1 Dec 70</source>
-        <translation>   או   1 Dec 70</translation>
+        <translation>   או   ⁦1 Dec 70⁩</translation>
     </message>
     <message>
         <source>   or   1 December 1970</source>
-        <translation>   או   1 December 1970</translation>
+        <translation>   או   ⁦1 December 1970⁩</translation>
     </message>
     <message>
         <source>Click Here if Between</source>
@@ -422,7 +422,7 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     </message>
     <message>
         <source>The Jewish date is not a valid date, such as &quot;3 Kislev 5731&quot;.</source>
-        <translation>התאריך העברי אינו תאריך תקין, כגון &quot;3 Kislev 5731&quot;.</translation>
+        <translation>התאריך העברי אינו תאריך תקין, כגון &quot;⁦3 Kislev 5731⁩&quot;.</translation>
     </message>
     <message>
         <source>The number of days before must be a whole number from 0 to 365.</source>
