@@ -1,5 +1,7 @@
 #include "grid/MirvaneGrid.h"
 
+#include <algorithm>
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QString>
@@ -177,14 +179,18 @@ bool TMirvaneGrid::event(QEvent* Event)
     return true;
 }
 
+// Wider than its minimum width, the grid gives the room to the text column:
+// the weekday and the day numbers need no more.
 void TMirvaneGrid::ClientResized(int Width, int Height)
 {
-    const TClientSizeMetrics Metrics = ClientSizeMetrics(Width, Height, GridLineWidth(), ColCount(), RowCount());
+    const int Frame = width() - Width;
+    const int Narrowest = minimumWidth() > Frame ? std::min(Width, minimumWidth() - Frame) : Width;
+    const TClientSizeMetrics Metrics = ClientSizeMetrics(Narrowest, Height, GridLineWidth(), ColCount(), RowCount());
     SetDefaultColWidth(Metrics.ColWidth);
     SetDefaultRowHeight(Metrics.RowHeight);
     for (int Row = 0; Row < FixedRows(); ++Row)
         SetRowHeight(Row, Metrics.HeadingRowHeight);
-    SetColWidth(ColCount() - 1, Metrics.LastColWidth);
+    SetColWidth(ColCount() - 1, Metrics.LastColWidth + Width - Narrowest);
 }
 
 void TMirvaneGrid::ShowModel()

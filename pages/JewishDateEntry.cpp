@@ -88,33 +88,69 @@ bool FallsInGregorianYears(const TJewishDate& Jewish)
     }
 }
 
-}  // namespace
+const char* const NoDateForm = "The Jewish date is not a valid date, such as \"3 Kislev 5731\".";
+const char* const OutsideYears = "The Jewish date lies outside the years the calendar can show.";
 
-std::optional<TJewishDate> ParseJewishDateEntry(std::string_view Text)
+// A typed Jewish date: the day it names, or why it names none.
+struct TJewishReading {
+    std::optional<TJewishDate> Date;
+    std::string Problem;
+};
+
+TJewishReading Refused(std::string Problem)
+{
+    return {std::nullopt, std::move(Problem)};
+}
+
+TJewishReading InGregorianYears(const TJewishDate& Date)
+{
+    return FallsInGregorianYears(Date) ? TJewishReading{Date, {}} : Refused(OutsideYears);
+}
+
+TJewishReading ReadJewishDateEntry(std::string_view Text)
 {
     if (const std::optional<TJewishDate> Hebrew = ReadHebrewJewishDate(Text))
-        return FallsInGregorianYears(*Hebrew) ? Hebrew : std::nullopt;
+        return InGregorianYears(*Hebrew);
     const std::vector<std::string> Words = LowerWords(Text);
     if (Words.size() < 3 || Words.size() > 4)
-        return std::nullopt;
+        return Refused(NoDateForm);
     const std::optional<std::int32_t> Day = SmallNumber(Words.front());
     const std::optional<std::int32_t> Year = SmallNumber(Words.back());
     const std::vector<std::string> MonthWords(Words.begin() + 1, Words.end() - 1);
     const std::optional<std::int32_t> Month = MonthOfWords(MonthWords);
-    if (!Day || !Year || !Month || *Year < FirstYearWithNewYearDate || *Year > LastYearWithNewYearDate)
-        return std::nullopt;
+    if (!Day || !Year || !Month)
+        return Refused(NoDateForm);
+    if (*Year < FirstYearWithNewYearDate || *Year > LastYearWithNewYearDate)
+        return Refused(OutsideYears);
     TJewishYear Calendar;
     try {
         Calendar.SetYear(*Year);
     } catch (const EConvertError&) {
-        return std::nullopt;
+        return Refused(OutsideYears);
     }
+    const std::string YearText = std::to_string(*Year);
     if (!Calendar.IsLeap && NamesNumberedAdar(MonthWords))
-        return std::nullopt;
-    if (*Day < 1 || *Day > Calendar.DaysInMonth(*Month))
-        return std::nullopt;
-    const TJewishDate Date{*Year, *Month, *Day};
-    return FallsInGregorianYears(Date) ? std::optional(Date) : std::nullopt;
+        return Refused("The Jewish date does not exist: " + YearText + " is a common year, which has no " +
+                       (*Month == Adar2 ? "Adar II." : "Adar I."));
+    const std::int32_t Days = Calendar.DaysInMonth(*Month);
+    if (*Day < 1 || *Day > Days) {
+        const std::string_view Name = Calendar.GetMonthNames()[static_cast<std::size_t>(*Month)];
+        return Refused("The Jewish date does not exist: " + std::string(Name) +
+                       " has " + std::to_string(Days) + " days in " + YearText + ".");
+    }
+    return InGregorianYears({*Year, *Month, *Day});
+}
+
+}  // namespace
+
+std::optional<TJewishDate> ParseJewishDateEntry(std::string_view Text)
+{
+    return ReadJewishDateEntry(Text).Date;
+}
+
+std::string WhyNoJewishDay(std::string_view Text)
+{
+    return ReadJewishDateEntry(Text).Problem;
 }
 
 }  // namespace mirvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/DateConversion.h"
@@ -16,5 +17,12 @@ namespace mirvane {
 // 3763, or a date that falls outside the Gregorian years 1 to 9999. The
 // date may also be typed in Hebrew letters, as ReadHebrewJewishDate reads it.
 std::optional<TJewishDate> ParseJewishDateEntry(std::string_view Text);
+
+// Why ParseJewishDateEntry reads no day in Text, in a sentence that names
+// the Jewish date: the month has fewer days that year ("Cheshvan has 29
+// days in 5760"), a common year has no Adar I or Adar II, the date lies
+// outside the years the calendar shows, or the text is no date of the form
+// "3 Kislev 5731". Empty when it reads a day.
+std::string WhyNoJewishDay(std::string_view Text);
 
 }  // namespace mirvane

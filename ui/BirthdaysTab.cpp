@@ -16,6 +16,7 @@
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MemoLines.h"
+#include "widgets/PageGeometry.h"
 #include "widgets/RadioTabStop.h"
 #include "widgets/UpDown.h"
 
@@ -147,6 +148,7 @@ void TBirthdaysTab::Build()
     WriteDateOrderExamples();
     FollowHebrewNames();
     YearSpinner->SetPosition(Start.Year);
+    KeepDesignedPlaces(Page, DesignedSize(), {{DateList, TGrowth::Both}});
 }
 
 void TBirthdaysTab::ChoicesChanged(const TChoices& Old)

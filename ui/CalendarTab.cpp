@@ -15,6 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/PageGeometry.h"
 
 namespace mirvane {
 
@@ -49,6 +50,8 @@ void TCalendarTab::Build()
     Grid->setObjectName(QStringLiteral("MirvaneGrid1"));
     Scale.Place(*Grid, 8, 4, 345, 369);
     Grid->resize(Grid->width(), std::max(Grid->height(), Grid->minimumSizeHint().height()));
+    // Its designed size is its smallest; wider, its text column takes the room.
+    Grid->setMinimumSize(Grid->size());
 
     YearLabel = MakeLabel(Page, "Label17", {});
     GregorianYear = MakeEdit(Page, "Edit20", {});
@@ -89,6 +92,7 @@ void TCalendarTab::Build()
     connect(TodaysDate, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->SetDate(Today()); }); });
     connect(GregorianYear, &QLineEdit::textChanged, this, &TCalendarTab::GregorianYearChange);
     connect(JewishYear, &QLineEdit::textChanged, this, &TCalendarTab::JewishYearChange);
+    KeepDesignedPlaces(Page, DesignedSize() + QSize(0, GridGrowth()), {{Grid, TGrowth::Both}});
 }
 
 // Diaspora and Israel switch the engine's rules through the grid, which
@@ -103,9 +107,9 @@ void TCalendarTab::ChoicesChanged(const TChoices& Old)
     });
 }
 
-int TCalendarTab::GridHeight() const
+int TCalendarTab::GridGrowth() const
 {
-    return Grid->height();
+    return std::max(0, Grid->height() - Start.Scale.Y(369));
 }
 
 bool TCalendarTab::ShowJewishMonths(bool ByJewishMonth)

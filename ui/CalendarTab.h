@@ -25,9 +25,9 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
-    // The grid's height: a taller font makes a taller grid, and the window
-    // grows with it.
-    int GridHeight() const;
+    // How much taller than designed a taller font made the grid: the page
+    // and the window are designed that much taller.
+    int GridGrowth() const;
     // Gregorian- or Jewish-month pages; the answer is what the grid really
     // lays out, also when it refused the switch.
     bool ShowJewishMonths(bool ByJewishMonth);

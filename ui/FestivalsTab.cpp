@@ -23,6 +23,7 @@
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MemoLines.h"
+#include "widgets/PageGeometry.h"
 #include "widgets/UpDown.h"
 
 namespace mirvane {
@@ -96,6 +97,7 @@ void TFestivalsTab::Build()
     // Computed for this year, as start-up left it, then given the names.
     YearSpinner->SetPosition(Start.Year);
     RunHandler([this] { RefillFestivalNames(); });
+    KeepDesignedPlaces(Page, DesignedSize(), {{DateList, TGrowth::Both}});
 }
 
 // The names follow the rules in force and the Hebrew Names option.

@@ -4,7 +4,6 @@
 
 #include "ui/Mirvane.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 #include <QAction>
@@ -26,6 +25,7 @@
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/PageKeys.h"
+#include "widgets/TabPageSize.h"
 
 namespace mirvane {
 namespace {
@@ -61,18 +61,14 @@ TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Start(PageStart(font()))
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
     UpdateFileMenu();
 
-    // The page control keeps its height at the bottom of the window and
-    // follows its width.
+    // The page control fills the window under the menu bar. The window's
+    // designed size, taller by the grid's growth, is its default and its
+    // smallest.
     auto* ClientLayout = new QVBoxLayout(Client);
     ClientLayout->setContentsMargins(0, 0, 0, 0);
-    ClientLayout->addStretch();
     ClientLayout->addWidget(PageControl1);
-    // A taller grid, for a taller font, makes the pages taller.
-    const TFormScale& Scale = Start.Scale;
-    const int GridGrowth = std::max(0, Calendar->GridHeight() - Scale.Y(369));
-    PageControl1->setFixedHeight(Scale.Y(405) + GridGrowth);
-    const QSize ClientSize(Scale.X(461), Scale.Y(406) + GridGrowth);
-    Client->setMinimumSize(ClientSize);
+    const QSize ClientSize = DesignedClientSize() + QSize(0, Calendar->GridGrowth());
+    PageControl1->setMinimumSize(ClientSize);
     move(163, 0);
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
 
@@ -101,10 +97,22 @@ void TForm1::BuildPages()
         PageControl1->addTab(&Shown, Shown.Title());
         connect(this, &TForm1::ChoicesChanged, &Shown, &TWindowPage::FollowChoices);
     }
+    // The grid grows its page by the room a taller font needs, and every
+    // page with it.
+    const QSize PageSize = TabPageSize(*PageControl1, DesignedClientSize());
+    Calendar->SetDesignedSize(PageSize);
     Calendar->Make();
+    for (int Index = BirthdaysPage; Index < PageCount; ++Index) {
+        Page(Index).SetDesignedSize(PageSize + QSize(0, Calendar->GridGrowth()));
+    }
     for (TAnswerTab* Answers : std::initializer_list<TAnswerTab*>{Birthdays, Festivals}) {
         connect(Answers, &TAnswerTab::AnswerFound, Calendar, &TCalendarTab::GoToAnswer);
     }
+}
+
+QSize TForm1::DesignedClientSize() const
+{
+    return {Start.Scale.X(461), Start.Scale.Y(406)};
 }
 
 TWindowPage& TForm1::Page(int Index) const

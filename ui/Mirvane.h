@@ -84,6 +84,9 @@ private:
     // Enables the File menu's items that apply to the page shown.
     void UpdateFileMenu();
     void BuildPages();
+    // The page control's size in the window of its designed size, before a
+    // taller font grows the grid.
+    QSize DesignedClientSize() const;
     // Makes the page at Index, if it is made when first shown.
     void MakePage(int Index);
     void FormActivate();

@@ -1,6 +1,7 @@
 // What the Dates to Remember page does: the list from the user's store, the
 // details group, and the changes it saves.
 
+#include <algorithm>
 #include <memory>
 
 #include <QCheckBox>
@@ -22,7 +23,9 @@
 #include "engine/DateConversion.h"
 #include "pages/AnniversaryPage.h"
 #include "pages/JewishDateEntry.h"
+#include "pages/OccasionDateRefusal.h"
 #include "settings/RememberSettings.h"
+#include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
 #include "ui/RememberTab.h"
@@ -98,6 +101,7 @@ void TRememberTab::Connect()
     connect(ModifyButton, &QPushButton::clicked, this, &TRememberTab::ModifyClick);
     connect(CancelButton, &QPushButton::clicked, this, &TRememberTab::CancelClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TRememberTab::DeleteClick);
+    EnterInGroupPresses(*DetailsGroup, *OkButton);
     // A double click or Enter on a row loads it, as Modify does.
     connect(List, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* Item) {
         List->setCurrentItem(Item);
@@ -255,15 +259,13 @@ std::optional<TRememberEntry> TRememberTab::Details()
     const std::optional<TGregorianDate> Date =
         ReadEventDate(OccasionDate->text().toStdString(), Choices().Order(), Start.MonthNames, Today());
     const std::optional<TJewishDate> Follows = Date ? EventJewishDate(*Date, Entry.AfterSunset) : std::nullopt;
-    if (!Follows)
-        return Refuse(*OccasionDate, tr("The date is not a valid date."));
-    Entry.Date = *Date;
     const QString JewishText = OccasionJewishDate->text().trimmed();
-    const std::optional<TJewishDate> Typed =
-        JewishText.isEmpty() ? Follows : ParseJewishDateEntry(JewishText.toStdString());
-    if (!Typed)
-        return Refuse(*OccasionJewishDate, tr("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
-    Entry.JewishDate = *Typed;
+    if (const std::optional<TDateRefusal> Refusal = OccasionDateRefusal(
+            OccasionDate->text().toStdString(), Follows.has_value(), JewishText.toStdString()))
+        return Refuse(Refusal->Box == TDateBox::Jewish ? *OccasionJewishDate : *OccasionDate,
+                      QString::fromStdString(Refusal->Message));
+    Entry.Date = *Date;
+    Entry.JewishDate = JewishText.isEmpty() ? *Follows : *ParseJewishDateEntry(JewishText.toStdString());
     const std::optional<std::int32_t> Days = DaysBefore(ReminderDays->text());
     if (!Days)
         return Refuse(*ReminderDays,
@@ -348,6 +350,7 @@ void TRememberTab::DeleteClick()
         if (!Selected)
             return;
         const std::int64_t Id = Selected->Id();
+        const int Row = List->indexOfTopLevelItem(List->selectedItems().front());
         const QString Question = tr("Delete \"%1\"?").arg(Selected->text(0));
         if (!AskYesNo(Question))
             return;
@@ -356,6 +359,9 @@ void TRememberTab::DeleteClick()
         if (Editing == Id)
             ShowDetails(nullptr);
         RefreshList();
+        // The row that took its place, or the new last one.
+        if (const int Count = List->topLevelItemCount(); Count > 0)
+            List->setCurrentItem(List->topLevelItem(std::min(Row, Count - 1)));
     });
 }
 

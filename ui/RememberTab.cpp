@@ -3,7 +3,6 @@
 
 #include "ui/RememberTab.h"
 
-#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTreeWidget>
 
 #include "engine/DateServices.h"
@@ -24,6 +22,7 @@
 #include "ui/PrintedPage.h"
 #include "ui/Controls.h"
 #include "widgets/ButtonGlyphs.h"
+#include "widgets/PageGeometry.h"
 
 namespace mirvane {
 namespace {
@@ -156,16 +155,14 @@ void TRememberTab::Build()
 
     Scale.Place(*List, 8, 8, 437, 113);
     // The date columns as wide as their longest short forms, the name
-    // column the rest, so that nothing hides behind a horizontal scroll bar
-    // when the vertical one shows.
+    // column the rest of the list however wide it grows, so that nothing
+    // hides behind a horizontal scroll bar.
     const QFontMetrics Metrics = List->fontMetrics();
     const int Padding = Scale.X(14);
     const int DateWidth = Metrics.horizontalAdvance(QStringLiteral("30 Sep 2027")) + Padding;
     const int JewishWidth = Metrics.horizontalAdvance(QStringLiteral("30 Cheshvan 5787")) + Padding;
-    const int Available =
-        List->width() - 2 * List->frameWidth() - List->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List);
     List->header()->setStretchLastSection(false);
-    List->setColumnWidth(0, std::max(Scale.X(80), Available - 2 * DateWidth - JewishWidth));
+    List->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     List->setColumnWidth(1, DateWidth);
     List->setColumnWidth(2, JewishWidth);
     List->setColumnWidth(3, DateWidth);
@@ -213,6 +210,7 @@ void TRememberTab::Build()
     setTabOrder(StartWithComputer, RunMirvane);
     Connect();
     ConnectAutostartBox();
+    KeepDesignedPlaces(Page, DesignedSize(), {{List, TGrowth::Both}});
 }
 
 bool TRememberTab::AskExportDetails(TExportDetails& Details)

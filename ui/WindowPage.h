@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -56,6 +57,9 @@ public:
     // The running choices changed. A page not made yet only keeps them: it
     // is made following them.
     void FollowChoices(const TChoices& New);
+    // The page's size in the window of its designed size, which is also its
+    // smallest; the window tells it before the page is made.
+    void SetDesignedSize(QSize Size) { Designed = Size; }
 
 protected:
     TWindowPage(const char* Name, const TPageStart& Start, const TChoices& Choices, QWidget* Parent);
@@ -70,6 +74,7 @@ protected:
     void changeEvent(QEvent* Event) override;
 
     const TChoices& Choices() const { return Current; }
+    QSize DesignedSize() const { return Designed; }
 
 private:
     QWidget* Self = this;
@@ -81,6 +86,7 @@ protected:
 
 private:
     TChoices Current;
+    QSize Designed;
 };
 
 }  // namespace mirvane

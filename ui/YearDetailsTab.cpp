@@ -15,6 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/PageGeometry.h"
 #include "widgets/UpDown.h"
 
 namespace mirvane {
@@ -165,6 +166,7 @@ void TYearDetailsTab::Build()
     // The option chosen so far, and the page computed for this year.
     FollowHebrewNames();
     RunHandler([this] { YearSpinner->SetPosition(Start.JewishYear); });
+    KeepDesignedPlaces(Page, DesignedSize());
 }
 
 void TYearDetailsTab::ChoicesChanged(const TChoices& Old)

@@ -32,7 +32,38 @@ private:
     QWidget& Window;
 };
 
+// The boxes leave Enter unhandled, so it travels up through the group.
+class TEnterInGroup : public QObject {
+public:
+    TEnterInGroup(QWidget& Group, QPushButton& Button) : QObject(&Group), Button(Button)
+    {
+        Group.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::KeyPress) {
+            const int Key = static_cast<QKeyEvent*>(Event)->key();
+            if ((Key == Qt::Key_Return || Key == Qt::Key_Enter) &&
+                qobject_cast<QPushButton*>(QApplication::focusWidget()) == nullptr && Button.isEnabled()) {
+                Button.click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(Watched, Event);
+    }
+
+private:
+    QPushButton& Button;
+};
+
 }  // namespace
+
+void EnterInGroupPresses(QWidget& Group, QPushButton& Button)
+{
+    new TEnterInGroup(Group, Button);  // owned by Group
+}
 
 void EnterPressesFocusedButton(QWidget& Window)
 {

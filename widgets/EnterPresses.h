@@ -1,5 +1,6 @@
 #pragma once
 
+class QPushButton;
 class QWidget;
 
 namespace mirvane {
@@ -9,5 +10,10 @@ namespace mirvane {
 // so a user who tabs to a button and presses Enter would see nothing
 // happen, and what they typed next would go nowhere.
 void EnterPressesFocusedButton(QWidget& Window);
+
+// Enter and the keypad's Enter in any box of Group (an edit, a drop-down
+// list, a tick) press Button, as a dialog's default button is pressed; on a
+// push button of the group they press that button still.
+void EnterInGroupPresses(QWidget& Group, QPushButton& Button);
 
 }  // namespace mirvane

@@ -1,13 +1,13 @@
 // The main window for looking at by eye and for screenshots, in the light
 // palette of the style or in a dark one:
-//   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [shot FILE]
+//   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [size WxH] [shot FILE]
 // "filled" types a birth date, a festival, a month and list lengths into
 // the pages, so that their answers and lists show; "about" shows the About
 // dialog beside the window; "filled" with "page 4" also loads the first
 // date to remember into the details; "festivals" opens the festival list
 // (shoot the screen to see it, as it is a window of its own); "shot" saves a
 // screenshot of the window (and of the dialog, to FILE with "-about" before
-// the extension) and ends. The settings store is the user's own; point
+// the extension) and ends; "size" enlarges the window first. The settings store is the user's own; point
 // XDG_CONFIG_HOME at a scratch folder.
 #include <QApplication>
 #include <QComboBox>
@@ -77,6 +77,9 @@ int main(int argc, char** argv)
     }
     Form1.move(0, 0);
     Form1.show();
+    if (const QStringList Size = Value(QStringLiteral("size")).split(u'x'); Size.size() == 2) {
+        Form1.resize(Size[0].toInt(), Size[1].toInt());
+    }
     mirvane::TFormAbout About;
     if (Arguments.contains(QStringLiteral("about"))) {
         About.move(Form1.frameGeometry().right() + 20, 0);

@@ -2,6 +2,7 @@
 
 #include "engine/JewishYear.h"
 #include "pages/JewishDateEntry.h"
+#include "pages/OccasionDateRefusal.h"
 
 namespace mirvane {
 namespace {
@@ -54,6 +55,31 @@ TEST(JewishDateEntry, ReadsDayMonthNameAndYear)
     };
     for (const TCase& Case : Cases)
         EXPECT_EQ(ParseJewishDateEntry(Case.Text), Case.Read) << Case.Text;
+}
+
+// Cheshvan has 30 days in 5760 and 29 in 5786, a common year.
+TEST(JewishDateEntry, ARefusedOccasionDateNamesItsBoxAndWhy)
+{
+    using enum TDateBox;
+    const std::string Missing = "The Jewish date does not exist: ";
+    const struct { const char* Date; bool DateRead; const char* Jewish; std::optional<TDateRefusal> Refusal; } Cases[] = {
+        {"", false, "31 Cheshvan 5760", TDateRefusal{Jewish, Missing + "Cheshvan has 30 days in 5760."}},
+        {"1/12/70", true, "30 Cheshvan 5786", TDateRefusal{Jewish, Missing + "Cheshvan has 29 days in 5786."}},
+        {"", false, "31 Adar 5787", TDateRefusal{Jewish, Missing + "Adar1 has 30 days in 5787."}},
+        {"", false, "14 Adar I 5786", TDateRefusal{Jewish, Missing + "5786 is a common year, which has no Adar I."}},
+        {"", false, "14 Adar2 5786", TDateRefusal{Jewish, Missing + "5786 is a common year, which has no Adar II."}},
+        {"", false, "1 Tishrei 3762", TDateRefusal{Jewish, "The Jewish date lies outside the years the calendar can show."}},
+        {"", false, "3 Kislev", TDateRefusal{Jewish, "The Jewish date is not a valid date, such as \"3 Kislev 5731\"."}},
+        {"", false, "", TDateRefusal{Gregorian, "Enter the date of the occasion, or its Jewish date."}},
+        {"31/2/2000", false, "", TDateRefusal{Gregorian, "The date is not a valid date."}},
+        {"1/12/70", true, "", std::nullopt},
+        {"1/12/70", true, "3 Kislev 5731", std::nullopt},
+    };
+    for (const auto& Case : Cases) {
+        const std::optional<TDateRefusal> Refusal = OccasionDateRefusal(Case.Date, Case.DateRead, Case.Jewish);
+        EXPECT_EQ(Refusal, Case.Refusal) << Case.Jewish << ": " << (Refusal ? Refusal->Message : "none");
+        EXPECT_EQ(WhyNoJewishDay(Case.Jewish).empty(), ParseJewishDateEntry(Case.Jewish).has_value()) << Case.Jewish;
+    }
 }
 
 }  // namespace

@@ -191,25 +191,54 @@ TEST_F(RememberPageTest, CancelPutsBackTheSelectedEntryOrNothing)
     EXPECT_EQ(Store().List()[0].Occasion, "Kept");
 }
 
+// The selection moves to the row that took the deleted one's place, or to
+// the new last row.
 TEST_F(RememberPageTest, DeleteAsksAndRemovesOnlyOnYes)
 {
     Seed("Grandpa \"Zeyde\"", {1970, 12, 1}, {5731, 9, 3});
     Seed("Second", {1970, 12, 1}, {5731, 9, 3});
+    Seed("Third", {1970, 12, 1}, {5731, 9, 3});
     TForm1& F = Open();
+    const auto Selected = [&F] {
+        const QList<QTreeWidgetItem*> Items = Find<QTreeWidget>(F, "ListView1")->selectedItems();
+        return Items.isEmpty() ? QString() : Items.front()->text(0);
+    };
     Select(F, 0);
     SetQuestionAnswer(false);
     Click(Find<QPushButton>(F, "BitBtnDelete"));
     ASSERT_EQ(Captured.Boxes.size(), 1u);
     EXPECT_EQ(Captured.Boxes[0], (BoxCapture::TBox{TBoxKind::Question, QStringLiteral("Delete \"Grandpa \"Zeyde\"\"?")}));
-    EXPECT_EQ(Store().List().size(), 2u);
+    EXPECT_EQ(Store().List().size(), 3u);
     SetQuestionAnswer(true);
+    Select(F, 1);
     Click(Find<QPushButton>(F, "BitBtnDelete"));
-    EXPECT_EQ(Column(F, 0), QStringList{"Second"});
-    Select(F, 0);
+    EXPECT_EQ(Column(F, 0), (QStringList{"Grandpa \"Zeyde\"", "Third"}));
+    EXPECT_EQ(Selected(), QStringLiteral("Third"));
     Find<QTreeWidget>(F, "ListView1")->setFocus();
+    QTest::keyClick(Find<QTreeWidget>(F, "ListView1"), Qt::Key_Delete);
+    EXPECT_EQ(Selected(), QStringLiteral("Grandpa \"Zeyde\""));
     QTest::keyClick(Find<QTreeWidget>(F, "ListView1"), Qt::Key_Delete);
     EXPECT_EQ(Store().List().size(), 0u);
     EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 0);
+}
+
+// Keyboard only: Enter on the focused New button, the name and the date
+// typed, then Enter in the date box.
+TEST_F(RememberPageTest, EnterOnNewOpensTheDetailsAndEnterInABoxSaves)
+{
+    TForm1& F = Open();
+    ASSERT_TRUE(ShowActive(F));
+    Find<QTreeWidget>(F, "ListView1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Find<QPushButton>(F, "BitBtnNew"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mom's birthday"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1/12/70"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(Captured.Boxes.empty());
+    ASSERT_EQ(Store().List().size(), 1u);
+    EXPECT_EQ(Store().List()[0].Occasion, "Mom's birthday");
 }
 
 TEST_F(RememberPageTest, EachRefusalNamesItsFieldAndSavesNothing)
@@ -226,7 +255,8 @@ TEST_F(RememberPageTest, EachRefusalNamesItsFieldAndSavesNothing)
         {"   ", "1/12/70", "", "7", "EditOccasion", "name of the occasion"},
         {"tab\there", "1/12/70", "", "7", "EditOccasion", "name of the occasion"},
         {"x", "31/2/2000", "", "7", "EditNewDate", "date"},
-        {"x", "", "", "7", "EditNewDate", "date"},
+        {"x", "", "", "7", "EditNewDate", "Enter the date"},
+        {"x", "", "31 Cheshvan 5760", "7", "EditNewJDate", "Cheshvan has 30 days in 5760"},
         {"x", "1/12/70", "30 Cheshvan 5786", "7", "EditNewJDate", "Jewish date"},
         {"x", "1/12/70", "3 Kislev", "7", "EditNewJDate", "Jewish date"},
         {"x", "1/12/70", "", "366", "EditWarning", "days before"},

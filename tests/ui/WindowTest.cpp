@@ -405,6 +405,42 @@ TEST_F(Window, TheGridFollowsTheArrowKeysAndTheYearBoxesFollowTheGrid)
     EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QStringLiteral("5787"));
 }
 
+// Enlarged, the page control fills the window, the grid (its text column)
+// and the lists take the room, the controls beside them follow their edges
+// and the others stay; at the default size, the smallest, every page is as
+// designed.
+TEST_F(Window, EnlargedThePageControlFillsTheWindowAndTheListsGrow)
+{
+    TForm1& F = StartShowing(TForm1::RememberPage);
+    QTabWidget& Pages = *Find<QTabWidget>(F, "PageControl1");
+    const QSize Default = F.size(), Room(200, 150), Kept(0, 0);
+    EXPECT_EQ(F.minimumSize(), Default);
+    const struct { int Page; const char* Control; QSize Grows; QPoint Moves; } Cases[] = {
+        {TForm1::CalendarPage, "MirvaneGrid1", Room, {}}, {TForm1::CalendarPage, "Button1", Kept, {Room.width(), 0}},
+        {TForm1::BirthdaysPage, "Memo4", Room, {}},       {TForm1::BirthdaysPage, "RadioButton2", Kept, {}},
+        {TForm1::RememberPage, "ListView1", Room, {}},    {TForm1::RememberPage, "BitBtnNew", Kept, {0, Room.height()}},
+    };
+    std::vector<QRect> Designed;
+    for (const auto& Case : Cases) {
+        Pages.setCurrentIndex(Case.Page);
+        EXPECT_EQ(Pages.currentWidget()->size(), Pages.currentWidget()->minimumSize()) << Case.Control;
+        Designed.push_back(Find<QWidget>(F, Case.Control)->geometry());
+    }
+    const TMirvaneGrid& Grid = *Find<TMirvaneGrid>(F, "MirvaneGrid1");
+    const int TextColumn = Grid.ColWidth(3), DayColumn = Grid.ColWidth(1);
+    F.resize(Default + Room);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return F.size() == Default + Room; }));
+    EXPECT_EQ(Pages.geometry(), F.centralWidget()->rect());
+    for (std::size_t Index = 0; Index < std::size(Cases); ++Index) {
+        Pages.setCurrentIndex(Cases[Index].Page);
+        EXPECT_EQ(Find<QWidget>(F, Cases[Index].Control)->geometry(),
+                  QRect(Designed[Index].topLeft() + Cases[Index].Moves, Designed[Index].size() + Cases[Index].Grows))
+            << Cases[Index].Control;
+    }
+    EXPECT_EQ(Grid.ColWidth(3), TextColumn + Room.width());
+    EXPECT_EQ(Grid.ColWidth(1), DayColumn);
+}
+
 // Whether the text a control shows fits in it.
 bool Fits(const QWidget& Widget)
 {
