@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "pages/DateOrder.h"
+#include "settings/DisplayOptions.h"
 #include "settings/Options.h"
 
 namespace mirvane {
@@ -21,12 +22,13 @@ struct TChoices {
     bool ByJewishMonth = false;
     bool PlainAdarIsAdar1 = false;
     bool HebrewNames = false;
+    TLanguage Language = TLanguage::System;
     // The page shown, which is the page shown at the next start.
     std::int32_t StartPage = 1;
 
     TDateOrder Order() const { return DateOrder.value_or(DayMonthYear); }
     // The group "Options" as these choices store it ("Display" holds
-    // HebrewNames alone).
+    // HebrewNames and Language).
     TOptions Stored() const;
 
     bool operator==(const TChoices&) const = default;

@@ -1,5 +1,6 @@
 #include "settings/DisplayOptions.h"
 
+#include <array>
 #include <memory>
 
 #include <QSettings>
@@ -12,23 +13,38 @@ namespace {
 
 constexpr const char* DisplayGroup = "Display";
 constexpr const char* HebrewNamesName = "HebrewNames";
+constexpr const char* LanguageName = "Language";
+// The stored words of TLanguage, in its order.
+constexpr std::array<const char*, 3> LanguageWords{"System", "English", "Hebrew"};
 
 }  // namespace
 
 void TDisplayOptions::Load()
 {
     *this = TDisplayOptions{};
+    HebrewNamesDefaulted = true;
     const std::unique_ptr<QSettings> Store = OpenGroup(DisplayGroup);
     if (!Store)
         return;
-    if (const auto Value = ReadInteger(*Store, HebrewNamesName))
+    if (const auto Value = ReadInteger(*Store, HebrewNamesName)) {
         HebrewNames = *Value != 0;
+        HebrewNamesDefaulted = false;
+    }
+    const QString Word = Store->value(QString::fromLatin1(LanguageName)).toString();
+    for (std::size_t Index = 0; Index < LanguageWords.size(); ++Index) {
+        if (Word.compare(QString::fromLatin1(LanguageWords[Index]), Qt::CaseInsensitive) == 0)
+            Language = static_cast<TLanguage>(Index);
+    }
 }
 
 void TDisplayOptions::Save() const
 {
     WriteGroup(DisplayGroup, [this](QSettings& Store) {
-        Store.setValue(QString::fromLatin1(HebrewNamesName), HebrewNames ? 1 : 0);
+        if (!HebrewNamesDefaulted)
+            Store.setValue(QString::fromLatin1(HebrewNamesName), HebrewNames ? 1 : 0);
+        if (Language != TLanguage::System || Store.contains(QString::fromLatin1(LanguageName)))
+            Store.setValue(QString::fromLatin1(LanguageName),
+                           QString::fromLatin1(LanguageWords[static_cast<std::size_t>(Language)]));
     });
 }
 

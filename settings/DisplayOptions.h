@@ -2,11 +2,18 @@
 
 namespace mirvane {
 
+// The window's language: the desktop's, or one the user picked.
+enum class TLanguage { System, English, Hebrew };
+
 // How dates and names are shown, kept between runs in the settings group
 // "Display", apart from the five options of the group "Options".
 class TDisplayOptions {
 public:
     bool HebrewNames = false;  // Jewish dates, months, festivals and portions in Hebrew letters
+    // The store never held HebrewNames: the user never chose, and the
+    // window's language decides. Such a value is not written back.
+    bool HebrewNamesDefaulted = false;
+    TLanguage Language = TLanguage::System;
 
     // Defaults, then whatever the store holds. Never fails.
     void Load();

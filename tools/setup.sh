@@ -8,7 +8,7 @@ MIRVANE_PACKAGES=(
     cmake ninja-build g++ pkgconf
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-    qt6-l10n-tools qt6-translations-l10n
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     xvfb xauth
     libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
     libhowardhinnant-date-dev tzdata

@@ -54,6 +54,13 @@ QString TBirthdaysTab::Title() const
 
 void TBirthdaysTab::SetCaptions()
 {
+    OriginalDate->setAccessibleName(tr("Original date"));
+    YearWanted->setAccessibleName(tr("Year wanted"));
+    JewishDate->setAccessibleName(tr("Jewish Date"));
+    Anniversary->setAccessibleName(tr("Equivalent Date of B'day"));
+    YearCount->setAccessibleName(tr("Number of years"));
+    DateList->setAccessibleName(tr("List of equivalent dates"));
+    YearSpinner->FollowBoxName();
     SetMemoLines(*DateHint, {tr("Enter the original Date"), tr("of the Birthday or Yahrtzeit"),
                              tr("   eg. 1/12/70"), tr("   or   1 Dec 70"),
                              tr("   or   1 December 1970")});
@@ -75,24 +82,24 @@ void TBirthdaysTab::Build()
     QWidget& Page = *this;
     const TFormScale& Scale = Start.Scale;
     DateHint = MakeHintMemo(Page, "Memo1", {}, TMemoBackground::Page);
-    OriginalDate = MakeEdit(Page, "Edit1", tr("Original date"));
+    OriginalDate = MakeEdit(Page, "Edit1", {});
     SunsetLabel = MakeLabel(Page, "Label14", {});
     AfterSunset = MakeCheckBox(Page, "CheckBox2", {});
     AfterSunset->setLayoutDirection(Qt::RightToLeft);
     YearHint = MakeHintMemo(Page, "Memo2", {}, TMemoBackground::Window);
-    YearWanted = MakeEdit(Page, "Edit3", tr("Year wanted"), QStringLiteral("1995"));
+    YearWanted = MakeEdit(Page, "Edit3", {}, QStringLiteral("1995"));
     YearSpinner = MakeUpDown(Page, "UpDown3", *YearWanted, 2, 3240, 1995);
     JewishDateLabel = MakeLabel(Page, "Label2", {});
-    JewishDate = MakeOutput(Page, "Edit2", tr("Jewish Date"));
+    JewishDate = MakeOutput(Page, "Edit2", {});
     ShowOnButtonFace(*JewishDate);
     DayOfIt = MakeRadioButton(Page, "RadioButton2", {});
     DayOfIt->setChecked(true);
     NightOfIt = MakeRadioButton(Page, "RadioButton1", {});
     AnniversaryLabel = MakeLabel(Page, "Label4", {});
-    Anniversary = MakeOutput(Page, "Edit4", tr("Equivalent Date of B'day"));
+    Anniversary = MakeOutput(Page, "Edit4", {});
     ListHint = MakeHintMemo(Page, "Memo3", {}, TMemoBackground::Window);
-    YearCount = MakeEdit(Page, "Edit25", tr("Number of years"));
-    DateList = MakeListMemo(Page, "Memo4", tr("List of equivalent dates"));
+    YearCount = MakeEdit(Page, "Edit25", {});
+    DateList = MakeListMemo(Page, "Memo4", {});
     SetCaptions();
 
     Scale.Place(*DateHint, 8, 16, 137, 65);

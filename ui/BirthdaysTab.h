@@ -31,7 +31,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     // The examples of the date order in the hint, once a menu item has
     // chosen one.
     void WriteDateOrderExamples();

@@ -33,6 +33,8 @@ QString TCalendarTab::Title() const
 
 void TCalendarTab::SetCaptions()
 {
+    GregorianYear->setAccessibleName(tr("Year"));
+    JewishYear->setAccessibleName(tr("Jewish Year"));
     YearLabel->setText(tr("Year"));
     JewishYearLabel->setText(tr("Jewish Year"));
     NextMonth->setText(tr("Next Month"));
@@ -54,9 +56,9 @@ void TCalendarTab::Build()
     Grid->setMinimumSize(Grid->size());
 
     YearLabel = MakeLabel(Page, "Label17", {});
-    GregorianYear = MakeEdit(Page, "Edit20", tr("Year"));
+    GregorianYear = MakeEdit(Page, "Edit20", {});
     JewishYearLabel = MakeLabel(Page, "Label18", {});
-    JewishYear = MakeEdit(Page, "Edit21", tr("Jewish Year"));
+    JewishYear = MakeEdit(Page, "Edit21", {});
     YearLabel->setBuddy(GregorianYear);
     JewishYearLabel->setBuddy(JewishYear);
     NextMonth = MakeButton(Page, "Button1", {});

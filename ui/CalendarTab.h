@@ -39,7 +39,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     void GridChange();
     void GregorianYearChange();
     void JewishYearChange();

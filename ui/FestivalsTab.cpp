@@ -40,6 +40,11 @@ QString TFestivalsTab::Title() const
 
 void TFestivalsTab::SetCaptions()
 {
+    GregorianYear->setAccessibleName(tr("Gregorian Year"));
+    FestivalDate->setAccessibleName(tr("Date of Festival"));
+    YearCount->setAccessibleName(tr("Number of years"));
+    DateList->setAccessibleName(tr("List of festival dates"));
+    YearSpinner->FollowBoxName();
     NameLabel->setText(tr("Name of Festival"));
     YearLabel->setText(tr("Gregorian Year"));
     DateLabel->setText(tr("Date of Festival"));
@@ -62,13 +67,13 @@ void TFestivalsTab::Build()
     FestivalName->setMaxVisibleItems(20);
     NameLabel->setBuddy(FestivalName);
     YearLabel = MakeLabel(Page, "Label20", {});
-    GregorianYear = MakeEdit(Page, "Edit13", tr("Gregorian Year"), QStringLiteral("1995"));
+    GregorianYear = MakeEdit(Page, "Edit13", {}, QStringLiteral("1995"));
     YearSpinner = MakeUpDown(Page, "UpDown4", *GregorianYear, 2, 3240, 1995);
     DateLabel = MakeLabel(Page, "Label21", {});
-    FestivalDate = MakeOutput(Page, "Edit15", tr("Date of Festival"));
+    FestivalDate = MakeOutput(Page, "Edit15", {});
     ListHint = MakeHintMemo(Page, "Memo6", {}, TMemoBackground::Page);
-    YearCount = MakeEdit(Page, "Edit27", tr("Number of years"));
-    DateList = MakeListMemo(Page, "Memo5", tr("List of festival dates"));
+    YearCount = MakeEdit(Page, "Edit27", {});
+    DateList = MakeListMemo(Page, "Memo5", {});
     SetCaptions();
 
     Scale.PlaceNatural(*NameLabel, 8, 72);

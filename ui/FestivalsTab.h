@@ -28,7 +28,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     void RefillFestivalNames();
     TFestivalInput FestivalInput() const;
     void Compute();

@@ -15,9 +15,9 @@
 namespace mirvane {
 namespace {
 
-QAction* AddFileCommand(QMenu& Menu, const char* Name, const QString& Caption, const QKeySequence& Shortcut = {})
+QAction* AddFileCommand(QMenu& Menu, const char* Name, const char* Caption, const QKeySequence& Shortcut = {})
 {
-    QAction* Action = Menu.addAction(Caption);
+    QAction* Action = &TForm1::Captioned(*Menu.addAction(QString()), Caption);
     Action->setObjectName(QString::fromLatin1(Name));
     Action->setShortcut(Shortcut);
     return Action;
@@ -27,11 +27,12 @@ QAction* AddFileCommand(QMenu& Menu, const char* Name, const QString& Caption, c
 
 void TForm1::BuildFileMenu()
 {
-    File1 = MainMenu1->addMenu(tr("&File"));
+    File1 = MainMenu1->addMenu(QString());
+    Captioned(*File1->menuAction(), QT_TR_NOOP("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    ExportList1 = AddFileCommand(*File1, "ExportList1", tr("&Export List..."));
-    Print1 = AddFileCommand(*File1, "Print1", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", tr("Print Pre&view..."));
+    ExportList1 = AddFileCommand(*File1, "ExportList1", QT_TR_NOOP("&Export List..."));
+    Print1 = AddFileCommand(*File1, "Print1", QT_TR_NOOP("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", QT_TR_NOOP("Print Pre&view..."));
     addAction(Print1);
     connect(ExportList1, &QAction::triggered, this, &TForm1::ExportList1Click);
     connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);

@@ -9,29 +9,31 @@
 
 #include "ui/AboutForm.h"
 #include "ui/CalendarTab.h"
+#include "ui/Language.h"
 #include "ui/Mirvane.h"
 #include "widgets/MessageBox.h"
 
 namespace mirvane {
 namespace {
 
-QMenu* AddMenu(QMenu& Parent, const char* Name, const QString& Caption)
+QMenu* AddMenu(QMenu& Parent, const char* Name, const char* Caption)
 {
-    QMenu* Menu = Parent.addMenu(Caption);
+    QMenu* Menu = Parent.addMenu(QString());
+    TForm1::Captioned(*Menu->menuAction(), Caption);
     Menu->setObjectName(QString::fromLatin1(Name));
     Menu->menuAction()->setObjectName(QString::fromLatin1(Name));
     return Menu;
 }
 
-QAction* AddCommand(QMenu& Menu, const char* Name, const QString& Caption)
+QAction* AddCommand(QMenu& Menu, const char* Name, const char* Caption)
 {
-    QAction* Action = Menu.addAction(Caption);
+    QAction* Action = &TForm1::Captioned(*Menu.addAction(QString()), Caption);
     Action->setObjectName(QString::fromLatin1(Name));
     return Action;
 }
 
 // One radio item of Group; checking it unchecks the others of its group.
-QAction* AddRadio(QMenu& Menu, QActionGroup& Group, const char* Name, const QString& Caption, bool Checked,
+QAction* AddRadio(QMenu& Menu, QActionGroup& Group, const char* Name, const char* Caption, bool Checked,
                   const QKeySequence& Shortcut = {})
 {
     QAction* Action = AddCommand(Menu, Name, Caption);
@@ -64,44 +66,55 @@ void TForm1::BuildMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     BuildFileMenu();
 
-    Optios1 = MainMenu1->addMenu(tr("&Options"));
+    Optios1 = MainMenu1->addMenu(QString());
+    Captioned(*Optios1->menuAction(), QT_TR_NOOP("&Options"));
     Optios1->setObjectName(QStringLiteral("Optios1"));
     QActionGroup& Place = *MakeGroup(*this);
-    Diaspora1 = AddRadio(*Optios1, Place, "Diaspora1", tr("&Diaspora"), true,
+    Diaspora1 = AddRadio(*Optios1, Place, "Diaspora1", QT_TR_NOOP("&Diaspora"), true,
                          QKeySequence(Qt::CTRL | Qt::Key_D));
-    Israel1 = AddRadio(*Optios1, Place, "Israel1", tr("&Israel"), false, QKeySequence(Qt::CTRL | Qt::Key_I));
+    Israel1 = AddRadio(*Optios1, Place, "Israel1", QT_TR_NOOP("&Israel"), false, QKeySequence(Qt::CTRL | Qt::Key_I));
     AddSeparator(*Optios1, "N1");
 
-    DateEntryFormat1 = AddMenu(*Optios1, "DateEntryFormat1", tr("Date Entry Format"));
+    DateEntryFormat1 = AddMenu(*Optios1, "DateEntryFormat1", QT_TR_NOOP("Date Entry Format"));
     QActionGroup& Order = *MakeGroup(*this);
-    ddmmyy1 = AddRadio(*DateEntryFormat1, Order, "ddmmyy1", tr("dd/mm/yy"), true);
-    mmddyy1 = AddRadio(*DateEntryFormat1, Order, "mmddyy1", tr("mm/dd/yy"), false);
-    yymmdd1 = AddRadio(*DateEntryFormat1, Order, "yymmdd1", tr("yy/mm/dd"), false);
+    ddmmyy1 = AddRadio(*DateEntryFormat1, Order, "ddmmyy1", QT_TR_NOOP("dd/mm/yy"), true);
+    mmddyy1 = AddRadio(*DateEntryFormat1, Order, "mmddyy1", QT_TR_NOOP("mm/dd/yy"), false);
+    yymmdd1 = AddRadio(*DateEntryFormat1, Order, "yymmdd1", QT_TR_NOOP("yy/mm/dd"), false);
 
-    Calendardisplayby1 = AddMenu(*Optios1, "Calendardisplayby1", tr("Calendar by"));
+    Calendardisplayby1 = AddMenu(*Optios1, "Calendardisplayby1", QT_TR_NOOP("Calendar by"));
     QActionGroup& PageKind = *MakeGroup(*this);
-    GregorianMonth1 = AddRadio(*Calendardisplayby1, PageKind, "GregorianMonth1", tr("Gregorian Month"),
+    GregorianMonth1 = AddRadio(*Calendardisplayby1, PageKind, "GregorianMonth1", QT_TR_NOOP("Gregorian Month"),
                                true, QKeySequence(Qt::CTRL | Qt::Key_G));
-    JewishMonth1 = AddRadio(*Calendardisplayby1, PageKind, "JewishMonth1", tr("Jewish Month"), false,
+    JewishMonth1 = AddRadio(*Calendardisplayby1, PageKind, "JewishMonth1", QT_TR_NOOP("Jewish Month"), false,
                             QKeySequence(Qt::CTRL | Qt::Key_J));
 
-    StamAdar1 = AddMenu(*Optios1, "StamAdar1", tr("Stam Adar"));
+    StamAdar1 = AddMenu(*Optios1, "StamAdar1", QT_TR_NOOP("Stam Adar"));
     QActionGroup& Adar = *MakeGroup(*this);
-    Adar11 = AddRadio(*StamAdar1, Adar, "Adar11", tr("Adar 1"), false, QKeySequence(Qt::CTRL | Qt::Key_A));
-    Adar21 = AddRadio(*StamAdar1, Adar, "Adar21", tr("Adar 2"), true, QKeySequence(Qt::CTRL | Qt::Key_B));
+    Adar11 = AddRadio(*StamAdar1, Adar, "Adar11", QT_TR_NOOP("Adar 1"), false, QKeySequence(Qt::CTRL | Qt::Key_A));
+    Adar21 = AddRadio(*StamAdar1, Adar, "Adar21", QT_TR_NOOP("Adar 2"), true, QKeySequence(Qt::CTRL | Qt::Key_B));
 
-    HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", tr("&Hebrew Names"));
+    HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QT_TR_NOOP("&Hebrew Names"));
     HebrewNames1->setCheckable(true);
     HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    Quit1 = MainMenu1->addAction(tr("&Quit"));
+    // Each language is named in itself.
+    Language1 = AddMenu(*Optios1, "Language1", QT_TR_NOOP("&Language"));
+    QActionGroup& Languages = *MakeGroup(*this);
+    LanguageSystem1 = AddRadio(*Language1, Languages, "LanguageSystem1", QT_TR_NOOP("System"), true);
+    LanguageEnglish1 = AddRadio(*Language1, Languages, "LanguageEnglish1", nullptr, false);
+    LanguageEnglish1->setText(QStringLiteral("English"));
+    LanguageHebrew1 = AddRadio(*Language1, Languages, "LanguageHebrew1", nullptr, false);
+    LanguageHebrew1->setText(QStringLiteral("עברית"));
+
+    Quit1 = &Captioned(*MainMenu1->addAction(QString()), QT_TR_NOOP("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
 
-    MenuHelp = MainMenu1->addMenu(tr("&Help"));
+    MenuHelp = MainMenu1->addMenu(QString());
+    Captioned(*MenuHelp->menuAction(), QT_TR_NOOP("&Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
-    MenuNotes = AddCommand(*MenuHelp, "MenuNotes", tr("&Notes..."));
+    MenuNotes = AddCommand(*MenuHelp, "MenuNotes", QT_TR_NOOP("&Notes..."));
     AddSeparator(*MenuHelp, "N2");
-    MenuAbout = AddCommand(*MenuHelp, "MenuAbout", tr("&About..."));
+    MenuAbout = AddCommand(*MenuHelp, "MenuAbout", QT_TR_NOOP("&About..."));
 
     // Shortcuts work wherever the focus is in the window, menus closed.
     addActions({Diaspora1, Israel1, GregorianMonth1, JewishMonth1, Adar11, Adar21, HebrewNames1});
@@ -116,6 +129,9 @@ void TForm1::BuildMenu()
     connect(Adar11, &QAction::triggered, this, [this] { ChooseAdar(true); });
     connect(Adar21, &QAction::triggered, this, [this] { ChooseAdar(false); });
     connect(HebrewNames1, &QAction::triggered, this, &TForm1::HebrewNames1Click);
+    connect(LanguageSystem1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::System); });
+    connect(LanguageEnglish1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::English); });
+    connect(LanguageHebrew1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::Hebrew); });
     connect(Quit1, &QAction::triggered, this, &QWidget::close);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
@@ -169,7 +185,42 @@ void TForm1::ChooseAdar(bool PlainAdarIsAdar1)
 // not made yet follows the option when it is made.
 void TForm1::HebrewNames1Click()
 {
+    HebrewNamesChosen = true;
     ChangeChoice(&TChoices::HebrewNames, !Choices.HebrewNames);
+}
+
+// Every page, dialog and menu retranslates itself as the translators
+// change. Hebrew Names, never chosen, follows the language.
+void TForm1::ChooseLanguage(TLanguage Language)
+{
+    Choices.Language = Language;
+    const bool Hebrew = UseLanguage(Language);
+    ShowChoices();
+    if (!HebrewNamesChosen && Hebrew != Choices.HebrewNames) {
+        ChangeChoice(&TChoices::HebrewNames, Hebrew);
+    }
+}
+
+QAction& TForm1::Captioned(QAction& Action, const char* Source)
+{
+    if (Source != nullptr) {
+        Action.setProperty(CaptionSource, QByteArray(Source));
+        Action.setText(tr(Source));
+    }
+    return Action;
+}
+
+void TForm1::SetCaptions()
+{
+    for (QAction* Action : findChildren<QAction*>()) {
+        const QByteArray Source = Action->property(CaptionSource).toByteArray();
+        if (!Source.isEmpty()) {
+            Action->setText(tr(Source.constData()));
+        }
+    }
+    for (int Index = 0; Index < PageCount; ++Index) {
+        PageControl1->setTabText(Index, Page(Index).Title());
+    }
 }
 
 void TForm1::MenuNotesClick()

@@ -18,6 +18,7 @@
 #include "ui/BirthdaysTab.h"
 #include "ui/CalendarTab.h"
 #include "ui/FestivalsTab.h"
+#include "ui/Language.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/RememberTab.h"
 #include "ui/YearDetailsTab.h"
@@ -44,6 +45,10 @@ TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Start(PageStart(font()))
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirvane"));
     EnterPressesFocusedButton(*this);
+    // The texts are made in the stored language.
+    Display.emplace();
+    Display->Load();
+    UseLanguage(Display->Language);
     BuildMenu();
 
     auto* Client = new QWidget(this);
@@ -175,10 +180,11 @@ void TForm1::FormActivate()
     if (Options->PlainAdarIsAdar1) {
         ChooseAdar(true);
     }
-    Display.emplace();
-    Display->Load();
-    if (Display->HebrewNames) {
-        HebrewNames1Click();
+    // Hebrew Names never chosen follows the language.
+    Choices.Language = Display->Language;
+    HebrewNamesChosen = !Display->HebrewNamesDefaulted;
+    if (HebrewNamesChosen ? Display->HebrewNames : HebrewInUse()) {
+        ChangeChoice(&TChoices::HebrewNames, true);
     }
     if (Options->DateOrder >= MonthDayYear && Options->DateOrder <= YearMonthDay) {
         ChooseDateOrder(static_cast<TDateOrder>(Options->DateOrder));
@@ -213,6 +219,17 @@ void TForm1::ShowChoices()
     (Choices.ByJewishMonth ? JewishMonth1 : GregorianMonth1)->setChecked(true);
     (Choices.PlainAdarIsAdar1 ? Adar11 : Adar21)->setChecked(true);
     HebrewNames1->setChecked(Choices.HebrewNames);
+    switch (Choices.Language) {
+    case TLanguage::English:
+        LanguageEnglish1->setChecked(true);
+        break;
+    case TLanguage::Hebrew:
+        LanguageHebrew1->setChecked(true);
+        break;
+    default:
+        LanguageSystem1->setChecked(true);
+        break;
+    }
 }
 
 void TForm1::FormDestroy()
@@ -221,8 +238,12 @@ void TForm1::FormDestroy()
         return;
     }
     Destroyed = true;
-    if (Display && Display->HebrewNames != Choices.HebrewNames) {
+    if (Display && ((HebrewNamesChosen && (Display->HebrewNamesDefaulted ||
+                                           Display->HebrewNames != Choices.HebrewNames)) ||
+                    Display->Language != Choices.Language)) {
         Display->HebrewNames = Choices.HebrewNames;
+        Display->HebrewNamesDefaulted = !HebrewNamesChosen;
+        Display->Language = Choices.Language;
         Display->Save();
     }
     if (!Options) {
@@ -239,6 +260,9 @@ void TForm1::FormDestroy()
 void TForm1::changeEvent(QEvent* Event)
 {
     QMainWindow::changeEvent(Event);
+    if (Event->type() == QEvent::LanguageChange && PageControl1 != nullptr) {
+        SetCaptions();
+    }
     // The command line may have changed the list while another window was
     // in front.
     if (Event->type() == QEvent::ActivationChange && isActiveWindow())

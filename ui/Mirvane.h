@@ -49,6 +49,10 @@ public:
     static constexpr int RememberPage = 4;
     static constexpr int PageCount = 5;
 
+    // Action shows Source, a text of this class, in the window's language,
+    // now and after every change of language; a null Source leaves it alone.
+    static QAction& Captioned(QAction& Action, const char* Source);
+
     // Weekday, day, full month name and year, separated by single blanks:
     // "Tuesday 1 December 1970".
     static QString GregorianDateText(TDateTime Value);
@@ -74,6 +78,8 @@ protected:
 
 private:
     void BuildMenu();
+    // The menus' and the tabs' texts in the window's language.
+    void SetCaptions();
     void BuildFileMenu();
     // Enables the File menu's items that apply to the page shown.
     void UpdateFileMenu();
@@ -106,6 +112,7 @@ private:
     void JewishMonth1Click();
     void ChooseAdar(bool PlainAdarIsAdar1);
     void HebrewNames1Click();
+    void ChooseLanguage(TLanguage Language);
     // Gregorian- or Jewish-month pages; the choice follows what the grid
     // really lays out, also when it refused the switch.
     void SwitchMonthMode(bool ByJewishMonth);
@@ -136,6 +143,10 @@ private:
     QAction* Adar11 = nullptr;
     QAction* Adar21 = nullptr;
     QAction* HebrewNames1 = nullptr;
+    QMenu* Language1 = nullptr;
+    QAction* LanguageSystem1 = nullptr;
+    QAction* LanguageEnglish1 = nullptr;
+    QAction* LanguageHebrew1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -153,6 +164,10 @@ private:
     // The options as read at start, to write at shut-down only what changed.
     std::optional<TOptions> Options;
     std::optional<TDisplayOptions> Display;
+    // The user picked Hebrew Names, now or in an earlier run: it no longer
+    // follows the language.
+    bool HebrewNamesChosen = false;
+    static constexpr const char* CaptionSource = "CaptionSource";
     bool Destroyed = false;
 };
 

@@ -71,6 +71,12 @@ QString TRememberTab::Title() const
 
 void TRememberTab::SetCaptions()
 {
+    OccasionName->setAccessibleName(tr("Name of occasion"));
+    OccasionDate->setAccessibleName(tr("Date of occasion"));
+    OccasionJewishDate->setAccessibleName(tr("Jewish date of occasion"));
+    ReminderDays->setAccessibleName(tr("Days before"));
+    List->setAccessibleName(tr("Dates to remember"));
+    AfterSunset->setAccessibleName(tr("Occasion between sunset and midnight"));
     List->setHeaderLabels({tr("Name of Occasion"), tr("G Date"), tr("J Date"),
                            tr("Date this year")});
     NewButton->setText(tr("New date to remember"));
@@ -108,7 +114,6 @@ void TRememberTab::Build()
     const TFormScale& Scale = Start.Scale;
     List = new QTreeWidget(&Page);
     List->setObjectName(QStringLiteral("ListView1"));
-    List->setAccessibleName(tr("Dates to remember"));
     List->setRootIsDecorated(false);
     List->setUniformRowHeights(true);
     List->setAllColumnsShowFocus(true);
@@ -126,17 +131,16 @@ void TRememberTab::Build()
     DetailsGroup->setObjectName(QStringLiteral("GroupBox1"));
     QWidget& Details = *DetailsGroup;
     OccasionLabel = MakeLabel(Details, "LabelOccasion", {});
-    OccasionName = MakeEdit(Details, "EditOccasion", tr("Name of occasion"));
+    OccasionName = MakeEdit(Details, "EditOccasion", {});
     OccasionName->setMaxLength(static_cast<int>(MaxOccasionLength));
     DateLabel = MakeLabel(Details, "LabelNewDate", {});
-    OccasionDate = MakeEdit(Details, "EditNewDate", tr("Date of occasion"));
+    OccasionDate = MakeEdit(Details, "EditNewDate", {});
     JewishDateLabel = MakeLabel(Details, "LabelNewJDate", {});
-    OccasionJewishDate = MakeEdit(Details, "EditNewJDate", tr("Jewish date of occasion"));
+    OccasionJewishDate = MakeEdit(Details, "EditNewJDate", {});
     AfterSunset = MakeCheckBox(Details, "CheckBoxNewSunset", {});
-    AfterSunset->setAccessibleName(tr("Occasion between sunset and midnight"));
     AfterSunset->setLayoutDirection(Qt::RightToLeft);
     RemindLabel = MakeLabel(Details, "LabelRemind", {});
-    ReminderDays = MakeEdit(Details, "EditWarning", tr("Days before"), QStringLiteral("7"));
+    ReminderDays = MakeEdit(Details, "EditWarning", {}, QStringLiteral("7"));
     DaysBeforeLabel = MakeLabel(Details, "LabelDaysBefore", {});
     Recurrence = new QComboBox(&Details);
     Recurrence->setObjectName(QStringLiteral("ComboBoxWhenRemind"));

@@ -54,7 +54,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     void Connect();
     // "Turn on the computer" shows whether the log-in entry exists, read
     // again whenever the window is activated; ticking writes or removes it.

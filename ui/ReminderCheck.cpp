@@ -15,8 +15,10 @@
 #include "engine/DateServices.h"
 #include "remember/DueReminders.h"
 #include "remember/RememberStore.h"
+#include "settings/DisplayOptions.h"
 #include "settings/Options.h"
 #include "ui/DesktopNotification.h"
+#include "ui/Language.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderWindow.h"
 
@@ -89,6 +91,9 @@ int TellAndWait(const QStringList& Lines, const std::function<void()>& NoService
 
 int RunReminderCheck()
 {
+    TDisplayOptions Display;
+    Display.Load();
+    UseLanguage(Display.Language);
     const std::filesystem::path File = DefaultRememberStorePath();
     std::vector<TRememberEntry> Entries;
     try {

@@ -17,6 +17,8 @@ namespace mirvane {
 // "Show the list" runs ShowList and closes; "Close" closes. The window
 // deletes itself once closed.
 class TReminderWindow : public QDialog {
+    Q_OBJECT
+
 public:
     TReminderWindow(const std::vector<TDueReminder>& Due, std::function<void()> ShowList, QWidget* Parent = nullptr);
 

@@ -3,6 +3,8 @@
 
 #include "ui/WindowPage.h"
 
+#include <QEvent>
+
 namespace mirvane {
 
 TWindowPage::TWindowPage(const char* Name, const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
@@ -23,6 +25,14 @@ void TWindowPage::FollowChoices(const TChoices& New)
     Current = New;
     if (Made()) {
         ChoicesChanged(Old);
+    }
+}
+
+void TWindowPage::changeEvent(QEvent* Event)
+{
+    QWidget::changeEvent(Event);
+    if (Event->type() == QEvent::LanguageChange && Made()) {
+        SetCaptions();
     }
 }
 

@@ -71,6 +71,10 @@ protected:
     virtual void Build() = 0;
     // On a made page, after Choices() became the new value.
     virtual void ChoicesChanged(const TChoices& Old) = 0;
+    // Writes the page's texts, accessible names included, in the window's
+    // language: once made, and again on every change of language.
+    virtual void SetCaptions() = 0;
+    void changeEvent(QEvent* Event) override;
 
     const TChoices& Choices() const { return Current; }
     QSize DesignedSize() const { return Designed; }

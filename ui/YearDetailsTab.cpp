@@ -3,6 +3,7 @@
 
 #include "ui/YearDetailsTab.h"
 
+#include <array>
 #include <initializer_list>
 
 #include <QCheckBox>
@@ -24,6 +25,21 @@ constexpr int BoxHeight = 21;
 // The entries of the month box that name the Adar months, counted from 0.
 constexpr int AdarEntryIndex = Adar - 1;
 constexpr int SecondAdarEntryIndex = Adar2 - 1;
+// The month box's entries before Adar, Nissan first; the Adar entries
+// follow the year shown.
+constexpr std::array<const char*, AdarEntryIndex> MonthsBeforeAdar{
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Nissan"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Iyar"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Sivan"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Tamuz"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Av"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Elul"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Tishrei"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Cheshvan"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Kislev"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Tevet"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Shvat")
+};
 
 }  // namespace
 
@@ -41,6 +57,11 @@ QString TYearDetailsTab::Title() const
 
 void TYearDetailsTab::SetCaptions()
 {
+    JewishYear->setAccessibleName(tr("Jewish Year"));
+    YearSpinner->FollowBoxName();
+    for (const auto& [Output, AccessibleName] : NamedOutputs) {
+        Output->setAccessibleName(tr(AccessibleName));
+    }
     YearLabel->setText(tr("Jewish Year"));
     CycleLabel->setText(tr("CycleNumber"));
     YearInCycleLabel->setText(tr("Year In Cycle"));
@@ -53,6 +74,9 @@ void TYearDetailsTab::SetCaptions()
     MonthLabel->setText(tr("Month"));
     MonthDaysLabel->setText(tr("Days In :"));
     MonthMoladLabel->setText(tr("Molad :"));
+    for (int Entry = 0; Entry < AdarEntryIndex; ++Entry) {
+        Month->setItemText(Entry, tr(MonthsBeforeAdar[static_cast<std::size_t>(Entry)]));
+    }
 }
 
 void TYearDetailsTab::Build()
@@ -61,14 +85,15 @@ void TYearDetailsTab::Build()
     const TFormScale& Scale = Start.Scale;
     const auto Output = [&](const char* Name, const char* AccessibleName, int Left, int Top, int Width,
                             const QString& Text) {
-        QLineEdit* Made = MakeOutput(Page, Name, tr(AccessibleName), Text);
+        QLineEdit* Made = MakeOutput(Page, Name, {}, Text);
+        NamedOutputs.emplace_back(Made, AccessibleName);
         Scale.Place(*Made, Left, Top, Width, BoxHeight);
         return Made;
     };
     const auto Placeholder = [](const char* Name) { return QString::fromLatin1(Name); };
 
     YearLabel = MakeLabel(Page, "Label5", {});
-    JewishYear = MakeEdit(Page, "Edit23", tr("Jewish Year"), QStringLiteral("5750"));
+    JewishYear = MakeEdit(Page, "Edit23", {}, QStringLiteral("5750"));
     Scale.Place(*JewishYear, 96, 32, 33, BoxHeight);
     YearSpinner = MakeUpDown(Page, "UpDown1", *JewishYear, 0, 7000, 5750);
     Scale.Place(*YearSpinner, 129, 32, 15, BoxHeight);
@@ -102,11 +127,7 @@ void TYearDetailsTab::Build()
     MonthLabel = MakeLabel(Page, "Label16", {});
     Month = new QComboBox(&Page);
     Month->setObjectName(QStringLiteral("ComboBox1"));
-    Month->addItems({tr("Nissan"), tr("Iyar"), tr("Sivan"),
-                     tr("Tamuz"), tr("Av"), tr("Elul"),
-                     tr("Tishrei"), tr("Cheshvan"), tr("Kislev"),
-                     tr("Tevet"), tr("Shvat"), tr("Adar"),
-                     tr("Adar2")});
+    Month->addItems(QStringList(SecondAdarEntryIndex + 1, QString()));
     Month->setMaxVisibleItems(13);
     Month->setCurrentIndex(-1);
     Scale.Place(*Month, 296, 32, 89, BoxHeight);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "engine/JewishYear.h"
 #include "ui/WindowPage.h"
@@ -33,7 +35,7 @@ public:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
-    void SetCaptions();
+    void SetCaptions() override;
     // A year beyond the calendar throws before anything is written, so the
     // page keeps what it showed.
     void ShowYear();
@@ -46,6 +48,8 @@ private:
 
     // The calculator of the year shown, set to this year from the start.
     TJewishYear DetailsYear;
+    // The output boxes and the untranslated accessible names they are read by.
+    std::vector<std::pair<QLineEdit*, const char*>> NamedOutputs;
 
     TPageControl<QLabel> YearLabel{Controls};
     TPageControl<QLineEdit> JewishYear{Controls};

@@ -72,13 +72,18 @@ TUpDown::TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximu
     CurrentPosition = Clamped(Position);
     setFocusPolicy(Qt::NoFocus);
     [[maybe_unused]] static const bool AccessibleAsSpinButton = (QAccessible::installFactory(UpDownAccessibleFactory), true);
-    if (!Associate.accessibleName().isEmpty()) {
-        setAccessibleName(Associate.accessibleName() + tr(" up/down"));
-    }
+    FollowBoxName();
     connect(UpButton, &QAbstractButton::clicked, this, [this] { StepBy(1); });
     connect(DownButton, &QAbstractButton::clicked, this, [this] { StepBy(-1); });
     // The arrow keys step the number while the box has the focus.
     Associate.installEventFilter(this);
+}
+
+void TUpDown::FollowBoxName()
+{
+    if (!Associate.accessibleName().isEmpty()) {
+        setAccessibleName(Associate.accessibleName() + tr(" up/down"));
+    }
 }
 
 void TUpDown::SetPosition(std::int32_t Value)

@@ -31,6 +31,9 @@ public:
     std::int32_t Max() const { return Maximum; }
     std::int32_t Position() const { return CurrentPosition; }
 
+    // Names itself after its box, the box's name followed by " up/down":
+    // made, and again once the box is named anew.
+    void FollowBoxName();
     // Clamped to the range; always rewrites the box, which raises its change
     // event only when the text differs.
     void SetPosition(std::int32_t Value);

@@ -58,5 +58,26 @@ TEST(DisplayOptionsStore, OnlyAnIntegerCounts)
     }
 }
 
+TEST(DisplayOptionsStore, TheLanguageIsKeptAndHebrewNamesNeverChosenIsNotWritten)
+{
+    TemporaryStore Store;
+    TDisplayOptions Display;
+    Display.Load();
+    EXPECT_TRUE(Display.HebrewNamesDefaulted);
+    EXPECT_EQ(Display.Language, TLanguage::System);
+    Display.HebrewNames = true;
+    Display.Language = TLanguage::Hebrew;
+    Display.Save();
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"Language", "Hebrew"}}));
+    Display.Load();
+    EXPECT_EQ(Display.Language, TLanguage::Hebrew);
+    EXPECT_FALSE(Display.HebrewNames);
+
+    Store.Put({{"Language", QStringLiteral("Klingon")}, {"HebrewNames", 0}}, QStringLiteral("Display"));
+    Display.Load();
+    EXPECT_EQ(Display.Language, TLanguage::System);
+    EXPECT_FALSE(Display.HebrewNamesDefaulted);
+}
+
 }  // namespace
 }  // namespace mirvane

@@ -71,7 +71,8 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     }
     EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
-                                    QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names")}));
+                                    QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names"),
+                                    QStringLiteral("&Language")}));
     QStringList Help;
     for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {
         Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());

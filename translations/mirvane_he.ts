@@ -1,0 +1,780 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he_IL">
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>לא ניתן ליצור את התיקייה %1.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>לא ניתן להסיר את %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCheck</name>
+    <message>
+        <source>Dates to remember</source>
+        <translation>תאריכים לזכור</translation>
+    </message>
+    <message>
+        <source>Open Mirvane</source>
+        <translation>פתיחת מירווין</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>לא ניתן לכתוב את %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TBirthdaysTab</name>
+    <message>
+        <source> eg. 12/1/70</source>
+        <translation> לדוגמה 12/1/70</translation>
+    </message>
+    <message>
+        <source> or  Dec 1 70</source>
+        <translation> או  ⁦Dec 1 70⁩</translation>
+    </message>
+    <message>
+        <source> or  December 1 1970</source>
+        <translation> או  ⁦December 1 1970⁩</translation>
+    </message>
+    <message>
+        <source> eg. 70/12/1</source>
+        <translation> לדוגמה 70/12/1</translation>
+    </message>
+    <message>
+        <source> or  70 Dec 1</source>
+        <translation> או  ⁦70 Dec 1⁩</translation>
+    </message>
+    <message>
+        <source> or  1970 December 1</source>
+        <translation> או  ⁦1970 December 1⁩</translation>
+    </message>
+    <message>
+        <source> eg. 1/12/70</source>
+        <translation> לדוגמה 1/12/70</translation>
+    </message>
+    <message>
+        <source> or  1 Dec 70</source>
+        <translation> או  ⁦1 Dec 70⁩</translation>
+    </message>
+    <message>
+        <source> or  1 December 1970</source>
+        <translation> או  ⁦1 December 1970⁩</translation>
+    </message>
+    <message>
+        <source>Birthdays/Yahrtzeits</source>
+        <translation>ימי הולדת/יארצייט</translation>
+    </message>
+    <message>
+        <source>Original date</source>
+        <translation>התאריך המקורי</translation>
+    </message>
+    <message>
+        <source>Year wanted</source>
+        <translation>השנה המבוקשת</translation>
+    </message>
+    <message>
+        <source>Jewish Date</source>
+        <translation>תאריך עברי</translation>
+    </message>
+    <message>
+        <source>Equivalent Date of B&apos;day</source>
+        <translation>התאריך המקביל</translation>
+    </message>
+    <message>
+        <source>Number of years</source>
+        <translation>מספר שנים</translation>
+    </message>
+    <message>
+        <source>List of equivalent dates</source>
+        <translation>רשימת התאריכים המקבילים</translation>
+    </message>
+    <message>
+        <source>Enter the original Date</source>
+        <translation>הקלידו את התאריך המקורי</translation>
+    </message>
+    <message>
+        <source>of the Birthday or Yahrtzeit</source>
+        <translation>של יום ההולדת או היארצייט</translation>
+    </message>
+    <message>
+        <source>   eg. 1/12/70</source>
+        <translation>   לדוגמה 1/12/70</translation>
+    </message>
+    <message>
+        <source>   or   1 Dec 70</source>
+        <translation>   או   ⁦1 Dec 70⁩</translation>
+    </message>
+    <message>
+        <source>   or   1 December 1970</source>
+        <translation>   או   ⁦1 December 1970⁩</translation>
+    </message>
+    <message>
+        <source>Click Here if Between</source>
+        <translation>סמנו כאן אם בין</translation>
+    </message>
+    <message>
+        <source>Sunset &amp;&amp; Midnight</source>
+        <translation>השקיעה לחצות</translation>
+    </message>
+    <message>
+        <source>Enter the Year you want</source>
+        <translation>הקלידו את השנה שבה</translation>
+    </message>
+    <message>
+        <source> to know the equivalent</source>
+        <translation> תרצו לדעת את התאריך</translation>
+    </message>
+    <message>
+        <source> Date of the Birthday or</source>
+        <translation> המקביל של יום ההולדת</translation>
+    </message>
+    <message>
+        <source> Yahrtzeit</source>
+        <translation> או היארצייט,</translation>
+    </message>
+    <message>
+        <source> eg. this year.</source>
+        <translation> למשל השנה.</translation>
+    </message>
+    <message>
+        <source>Date of Day of B&apos;day or Y&apos;tzeit</source>
+        <translation>תאריך היום של ההולדת/היארצייט</translation>
+    </message>
+    <message>
+        <source>Date of Night of B&apos;day or Y&apos;tziet</source>
+        <translation>תאריך הלילה של ההולדת/היארצייט</translation>
+    </message>
+    <message>
+        <source>If you want a list of </source>
+        <translation>לרשימת תאריכים</translation>
+    </message>
+    <message>
+        <source>equivalent dates for a </source>
+        <translation>מקבילים לכמה שנים</translation>
+    </message>
+    <message>
+        <source>number of years, enter </source>
+        <translation>הקלידו כאן את</translation>
+    </message>
+    <message>
+        <source>how many years here:</source>
+        <translation>מספר השנים:</translation>
+    </message>
+    <message>
+        <source>between sunset and midnight</source>
+        <translation>בין השקיעה לחצות</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>ייצוא רשימה</translation>
+    </message>
+    <message>
+        <source>Name of the event:</source>
+        <translation>שם האירוע:</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TCalendarTab</name>
+    <message>
+        <source>Calendar</source>
+        <translation>לוח שנה</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>שנה</translation>
+    </message>
+    <message>
+        <source>Jewish Year</source>
+        <translation>שנה עברית</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>החודש הבא</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>החודש הקודם</translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>השנה הבאה</translation>
+    </message>
+    <message>
+        <source>Previous Year</source>
+        <translation>השנה הקודמת</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Date</source>
+        <translation>תאריך היום</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TFestivalsTab</name>
+    <message>
+        <source>Festivals</source>
+        <translation>חגים</translation>
+    </message>
+    <message>
+        <source>Gregorian Year</source>
+        <translation>שנה לועזית</translation>
+    </message>
+    <message>
+        <source>Date of Festival</source>
+        <translation>תאריך החג</translation>
+    </message>
+    <message>
+        <source>Number of years</source>
+        <translation>מספר שנים</translation>
+    </message>
+    <message>
+        <source>List of festival dates</source>
+        <translation>רשימת תאריכי החג</translation>
+    </message>
+    <message>
+        <source>Name of Festival</source>
+        <translation>שם החג</translation>
+    </message>
+    <message>
+        <source>If you want a list of </source>
+        <translation>לרשימת תאריכים</translation>
+    </message>
+    <message>
+        <source>festival dates for a </source>
+        <translation>של החג לכמה שנים</translation>
+    </message>
+    <message>
+        <source>number of years, enter </source>
+        <translation>הקלידו כאן את</translation>
+    </message>
+    <message>
+        <source>how many years here:</source>
+        <translation>מספר השנים:</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TForm1</name>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The page has no answer to export.</source>
+        <translation>אין בעמוד תשובה לייצוא.</translation>
+    </message>
+    <message>
+        <source>Cannot export the list: %1.</source>
+        <translation>לא ניתן לייצא את הרשימה: %1.</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>ייצוא רשימה</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;קובץ</translation>
+    </message>
+    <message>
+        <source>&amp;Export List...</source>
+        <translation>&amp;ייצוא רשימה...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;הדפסה...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;תצוגה מקדימה...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>הדפסה</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;אפשרויות</translation>
+    </message>
+    <message>
+        <source>&amp;Diaspora</source>
+        <translation>&amp;חוץ לארץ</translation>
+    </message>
+    <message>
+        <source>&amp;Israel</source>
+        <translation>&amp;ארץ ישראל</translation>
+    </message>
+    <message>
+        <source>Date Entry Format</source>
+        <translation>סדר הקלדת תאריך</translation>
+    </message>
+    <message>
+        <source>dd/mm/yy</source>
+        <translation>יום/חודש/שנה</translation>
+    </message>
+    <message>
+        <source>mm/dd/yy</source>
+        <translation>חודש/יום/שנה</translation>
+    </message>
+    <message>
+        <source>yy/mm/dd</source>
+        <translation>שנה/חודש/יום</translation>
+    </message>
+    <message>
+        <source>Calendar by</source>
+        <translation>לוח לפי</translation>
+    </message>
+    <message>
+        <source>Gregorian Month</source>
+        <translation>חודש לועזי</translation>
+    </message>
+    <message>
+        <source>Jewish Month</source>
+        <translation>חודש עברי</translation>
+    </message>
+    <message>
+        <source>Stam Adar</source>
+        <translation>אדר סתם</translation>
+    </message>
+    <message>
+        <source>Adar 1</source>
+        <translation>אדר א׳</translation>
+    </message>
+    <message>
+        <source>Adar 2</source>
+        <translation>אדר ב׳</translation>
+    </message>
+    <message>
+        <source>&amp;Hebrew Names</source>
+        <translation>&amp;שמות עבריים</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;שפה</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>שפת המערכת</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;יציאה</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;עזרה</translation>
+    </message>
+    <message>
+        <source>&amp;Notes...</source>
+        <translation>&amp;הערות...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;אודות...</translation>
+    </message>
+    <message>
+        <source>Note: Gregorian dates before 15 Oct 1582 are inaccurate
+The calendar was changed at this date, and this program assumes a theoretical calendar which didn&apos;t change</source>
+        <translation>הערה: תאריכים לועזיים לפני 15 באוקטובר 1582 אינם מדויקים
+בתאריך זה הוחלף הלוח, והתוכנה מניחה לוח תאורטי שלא השתנה</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TFormAbout</name>
+    <message>
+        <source>About Mirvane</source>
+        <translation>אודות מירווין</translation>
+    </message>
+    <message>
+        <source>Mirvane icon</source>
+        <translation>הסמל של מירווין</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>גרסה %1</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>אישור</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TMirvaneGrid</name>
+    <message>
+        <source>Month grid</source>
+        <translation>טבלת החודש</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TRememberTab</name>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>התאריך אינו תאריך תקין.</translation>
+    </message>
+    <message>
+        <source>The Jewish date is not a valid date, such as &quot;3 Kislev 5731&quot;.</source>
+        <translation>התאריך העברי אינו תאריך תקין, כגון &quot;⁦3 Kislev 5731⁩&quot;.</translation>
+    </message>
+    <message>
+        <source>The number of days before must be a whole number from 0 to 365.</source>
+        <translation>מספר הימים מראש חייב להיות מספר שלם מ־0 עד 365.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>למחוק את &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Dates to Remember</source>
+        <translation>תאריכים לזכור</translation>
+    </message>
+    <message>
+        <source>Name of occasion</source>
+        <translation>שם האירוע</translation>
+    </message>
+    <message>
+        <source>Date of occasion</source>
+        <translation>תאריך האירוע</translation>
+    </message>
+    <message>
+        <source>Jewish date of occasion</source>
+        <translation>התאריך העברי של האירוע</translation>
+    </message>
+    <message>
+        <source>Days before</source>
+        <translation>ימים מראש</translation>
+    </message>
+    <message>
+        <source>Dates to remember</source>
+        <translation>תאריכים לזכור</translation>
+    </message>
+    <message>
+        <source>Occasion between sunset and midnight</source>
+        <translation>האירוע בין השקיעה לחצות</translation>
+    </message>
+    <message>
+        <source>Name of Occasion</source>
+        <translation>שם האירוע</translation>
+    </message>
+    <message>
+        <source>G Date</source>
+        <translation>תאריך לועזי</translation>
+    </message>
+    <message>
+        <source>J Date</source>
+        <translation>תאריך עברי</translation>
+    </message>
+    <message>
+        <source>Date this year</source>
+        <translation>התאריך השנה</translation>
+    </message>
+    <message>
+        <source>New date to remember</source>
+        <translation>תאריך חדש לזכור</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>עריכה</translation>
+    </message>
+    <message>
+        <source>Sort list by</source>
+        <translation>מיון הרשימה לפי</translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation>אירוע</translation>
+    </message>
+    <message>
+        <source>Details of the date to remember:</source>
+        <translation>פרטי התאריך לזכור:</translation>
+    </message>
+    <message>
+        <source>Name of occasion:</source>
+        <translation>שם האירוע:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>תאריך:</translation>
+    </message>
+    <message>
+        <source>Jewish Date:</source>
+        <translation>תאריך עברי:</translation>
+    </message>
+    <message>
+        <source>Sunset &amp;&amp; Midnight</source>
+        <translation>השקיעה לחצות</translation>
+    </message>
+    <message>
+        <source>Remind me:</source>
+        <translation>להזכיר לי:</translation>
+    </message>
+    <message>
+        <source>days before.</source>
+        <translation>ימים מראש.</translation>
+    </message>
+    <message>
+        <source>Remind me every year on the Jewish date</source>
+        <translation>להזכיר לי בכל שנה בתאריך העברי</translation>
+    </message>
+    <message>
+        <source>Remind me every year on the Gregorian date</source>
+        <translation>להזכיר לי בכל שנה בתאריך הלועזי</translation>
+    </message>
+    <message>
+        <source>Remind me on this year and date only</source>
+        <translation>להזכיר לי רק בשנה ובתאריך האלה</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Check the dates every time I:</source>
+        <translation>לבדוק את התאריכים בכל פעם שאני:</translation>
+    </message>
+    <message>
+        <source>Turn on the computer</source>
+        <translation>מפעיל את המחשב</translation>
+    </message>
+    <message>
+        <source>Run Mirvane</source>
+        <translation>מפעיל את מירווין</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>ייצוא רשימה</translation>
+    </message>
+    <message>
+        <source>Number of years:</source>
+        <translation>מספר שנים:</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TReminderWindow</name>
+    <message>
+        <source>Dates to remember</source>
+        <translation>תאריכים לזכור</translation>
+    </message>
+    <message>
+        <source>Due dates</source>
+        <translation>תאריכים קרובים</translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation>אירוע</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>תאריך</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>מתי</translation>
+    </message>
+    <message>
+        <source>Show the list</source>
+        <translation>הצגת הרשימה</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TUpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>למעלה</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>למטה</translation>
+    </message>
+    <message>
+        <source> up/down</source>
+        <translation> למעלה/למטה</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TWindowPage</name>
+    <message>
+        <source>This page has no list to export.</source>
+        <translation>אין בעמוד זה רשימה לייצוא.</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TYearDetailsTab</name>
+    <message>
+        <source>Nissan</source>
+        <translation>ניסן</translation>
+    </message>
+    <message>
+        <source>Iyar</source>
+        <translation>אייר</translation>
+    </message>
+    <message>
+        <source>Sivan</source>
+        <translation>סיוון</translation>
+    </message>
+    <message>
+        <source>Tamuz</source>
+        <translation>תמוז</translation>
+    </message>
+    <message>
+        <source>Av</source>
+        <translation>אב</translation>
+    </message>
+    <message>
+        <source>Elul</source>
+        <translation>אלול</translation>
+    </message>
+    <message>
+        <source>Tishrei</source>
+        <translation>תשרי</translation>
+    </message>
+    <message>
+        <source>Cheshvan</source>
+        <translation>חשון</translation>
+    </message>
+    <message>
+        <source>Kislev</source>
+        <translation>כסלו</translation>
+    </message>
+    <message>
+        <source>Tevet</source>
+        <translation>טבת</translation>
+    </message>
+    <message>
+        <source>Shvat</source>
+        <translation>שבט</translation>
+    </message>
+    <message>
+        <source>Year Details</source>
+        <translation>פרטי השנה</translation>
+    </message>
+    <message>
+        <source>Jewish Year</source>
+        <translation>שנה עברית</translation>
+    </message>
+    <message>
+        <source>CycleNumber</source>
+        <translation>מספר המחזור</translation>
+    </message>
+    <message>
+        <source>Year In Cycle</source>
+        <translation>שנה במחזור</translation>
+    </message>
+    <message>
+        <source>Leap Year</source>
+        <translation>שנה מעוברת</translation>
+    </message>
+    <message>
+        <source>New MoonTishrei</source>
+        <translation>מולד תשרי</translation>
+    </message>
+    <message>
+        <source>First Day of Year</source>
+        <translation>היום הראשון בשנה</translation>
+    </message>
+    <message>
+        <source>Season Nissan</source>
+        <translation>תקופת ניסן</translation>
+    </message>
+    <message>
+        <source>Days In Cheshvan</source>
+        <translation>ימים בחשון</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>חודש</translation>
+    </message>
+    <message>
+        <source>Days In :</source>
+        <translation>ימים בחודש:</translation>
+    </message>
+    <message>
+        <source>Molad :</source>
+        <translation>מולד:</translation>
+    </message>
+    <message>
+        <source>Molad of Tishrei days</source>
+        <translation>מולד תשרי, ימים</translation>
+    </message>
+    <message>
+        <source>Molad of Tishrei hours</source>
+        <translation>מולד תשרי, שעות</translation>
+    </message>
+    <message>
+        <source>Molad of Tishrei parts</source>
+        <translation>מולד תשרי, חלקים</translation>
+    </message>
+    <message>
+        <source>Date of first day of year</source>
+        <translation>תאריך היום הראשון בשנה</translation>
+    </message>
+    <message>
+        <source>Day of Season Nissan</source>
+        <translation>יום תקופת ניסן</translation>
+    </message>
+    <message>
+        <source>Days In Kislev</source>
+        <translation>ימים בכסלו</translation>
+    </message>
+    <message>
+        <source>Days in month</source>
+        <translation>ימים בחודש</translation>
+    </message>
+    <message>
+        <source>Molad of month</source>
+        <translation>מולד החודש</translation>
+    </message>
+    <message>
+        <source>Molad of month days</source>
+        <translation>מולד החודש, ימים</translation>
+    </message>
+    <message>
+        <source>Molad of month hours</source>
+        <translation>מולד החודש, שעות</translation>
+    </message>
+    <message>
+        <source>Molad of month parts</source>
+        <translation>מולד החודש, חלקים</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>כן</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>לא</translation>
+    </message>
+    <message>
+        <source>New Moon Tishrei</source>
+        <translation>מולד תשרי</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>ימים</translation>
+    </message>
+    <message>
+        <source>Molad</source>
+        <translation>מולד</translation>
+    </message>
+</context>
+</TS>
