@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* DisplayGroup = "Display";
 constexpr const char* HebrewNamesName = "HebrewNames";
+constexpr const char* CandleTimesName = "CandleLightingTimes";
 
 }  // namespace
 
@@ -23,12 +24,15 @@ void TDisplayOptions::Load()
         return;
     if (const auto Value = ReadInteger(*Store, HebrewNamesName))
         HebrewNames = *Value != 0;
+    if (const auto Value = ReadInteger(*Store, CandleTimesName))
+        CandleTimes = *Value != 0;
 }
 
 void TDisplayOptions::Save() const
 {
     WriteGroup(DisplayGroup, [this](QSettings& Store) {
         Store.setValue(QString::fromLatin1(HebrewNamesName), HebrewNames ? 1 : 0);
+        Store.setValue(QString::fromLatin1(CandleTimesName), CandleTimes ? 1 : 0);
     });
 }
 

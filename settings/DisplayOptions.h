@@ -7,6 +7,9 @@ namespace mirvane {
 class TDisplayOptions {
 public:
     bool HebrewNames = false;  // Jewish dates, months, festivals and portions in Hebrew letters
+    // The grid's text column adds the candle lighting, havdalah and fast
+    // times at the user's place, once one is chosen.
+    bool CandleTimes = false;
 
     // Defaults, then whatever the store holds. Never fails.
     void Load();

@@ -94,7 +94,7 @@ TEST_F(HebrewNames, KeptBetweenRunsInItsOwnGroup)
 {
     Start().HebrewNames1->trigger();
     Close();
-    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"HebrewNames", "1"}}));
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"CandleLightingTimes", "0"}, {"HebrewNames", "1"}}));
     EXPECT_EQ(Store.Stored().count("HebrewNames"), 0U);
     EXPECT_LE(Store.Stored().size(), 5U);
 
@@ -103,7 +103,7 @@ TEST_F(HebrewNames, KeptBetweenRunsInItsOwnGroup)
     EXPECT_TRUE(F.MirvaneGrid1->Model().HebrewNames());
     F.HebrewNames1->trigger();
     Close();
-    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"HebrewNames", "0"}}));
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"CandleLightingTimes", "0"}, {"HebrewNames", "0"}}));
     EXPECT_FALSE(Start().HebrewNames1->isChecked());
 }
 
