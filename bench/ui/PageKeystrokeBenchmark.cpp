@@ -18,10 +18,12 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTest>
 
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
+#include "ui/TimesPage.h"
 
 namespace mirvane {
 namespace {
@@ -95,12 +97,28 @@ void YearDetailsKeystroke(benchmark::State& State, bool Paint)
     TimeKeystrokes(State, *F.Edit23, Qt::Key_7, Paint);
 }
 
+// The Times page at Jerusalem: the key turns the year 202 into 2026, so the
+// day's times and the whole month's sheet are worked out again.
+void TimesKeystroke(benchmark::State& State, bool Paint)
+{
+    TTimesPage Page;
+    Page.SetLocation(TLocation{"Jerusalem", "Israel", 31.76904, 35.21633, "Asia/Jerusalem", 40, 0});
+    Page.show();
+    Retype(*Page.DateBox, "11/12/202");
+    TimeKeystrokes(State, *Page.DateBox, Qt::Key_6, Paint);
+    if (Page.MonthTable->rowCount() == 0) {
+        State.SkipWithError("no month sheet shown");
+    }
+}
+
 BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYear, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYearsAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYearsAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYearAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonth, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonthAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mirvane
