@@ -89,12 +89,29 @@ TDatabase OpenWritable(const fs::path& File, bool Create)
     return Database;
 }
 
+// Runs Body as one transaction that holds the write lock from its start: a
+// writer in another process then waits for it (the busy timeout) instead of
+// failing on a snapshot that the other's commit made stale. What Body
+// returns is returned only once the commit has succeeded.
+template <typename TBody>
+auto InWriteTransaction(sqlite3* Database, TBody&& Body)
+{
+    TSqliteStatement(Database, "BEGIN IMMEDIATE").Run();
+    try {
+        auto Result = Body();
+        TSqliteStatement(Database, "COMMIT").Run();
+        return Result;
+    } catch (...) {
+        sqlite3_exec(Database, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 // Writes the schema once; a second process creating the file at the same
 // moment finds it already written.
 void InitialiseSchema(sqlite3* Database)
 {
-    TSqliteStatement(Database, "BEGIN IMMEDIATE").Run();
-    try {
+    InWriteTransaction(Database, [&] {
         TSqliteStatement Version(Database, "PRAGMA user_version");
         Version.Step();
         if (Version.Integer(0) == 0) {
@@ -102,11 +119,8 @@ void InitialiseSchema(sqlite3* Database)
             TSqliteStatement(Database, "PRAGMA application_id = 1297241678").Run();
             TSqliteStatement(Database, "PRAGMA user_version = 1").Run();
         }
-        TSqliteStatement(Database, "COMMIT").Run();
-    } catch (...) {
-        sqlite3_exec(Database, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+        return true;
+    });
 }
 
 // Writes a new, empty store to File. It is built under another name and
@@ -151,7 +165,7 @@ std::vector<TRememberEntry> ReadRememberEntries(const fs::path& File)
     std::error_code Ignored;
     if (!fs::exists(File, Ignored))
         return {};
-    const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
+    const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace, TStoreAccess::Read);
     if (Store.Failed())
         throw ERememberStoreError(Store.Notice());
     return Store.List();
@@ -161,7 +175,7 @@ TRememberStore::TRememberStore(TRememberStore&&) noexcept = default;
 TRememberStore& TRememberStore::operator=(TRememberStore&&) noexcept = default;
 TRememberStore::~TRememberStore() = default;
 
-TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged)
+TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged, TStoreAccess Access)
 {
     TRememberStore Store;
     Store.Path = File;
@@ -191,7 +205,7 @@ TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged)
             return Store;
         }
     } else if (Kind == TStoreFileKind::Newer) {
-        Store.Database = Own(OpenReadOnly(File, false));
+        Store.Database = Own(OpenForReading(File));
         Store.OpenNotice = "The dates to remember in " + Quoted(File) +
                            " were saved by a newer version of Mirvane. They are shown, but changes cannot be saved.";
         Store.RefusalText = "The dates to remember were saved by a newer version of Mirvane and cannot be changed.";
@@ -204,10 +218,16 @@ TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged)
     }
 
     const bool Created = !fs::exists(fs::symlink_status(File, Error));
+    if (Access == TStoreAccess::Read) {
+        if (!Created)
+            Store.Database = Own(OpenForReading(File));
+        Store.RefusalText = "The dates to remember are open for reading only.";
+        return Store;
+    }
     if (Created && File.has_parent_path())
         fs::create_directories(File.parent_path(), Error);
     if (!Created && !StoreWritable(File)) {
-        Store.Database = Own(OpenReadOnly(File, false));
+        Store.Database = Own(OpenForReading(File));
         Store.RefusalText = "The dates to remember in " + Quoted(File) + " are read-only; changes cannot be saved.";
         return Store;
     }
@@ -283,9 +303,16 @@ void BindDetails(TSqliteStatement& Statement, const TRememberEntry& Entry, const
         .Bind(9, std::string_view(Now));
 }
 
-std::string NoEntryText(std::int64_t Id)
+// Runs a change of the entry Id in its own transaction; refused, and nothing
+// changed, when there is no such entry.
+void RunChange(sqlite3* Database, TSqliteStatement& Statement, std::int64_t Id)
 {
-    return "There is no date to remember with the id " + std::to_string(Id) + ".";
+    InWriteTransaction(Database, [&] {
+        Statement.Run();
+        if (sqlite3_changes(Database) == 0)
+            throw ERememberStoreError("There is no date to remember with the id " + std::to_string(Id) + ".");
+        return true;
+    });
 }
 
 }  // namespace
@@ -298,8 +325,10 @@ std::int64_t TRememberStore::Add(const TRememberEntry& Entry)
                             "INSERT INTO dates (occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, "
                             "kind, days_before, created, changed) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
     BindDetails(Insert, Entry, UtcTimestamp());
-    Insert.Run();
-    return sqlite3_last_insert_rowid(Database.get());
+    return InWriteTransaction(Database.get(), [&] {
+        Insert.Run();
+        return sqlite3_last_insert_rowid(Database.get());
+    });
 }
 
 void TRememberStore::Update(const TRememberEntry& Entry)
@@ -311,27 +340,22 @@ void TRememberStore::Update(const TRememberEntry& Entry)
                             "jewish_month = ?5, jewish_day = ?6, kind = ?7, days_before = ?8, changed = ?9 "
                             "WHERE id = ?10");
     BindDetails(Change, Entry, UtcTimestamp());
-    Change.Bind(10, Entry.Id).Run();
-    if (sqlite3_changes(Database.get()) == 0)
-        throw ERememberStoreError(NoEntryText(Entry.Id));
+    Change.Bind(10, Entry.Id);
+    RunChange(Database.get(), Change, Entry.Id);
 }
 
 void TRememberStore::Remove(std::int64_t Id)
 {
     RefuseWhenReadOnly();
     TSqliteStatement Delete(Database.get(), "DELETE FROM dates WHERE id = ?1");
-    Delete.Bind(1, Id).Run();
-    if (sqlite3_changes(Database.get()) == 0)
-        throw ERememberStoreError(NoEntryText(Id));
+    RunChange(Database.get(), Delete.Bind(1, Id), Id);
 }
 
 void TRememberStore::SetLastNotified(std::int64_t Id, TGregorianDate Day)
 {
     RefuseWhenReadOnly();
     TSqliteStatement Mark(Database.get(), "UPDATE dates SET last_notified = ?1 WHERE id = ?2");
-    Mark.Bind(1, IsoText(Day)).Bind(2, Id).Run();
-    if (sqlite3_changes(Database.get()) == 0)
-        throw ERememberStoreError(NoEntryText(Id));
+    RunChange(Database.get(), Mark.Bind(1, IsoText(Day)).Bind(2, Id), Id);
 }
 
 }  // namespace mirvane

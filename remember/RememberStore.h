@@ -32,6 +32,13 @@ enum class TDamagedFile {
     LeaveInPlace, // the command line: leave it as it is and report it
 };
 
+// Whether the store is opened to be changed or only to be read; read, it
+// is never written, not even to bring an older file up to date.
+enum class TStoreAccess {
+    Change,
+    Read,
+};
+
 // The dates to remember of one user, in an SQLite file that the window and
 // the command line may both have open: every change is one transaction, and
 // the write-ahead log lets one read while the other writes.
@@ -47,8 +54,10 @@ public:
     // or folder. Notice() then tells what happened, naming the files.
     // With LeaveInPlace such a file stays as it is: Failed() is then true,
     // Notice() says why, and the store lists nothing and refuses changes.
+    // Read access makes no file where there is none and refuses changes.
     static TRememberStore Open(const std::filesystem::path& File,
-                               TDamagedFile Damaged = TDamagedFile::MoveAside);
+                               TDamagedFile Damaged = TDamagedFile::MoveAside,
+                               TStoreAccess Access = TStoreAccess::Change);
 
     TRememberStore(TRememberStore&&) noexcept;
     TRememberStore& operator=(TRememberStore&&) noexcept;
@@ -68,7 +77,10 @@ public:
     // Every entry, by id. Throws ERememberStoreError when the file cannot be
     // read; an unopened store lists nothing.
     std::vector<TRememberEntry> List() const;
-    // Stores a new entry and returns its id; Created and Changed are set.
+    // Each change is one transaction that waits its turn behind writers in
+    // other processes (for a few seconds at most) rather than failing.
+    // Stores a new entry and returns the id it was saved under; Created and
+    // Changed are set.
     std::int64_t Add(const TRememberEntry& Entry);
     // Replaces the entry with Entry.Id, keeping its created time and its
     // last reminder day.

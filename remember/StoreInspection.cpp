@@ -4,7 +4,8 @@
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <memory>
+#include <optional>
 
 #include <sqlite3.h>
 #include <unistd.h>
@@ -14,8 +15,6 @@
 namespace mirvane {
 namespace fs = std::filesystem;
 namespace {
-
-constexpr std::string_view SqliteHeader("SQLite format 3\0", 16);
 
 std::string TimeText(const char* Format, bool Utc)
 {
@@ -62,6 +61,38 @@ std::string UriPath(const fs::path& File)
     return Text;
 }
 
+// Whether a failure of SQLite means the file itself is at fault, rather than
+// the moment (another process holding it, a log being written) or the system.
+bool FileAtFault(sqlite3* Database)
+{
+    const int Code = sqlite3_errcode(Database) & 0xFF;
+    return Code == SQLITE_CORRUPT || Code == SQLITE_NOTADB || Code == SQLITE_FORMAT || Code == SQLITE_ERROR;
+}
+
+using TConnection = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+
+// The application id in the file's own header, read without locks and
+// without making any file beside it. The id is written before the store is
+// linked into place and never changes, so a write in flux cannot change it;
+// it can only make the header unreadable for a moment (a checkpoint writes
+// the first page before the file grows), and then nothing is returned.
+std::optional<std::int64_t> HeaderApplicationId(const fs::path& File)
+{
+    sqlite3* Raw = nullptr;
+    const std::string Name = "file:" + UriPath(File) + "?immutable=1";
+    const int Opened = sqlite3_open_v2(Name.c_str(), &Raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const TConnection Database(Raw, sqlite3_close);
+    if (Opened != SQLITE_OK)
+        return std::nullopt;
+    try {
+        TSqliteStatement Application(Raw, "PRAGMA application_id");
+        Application.Step();
+        return Application.Integer(0);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 TStoreFileKind KindOfOpenStore(sqlite3* Database, std::int32_t SchemaVersion)
 {
     try {
@@ -80,11 +111,7 @@ TStoreFileKind KindOfOpenStore(sqlite3* Database, std::int32_t SchemaVersion)
             return TStoreFileKind::Damaged;
         return TStoreFileKind::Ours;
     } catch (const std::exception&) {
-        const int Code = sqlite3_errcode(Database) & 0xFF;
-        if (Code == SQLITE_BUSY || Code == SQLITE_LOCKED || Code == SQLITE_CANTOPEN || Code == SQLITE_PERM ||
-            Code == SQLITE_IOERR)
-            return TStoreFileKind::Unreadable;
-        return TStoreFileKind::Damaged;
+        return FileAtFault(Database) ? TStoreFileKind::Damaged : TStoreFileKind::Unreadable;
     }
 }
 
@@ -101,15 +128,16 @@ bool StoreWritable(const fs::path& File)
     return access(File.c_str(), W_OK) == 0 && access(Folder.c_str(), W_OK | X_OK) == 0;
 }
 
-sqlite3* OpenReadOnly(const fs::path& File, bool Shared)
+sqlite3* OpenForReading(const fs::path& File)
 {
     std::error_code Error;
-    // Without a log there is nothing to recover, and the file is read as it
-    // stands, without making the log's index files beside it.
-    const bool Log = fs::exists(WithSuffix(File, "-wal"), Error);
-    const std::string Name = "file:" + UriPath(File) + (Log || Shared ? "" : "?immutable=1");
+    const fs::path Folder = File.has_parent_path() ? File.parent_path() : fs::path(".");
+    const bool NoWriter = access(Folder.c_str(), W_OK) != 0 && !fs::exists(WithSuffix(File, "-wal"), Error) &&
+                          !fs::exists(WithSuffix(File, "-journal"), Error);
+    const std::string Name = "file:" + UriPath(File) + (NoWriter ? "?immutable=1" : "");
+    const int Access = StoreWritable(File) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
     sqlite3* Database = nullptr;
-    if (sqlite3_open_v2(Name.c_str(), &Database, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(Name.c_str(), &Database, Access | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
         sqlite3_close(Database);
         return nullptr;
     }
@@ -123,35 +151,16 @@ TStoreFileKind InspectStoreFile(const fs::path& File, std::int32_t SchemaVersion
     // A pipe or a device is never read: reading a pipe would wait for ever.
     if (!fs::is_regular_file(File, Error))
         return TStoreFileKind::Foreign;
-    std::array<char, 16> Header{};
-    {
-        std::ifstream Stream(File, std::ios::binary);
-        if (!Stream)
-            return TStoreFileKind::Unreadable;
-        Stream.read(Header.data(), Header.size());
-        if (Stream.gcount() != static_cast<std::streamsize>(Header.size()) ||
-            std::string_view(Header.data(), Header.size()) != SqliteHeader)
-            return TStoreFileKind::Foreign;
-    }
-    // A file that looks damaged as it stands is read again with the locks
-    // of a reader, in case another program was writing it at that moment.
-    // The log files that reader makes, and only those, go again after it.
-    const bool HadLog = fs::exists(WithSuffix(File, "-wal"), Error) || fs::exists(WithSuffix(File, "-shm"), Error);
-    TStoreFileKind Kind = TStoreFileKind::Unreadable;
-    for (const bool Shared : {false, true}) {
-        sqlite3* Database = OpenReadOnly(File, Shared);
-        if (!Database)
-            return TStoreFileKind::Unreadable;
-        Kind = KindOfOpenStore(Database, SchemaVersion);
-        sqlite3_close(Database);
-        if (Kind != TStoreFileKind::Damaged)
-            break;
-    }
-    if (!HadLog && fs::file_size(WithSuffix(File, "-wal"), Error) == 0) {
-        fs::remove(WithSuffix(File, "-wal"), Error);
-        fs::remove(WithSuffix(File, "-shm"), Error);
-    }
-    return Kind;
+    // Another program's database is not opened with locks, which could make
+    // or change files beside it. A header that could not be read is read
+    // again with locks, which wait for any write in flux.
+    const std::optional<std::int64_t> Application = HeaderApplicationId(File);
+    if (Application && *Application != RememberApplicationId)
+        return TStoreFileKind::Foreign;
+    const TConnection Database(OpenForReading(File), sqlite3_close);
+    if (!Database)
+        return TStoreFileKind::Unreadable;
+    return KindOfOpenStore(Database.get(), SchemaVersion);
 }
 
 fs::path MoveStoreAside(const fs::path& File)

@@ -14,12 +14,14 @@ enum class TStoreFileKind {
     Newer,       // a store written by a newer version
     Foreign,     // not a store of this program (or no plain file at all)
     Damaged,     // a store of this program that SQLite cannot read whole
-    Unreadable,  // the file could not be read (permissions)
+    Unreadable,  // the file could not be read now (permissions, or held by another process)
 };
 
 // The application id in the file's header that marks a store of this program.
 inline constexpr std::int32_t RememberApplicationId = 0x4D52564E;  // "MRVN"
 
+// Moves and deletes nothing and changes no entry. Busy or locked by another
+// process beyond the busy timeout, the file is Unreadable, never Damaged.
 TStoreFileKind InspectStoreFile(const std::filesystem::path& File, std::int32_t SchemaVersion);
 
 // Moves File and its SQLite companions (-wal, -shm, -journal) to
@@ -28,11 +30,14 @@ TStoreFileKind InspectStoreFile(const std::filesystem::path& File, std::int32_t 
 // overwritten; throws std::filesystem::filesystem_error when File cannot move.
 std::filesystem::path MoveStoreAside(const std::filesystem::path& File);
 
-// Opens File read-only for SQLite. Without a write-ahead log beside it, and
-// unless Shared asks for the locks of a reader among writers, the file is
-// read as unchanging, which needs no files beside it (a read-only folder
-// cannot hold them). Nothing on failure.
-sqlite3* OpenReadOnly(const std::filesystem::path& File, bool Shared);
+// Opens File for reading with the locks of a reader among writers, so that
+// a write in flux is never seen half done. Where the store can be written
+// the connection may write, though it is only read through: the last one to
+// close then removes the log files SQLite made beside the store, which a
+// read-only connection leaves. Where the folder cannot take new files and
+// holds no log, nobody can be writing the file, and it is read as unchanging
+// without the index file it could not make. Nothing on failure.
+sqlite3* OpenForReading(const std::filesystem::path& File);
 
 // Whether File (and its folder, which holds the log) can be written.
 bool StoreWritable(const std::filesystem::path& File);

@@ -6,7 +6,7 @@ namespace mirvane {
 
 // The user's five options as stored between runs: loaded once at start-up,
 // written at most once at shut-down. While the program runs the options
-// live in the main window's menu check marks, not here.
+// live in the window's running choices (settings/Choices.h), not here.
 class TOptions {
 public:
     std::int32_t DateOrder = 1;  // a TDateOrder; other values are carried but select nothing

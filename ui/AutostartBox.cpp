@@ -6,17 +6,17 @@
 #include "ui/AutostartEntry.h"
 #include "widgets/MessageBox.h"
 #include "widgets/OnEvent.h"
-#include "ui/Mirvane.h"
+#include "ui/RememberTab.h"
 
 namespace mirvane {
 
-void TForm1::ConnectAutostartBox()
+void TRememberTab::ConnectAutostartBox()
 {
-    QCheckBox& Box = *CheckBoxStart;
+    QCheckBox& Box = *StartWithComputer;
     const auto ShowEntry = [&Box] { Box.setChecked(AutostartEntryExists()); };
     ShowEntry();
     // The entry may have been added or removed while the user was elsewhere.
-    OnEvent(*this, QEvent::WindowActivate, ShowEntry);
+    OnEvent(*window(), QEvent::WindowActivate, ShowEntry);
     // The entry follows the tick however it changed. A tick that already
     // agrees with the file (the box being shown the truth) does nothing.
     connect(&Box, &QCheckBox::toggled, this, [ShowEntry](bool Ticked) {

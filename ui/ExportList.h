@@ -4,11 +4,20 @@
 
 #include <QString>
 
+#include "export/DateListFile.h"
+
 namespace mirvane {
 
 class TForm1;
 
 enum class TExportFormat { Ics, Csv };
+
+// A page's answer and list as the command line gives them for the same
+// request.
+std::string DateListText(const TDateList& List, TExportFormat Format);
+
+// The reason a page without an answer gives.
+QString NoAnswerToExport();
 
 // The years "Export List..." offers on Dates to Remember.
 inline constexpr int DefaultExportYears = 10;

@@ -23,12 +23,6 @@ QAction* AddFileCommand(QMenu& Menu, const char* Name, const QString& Caption, c
     return Action;
 }
 
-// The pages whose lists leave the window as files.
-bool HasExportList(int Page)
-{
-    return Page == TForm1::BirthdaysPage || Page == TForm1::FestivalsPage || Page == TForm1::RememberPage;
-}
-
 }  // namespace
 
 void TForm1::BuildFileMenu()
@@ -47,30 +41,30 @@ void TForm1::BuildFileMenu()
 
 void TForm1::UpdateFileMenu()
 {
-    const int Page = PageControl1 == nullptr ? -1 : PageControl1->currentIndex();
-    ExportList1->setEnabled(HasExportList(Page));
-    Print1->setEnabled(Page >= 0);
-    PrintPreview1->setEnabled(Page >= 0);
+    const int Shown = PageControl1 == nullptr ? -1 : PageControl1->currentIndex();
+    ExportList1->setEnabled(Shown >= 0 && Page(Shown).HasExportList());
+    Print1->setEnabled(Shown >= 0);
+    PrintPreview1->setEnabled(Shown >= 0);
 }
 
 void TForm1::Print1Click()
 {
-    const int Page = PageControl1->currentIndex();
+    const int Shown = ShownPage();
     QPrinter Printer(QPrinter::HighResolution);
     QPrintDialog Dialog(&Printer, this);
     Dialog.setWindowTitle(QStringLiteral("Print"));
     if (Dialog.exec() == QDialog::Accepted) {
-        PrintPage(*this, Page, Printer);
+        PrintPage(*this, Shown, Printer);
     }
 }
 
 void TForm1::PrintPreview1Click()
 {
-    const int Page = PageControl1->currentIndex();
+    const int Shown = ShownPage();
     QPrinter Printer(QPrinter::HighResolution);
     QPrintPreviewDialog Preview(&Printer, this);
     connect(&Preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, Page](QPrinter* Target) { PrintPage(*this, Page, *Target); });
+            [this, Shown](QPrinter* Target) { PrintPage(*this, Shown, *Target); });
     Preview.exec();
 }
 

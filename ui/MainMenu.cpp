@@ -1,4 +1,4 @@
-// The menu bar and its handlers: the options the pages and the grid follow
+// The menu bar and its handlers: the choices the pages and the grid follow
 // while the program runs, Quit, and the Help menu.
 
 #include <QAction>
@@ -6,14 +6,11 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 
-#include "grid/MirvaneGrid.h"
 #include "ui/AboutForm.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/MemoLines.h"
-#include "widgets/MessageBox.h"
+#include "ui/CalendarTab.h"
 #include "ui/Mirvane.h"
+#include "widgets/MessageBox.h"
 
 namespace mirvane {
 namespace {
@@ -73,7 +70,7 @@ void TForm1::BuildMenu()
     Diaspora1 = AddRadio(*Optios1, Place, "Diaspora1", QStringLiteral("&Diaspora"), true,
                          QKeySequence(Qt::CTRL | Qt::Key_D));
     Israel1 = AddRadio(*Optios1, Place, "Israel1", QStringLiteral("&Israel"), false, QKeySequence(Qt::CTRL | Qt::Key_I));
-    N1 = AddSeparator(*Optios1, "N1");
+    AddSeparator(*Optios1, "N1");
 
     DateEntryFormat1 = AddMenu(*Optios1, "DateEntryFormat1", QStringLiteral("Date Entry Format"));
     QActionGroup& Order = *MakeGroup(*this);
@@ -103,7 +100,7 @@ void TForm1::BuildMenu()
     MenuHelp = MainMenu1->addMenu(QStringLiteral("&Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
     MenuNotes = AddCommand(*MenuHelp, "MenuNotes", QStringLiteral("&Notes..."));
-    N2 = AddSeparator(*MenuHelp, "N2");
+    AddSeparator(*MenuHelp, "N2");
     MenuAbout = AddCommand(*MenuHelp, "MenuAbout", QStringLiteral("&About..."));
 
     // Shortcuts work wherever the focus is in the window, menus closed.
@@ -111,79 +108,36 @@ void TForm1::BuildMenu()
 
     connect(Diaspora1, &QAction::triggered, this, &TForm1::Diaspora1Click);
     connect(Israel1, &QAction::triggered, this, &TForm1::Israel1Click);
-    connect(ddmmyy1, &QAction::triggered, this, &TForm1::ddmmyy1Click);
-    connect(mmddyy1, &QAction::triggered, this, &TForm1::mmddyy1Click);
-    connect(yymmdd1, &QAction::triggered, this, &TForm1::yymmdd1Click);
+    connect(ddmmyy1, &QAction::triggered, this, [this] { ChooseDateOrder(DayMonthYear); });
+    connect(mmddyy1, &QAction::triggered, this, [this] { ChooseDateOrder(MonthDayYear); });
+    connect(yymmdd1, &QAction::triggered, this, [this] { ChooseDateOrder(YearMonthDay); });
     connect(GregorianMonth1, &QAction::triggered, this, &TForm1::GregorianMonth1Click);
     connect(JewishMonth1, &QAction::triggered, this, &TForm1::JewishMonth1Click);
-    connect(Adar11, &QAction::triggered, this, &TForm1::Adar11Click);
-    connect(Adar21, &QAction::triggered, this, &TForm1::Adar21Click);
+    connect(Adar11, &QAction::triggered, this, [this] { ChooseAdar(true); });
+    connect(Adar21, &QAction::triggered, this, [this] { ChooseAdar(false); });
     connect(HebrewNames1, &QAction::triggered, this, &TForm1::HebrewNames1Click);
-    connect(Quit1, &QAction::triggered, this, &TForm1::Quit1Click);
+    connect(Quit1, &QAction::triggered, this, &QWidget::close);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
 }
 
-// Diaspora and Israel switch the engine's rules through the grid, which
-// repaints and notifies, and refill the festival names valid under them.
+// The Calendar page switches the engine's rules through the grid, which
+// repaints and notifies; the Festivals page refills the names valid under
+// them.
 void TForm1::Diaspora1Click()
 {
-    RunHandler([this] {
-        MirvaneGrid1->ChangeDiaspora(true);
-        Diaspora1->setChecked(true);
-        RefillFestivalNames();
-    });
+    ChangeChoice(&TChoices::InDiaspora, true);
 }
 
 void TForm1::Israel1Click()
 {
-    RunHandler([this] {
-        MirvaneGrid1->ChangeDiaspora(false);
-        Israel1->setChecked(true);
-        RefillFestivalNames();
-    });
+    ChangeChoice(&TChoices::InDiaspora, false);
 }
 
-void TForm1::ShowDateOrderExamples(const QString& Example, const QString& ShortMonth, const QString& FullMonth)
+// The Birthdays/Yahrtzeits hint shows the examples of the order.
+void TForm1::ChooseDateOrder(TDateOrder Order)
 {
-    DateOrderExamples = {Example, ShortMonth, FullMonth};
-    WriteDateOrderExamples();
-}
-
-void TForm1::WriteDateOrderExamples()
-{
-    if (!DateOrderExamples || !BirthdaysControls.Made()) {
-        return;
-    }
-    ReplaceMemoLine(*Memo1, 2, (*DateOrderExamples)[0]);
-    ReplaceMemoLine(*Memo1, 3, (*DateOrderExamples)[1]);
-    ReplaceMemoLine(*Memo1, 4, (*DateOrderExamples)[2]);
-}
-
-void TForm1::ddmmyy1Click()
-{
-    ddmmyy1->setChecked(true);
-    ShowDateOrderExamples(QStringLiteral(" eg. 1/12/70"), QStringLiteral(" or  1 Dec 70"),
-                          QStringLiteral(" or  1 December 1970"));
-}
-
-void TForm1::mmddyy1Click()
-{
-    mmddyy1->setChecked(true);
-    ShowDateOrderExamples(QStringLiteral(" eg. 12/1/70"), QStringLiteral(" or  Dec 1 70"),
-                          QStringLiteral(" or  December 1 1970"));
-}
-
-void TForm1::yymmdd1Click()
-{
-    yymmdd1->setChecked(true);
-    ShowDateOrderExamples(QStringLiteral(" eg. 70/12/1"), QStringLiteral(" or  70 Dec 1"),
-                          QStringLiteral(" or  1970 December 1"));
-}
-
-TDateOrder TForm1::CheckedDateOrder() const
-{
-    return mmddyy1->isChecked() ? MonthDayYear : ddmmyy1->isChecked() ? DayMonthYear : YearMonthDay;
+    ChangeChoice(&TChoices::DateOrder, std::optional<TDateOrder>(Order));
 }
 
 void TForm1::GregorianMonth1Click()
@@ -196,31 +150,26 @@ void TForm1::JewishMonth1Click()
     SwitchMonthMode(true);
 }
 
-// The tick is what shut-down stores, so it must show the kind of page the
+// The choice is what shut-down stores, so it must be the kind of page the
 // grid really lays out, also when the grid refused the switch.
 void TForm1::SwitchMonthMode(bool ByJewishMonth)
 {
-    RunHandler([this, ByJewishMonth] { MirvaneGrid1->SetJewishMonthMode(ByJewishMonth); });
-    (MirvaneGrid1->ByJewishMonth() ? JewishMonth1 : GregorianMonth1)->setChecked(true);
+    ChangeChoice(&TChoices::ByJewishMonth, Calendar->ShowJewishMonths(ByJewishMonth));
 }
 
 // The dates this year follow the Stam Adar choice at once; the other pages
 // at the next change of an input.
-void TForm1::Adar11Click()
+void TForm1::ChooseAdar(bool PlainAdarIsAdar1)
 {
-    Adar11->setChecked(true);
-    RefreshRememberList();
+    ChangeChoice(&TChoices::PlainAdarIsAdar1, PlainAdarIsAdar1);
 }
 
-void TForm1::Adar21Click()
+// Jewish dates and names in Hebrew letters in the grid, the pages' Jewish
+// date boxes, the Festivals page's list and the dates to remember. A page
+// not made yet follows the option when it is made.
+void TForm1::HebrewNames1Click()
 {
-    Adar21->setChecked(true);
-    RefreshRememberList();
-}
-
-void TForm1::Quit1Click()
-{
-    close();
+    ChangeChoice(&TChoices::HebrewNames, !Choices.HebrewNames);
 }
 
 void TForm1::MenuNotesClick()

@@ -1,39 +1,45 @@
+// The main window's frame: the page control and its pages, the choices read
+// at start and stored at shut-down, and the changes of the choices passed
+// on to the pages.
+
 #include "ui/Mirvane.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include <QAction>
+#include <QEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "engine/DateConversion.h"
-#include "grid/MirvaneGrid.h"
-#include "pages/DateOrder.h"
 #include "engine/GregorianDateText.h"
+#include "ui/BirthdaysTab.h"
+#include "ui/CalendarTab.h"
+#include "ui/FestivalsTab.h"
+#include "ui/LocaleMonthNames.h"
+#include "ui/RememberTab.h"
+#include "ui/YearDetailsTab.h"
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
-#include "ui/LocaleMonthNames.h"
 #include "widgets/PageKeys.h"
-#include "widgets/UpDown.h"
 
 namespace mirvane {
 namespace {
 
-QWidget* AddPage(QTabWidget& Pages, const char* Name, const QString& Caption)
+// This year, Gregorian and Jewish, as the window starts.
+TPageStart PageStart(const QFont& Font)
 {
-    auto* Page = new QWidget(&Pages);
-    Page->setObjectName(QString::fromLatin1(Name));
-    Pages.addTab(Page, Caption);
-    return Page;
+    std::int32_t JewishYear = 0;
+    RunHandler([&JewishYear] { JewishYear = DateTimeToJewish(Today()).Year; });
+    return {TFormScale(Font), MonthNamesOf(QLocale::system()), DecodeDate(Today()).Year, JewishYear};
 }
 
 }  // namespace
 
-TForm1::TForm1(QWidget* Parent)
-    : QMainWindow(Parent), Scale(font()), LocaleMonthNames(MonthNamesOf(QLocale::system()))
+TForm1::TForm1(QWidget* Parent) : QMainWindow(Parent), Start(PageStart(font()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mirvane"));
@@ -44,15 +50,7 @@ TForm1::TForm1(QWidget* Parent)
     setCentralWidget(Client);
     PageControl1 = new QTabWidget(Client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet3 = AddPage(*PageControl1, "TabSheet3", QStringLiteral("Calendar"));
-    TabSheet4 = AddPage(*PageControl1, "TabSheet4", QStringLiteral("Birthdays/Yahrtzeits"));
-    TabSheet5 = AddPage(*PageControl1, "TabSheet5", QStringLiteral("Festivals"));
-    TabSheet1 = AddPage(*PageControl1, "TabSheet1", QStringLiteral("Year Details"));
-    TabSheetRemember = AddPage(*PageControl1, "TabSheetRemember", QStringLiteral("Dates to Remember"));
-    // Only the Calendar page is made now: its grid sizes the window and
-    // follows the other pages' answers. The others are made when first
-    // shown, the start page among them.
-    BuildCalendarPage(*TabSheet3);
+    BuildPages();
     TurnOnlyToShownPages(*PageControl1);
     PageControl1->setCurrentIndex(BirthdaysPage);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::UpdateFileMenu);
@@ -65,51 +63,83 @@ TForm1::TForm1(QWidget* Parent)
     ClientLayout->addStretch();
     ClientLayout->addWidget(PageControl1);
     // A taller grid, for a taller font, makes the pages taller.
-    const int GridGrowth = std::max(0, MirvaneGrid1->height() - Scale.Y(369));
+    const TFormScale& Scale = Start.Scale;
+    const int GridGrowth = std::max(0, Calendar->GridHeight() - Scale.Y(369));
     PageControl1->setFixedHeight(Scale.Y(405) + GridGrowth);
     const QSize ClientSize(Scale.X(461), Scale.Y(406) + GridGrowth);
     Client->setMinimumSize(ClientSize);
     move(163, 0);
     resize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
 
-    // The pages are made once the options and the years they start from
-    // are known.
+    // The pages are made once the choices are known.
     FormActivate();
     MakePage(PageControl1->currentIndex());
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::MakePage);
-    for (TLazyPage* Page : {&BirthdaysControls, &FestivalsControls, &YearDetailsControls, &RememberControls}) {
-        Page->MakeWhenShown();
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int Index) { Choices.StartPage = Index; });
+    for (int Index = BirthdaysPage; Index < PageCount; ++Index) {
+        Page(Index).MakeWhenShown();
     }
+}
+
+// Only the Calendar page is made now: its grid sizes the window and follows
+// the other pages' answers. The others are made when first shown, the start
+// page among them.
+void TForm1::BuildPages()
+{
+    Calendar = new TCalendarTab(Start, Choices, PageControl1);
+    Birthdays = new TBirthdaysTab(Start, Choices, PageControl1);
+    Festivals = new TFestivalsTab(Start, Choices, PageControl1);
+    YearDetails = new TYearDetailsTab(Start, Choices, PageControl1);
+    Remember = new TRememberTab(Start, Choices, PageControl1);
+    for (int Index = 0; Index < PageCount; ++Index) {
+        TWindowPage& Shown = Page(Index);
+        PageControl1->addTab(&Shown, Shown.Title());
+        connect(this, &TForm1::ChoicesChanged, &Shown, &TWindowPage::FollowChoices);
+    }
+    Calendar->Make();
+    for (TAnswerTab* Answers : std::initializer_list<TAnswerTab*>{Birthdays, Festivals}) {
+        connect(Answers, &TAnswerTab::AnswerFound, Calendar, &TCalendarTab::GoToAnswer);
+    }
+}
+
+TWindowPage& TForm1::Page(int Index) const
+{
+    switch (Index) {
+    case BirthdaysPage:
+        return *Birthdays;
+    case FestivalsPage:
+        return *Festivals;
+    case YearDetailsPage:
+        return *YearDetails;
+    case RememberPage:
+        return *Remember;
+    default:
+        return *Calendar;
+    }
+}
+
+int TForm1::ShownPage() const
+{
+    return PageControl1->currentIndex();
+}
+
+void TForm1::ShowPage(int Index)
+{
+    PageControl1->setCurrentIndex(Index);
 }
 
 void TForm1::MakePage(int Index)
 {
-    switch (Index) {
-    case BirthdaysPage:
-        BirthdaysControls.Make();
-        break;
-    case FestivalsPage:
-        FestivalsControls.Make();
-        break;
-    case YearDetailsPage:
-        YearDetailsControls.Make();
-        break;
-    case RememberPage:
-        RememberControls.Make();
-        break;
-    default:
-        break;
+    if (Index >= 0 && Index < PageCount) {
+        Page(Index).Make();
     }
 }
 
 TForm1::~TForm1()
 {
     FormDestroy();
-    // The list's items show rows this object holds, which go before the
-    // list does.
-    if (ListView1 != nullptr) {
-        ListView1->clear();
-    }
+    // The pages go with the page control, after this object's members.
+    disconnect(PageControl1, nullptr, this, nullptr);
 }
 
 QString TForm1::GregorianDateText(TDateTime Value)
@@ -118,6 +148,12 @@ QString TForm1::GregorianDateText(TDateTime Value)
     return QString::fromStdString(mirvane::GregorianDateText(Value));
 }
 
+TDateEntry TForm1::ParseDateEntry(const QString& Text, TDateEntry Preset) const
+{
+    return mirvane::ParseDateEntry(Text.toStdString(), Choices.Order(), Start.MonthNames, Preset);
+}
+
+// The stored options are applied as the menus would apply them.
 void TForm1::FormActivate()
 {
     Options.emplace();
@@ -129,49 +165,46 @@ void TForm1::FormActivate()
         JewishMonth1Click();
     }
     if (Options->PlainAdarIsAdar1) {
-        Adar11Click();
+        ChooseAdar(true);
     }
     Display.emplace();
     Display->Load();
-    HebrewNames1->setChecked(Display->HebrewNames);
-    switch (Options->DateOrder) {
-    case MonthDayYear:
-        mmddyy1Click();
-        break;
-    case DayMonthYear:
-        ddmmyy1Click();
-        break;
-    case YearMonthDay:
-        yymmdd1Click();
-        break;
-    default:
-        break;
+    if (Display->HebrewNames) {
+        HebrewNames1Click();
+    }
+    if (Options->DateOrder >= MonthDayYear && Options->DateOrder <= YearMonthDay) {
+        ChooseDateOrder(static_cast<TDateOrder>(Options->DateOrder));
     }
     if (Options->StartTab >= 0 && Options->StartTab < PageControl1->count()) {
         PageControl1->setCurrentIndex(Options->StartTab);
     }
-    DetailsYear.emplace();
-    LookupYear.emplace();
-    StartYear = DecodeDate(Today()).Year;
-    // The Year Details page's calculator is set to this year at once, as
-    // the page will show it.
-    RunHandler([this] {
-        StartJewishYear = DateTimeToJewish(Today()).Year;
-        DetailsYear->SetYear(StartJewishYear);
-    });
-    // The pages follow the option as they are made.
-    MirvaneGrid1->SetHebrewNames(Display->HebrewNames);
+    Choices.StartPage = PageControl1->currentIndex();
 }
 
-TOptions TForm1::CurrentOptions() const
+void TForm1::ChangeChoices(const TChoices& New)
 {
-    TOptions Current;
-    Current.InDiaspora = Diaspora1->isChecked();
-    Current.ByJMonth = JewishMonth1->isChecked();
-    Current.PlainAdarIsAdar1 = Adar11->isChecked();
-    Current.DateOrder = CheckedDateOrder();
-    Current.StartTab = PageControl1->currentIndex();
-    return Current;
+    Choices = New;
+    ShowChoices();
+    emit ChoicesChanged(Choices);
+}
+
+void TForm1::ShowChoices()
+{
+    (Choices.InDiaspora ? Diaspora1 : Israel1)->setChecked(true);
+    switch (Choices.Order()) {
+    case MonthDayYear:
+        mmddyy1->setChecked(true);
+        break;
+    case YearMonthDay:
+        yymmdd1->setChecked(true);
+        break;
+    default:
+        ddmmyy1->setChecked(true);
+        break;
+    }
+    (Choices.ByJewishMonth ? JewishMonth1 : GregorianMonth1)->setChecked(true);
+    (Choices.PlainAdarIsAdar1 ? Adar11 : Adar21)->setChecked(true);
+    HebrewNames1->setChecked(Choices.HebrewNames);
 }
 
 void TForm1::FormDestroy()
@@ -180,21 +213,28 @@ void TForm1::FormDestroy()
         return;
     }
     Destroyed = true;
-    DetailsYear.reset();
-    LookupYear.reset();
-    if (Display && Display->HebrewNames != HebrewNames1->isChecked()) {
-        Display->HebrewNames = HebrewNames1->isChecked();
+    if (Display && Display->HebrewNames != Choices.HebrewNames) {
+        Display->HebrewNames = Choices.HebrewNames;
         Display->Save();
     }
     if (!Options) {
         return;
     }
-    const TOptions Current = CurrentOptions();
+    const TOptions Current = Choices.Stored();
     if (Current == *Options) {
         return;
     }
     *Options = Current;
     Options->SaveOptions();
+}
+
+void TForm1::changeEvent(QEvent* Event)
+{
+    QMainWindow::changeEvent(Event);
+    // The command line may have changed the list while another window was
+    // in front.
+    if (Event->type() == QEvent::ActivationChange && isActiveWindow())
+        Remember->RefreshList();
 }
 
 }  // namespace mirvane

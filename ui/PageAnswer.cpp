@@ -1,14 +1,13 @@
 // What the Birthdays/Yahrtzeits and Festivals pages do with their answer.
 
+#include "ui/PageAnswer.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
 
-#include "engine/ConvertError.h"
 #include "engine/DateServices.h"
-#include "grid/MirvaneGrid.h"
 #include "widgets/MemoLines.h"
-#include "ui/Mirvane.h"
 
 namespace mirvane {
 namespace {
@@ -22,8 +21,8 @@ constexpr std::int32_t LastGridYear = 9999;
 // anniversary or a festival typed for such a year is still a right answer:
 // the page shows it, and the grid stays where it was, without a box at every
 // keystroke for an input that is not wrong.
-void TForm1::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::optional<TListedDate>& Answer,
-                        const std::vector<TListedDate>& Lines, bool ListShown)
+void TAnswerTab::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::optional<TListedDate>& Answer,
+                            const std::vector<TListedDate>& Lines, bool ListShown)
 {
     if (!Answer) {
         Output.clear();
@@ -40,13 +39,8 @@ void TForm1::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::opti
     List.setVisible(ListShown);
     // A Jewish-month page could still lay such a date out, but the Calendar
     // page's year boxes would then be handed a year they cannot take.
-    if (DecodeDate(Answer->Date).Year > LastGridYear) {
-        return;
-    }
-    try {
-        MirvaneGrid1->SetDate(Answer->Date);
-    } catch (const EConvertError&) {
-        // The grid refused the date and kept its page.
+    if (DecodeDate(Answer->Date).Year <= LastGridYear) {
+        emit AnswerFound(Answer->Date);
     }
 }
 

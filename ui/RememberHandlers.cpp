@@ -25,7 +25,7 @@
 #include "settings/RememberSettings.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
-#include "ui/Mirvane.h"
+#include "ui/RememberTab.h"
 #include "widgets/RadioTabStop.h"
 #include "ui/RememberItem.h"
 
@@ -85,110 +85,104 @@ std::nullopt_t Refuse(QWidget& Field, const QString& Message)
 
 }  // namespace
 
-// Handlers may be called before the page was first shown.
-void TForm1::EnsureRememberPage()
-{
-    RememberControls.Make();
-}
-
-void TForm1::ConnectRememberPage()
+void TRememberTab::Connect()
 {
     const TRememberSettings Settings = TRememberSettings::Load();
-    (Settings.SortByDate ? RadioSortDate : RadioSortOccasion)->setChecked(true);
-    MakeCheckedRadioTheTabStop({RadioSortOccasion, RadioSortDate});
-    CheckBoxRun->setChecked(Settings.CheckOnRun);
-    FollowHebrewNames(*EditNewJDate);
+    (Settings.SortByDate ? SortByDate : SortByOccasion)->setChecked(true);
+    MakeCheckedRadioTheTabStop({SortByOccasion, SortByDate});
+    RunMirvane->setChecked(Settings.CheckOnRun);
+    FollowHebrewNames();
 
-    connect(BitBtnNew, &QPushButton::clicked, this, &TForm1::BitBtnNewClick);
-    connect(BitBtnOk, &QPushButton::clicked, this, &TForm1::BitBtnOkClick);
-    connect(BitBtnModify, &QPushButton::clicked, this, &TForm1::BitBtnModifyClick);
-    connect(BitBtnCancel, &QPushButton::clicked, this, &TForm1::BitBtnCancelClick);
-    connect(BitBtnDelete, &QPushButton::clicked, this, &TForm1::BitBtnDeleteClick);
+    connect(NewButton, &QPushButton::clicked, this, &TRememberTab::NewClick);
+    connect(OkButton, &QPushButton::clicked, this, &TRememberTab::OkClick);
+    connect(ModifyButton, &QPushButton::clicked, this, &TRememberTab::ModifyClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TRememberTab::CancelClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TRememberTab::DeleteClick);
     // A double click or Enter on a row loads it, as Modify does.
-    connect(ListView1, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* Item) {
-        ListView1->setCurrentItem(Item);
-        BitBtnModifyClick();
+    connect(List, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* Item) {
+        List->setCurrentItem(Item);
+        ModifyClick();
     });
-    auto* DeleteKey = new QShortcut(QKeySequence::Delete, ListView1);
+    auto* DeleteKey = new QShortcut(QKeySequence::Delete, List.get());
     DeleteKey->setContext(Qt::WidgetShortcut);
-    connect(DeleteKey, &QShortcut::activated, this, &TForm1::BitBtnDeleteClick);
-    connect(EditNewDate, &QLineEdit::textChanged, this, &TForm1::EditNewDateChange);
-    connect(CheckBoxNewSunset, &QCheckBox::toggled, this, &TForm1::EditNewDateChange);
-    connect(EditNewJDate, &QLineEdit::textChanged, this, &TForm1::EditNewJDateChange);
-    connect(RadioSortOccasion, &QRadioButton::toggled, this, &TForm1::RadioGroup1Click);
-    connect(CheckBoxRun, &QCheckBox::toggled, this, &TForm1::CheckBoxRunClick);
+    connect(DeleteKey, &QShortcut::activated, this, &TRememberTab::DeleteClick);
+    connect(OccasionDate, &QLineEdit::textChanged, this, &TRememberTab::DateChange);
+    connect(AfterSunset, &QCheckBox::toggled, this, &TRememberTab::DateChange);
+    connect(OccasionJewishDate, &QLineEdit::textChanged, this, &TRememberTab::JewishDateChange);
+    connect(SortByOccasion, &QRadioButton::toggled, this, &TRememberTab::SortChange);
+    connect(RunMirvane, &QCheckBox::toggled, this, &TRememberTab::CheckOnRunChange);
     // A click on a heading sorts by it: the name, or the date this year.
-    ListView1->header()->setSectionsClickable(true);
-    connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int Column) {
-        (Column == 0 ? RadioSortOccasion : RadioSortDate)->setChecked(true);
+    List->header()->setSectionsClickable(true);
+    connect(List->header(), &QHeaderView::sectionClicked, this, [this](int Column) {
+        (Column == 0 ? SortByOccasion : SortByDate)->setChecked(true);
     });
 
-    RememberDayTimer = new QTimer(this);
-    RememberDayTimer->setInterval(DayCheckMilliseconds);
-    connect(RememberDayTimer, &QTimer::timeout, this, [this] {
-        if (Today() != RememberDay)
-            RefreshRememberList();
+    DayTimer = new QTimer(this);
+    DayTimer->setInterval(DayCheckMilliseconds);
+    connect(DayTimer, &QTimer::timeout, this, [this] {
+        if (Today() != Day)
+            RefreshList();
     });
-    RememberDayTimer->start();
+    DayTimer->start();
 
-    OpenRememberStore();
-    RefreshRememberList();
+    OpenStore();
+    RefreshList();
 }
 
-void TForm1::OpenRememberStore()
+void TRememberTab::OpenStore()
 {
-    RememberStore = TRememberStore::Open(RememberStorePath());
-    if (!RememberStore->Notice().empty())
-        ShowMessageBox(TBoxKind::Message, QString::fromStdString(RememberStore->Notice()));
+    Store = TRememberStore::Open(RememberStorePath());
+    if (!Store->Notice().empty())
+        ShowMessageBox(TBoxKind::Message, QString::fromStdString(Store->Notice()));
 }
 
-void TForm1::RefreshRememberList()
+void TRememberTab::RefreshList()
 {
-    if (ListView1 == nullptr || !RememberStore)
+    if (!Made() || !Store)
         return;
     RunHandler([this] {
-        const std::int64_t Selected = SelectedRememberRow() ? SelectedRememberRow()->Id() : 0;
+        const std::int64_t Selected = SelectedRow() ? SelectedRow()->Id() : 0;
         // The items show the rows in place: they go before the rows do.
-        ListView1->clear();
-        RememberDay = Today();
+        List->clear();
+        Day = Today();
         std::vector<TRememberEntry> Entries;
         try {
-            Entries = RememberStore->List();
+            Entries = Store->List();
         } catch (const ERememberStoreError& Failure) {
             ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Failure.what()));
         }
-        RememberShown = RowsOf(std::move(Entries), RememberDay, !Adar11->isChecked());
-        SortRows(RememberShown, RadioSortDate->isChecked() ? TRememberSort::NextDate : TRememberSort::Occasion,
+        Shown = RowsOf(std::move(Entries), Day, !Choices().PlainAdarIsAdar1);
+        SortRows(Shown, SortByDate->isChecked() ? TRememberSort::NextDate : TRememberSort::Occasion,
                  LocaleOccasionCompare());
         QList<QTreeWidgetItem*> Items;
-        Items.reserve(static_cast<qsizetype>(RememberShown.size()));
-        for (const TRememberRow& Row : RememberShown)
-            Items.append(new TRememberItem(Row, HebrewNames1->isChecked()));
-        ListView1->addTopLevelItems(Items);
-        SelectRemembered(Selected);
+        Items.reserve(static_cast<qsizetype>(Shown.size()));
+        for (const TRememberRow& Row : Shown)
+            Items.append(new TRememberItem(Row, Choices().HebrewNames));
+        List->addTopLevelItems(Items);
+        Select(Selected);
     });
 }
 
-const TRememberItem* TForm1::SelectedRememberRow() const
+const TRememberItem* TRememberTab::SelectedRow() const
 {
-    const QList<QTreeWidgetItem*> Selected = ListView1 ? ListView1->selectedItems() : QList<QTreeWidgetItem*>();
+    const QList<QTreeWidgetItem*> Selected = List->selectedItems();
     return Selected.isEmpty() ? nullptr : static_cast<const TRememberItem*>(Selected.front());
 }
 
-void TForm1::SelectRemembered(std::int64_t Id)
+void TRememberTab::Select(std::int64_t Id)
 {
-    for (int Index = 0; Index < ListView1->topLevelItemCount(); ++Index) {
-        auto* Item = static_cast<TRememberItem*>(ListView1->topLevelItem(Index));
+    for (int Index = 0; Index < List->topLevelItemCount(); ++Index) {
+        auto* Item = static_cast<TRememberItem*>(List->topLevelItem(Index));
         if (Item->Id() == Id) {
-            ListView1->setCurrentItem(Item);
+            List->setCurrentItem(Item);
             return;
         }
     }
 }
 
-QString TForm1::DateBoxText(TGregorianDate Date) const
+QString TRememberTab::DateBoxText(TGregorianDate Date) const
 {
-    switch (CheckedDateOrder()) {
+    switch (Choices().Order()) {
     case MonthDayYear:
         return QStringLiteral("%1/%2/%3").arg(Date.Month).arg(Date.Day).arg(Date.Year);
     case YearMonthDay:
@@ -198,95 +192,93 @@ QString TForm1::DateBoxText(TGregorianDate Date) const
     }
 }
 
-QString TForm1::JewishBoxText(const TJewishDate& Date) const
+QString TRememberTab::JewishBoxText(const TJewishDate& Date) const
 {
-    return QString::fromStdString(JewishDateTextIn(Date, HebrewNames1->isChecked()));
+    return QString::fromStdString(JewishDateTextIn(Date, Choices().HebrewNames));
 }
 
-void TForm1::ShowRememberDetails(const TRememberEntry* Entry)
+void TRememberTab::ShowDetails(const TRememberEntry* Entry)
 {
     FollowingDate = true;
-    EditOccasion->setText(Entry ? QString::fromStdString(Entry->Occasion) : QString());
-    CheckBoxNewSunset->setChecked(Entry && Entry->AfterSunset);
-    EditNewDate->setText(Entry ? DateBoxText(Entry->Date) : QString());
-    EditNewJDate->setText(Entry ? JewishBoxText(Entry->JewishDate) : QString());
-    EditWarning->setText(QString::number(Entry ? Entry->DaysBefore : 7));
-    ComboBoxWhenRemind->setCurrentIndex(Entry ? static_cast<int>(Entry->Kind) : 0);
+    OccasionName->setText(Entry ? QString::fromStdString(Entry->Occasion) : QString());
+    AfterSunset->setChecked(Entry && Entry->AfterSunset);
+    OccasionDate->setText(Entry ? DateBoxText(Entry->Date) : QString());
+    OccasionJewishDate->setText(Entry ? JewishBoxText(Entry->JewishDate) : QString());
+    ReminderDays->setText(QString::number(Entry ? Entry->DaysBefore : 7));
+    Recurrence->setCurrentIndex(Entry ? static_cast<int>(Entry->Kind) : 0);
     FollowingDate = false;
-    RememberEditing = Entry ? Entry->Id : 0;
+    Editing = Entry ? Entry->Id : 0;
 }
 
-void TForm1::EditNewDateChange()
+void TRememberTab::DateChange()
 {
-    EnsureRememberPage();
     if (FollowingDate)
         return;
     RunHandler([this] {
         const std::optional<TGregorianDate> Date =
-            ReadEventDate(EditNewDate->text().toStdString(), CheckedDateOrder(), LocaleMonthNames, Today());
+            ReadEventDate(OccasionDate->text().toStdString(), Choices().Order(), Start.MonthNames, Today());
         const std::optional<TJewishDate> Jewish =
-            Date ? EventJewishDate(*Date, CheckBoxNewSunset->isChecked()) : std::nullopt;
+            Date ? EventJewishDate(*Date, AfterSunset->isChecked()) : std::nullopt;
         FollowingDate = true;
-        EditNewJDate->setText(Jewish ? JewishBoxText(*Jewish) : QString());
+        OccasionJewishDate->setText(Jewish ? JewishBoxText(*Jewish) : QString());
         FollowingDate = false;
     });
 }
 
-void TForm1::EditNewJDateChange()
+void TRememberTab::JewishDateChange()
 {
-    EnsureRememberPage();
     if (FollowingDate)
         return;
     RunHandler([this] {
-        const std::optional<TJewishDate> Jewish = ParseJewishDateEntry(EditNewJDate->text().toStdString());
+        const std::optional<TJewishDate> Jewish = ParseJewishDateEntry(OccasionJewishDate->text().toStdString());
         if (!Jewish)
             return;
         // After sunset the Gregorian date is the evening before.
         const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) -
-                               (CheckBoxNewSunset->isChecked() ? 1 : 0);
+                               (AfterSunset->isChecked() ? 1 : 0);
         FollowingDate = true;
-        EditNewDate->setText(DateBoxText(DecodeDate(Date)));
+        OccasionDate->setText(DateBoxText(DecodeDate(Date)));
         FollowingDate = false;
     });
 }
 
-std::optional<TRememberEntry> TForm1::RememberDetails()
+std::optional<TRememberEntry> TRememberTab::Details()
 {
     TRememberEntry Entry;
-    Entry.Id = RememberEditing;
+    Entry.Id = Editing;
     std::string Problem;
-    const std::optional<std::string> Occasion = CheckedOccasion(EditOccasion->text().toStdString(), Problem);
+    const std::optional<std::string> Occasion = CheckedOccasion(OccasionName->text().toStdString(), Problem);
     if (!Occasion)
-        return Refuse(*EditOccasion, QString::fromStdString(Problem));
+        return Refuse(*OccasionName, QString::fromStdString(Problem));
     Entry.Occasion = *Occasion;
-    Entry.AfterSunset = CheckBoxNewSunset->isChecked();
+    Entry.AfterSunset = AfterSunset->isChecked();
     const std::optional<TGregorianDate> Date =
-        ReadEventDate(EditNewDate->text().toStdString(), CheckedDateOrder(), LocaleMonthNames, Today());
+        ReadEventDate(OccasionDate->text().toStdString(), Choices().Order(), Start.MonthNames, Today());
     const std::optional<TJewishDate> Follows = Date ? EventJewishDate(*Date, Entry.AfterSunset) : std::nullopt;
     if (!Follows)
-        return Refuse(*EditNewDate, QStringLiteral("The date is not a valid date."));
+        return Refuse(*OccasionDate, QStringLiteral("The date is not a valid date."));
     Entry.Date = *Date;
-    const QString JewishText = EditNewJDate->text().trimmed();
+    const QString JewishText = OccasionJewishDate->text().trimmed();
     const std::optional<TJewishDate> Typed =
         JewishText.isEmpty() ? Follows : ParseJewishDateEntry(JewishText.toStdString());
     if (!Typed)
-        return Refuse(*EditNewJDate, QStringLiteral("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
+        return Refuse(*OccasionJewishDate, QStringLiteral("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
     Entry.JewishDate = *Typed;
-    const std::optional<std::int32_t> Days = DaysBefore(EditWarning->text());
+    const std::optional<std::int32_t> Days = DaysBefore(ReminderDays->text());
     if (!Days)
-        return Refuse(*EditWarning,
+        return Refuse(*ReminderDays,
                       QStringLiteral("The number of days before must be a whole number from 0 to 365."));
     Entry.DaysBefore = *Days;
-    Entry.Kind = static_cast<TRememberKind>(std::max(ComboBoxWhenRemind->currentIndex(), 0));
+    Entry.Kind = static_cast<TRememberKind>(std::max(Recurrence->currentIndex(), 0));
     return Entry;
 }
 
-bool TForm1::ChangeRememberStore(const std::function<void(TRememberStore&)>& Change)
+bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Change)
 {
-    if (!RememberStore)
+    if (!Store)
         return false;
     try {
-        Change(*RememberStore);
+        Change(*Store);
         return true;
     } catch (const ERememberStoreError& Refusal) {
         ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Refusal.what()));
@@ -294,52 +286,48 @@ bool TForm1::ChangeRememberStore(const std::function<void(TRememberStore&)>& Cha
     }
 }
 
-void TForm1::BitBtnNewClick()
+void TRememberTab::NewClick()
 {
-    EnsureRememberPage();
     RunHandler([this] {
-        ShowRememberDetails(nullptr);
-        EditOccasion->setFocus();
+        ShowDetails(nullptr);
+        OccasionName->setFocus();
     });
 }
 
-void TForm1::BitBtnModifyClick()
+void TRememberTab::ModifyClick()
 {
-    EnsureRememberPage();
     RunHandler([this] {
-        if (const TRememberItem* Selected = SelectedRememberRow()) {
-            for (const TRememberRow& Row : RememberShown) {
+        if (const TRememberItem* Selected = SelectedRow()) {
+            for (const TRememberRow& Row : Shown) {
                 if (Row.Entry.Id == Selected->Id())
-                    ShowRememberDetails(&Row.Entry);
+                    ShowDetails(&Row.Entry);
             }
-            EditOccasion->setFocus();
+            OccasionName->setFocus();
         }
     });
 }
 
-void TForm1::BitBtnCancelClick()
+void TRememberTab::CancelClick()
 {
-    EnsureRememberPage();
     RunHandler([this] {
-        const TRememberItem* Selected = SelectedRememberRow();
+        const TRememberItem* Selected = SelectedRow();
         const TRememberEntry* Entry = nullptr;
-        for (const TRememberRow& Row : RememberShown) {
+        for (const TRememberRow& Row : Shown) {
             if (Selected && Row.Entry.Id == Selected->Id())
                 Entry = &Row.Entry;
         }
-        ShowRememberDetails(Entry);
+        ShowDetails(Entry);
     });
 }
 
-void TForm1::BitBtnOkClick()
+void TRememberTab::OkClick()
 {
-    EnsureRememberPage();
     RunHandler([this] {
-        const std::optional<TRememberEntry> Entry = RememberDetails();
+        const std::optional<TRememberEntry> Entry = Details();
         if (!Entry)
             return;
         std::int64_t Saved = Entry->Id;
-        const bool Done = ChangeRememberStore([&](TRememberStore& Store) {
+        const bool Done = ChangeStore([&](TRememberStore& Store) {
             if (Entry->Id == 0)
                 Saved = Store.Add(*Entry);
             else
@@ -347,59 +335,80 @@ void TForm1::BitBtnOkClick()
         });
         if (!Done)
             return;
-        RememberEditing = Saved;
-        RefreshRememberList();
-        SelectRemembered(Saved);
+        Editing = Saved;
+        RefreshList();
+        Select(Saved);
     });
 }
 
-void TForm1::BitBtnDeleteClick()
+void TRememberTab::DeleteClick()
 {
-    EnsureRememberPage();
     RunHandler([this] {
-        const TRememberItem* Selected = SelectedRememberRow();
+        const TRememberItem* Selected = SelectedRow();
         if (!Selected)
             return;
         const std::int64_t Id = Selected->Id();
         const QString Question = QStringLiteral("Delete \"%1\"?").arg(Selected->text(0));
         if (!AskYesNo(Question))
             return;
-        if (!ChangeRememberStore([Id](TRememberStore& Store) { Store.Remove(Id); }))
+        if (!ChangeStore([Id](TRememberStore& Store) { Store.Remove(Id); }))
             return;
-        if (RememberEditing == Id)
-            ShowRememberDetails(nullptr);
-        RefreshRememberList();
+        if (Editing == Id)
+            ShowDetails(nullptr);
+        RefreshList();
     });
 }
 
-void TForm1::RadioGroup1Click()
+void TRememberTab::SortChange()
 {
-    EnsureRememberPage();
     RunHandler([this] {
         TRememberSettings Settings = TRememberSettings::Load();
-        Settings.SortByDate = RadioSortDate->isChecked();
+        Settings.SortByDate = SortByDate->isChecked();
         Settings.Save();
     });
-    RefreshRememberList();
+    RefreshList();
 }
 
-void TForm1::CheckBoxRunClick()
+void TRememberTab::CheckOnRunChange()
 {
-    EnsureRememberPage();
     RunHandler([this] {
         TRememberSettings Settings = TRememberSettings::Load();
-        Settings.CheckOnRun = CheckBoxRun->isChecked();
+        Settings.CheckOnRun = RunMirvane->isChecked();
         Settings.Save();
     });
 }
 
-void TForm1::changeEvent(QEvent* Event)
+void TRememberTab::ChoicesChanged(const TChoices& Old)
 {
-    QMainWindow::changeEvent(Event);
-    // The command line may have changed the list while another window was
-    // in front.
-    if (Event->type() == QEvent::ActivationChange && isActiveWindow())
-        RefreshRememberList();
+    if (Old.HebrewNames != Choices().HebrewNames) {
+        ShowJewishDates();
+    } else if (Old.PlainAdarIsAdar1 != Choices().PlainAdarIsAdar1) {
+        // The dates this year follow the Stam Adar choice at once.
+        RefreshList();
+    }
+}
+
+void TRememberTab::FollowHebrewNames()
+{
+    OccasionJewishDate->setLayoutDirection(Choices().HebrewNames ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void TRememberTab::ShowJewishDates()
+{
+    FollowHebrewNames();
+    // A date in the details is rewritten in the other form; a text that is
+    // no date yet is the user's typing and stays.
+    if (const std::optional<TJewishDate> Typed = ParseJewishDateEntry(OccasionJewishDate->text().toStdString())) {
+        FollowingDate = true;
+        OccasionJewishDate->setText(JewishBoxText(*Typed));
+        FollowingDate = false;
+    }
+    RefreshList();
+}
+
+bool TRememberTab::CheckOnRun() const
+{
+    return Made() ? RunMirvane->isChecked() : TRememberSettings::Load().CheckOnRun;
 }
 
 }  // namespace mirvane

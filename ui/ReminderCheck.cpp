@@ -36,7 +36,7 @@ void OpenMainWindow()
 {
     auto* Form = new TForm1;
     Form->setAttribute(Qt::WA_DeleteOnClose);
-    Form->PageControl1->setCurrentIndex(TForm1::RememberPage);
+    Form->ShowPage(TForm1::RememberPage);
     Form->show();
     Form->activateWindow();
 }

@@ -2,14 +2,12 @@
 
 #include <vector>
 
-#include <QAction>
-#include <QCheckBox>
 #include <QTabWidget>
 
 #include "remember/DueReminders.h"
 #include "remember/RememberStore.h"
-#include "settings/RememberSettings.h"
 #include "ui/Mirvane.h"
+#include "ui/RememberTab.h"
 #include "ui/ReminderWindow.h"
 
 namespace mirvane {
@@ -18,13 +16,13 @@ void TForm1::RemindAtStart()
 {
     // The page, and its box, are made when first shown; until then the
     // stored tick stands.
-    if (!(CheckBoxRun != nullptr ? CheckBoxRun->isChecked() : TRememberSettings::Load().CheckOnRun)) {
+    if (!Remember->CheckOnRun()) {
         return;
     }
     // The page reports a store it cannot read; here it only means no reminder.
     std::vector<TDueReminder> Due;
     try {
-        Due = DueReminders(ReadRememberEntries(DefaultRememberStorePath()), Today(), !Adar11->isChecked());
+        Due = DueReminders(ReadRememberEntries(DefaultRememberStorePath()), Today(), !Choices.PlainAdarIsAdar1);
     } catch (const ERememberStoreError&) {
         return;
     }

@@ -16,6 +16,8 @@
 #include "bench/remember/StoreSeed.h"
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
+#include "tests/ui/FindControl.h"
+#include "ui/RememberTab.h"
 
 namespace mirvane {
 namespace {
@@ -26,7 +28,7 @@ void ShowLongListByDate(benchmark::State& State)
         // Each window starts on another page, whatever the last one closed on.
         QSettings(QStringLiteral("Tellwen"), QStringLiteral("Mirvane")).setValue(QStringLiteral("Options/StartTab"), 1);
         const auto Window = std::make_unique<TForm1>();
-        if (Window->ListView1 != nullptr) {
+        if (Window->findChild<QTreeWidget*>(QStringLiteral("ListView1")) != nullptr) {
             State.SkipWithError("the page was made before it was shown");
             return;
         }
@@ -36,11 +38,11 @@ void ShowLongListByDate(benchmark::State& State)
             return;
         }
         const auto Start = std::chrono::steady_clock::now();
-        Window->PageControl1->setCurrentIndex(TForm1::RememberPage);
+        Find<QTabWidget>(*Window, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
         Window->repaint();
         const auto End = std::chrono::steady_clock::now();
         State.SetIterationTime(std::chrono::duration<double>(End - Start).count());
-        if (Window->ListView1->topLevelItemCount() != State.range(0))
+        if (Find<QTreeWidget>(*Window, "ListView1")->topLevelItemCount() != State.range(0))
             State.SkipWithError("the list is not whole");
     }
 }
@@ -55,9 +57,9 @@ void RefreshLongList(benchmark::State& State)
         State.SkipWithError("no window");
         return;
     }
-    Window->PageControl1->setCurrentIndex(TForm1::RememberPage);
+    Find<QTabWidget>(*Window, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
     for (auto _ : State) {
-        Window->RefreshRememberList();
+        static_cast<TRememberTab&>(Window->Page(TForm1::RememberPage)).RefreshList();
         Window->repaint();
     }
 }

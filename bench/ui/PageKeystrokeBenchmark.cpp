@@ -24,6 +24,7 @@
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 #include "ui/TimesPage.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -62,14 +63,14 @@ void TimeKeystrokes(benchmark::State& State, QLineEdit& Box, Qt::Key Key, bool P
 void BirthdaysKeystroke(benchmark::State& State, bool Paint)
 {
     TForm1& F = Window();
-    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
-    F.ddmmyy1->trigger();
-    Retype(*F.Edit3, "1995");
-    Retype(*F.Edit25, "200");
-    Retype(*F.Edit1, "1/12/197");  // the key makes it 1/12/1970
-    TimeKeystrokes(State, *F.Edit1, Qt::Key_0, Paint);
-    QTest::keyClick(F.Edit1, Qt::Key_0);
-    if (F.Memo4->isHidden()) {
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::BirthdaysPage);
+    Find<QAction>(F, "ddmmyy1")->trigger();
+    Retype(*Find<QLineEdit>(F, "Edit3"), "1995");
+    Retype(*Find<QLineEdit>(F, "Edit25"), "200");
+    Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/197");  // the key makes it 1/12/1970
+    TimeKeystrokes(State, *Find<QLineEdit>(F, "Edit1"), Qt::Key_0, Paint);
+    QTest::keyClick(Find<QLineEdit>(F, "Edit1"), Qt::Key_0);
+    if (Find<QPlainTextEdit>(F, "Memo4")->isHidden()) {
         State.SkipWithError("no list shown");
     }
 }
@@ -77,13 +78,13 @@ void BirthdaysKeystroke(benchmark::State& State, bool Paint)
 void FestivalsKeystroke(benchmark::State& State, bool Paint)
 {
     TForm1& F = Window();
-    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-    Retype(*F.Edit13, "1995");
-    Retype(*F.Edit27, "200");
-    Retype(*F.ComboBox2->lineEdit(), "Puri");  // the key makes it Purim
-    TimeKeystrokes(State, *F.ComboBox2->lineEdit(), Qt::Key_M, Paint);
-    QTest::keyClick(F.ComboBox2->lineEdit(), Qt::Key_M);
-    if (F.Memo5->isHidden()) {
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::FestivalsPage);
+    Retype(*Find<QLineEdit>(F, "Edit13"), "1995");
+    Retype(*Find<QLineEdit>(F, "Edit27"), "200");
+    Retype(*Find<QComboBox>(F, "ComboBox2")->lineEdit(), "Puri");  // the key makes it Purim
+    TimeKeystrokes(State, *Find<QComboBox>(F, "ComboBox2")->lineEdit(), Qt::Key_M, Paint);
+    QTest::keyClick(Find<QComboBox>(F, "ComboBox2")->lineEdit(), Qt::Key_M);
+    if (Find<QPlainTextEdit>(F, "Memo5")->isHidden()) {
         State.SkipWithError("no list shown");
     }
 }
@@ -91,10 +92,10 @@ void FestivalsKeystroke(benchmark::State& State, bool Paint)
 void YearDetailsKeystroke(benchmark::State& State, bool Paint)
 {
     TForm1& F = Window();
-    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
-    F.ComboBox1->setCurrentIndex(12);
-    Retype(*F.Edit23, "578");  // the key makes it 5787
-    TimeKeystrokes(State, *F.Edit23, Qt::Key_7, Paint);
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::YearDetailsPage);
+    Find<QComboBox>(F, "ComboBox1")->setCurrentIndex(12);
+    Retype(*Find<QLineEdit>(F, "Edit23"), "578");  // the key makes it 5787
+    TimeKeystrokes(State, *Find<QLineEdit>(F, "Edit23"), Qt::Key_7, Paint);
 }
 
 // The Times page at Jerusalem: the key turns the year 202 into 2026, so the

@@ -10,6 +10,7 @@
 #include "app/Application.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -55,7 +56,7 @@ TEST_F(WindowIcon, TheMainWindowAndTheAboutDialogCarryIt)
             About->close();
         }
     });
-    F.MenuAbout->trigger();
+    Find<QAction>(F, "MenuAbout")->trigger();
     EXPECT_TRUE(Seen);
 }
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QScreen>
@@ -24,6 +25,7 @@
 #include "tests/app/DarkPalette.h"
 #include "ui/AboutForm.h"
 #include "ui/Mirvane.h"
+#include "tests/ui/FindControl.h"
 
 namespace {
 
@@ -54,22 +56,24 @@ int main(int argc, char** argv)
 
     mirvane::TForm1 Form1;
     if (Arguments.contains(QStringLiteral("filled"))) {
-        Form1.Edit25->setText(QStringLiteral("5"));
-        Form1.Edit1->setText(QStringLiteral("1/12/70"));
-        Form1.Edit27->setText(QStringLiteral("5"));
-        Form1.ComboBox2->setEditText(QStringLiteral("Rosh Hashana day 1"));
-        Form1.ComboBox1->setCurrentIndex(6);  // Tishrei; only a user's choice runs the handler by itself
-        Form1.ComboBox1Change();
+        Find<QLineEdit>(Form1, "Edit25")->setText(QStringLiteral("5"));
+        Find<QLineEdit>(Form1, "Edit1")->setText(QStringLiteral("1/12/70"));
+        Find<QLineEdit>(Form1, "Edit27")->setText(QStringLiteral("5"));
+        Find<QComboBox>(Form1, "ComboBox2")->setEditText(QStringLiteral("Rosh Hashana day 1"));
+        // Tishrei, chosen as a user does, which runs the page's handler.
+        QComboBox& Month = *Find<QComboBox>(Form1, "ComboBox1");
+        Month.setCurrentIndex(6);
+        emit Month.activated(6);
     }
     if (const QString Page = Value(QStringLiteral("page")); !Page.isEmpty()) {
-        Form1.PageControl1->setCurrentIndex(Page.toInt());
+        Find<QTabWidget>(Form1, "PageControl1")->setCurrentIndex(Page.toInt());
     }
     // The Dates to Remember page with its first entry loaded into the
     // details; its list is the one in XDG_DATA_HOME.
-    if (Arguments.contains(QStringLiteral("filled")) && Form1.ListView1 != nullptr &&
-        Form1.ListView1->topLevelItemCount() > 0) {
-        Form1.ListView1->setCurrentItem(Form1.ListView1->topLevelItem(0));
-        Form1.BitBtnModifyClick();
+    if (Arguments.contains(QStringLiteral("filled")) && Form1.findChild<QTreeWidget*>(QStringLiteral("ListView1")) != nullptr &&
+        Find<QTreeWidget>(Form1, "ListView1")->topLevelItemCount() > 0) {
+        Find<QTreeWidget>(Form1, "ListView1")->setCurrentItem(Find<QTreeWidget>(Form1, "ListView1")->topLevelItem(0));
+        Find<QPushButton>(Form1, "BitBtnModify")->click();
     }
     Form1.move(0, 0);
     Form1.show();
@@ -79,8 +83,8 @@ int main(int argc, char** argv)
         About.show();
     }
     if (Arguments.contains(QStringLiteral("festivals"))) {
-        Form1.PageControl1->setCurrentIndex(mirvane::TForm1::FestivalsPage);
-        Form1.ComboBox2->showPopup();
+        Find<QTabWidget>(Form1, "PageControl1")->setCurrentIndex(mirvane::TForm1::FestivalsPage);
+        Find<QComboBox>(Form1, "ComboBox2")->showPopup();
     }
     if (const QString Shot = Value(QStringLiteral("shot")); !Shot.isEmpty()) {
         bool Saved = Shoot(Form1, Shot);

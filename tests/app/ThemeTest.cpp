@@ -21,6 +21,7 @@
 #include "tests/app/DarkPalette.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -145,7 +146,7 @@ TEST_P(Theme, EveryTextAndImageStaysReadable)
     }
     TForm1& F = Start();
     MakeWorkingPages(F);
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);  // made when first shown
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);  // made when first shown
     TFormAbout About(&F);
     if (GetParam().DarkLater) {
         QApplication::setPalette(DarkPalette());

@@ -11,12 +11,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 
 #include "settings/Options.h"
 #include "tests/hardening/WindowFixture.h"
 #include "tests/settings/ReadOnlyStore.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -25,11 +27,11 @@ namespace {
 TOptions Shown(const TForm1& F)
 {
     TOptions Options;
-    Options.InDiaspora = F.Diaspora1->isChecked();
-    Options.ByJMonth = F.JewishMonth1->isChecked();
-    Options.PlainAdarIsAdar1 = F.Adar11->isChecked();
-    Options.DateOrder = F.mmddyy1->isChecked() ? 0 : F.ddmmyy1->isChecked() ? 1 : 2;
-    Options.StartTab = F.PageControl1->currentIndex();
+    Options.InDiaspora = Find<QAction>(F, "Diaspora1")->isChecked();
+    Options.ByJMonth = Find<QAction>(F, "JewishMonth1")->isChecked();
+    Options.PlainAdarIsAdar1 = Find<QAction>(F, "Adar11")->isChecked();
+    Options.DateOrder = Find<QAction>(F, "mmddyy1")->isChecked() ? 0 : Find<QAction>(F, "ddmmyy1")->isChecked() ? 1 : 2;
+    Options.StartTab = Find<QTabWidget>(F, "PageControl1")->currentIndex();
     return Options;
 }
 
@@ -59,15 +61,15 @@ protected:
     {
         TForm1& F = Start();
         const TOptions AtStart = Shown(F);
-        F.Edit23->setText(QStringLiteral("5758"));
-        F.Button1Click();
-        F.Edit1->setText(QStringLiteral("1/12/70"));
+        Find<QLineEdit>(F, "Edit23")->setText(QStringLiteral("5758"));
+        Find<QPushButton>(F, "Button1")->click();
+        Find<QLineEdit>(F, "Edit1")->setText(QStringLiteral("1/12/70"));
         Change(F);
-        F.Quit1->trigger();
+        Find<QAction>(F, "Quit1")->trigger();
         Form.reset();
         return AtStart;
     }
-    void ChooseIsrael(TForm1& F) const { F.Israel1->trigger(); }
+    void ChooseIsrael(TForm1& F) const { Find<QAction>(F, "Israel1")->trigger(); }
 
     std::int32_t LocaleOrder = 1;
 };
@@ -117,7 +119,7 @@ TEST_F(DamagedStoreWindow, AReadOnlyStoreIsFollowedAndLeftAsItIs)
     const TReadOnlyStore ReadOnly(Store);
     if (!ReadOnly.Holds())
         GTEST_SKIP() << "this file system lets this user write anywhere";
-    EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); F.GregorianMonth1->trigger(); }), Stored);
+    EXPECT_EQ(StartUseAndQuit([this](TForm1& F) { ChooseIsrael(F); Find<QAction>(F, "GregorianMonth1")->trigger(); }), Stored);
     EXPECT_EQ(FileContent(Store.FilePath()), ReadOnly.Content);
     EXPECT_EQ(QDir(ReadOnly.Folder).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("Mirvane.conf")});

@@ -16,6 +16,7 @@
 #include "grid/MirvaneGrid.h"
 #include "tests/hardening/WindowFixture.h"
 #include "widgets/MemoLines.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -91,14 +92,14 @@ TEST_F(ExtremeInput, YearDetailsShowsTypedYearsAndRefusesOnlyThoseBeyondTheCalen
         {QStringLiteral("2147483647"), TOutcome::Refused},
     });
     for (const TYearCase& Case : Cases) {
-        F.Edit23->setText(QStringLiteral("5787"));
+        Find<QLineEdit>(F, "Edit23")->setText(QStringLiteral("5787"));
         NewBoxes();
         const std::string Title = Case.Text.left(20).toStdString();
-        Enter(*F.Edit23, Case.Text);
+        Enter(*Find<QLineEdit>(F, "Edit23"), Case.Text);
         const std::int32_t Shown = Case.Outcome == TOutcome::Shows ? Case.Year : 5787;
-        EXPECT_EQ(F.Edit5->text(), QString::number((Shown - 1) / 19 + 1)) << Title;
-        EXPECT_EQ(F.Edit6->text(), QString::number((Shown - 1) % 19 + 1)) << Title;
-        EXPECT_EQ(F.DetailsYear->Year, Shown) << Title;
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit5")->text(), QString::number((Shown - 1) / 19 + 1)) << Title;
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit6")->text(), QString::number((Shown - 1) % 19 + 1)) << Title;
+        EXPECT_EQ(YearDetailsOf(F).Year(), Shown) << Title;
         if (Case.Outcome == TOutcome::Refused)
             ExpectOneRefusal(Title);
         else
@@ -106,20 +107,20 @@ TEST_F(ExtremeInput, YearDetailsShowsTypedYearsAndRefusesOnlyThoseBeyondTheCalen
     }
     // Typed key by key, the box fails at the key that takes the year beyond
     // the calendar, and not before.
-    F.Edit23->setText(QStringLiteral("5787"));
+    Find<QLineEdit>(F, "Edit23")->setText(QStringLiteral("5787"));
     NewBoxes();
-    Type(*F.Edit23, QStringLiteral("99999"));
+    Type(*Find<QLineEdit>(F, "Edit23"), QStringLiteral("99999"));
     ExpectOneRefusal("typed 99999");
-    EXPECT_EQ(F.DetailsYear->Year, 9999);
-    EXPECT_EQ(F.Edit23->text(), QStringLiteral("99999"));
+    EXPECT_EQ(YearDetailsOf(F).Year(), 9999);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit23")->text(), QStringLiteral("99999"));
 
     // The spinner steps from whatever the box holds, within its range.
-    F.Edit23->setText(QStringLiteral("2147483647"));
-    QTest::keyClick(F.Edit23, Qt::Key_Up);
-    EXPECT_EQ(F.Edit23->text(), QStringLiteral("7000"));
-    F.Edit23->setText(TenThousandNines);
-    QTest::keyClick(F.Edit23, Qt::Key_Down);
-    EXPECT_EQ(F.DetailsYear->Year, 6999);
+    Find<QLineEdit>(F, "Edit23")->setText(QStringLiteral("2147483647"));
+    QTest::keyClick(Find<QLineEdit>(F, "Edit23"), Qt::Key_Up);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit23")->text(), QStringLiteral("7000"));
+    Find<QLineEdit>(F, "Edit23")->setText(TenThousandNines);
+    QTest::keyClick(Find<QLineEdit>(F, "Edit23"), Qt::Key_Down);
+    EXPECT_EQ(YearDetailsOf(F).Year(), 6999);
 }
 
 class CalendarYears : public ExtremeInput {
@@ -127,26 +128,26 @@ protected:
     TForm1& StartOn15March2000(bool JewishColumn)
     {
         TForm1& F = Start();
-        F.MirvaneGrid1->SetDate(EncodeDate(2000, 3, 15));
+        Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2000, 3, 15));
         if (JewishColumn)
-            F.MirvaneGrid1->SetSelectedCell(2, F.MirvaneGrid1->Row());
+            Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetSelectedCell(2, Find<TMirvaneGrid>(F, "MirvaneGrid1")->Row());
         NewBoxes();
         return F;
     }
 
-    void Check(bool JewishColumn, QLineEdit* TForm1::*Box, const std::vector<TYearCase>& Cases)
+    void Check(bool JewishColumn, const char* Box, const std::vector<TYearCase>& Cases)
     {
         for (const TYearCase& Case : Cases) {
             TForm1& F = StartOn15March2000(JewishColumn);
             const std::string Title = Case.Text.left(20).toStdString();
-            Enter(*(F.*Box), Case.Text);
+            Enter(*Find<QLineEdit>(F, Box), Case.Text);
             const TJewishDate Jewish = DateTimeToJewish(EncodeDate(2000, 3, 15));
             const TDateTime Expected =
                 Case.Outcome == TOutcome::Shows
                     ? (JewishColumn ? JewishToDateTime(Case.Year, Jewish.Month, Jewish.Day)
                                     : EncodeDate(Case.Year, 3, 15))
                     : EncodeDate(2000, 3, 15);
-            EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Expected) << Title;
+            EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Expected) << Title;
             if (Case.Outcome == TOutcome::Refused)
                 ExpectOneRefusal(Title);
             else
@@ -159,7 +160,7 @@ protected:
 // refuses years beyond 9999.
 TEST_F(CalendarYears, GregorianYearBox)
 {
-    Check(false, &TForm1::Edit20,
+    Check(false, "Edit20",
           WithNoNumbers({
               {QStringLiteral("2001"), TOutcome::Shows, 2001},
               {QStringLiteral(" 2001 "), TOutcome::Shows, 2001},
@@ -177,7 +178,7 @@ TEST_F(CalendarYears, GregorianYearBox)
 // In the Jewish column the same box moves the Jewish year by the difference.
 TEST_F(CalendarYears, GregorianYearBoxInTheJewishColumn)
 {
-    Check(true, &TForm1::Edit20,
+    Check(true, "Edit20",
           WithNoNumbers({
               {QStringLiteral("2008"), TOutcome::Shows, 5768},
               {QStringLiteral("2147483647"), TOutcome::Refused},
@@ -189,7 +190,7 @@ TEST_F(CalendarYears, GregorianYearBoxInTheJewishColumn)
 // ends with 13775.
 TEST_F(CalendarYears, JewishYearBox)
 {
-    Check(true, &TForm1::Edit21,
+    Check(true, "Edit21",
           WithNoNumbers({
               {QStringLiteral("5768"), TOutcome::Shows, 5768},
               {QStringLiteral(" 5768"), TOutcome::Shows, 5768},
@@ -204,19 +205,19 @@ TEST_F(CalendarYears, JewishYearBox)
 TEST_F(CalendarYears, TypedKeyByKeyEachTextOnTheWayCounts)
 {
     TForm1& F = StartOn15March2000(true);
-    Type(*F.Edit21, QStringLiteral("13776"));
+    Type(*Find<QLineEdit>(F, "Edit21"), QStringLiteral("13776"));
     ExpectOneRefusal("typed 13776");
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2000, 3, 15));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2000, 3, 15));
 
     TForm1& G = StartOn15March2000(false);
-    Type(*G.Edit20, QStringLiteral("10000"));
+    Type(*Find<QLineEdit>(G, "Edit20"), QStringLiteral("10000"));
     ExpectOneRefusal("typed 10000");
-    EXPECT_EQ(G.MirvaneGrid1->CurrentDate(), EncodeDate(1000, 3, 15));
+    EXPECT_EQ(Find<TMirvaneGrid>(G, "MirvaneGrid1")->CurrentDate(), EncodeDate(1000, 3, 15));
 }
 
 TEST_F(CalendarYears, JewishYearBoxInTheGregorianColumn)
 {
-    Check(false, &TForm1::Edit21,
+    Check(false, "Edit21",
           WithNoNumbers({
               {QStringLiteral("5761"), TOutcome::Shows, 2001},
               {QStringLiteral("3762"), TOutcome::Ignored},
@@ -230,35 +231,35 @@ TEST_F(CalendarYears, JewishYearBoxInTheGregorianColumn)
 TEST_F(ExtremeInput, BirthdaysPageBoxes)
 {
     TForm1& F = Start();
-    F.ddmmyy1->trigger();
-    F.Edit1->setText(QStringLiteral("1/12/70"));
-    F.Edit25->clear();
+    Find<QAction>(F, "ddmmyy1")->trigger();
+    Find<QLineEdit>(F, "Edit1")->setText(QStringLiteral("1/12/70"));
+    Find<QLineEdit>(F, "Edit25")->clear();
     for (const QString& Text : NoNumbers) {
         const std::string Title = Text.left(20).toStdString();
-        F.Edit3->setText(QStringLiteral("1995"));
-        Enter(*F.Edit3, Text);
+        Find<QLineEdit>(F, "Edit3")->setText(QStringLiteral("1995"));
+        Enter(*Find<QLineEdit>(F, "Edit3"), Text);
         // A year that is no number is this year.
-        EXPECT_EQ(F.Edit2->text(), QStringLiteral("3 Kislev 5731")) << Title;
-        EXPECT_FALSE(F.Edit4->text().isEmpty()) << Title;
-        Enter(*F.Edit25, Text);
-        EXPECT_TRUE(F.Memo4->isHidden()) << Title;
-        F.Edit25->clear();
-        Enter(*F.Edit1, Text);
-        EXPECT_TRUE(F.Edit2->text().isEmpty() && F.Edit4->text().isEmpty()) << Title;
-        F.Edit1->setText(QStringLiteral("1/12/70"));
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("3 Kislev 5731")) << Title;
+        EXPECT_FALSE(Find<QLineEdit>(F, "Edit4")->text().isEmpty()) << Title;
+        Enter(*Find<QLineEdit>(F, "Edit25"), Text);
+        EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo4")->isHidden()) << Title;
+        Find<QLineEdit>(F, "Edit25")->clear();
+        Enter(*Find<QLineEdit>(F, "Edit1"), Text);
+        EXPECT_TRUE(Find<QLineEdit>(F, "Edit2")->text().isEmpty() && Find<QLineEdit>(F, "Edit4")->text().isEmpty()) << Title;
+        Find<QLineEdit>(F, "Edit1")->setText(QStringLiteral("1/12/70"));
     }
     for (const char* Year : {"2147483647", "-2147483648", "13775", "-9999", "0"}) {
-        F.Edit3->setText(QString::fromLatin1(Year));
-        EXPECT_EQ(F.Edit2->text(), QStringLiteral("3 Kislev 5731")) << Year;
-        EXPECT_TRUE(F.Edit4->text().isEmpty()) << Year;
+        Find<QLineEdit>(F, "Edit3")->setText(QString::fromLatin1(Year));
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("3 Kislev 5731")) << Year;
+        EXPECT_TRUE(Find<QLineEdit>(F, "Edit4")->text().isEmpty()) << Year;
     }
     for (const auto& [Count, Lines] : std::vector<std::pair<const char*, int>>{
              {"200", 200}, {" 3 ", 3}, {"+2", 2}, {"201", 0}, {"2147483647", 0}, {"-2147483648", 0}, {"0", 0}}) {
-        F.Edit3->setText(QStringLiteral("1995"));
-        F.Edit25->setText(QString::fromLatin1(Count));
-        EXPECT_EQ(F.Memo4->isHidden(), Lines == 0) << Count;
+        Find<QLineEdit>(F, "Edit3")->setText(QStringLiteral("1995"));
+        Find<QLineEdit>(F, "Edit25")->setText(QString::fromLatin1(Count));
+        EXPECT_EQ(Find<QPlainTextEdit>(F, "Memo4")->isHidden(), Lines == 0) << Count;
         if (Lines > 0) {
-            EXPECT_EQ(MemoLines(*F.Memo4).size(), Lines) << Count;
+            EXPECT_EQ(MemoLines(*Find<QPlainTextEdit>(F, "Memo4")).size(), Lines) << Count;
         }
     }
     ExpectNoBox("Birthdays/Yahrtzeits");
@@ -267,29 +268,29 @@ TEST_F(ExtremeInput, BirthdaysPageBoxes)
 TEST_F(ExtremeInput, FestivalsPageBoxes)
 {
     TForm1& F = Start();
-    F.ComboBox2->setEditText(QStringLiteral("Purim"));
+    Find<QComboBox>(F, "ComboBox2")->setEditText(QStringLiteral("Purim"));
     for (const QString& Text : NoNumbers) {
         const std::string Title = Text.left(20).toStdString();
-        Enter(*F.Edit13, Text);
-        EXPECT_FALSE(F.Edit15->text().isEmpty()) << Title;  // this year's Purim
-        Enter(*F.Edit27, Text);
-        EXPECT_TRUE(F.Memo5->isHidden()) << Title;
-        F.Edit27->clear();
-        Enter(*F.ComboBox2->lineEdit(), Text);
-        EXPECT_TRUE(F.Edit15->text().isEmpty()) << Title;
-        F.ComboBox2->setEditText(QStringLiteral("Purim"));
+        Enter(*Find<QLineEdit>(F, "Edit13"), Text);
+        EXPECT_FALSE(Find<QLineEdit>(F, "Edit15")->text().isEmpty()) << Title;  // this year's Purim
+        Enter(*Find<QLineEdit>(F, "Edit27"), Text);
+        EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden()) << Title;
+        Find<QLineEdit>(F, "Edit27")->clear();
+        Enter(*Find<QComboBox>(F, "ComboBox2")->lineEdit(), Text);
+        EXPECT_TRUE(Find<QLineEdit>(F, "Edit15")->text().isEmpty()) << Title;
+        Find<QComboBox>(F, "ComboBox2")->setEditText(QStringLiteral("Purim"));
     }
     for (const char* Year : {"2147483647", "-2147483648", "10016", "-9999", "0"}) {
-        F.Edit13->setText(QString::fromLatin1(Year));
-        EXPECT_TRUE(F.Edit15->text().isEmpty()) << Year;
+        Find<QLineEdit>(F, "Edit13")->setText(QString::fromLatin1(Year));
+        EXPECT_TRUE(Find<QLineEdit>(F, "Edit15")->text().isEmpty()) << Year;
     }
-    F.Edit13->setText(QStringLiteral("1995"));
+    Find<QLineEdit>(F, "Edit13")->setText(QStringLiteral("1995"));
     for (const auto& [Count, Lines] :
          std::vector<std::pair<const char*, int>>{{"200", 200}, {" 5 ", 5}, {"201", 0}, {"2147483647", 0}}) {
-        F.Edit27->setText(QString::fromLatin1(Count));
-        EXPECT_EQ(F.Memo5->isHidden(), Lines == 0) << Count;
+        Find<QLineEdit>(F, "Edit27")->setText(QString::fromLatin1(Count));
+        EXPECT_EQ(Find<QPlainTextEdit>(F, "Memo5")->isHidden(), Lines == 0) << Count;
         if (Lines > 0) {
-            EXPECT_EQ(MemoLines(*F.Memo5).size(), Lines) << Count;
+            EXPECT_EQ(MemoLines(*Find<QPlainTextEdit>(F, "Memo5")).size(), Lines) << Count;
         }
     }
     ExpectNoBox("Festivals");
@@ -299,13 +300,13 @@ TEST_F(ExtremeInput, FestivalsPageBoxes)
 TEST_F(ExtremeInput, DatesToRememberBoxes)
 {
     TForm1& F = Start();
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
-    for (QLineEdit* Box : {F.EditOccasion, F.EditNewDate, F.EditNewJDate, F.EditWarning}) {
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
+    for (QLineEdit* Box : {Find<QLineEdit>(F, "EditOccasion"), Find<QLineEdit>(F, "EditNewDate"), Find<QLineEdit>(F, "EditNewJDate"), Find<QLineEdit>(F, "EditWarning")}) {
         ASSERT_NE(Box, nullptr);
         for (const QString& Text : NoNumbers)
             Enter(*Box, Text);
     }
-    EXPECT_LE(F.EditOccasion->text().size(), 100);
+    EXPECT_LE(Find<QLineEdit>(F, "EditOccasion")->text().size(), 100);
     ExpectNoBox("Dates to Remember");
 }
 

@@ -23,6 +23,7 @@
 #include "tests/hardening/HangWatch.h"
 #include "ui/Mirvane.h"
 #include "widgets/UpDown.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -303,11 +304,11 @@ void TRandomUse::PasteText()
 void TRandomUse::ChooseMenuItem()
 {
     std::vector<QAction*> Actions;
-    for (QAction* Action : Form.MainMenu1->actions()) {
+    for (QAction* Action : Find<QMenuBar>(Form, "MainMenu1")->actions()) {
         if (Action->menu() != nullptr)
             CollectActions(*Action->menu(), Actions);
     }
-    std::erase(Actions, Form.Quit1);
+    std::erase(Actions, Find<QAction>(Form, "Quit1"));
     QAction* Action = Actions[Random() % Actions.size()];
     Note("menu " + Action->text().toStdString());
     Action->trigger();
@@ -316,12 +317,12 @@ void TRandomUse::ChooseMenuItem()
 void TRandomUse::SwitchPage()
 {
     const int Page = static_cast<int>(Random() % TForm1::PageCount);
-    QTabBar* Tabs = Form.PageControl1->tabBar();
+    QTabBar* Tabs = Find<QTabWidget>(Form, "PageControl1")->tabBar();
     Note("page " + std::to_string(Page));
     if (Random() % 2 == 0 && Tabs->isVisible())
         QTest::mouseClick(Tabs, Qt::LeftButton, {}, Tabs->tabRect(Page).center());
     else
-        Form.PageControl1->setCurrentIndex(Page);
+        Find<QTabWidget>(Form, "PageControl1")->setCurrentIndex(Page);
 }
 
 void TRandomUse::ChooseComboItem()
@@ -358,7 +359,7 @@ void TRandomUse::StepUpDown()
 
 void TRandomUse::UseGrid()
 {
-    TMirvaneGrid& Grid = *Form.MirvaneGrid1;
+    TMirvaneGrid& Grid = *Find<TMirvaneGrid>(Form, "MirvaneGrid1");
     if (!Grid.isVisible())
         return;
     if (Random() % 2 == 0) {

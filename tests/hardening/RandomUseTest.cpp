@@ -20,6 +20,7 @@
 #include "settings/Options.h"
 #include "tests/hardening/RandomUse.h"
 #include "tests/hardening/WindowFixture.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -77,14 +78,14 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
     // after every report of the grid, until the user edits one of them.
     bool BoxesFollowGrid = false;
     int Reporting = 0;
-    const auto Forward = F.MirvaneGrid1->OnChange;
-    F.MirvaneGrid1->OnChange = [&](TMirvaneGrid& Grid) {
+    const auto Forward = Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange;
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange = [&](TMirvaneGrid& Grid) {
         ++Reporting;
         Forward(Grid);
         --Reporting;
         BoxesFollowGrid = true;
     };
-    for (QLineEdit* Box : {F.Edit20, F.Edit21}) {
+    for (QLineEdit* Box : {Find<QLineEdit>(F, "Edit20"), Find<QLineEdit>(F, "Edit21")}) {
         QObject::connect(Box, &QLineEdit::textChanged, [&] {
             if (Reporting == 0)
                 BoxesFollowGrid = false;
@@ -105,23 +106,25 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
         };
         for (const BoxCapture::TBox& Box : NewBoxes())
             EXPECT_TRUE(IsDocumentedBox(Box)) << Box.second.toStdString() << '\n' << Report();
-        ASSERT_TRUE(F.DetailsYear && F.LookupYear) << Report();
+        TJewishYear Shown;
+        ASSERT_NO_THROW(Shown.SetYear(YearDetailsOf(F).Year())) << Report();
         // The Year Details page shows its calculator's year, and the grid
         // widget selects the model's cell.
-        EXPECT_EQ(F.Edit5->text(), QString::number(F.DetailsYear->CycleNumber)) << Report();
-        EXPECT_EQ(F.Edit14->text(), QString::number(F.DetailsYear->DaysInMonth(F.ComboBox1->currentIndex() + 1)))
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit5")->text(), QString::number(Shown.CycleNumber)) << Report();
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit14")->text(),
+                  QString::number(Shown.DaysInMonth(Find<QComboBox>(F, "ComboBox1")->currentIndex() + 1)))
             << "the days shown are those of the month selected\n"
             << Report();
         if (BoxesFollowGrid) {
             ++BoxChecks;
-            EXPECT_EQ(F.Edit20->text() + u'/' + F.Edit21->text(),
-                      QString::number(F.MirvaneGrid1->GregorianPart(1)) + u'/' +
-                          QString::number(F.MirvaneGrid1->JewishPart(1)))
+            EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text() + u'/' + Find<QLineEdit>(F, "Edit21")->text(),
+                      QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->GregorianPart(1)) + u'/' +
+                          QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishPart(1)))
                 << "the year boxes follow the grid\n"
                 << Report();
         }
-        const TMonthGrid& Model = F.MirvaneGrid1->Model();
-        EXPECT_EQ(std::make_pair(F.MirvaneGrid1->Col(), F.MirvaneGrid1->Row()),
+        const TMonthGrid& Model = Find<TMirvaneGrid>(F, "MirvaneGrid1")->Model();
+        EXPECT_EQ(std::make_pair(Find<TMirvaneGrid>(F, "MirvaneGrid1")->Col(), Find<TMirvaneGrid>(F, "MirvaneGrid1")->Row()),
                   std::make_pair(Model.SelectedCol(), Model.SelectedRow()))
             << "the grid's selected cell and its model's\n"
             << Report();
@@ -133,33 +136,33 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
     F.show();
 
     // Alive and answering: each page computes as it should.
-    F.Diaspora1->trigger();
-    F.ddmmyy1->trigger();
-    if (F.HebrewNames1->isChecked())
-        F.HebrewNames1->trigger();
-    F.Edit23->setText(QStringLiteral("5787"));
-    EXPECT_EQ(F.Edit5->text(), QStringLiteral("305"));
-    EXPECT_EQ(F.Edit26->text(), QStringLiteral("Saturday 12 September 2026"));
-    F.CheckBox2->setChecked(false);
-    F.RadioButton2->setChecked(true);
-    F.Edit25->setText(QStringLiteral("3"));
-    F.Edit3->setText(QStringLiteral("1995"));
-    F.Edit1->setText(QStringLiteral("1/12/70"));
-    EXPECT_EQ(F.Edit2->text(), QStringLiteral("3 Kislev 5731"));
-    EXPECT_EQ(F.Edit4->text(), QStringLiteral("Sunday 26 November 1995"));
-    F.Edit27->clear();
-    F.Edit13->setText(QStringLiteral("1995"));
-    F.ComboBox2->setEditText(QStringLiteral("Purim"));
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1995, 3, 16));
-    EXPECT_EQ(F.Edit20->text(), QStringLiteral("1995"));
+    Find<QAction>(F, "Diaspora1")->trigger();
+    Find<QAction>(F, "ddmmyy1")->trigger();
+    if (Find<QAction>(F, "HebrewNames1")->isChecked())
+        Find<QAction>(F, "HebrewNames1")->trigger();
+    Find<QLineEdit>(F, "Edit23")->setText(QStringLiteral("5787"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit5")->text(), QStringLiteral("305"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit26")->text(), QStringLiteral("Saturday 12 September 2026"));
+    Find<QCheckBox>(F, "CheckBox2")->setChecked(false);
+    Find<QRadioButton>(F, "RadioButton2")->setChecked(true);
+    Find<QLineEdit>(F, "Edit25")->setText(QStringLiteral("3"));
+    Find<QLineEdit>(F, "Edit3")->setText(QStringLiteral("1995"));
+    Find<QLineEdit>(F, "Edit1")->setText(QStringLiteral("1/12/70"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("3 Kislev 5731"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit4")->text(), QStringLiteral("Sunday 26 November 1995"));
+    Find<QLineEdit>(F, "Edit27")->clear();
+    Find<QLineEdit>(F, "Edit13")->setText(QStringLiteral("1995"));
+    Find<QComboBox>(F, "ComboBox2")->setEditText(QStringLiteral("Purim"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1995, 3, 16));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QStringLiteral("1995"));
     for (const BoxCapture::TBox& Box : NewBoxes())
         ADD_FAILURE() << "box after the random actions: " << Box.second.toStdString();
 
     // And it closes normally, keeping what was chosen.
-    F.GregorianMonth1->trigger();
-    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-    F.Quit1->trigger();
+    Find<QAction>(F, "GregorianMonth1")->trigger();
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::FestivalsPage);
+    Find<QAction>(F, "Quit1")->trigger();
     EXPECT_FALSE(F.isVisible());
     Form.reset();
     TOptions Stored;

@@ -8,7 +8,6 @@
 #include <QAccessibleActionInterface>
 #include <QFile>
 #include <QLineEdit>
-#include <QTabWidget>
 
 #include "settings/RememberSettings.h"
 #include "tests/ui/FormFixture.h"
@@ -19,27 +18,17 @@ namespace {
 
 using AccessibleToggle = FormTest;
 
-template <typename TWidget>
-TWidget& Child(QWidget& Window, const char* Name)
-{
-    auto* Found = Window.findChild<TWidget*>(QString::fromLatin1(Name));
-    if (Found == nullptr) {
-        throw std::runtime_error(std::string("no control ") + Name);
-    }
-    return *Found;
-}
-
 struct TToggleCase {
     int Page;
     const char* Control;
     // What the control's effect shows, read after the toggle.
-    std::function<QString(QWidget&)> Effect;
+    std::function<QString(TForm1&)> Effect;
     QString Expected;
 };
 
-QString Text(QWidget& Window, const char* Name)
+QString Text(TForm1& Window, const char* Name)
 {
-    return Child<QLineEdit>(Window, Name).text();
+    return Find<QLineEdit>(Window, Name)->text();
 }
 
 TEST_F(AccessibleToggle, EveryCheckableControlFollowsItsToggledState)
@@ -47,40 +36,39 @@ TEST_F(AccessibleToggle, EveryCheckableControlFollowsItsToggledState)
     Store.Put({{"DateOrder", DayMonthYear}});
     TForm1& F = Start();
     F.show();
-    auto& Pages = Child<QTabWidget>(F, "PageControl1");
-    const auto Settings = [](bool TRememberSettings::*Field) {
-        return [Field](QWidget&) { return TRememberSettings::Load().*Field ? QStringLiteral("yes") : QStringLiteral("no"); };
+        const auto Settings = [](bool TRememberSettings::*Field) {
+        return [Field](TForm1&) { return TRememberSettings::Load().*Field ? QStringLiteral("yes") : QStringLiteral("no"); };
     };
     const TToggleCase Cases[] = {
-        {TForm1::BirthdaysPage, "CheckBox2", [](QWidget& W) { return Text(W, "Edit2"); },
+        {TForm1::BirthdaysPage, "CheckBox2", [](TForm1& W) { return Text(W, "Edit2"); },
          QStringLiteral("4 Kislev 5731")},
-        {TForm1::BirthdaysPage, "RadioButton1", [](QWidget& W) { return Text(W, "Edit4"); },
+        {TForm1::BirthdaysPage, "RadioButton1", [](TForm1& W) { return Text(W, "Edit4"); },
          QStringLiteral("Saturday 10 November 2029")},
-        {TForm1::BirthdaysPage, "RadioButton2", [](QWidget& W) { return Text(W, "Edit4"); },
+        {TForm1::BirthdaysPage, "RadioButton2", [](TForm1& W) { return Text(W, "Edit4"); },
          QStringLiteral("Sunday 11 November 2029")},
         // 5787 is a leap year: the box snaps back to say so.
         {TForm1::YearDetailsPage, "CheckBox1",
-         [](QWidget& W) { return QString::number(Child<QAbstractButton>(W, "CheckBox1").isChecked()); },
+         [](TForm1& W) { return QString::number(Find<QAbstractButton>(W, "CheckBox1")->isChecked()); },
          QStringLiteral("1")},
-        {TForm1::RememberPage, "CheckBoxNewSunset", [](QWidget& W) { return Text(W, "EditNewJDate"); },
+        {TForm1::RememberPage, "CheckBoxNewSunset", [](TForm1& W) { return Text(W, "EditNewJDate"); },
          QStringLiteral("4 Kislev 5731")},
         {TForm1::RememberPage, "RadioSortDate", Settings(&TRememberSettings::SortByDate), QStringLiteral("yes")},
         {TForm1::RememberPage, "RadioSortOccasion", Settings(&TRememberSettings::SortByDate), QStringLiteral("no")},
         {TForm1::RememberPage, "CheckBoxRun", Settings(&TRememberSettings::CheckOnRun), QStringLiteral("no")},
         {TForm1::RememberPage, "CheckBoxStart",
-         [](QWidget&) { return QString::number(QFile::exists(AutostartEntryPath())); }, QStringLiteral("1")},
+         [](TForm1&) { return QString::number(QFile::exists(AutostartEntryPath())); }, QStringLiteral("1")},
     };
     for (const int Page : {TForm1::BirthdaysPage, TForm1::YearDetailsPage, TForm1::RememberPage}) {
-        Pages.setCurrentIndex(Page);
+        F.ShowPage(Page);
     }
-    Retype(Child<QLineEdit>(F, "Edit1"), "1/12/1970");
-    Retype(Child<QLineEdit>(F, "Edit3"), "2029");
-    Retype(Child<QLineEdit>(F, "Edit23"), "5787");
-    Retype(Child<QLineEdit>(F, "EditNewDate"), "1/12/1970");
+    Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/1970");
+    Retype(*Find<QLineEdit>(F, "Edit3"), "2029");
+    Retype(*Find<QLineEdit>(F, "Edit23"), "5787");
+    Retype(*Find<QLineEdit>(F, "EditNewDate"), "1/12/1970");
     for (const TToggleCase& Case : Cases) {
         SCOPED_TRACE(Case.Control);
-        Pages.setCurrentIndex(Case.Page);
-        auto& Control = Child<QAbstractButton>(F, Case.Control);
+        F.ShowPage(Case.Page);
+        QAbstractButton& Control = *Find<QAbstractButton>(F, Case.Control);
         QAccessibleInterface* Accessible = QAccessible::queryAccessibleInterface(&Control);
         ASSERT_NE(Accessible, nullptr);
         ASSERT_NE(Accessible->actionInterface(), nullptr);

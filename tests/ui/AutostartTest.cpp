@@ -7,6 +7,7 @@
 
 #include "tests/ui/FormFixture.h"
 #include "ui/AutostartEntry.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -29,12 +30,12 @@ TEST_F(Autostart, TickingWritesAValidEntryThatRunsTheReminderAndUntickingRemoves
 {
     ASSERT_EQ(AutostartEntryPath(), EntryPath());
     TForm1& F = StartShowing(TForm1::RememberPage);
-    ASSERT_NE(F.CheckBoxStart, nullptr);
-    EXPECT_FALSE(F.CheckBoxStart->isChecked());
-    EXPECT_TRUE(F.CheckBoxRun->isChecked());
+    ASSERT_NE(Find<QCheckBox>(F, "CheckBoxStart"), nullptr);
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxRun")->isChecked());
 
-    F.CheckBoxStart->click();
-    EXPECT_TRUE(F.CheckBoxStart->isChecked());
+    Find<QCheckBox>(F, "CheckBoxStart")->click();
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
     const QByteArray Entry = Read(EntryPath());
     EXPECT_TRUE(Entry.contains("\nExec=mirvane --remind\n")) << Entry.toStdString();
     EXPECT_EQ(QDir(Store.ConfigHome() + QStringLiteral("/autostart")).entryList(QDir::Files | QDir::Hidden).size(), 1)
@@ -46,8 +47,8 @@ TEST_F(Autostart, TickingWritesAValidEntryThatRunsTheReminderAndUntickingRemoves
     EXPECT_EQ(Validate.exitCode(), 0);
     EXPECT_EQ(Validate.readAll(), QByteArray());
 
-    F.CheckBoxStart->click();
-    EXPECT_FALSE(F.CheckBoxStart->isChecked());
+    Find<QCheckBox>(F, "CheckBoxStart")->click();
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
     EXPECT_FALSE(QFile::exists(EntryPath()));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
@@ -57,16 +58,16 @@ TEST_F(Autostart, TheBoxFollowsTheEntryAtStartAndWhenTheWindowIsActivated)
     QString Error;
     ASSERT_TRUE(WriteAutostartEntry(Error)) << Error.toStdString();
     TForm1& F = StartShowing(TForm1::RememberPage);
-    EXPECT_TRUE(F.CheckBoxStart->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
 
     ASSERT_TRUE(QFile::remove(EntryPath()));
     QEvent Activate(QEvent::WindowActivate);
     QApplication::sendEvent(&F, &Activate);
-    EXPECT_FALSE(F.CheckBoxStart->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
 
     ASSERT_TRUE(WriteAutostartEntry(Error));
     QApplication::sendEvent(&F, &Activate);
-    EXPECT_TRUE(F.CheckBoxStart->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
 }
 
 TEST_F(Autostart, AnUnwritableFolderGetsAMessageAndTheBoxStaysUnticked)
@@ -77,8 +78,8 @@ TEST_F(Autostart, AnUnwritableFolderGetsAMessageAndTheBoxStaysUnticked)
     ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
     Blocker.close();
     TForm1& F = StartShowing(TForm1::RememberPage);
-    F.CheckBoxStart->click();
-    EXPECT_FALSE(F.CheckBoxStart->isChecked());
+    Find<QCheckBox>(F, "CheckBoxStart")->click();
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
     ASSERT_EQ(Captured.Boxes.size(), 1U);
     EXPECT_TRUE(Captured.Boxes.front().second.contains(QStringLiteral("autostart")));
     EXPECT_EQ(Read(Blocker.fileName()), QByteArray());

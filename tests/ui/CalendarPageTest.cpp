@@ -10,6 +10,7 @@
 #include "engine/DateConversion.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -19,17 +20,17 @@ protected:
     TForm1& StartOn(TDateTime Date)
     {
         TForm1& F = Start();
-        F.MirvaneGrid1->SetDate(Date);
+        Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(Date);
         // Every report of the grid, with the Gregorian year it then shows.
-        Forward = F.MirvaneGrid1->OnChange;
-        F.MirvaneGrid1->OnChange = [this](TMirvaneGrid& Grid) {
+        Forward = Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange;
+        Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange = [this](TMirvaneGrid& Grid) {
             Reports.push_back(Grid.GregorianPart(1));
             Forward(Grid);
         };
         return F;
     }
-    void SelectJewishColumn() const { Form->MirvaneGrid1->SetSelectedCell(2, Form->MirvaneGrid1->Row()); }
-    QString Years() const { return Form->Edit20->text() + u'/' + Form->Edit21->text(); }
+    void SelectJewishColumn() const { Find<TMirvaneGrid>(*Form, "MirvaneGrid1")->SetSelectedCell(2, Find<TMirvaneGrid>(*Form, "MirvaneGrid1")->Row()); }
+    QString Years() const { return Find<QLineEdit>(*Form, "Edit20")->text() + u'/' + Find<QLineEdit>(*Form, "Edit21")->text(); }
     std::vector<QString> ErrorTexts() const
     {
         std::vector<QString> Texts;
@@ -48,30 +49,30 @@ TEST_F(CalendarPage, BoxesAreEmptyAtStartAndFollowTheGridFromItsFirstChange)
 {
     TForm1& F = Start();
     EXPECT_EQ(Years(), QStringLiteral("/"));
-    F.MirvaneGrid1->SetDate(EncodeDate(2000, 3, 15));
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2000, 3, 15));
     EXPECT_EQ(Years(), QStringLiteral("2000/5760"));
 }
 
 struct TStepCase {
-    void (TForm1::*Click)();
+    const char* Button;
     TDateTime Expected;
 };
 
 TEST_F(CalendarPage, ButtonsStepTheGridAndTheBoxesFollow)
 {
     const TStepCase Cases[] = {
-        {&TForm1::Button1Click, EncodeDate(2000, 4, 15)},
-        {&TForm1::Button2Click, EncodeDate(2000, 2, 15)},
-        {&TForm1::Button3Click, EncodeDate(2001, 3, 15)},
-        {&TForm1::Button5Click, EncodeDate(1999, 3, 15)},
-        {&TForm1::Button4Click, Today()},
+        {"Button1", EncodeDate(2000, 4, 15)},
+        {"Button2", EncodeDate(2000, 2, 15)},
+        {"Button3", EncodeDate(2001, 3, 15)},
+        {"Button5", EncodeDate(1999, 3, 15)},
+        {"Button4", Today()},
     };
     for (const auto& Case : Cases) {
         TForm1& F = StartOn(EncodeDate(2000, 3, 15));
-        (F.*Case.Click)();
-        EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Case.Expected);
-        EXPECT_EQ(F.Edit20->text(), QString::number(DecodeDate(Case.Expected).Year));
-        EXPECT_EQ(F.Edit21->text(), QString::number(DateTimeToJewish(Case.Expected).Year));
+        Find<QPushButton>(F, Case.Button)->click();
+        EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Case.Expected);
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QString::number(DecodeDate(Case.Expected).Year));
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QString::number(DateTimeToJewish(Case.Expected).Year));
     }
 }
 
@@ -79,11 +80,11 @@ TEST_F(CalendarPage, TheNestingOfGridAndBoxesEnds)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
     Reports.clear();
-    F.Button3->click();
+    Find<QPushButton>(F, "Button3")->click();
     // The step, then once for each box whose text changed, then nothing.
     EXPECT_EQ(Reports, (std::vector<std::int32_t>{2001, 2001, 2001}));
     Reports.clear();
-    F.Button1->click();
+    Find<QPushButton>(F, "Button1")->click();
     // Same years: neither box changes, so the step reports once.
     EXPECT_EQ(Reports, (std::vector<std::int32_t>{2001}));
 }
@@ -91,9 +92,9 @@ TEST_F(CalendarPage, TheNestingOfGridAndBoxesEnds)
 TEST_F(CalendarPage, ARefusedStepShowsTheErrorAndChangesNothing)
 {
     TForm1& F = StartOn(EncodeDate(2000, 1, 31));
-    F.Button1->click();
+    Find<QPushButton>(F, "Button1")->click();
     EXPECT_EQ(ErrorTexts(), (std::vector<QString>{QStringLiteral("Invalid argument to date encode.")}));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2000, 1, 31));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2000, 1, 31));
     EXPECT_EQ(Years(), QStringLiteral("2000/5760"));
 }
 
@@ -102,12 +103,12 @@ TEST_F(CalendarPage, NextYearFromAdar2IntoACommonYearIsRefused)
     // 10 Adar II 5760, a leap year; 5761 is common.
     TForm1& F = StartOn(JewishToDateTime(5760, Adar2, 10));
     SelectJewishColumn();
-    ASSERT_TRUE(F.MirvaneGrid1->JewishSelected());
-    const TDateTime Before = F.MirvaneGrid1->CurrentDate();
+    ASSERT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishSelected());
+    const TDateTime Before = Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate();
     const QString YearsBefore = Years();
-    F.Button3->click();
+    Find<QPushButton>(F, "Button3")->click();
     EXPECT_EQ(ErrorTexts(), (std::vector<QString>{QStringLiteral("Invalid Jewish Month.")}));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Before);
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Before);
     EXPECT_EQ(Years(), YearsBefore);
 }
 
@@ -115,8 +116,8 @@ TEST_F(CalendarPage, TypingAGregorianYearPassesThroughItsPrefixes)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
     Reports.clear();
-    Retype(*F.Edit20, "2001");
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2001, 3, 15));
+    Retype(*Find<QLineEdit>(F, "Edit20"), "2001");
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2001, 3, 15));
     EXPECT_EQ(Years(), QStringLiteral("2001/5761"));
     EXPECT_NE(std::find(Reports.begin(), Reports.end(), 20), Reports.end());
     EXPECT_NE(std::find(Reports.begin(), Reports.end(), 200), Reports.end());
@@ -128,73 +129,73 @@ TEST_F(CalendarPage, TypingAGregorianYearInTheJewishColumnMovesTheJewishYear)
     // 10 Iyar 5760, a month every year has.
     TForm1& F = StartOn(EncodeDate(2000, 5, 15));
     SelectJewishColumn();
-    const TJewishDate Before = DateTimeToJewish(F.MirvaneGrid1->CurrentDate());
-    Retype(*F.Edit20, "2001");
-    const TJewishDate After = DateTimeToJewish(F.MirvaneGrid1->CurrentDate());
+    const TJewishDate Before = DateTimeToJewish(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate());
+    Retype(*Find<QLineEdit>(F, "Edit20"), "2001");
+    const TJewishDate After = DateTimeToJewish(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate());
     EXPECT_EQ(After, (TJewishDate{Before.Year + 1, Before.Month, Before.Day}));
-    EXPECT_EQ(Years(), QString::number(DecodeDate(F.MirvaneGrid1->CurrentDate()).Year) + QStringLiteral("/5761"));
-    EXPECT_TRUE(F.MirvaneGrid1->JewishSelected());
+    EXPECT_EQ(Years(), QString::number(DecodeDate(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate()).Year) + QStringLiteral("/5761"));
+    EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishSelected());
 }
 
 TEST_F(CalendarPage, TypingAJewishYearActsOnItsLastDigitInEitherColumn)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
-    Retype(*F.Edit21, "5762");
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2002, 3, 15));
+    Retype(*Find<QLineEdit>(F, "Edit21"), "5762");
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2002, 3, 15));
     EXPECT_EQ(Years(), QStringLiteral("2002/5762"));
 
     SelectJewishColumn();
-    const TJewishDate Before = DateTimeToJewish(F.MirvaneGrid1->CurrentDate());
-    Retype(*F.Edit21, "5765");
-    EXPECT_EQ(DateTimeToJewish(F.MirvaneGrid1->CurrentDate()), (TJewishDate{5765, Before.Month, Before.Day}));
-    EXPECT_EQ(F.Edit21->text(), QStringLiteral("5765"));
+    const TJewishDate Before = DateTimeToJewish(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate());
+    Retype(*Find<QLineEdit>(F, "Edit21"), "5765");
+    EXPECT_EQ(DateTimeToJewish(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate()), (TJewishDate{5765, Before.Month, Before.Day}));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QStringLiteral("5765"));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
 TEST_F(CalendarPage, TypedYearsThatGiveNoDateRaiseTheBoxForEachPrefix)
 {
     TForm1& F = StartOn(EncodeDate(2000, 2, 29));
-    Retype(*F.Edit20, "1996");
+    Retype(*Find<QLineEdit>(F, "Edit20"), "1996");
     EXPECT_EQ(ErrorTexts(), (std::vector<QString>(2, QStringLiteral("Invalid argument to date encode."))));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 2, 29));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1996, 2, 29));
 }
 
 TEST_F(CalendarPage, TextThatIsNoYearIsIgnoredAndKept)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
     for (const char* Text : {"abc", "", "10", "-2001", " 7 ", "99999999999", "1e3"}) {
-        F.Edit20->setText(QString::fromLatin1(Text));
-        F.Edit21->setText(QString::fromLatin1(Text));
-        EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2000, 3, 15)) << Text;
-        EXPECT_EQ(F.Edit20->text(), QString::fromLatin1(Text));
+        Find<QLineEdit>(F, "Edit20")->setText(QString::fromLatin1(Text));
+        Find<QLineEdit>(F, "Edit21")->setText(QString::fromLatin1(Text));
+        EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2000, 3, 15)) << Text;
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QString::fromLatin1(Text));
     }
-    F.Edit21->setText(QStringLiteral("3762"));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2000, 3, 15));
+    Find<QLineEdit>(F, "Edit21")->setText(QStringLiteral("3762"));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2000, 3, 15));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
 TEST_F(CalendarPage, HugeYearsAreRefusedWithoutOverflow)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
-    F.Edit20->setText(QStringLiteral("2147483647"));
-    F.Edit21->setText(QStringLiteral("2147483647"));
+    Find<QLineEdit>(F, "Edit20")->setText(QStringLiteral("2147483647"));
+    Find<QLineEdit>(F, "Edit21")->setText(QStringLiteral("2147483647"));
     SelectJewishColumn();
-    const TDateTime Before = F.MirvaneGrid1->CurrentDate();
-    F.Edit20->setText(QStringLiteral("2147483646"));
-    F.Edit21->setText(QStringLiteral("2147483646"));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Before);
+    const TDateTime Before = Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate();
+    Find<QLineEdit>(F, "Edit20")->setText(QStringLiteral("2147483646"));
+    Find<QLineEdit>(F, "Edit21")->setText(QStringLiteral("2147483646"));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Before);
     EXPECT_EQ(Captured.Boxes.size(), 4U);
 }
 
 TEST_F(CalendarPage, TodayInTheJewishColumnKeepsTheColumnAndThePageKind)
 {
     TForm1& F = StartOn(EncodeDate(2000, 3, 15));
-    F.JewishMonth1->trigger();
+    Find<QAction>(F, "JewishMonth1")->trigger();
     SelectJewishColumn();
-    F.Button4->click();
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Today());
-    EXPECT_TRUE(F.MirvaneGrid1->JewishSelected());
-    EXPECT_TRUE(F.MirvaneGrid1->ByJewishMonth());
+    Find<QPushButton>(F, "Button4")->click();
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Today());
+    EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishSelected());
+    EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
 }
 
 }  // namespace

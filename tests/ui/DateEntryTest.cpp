@@ -4,6 +4,7 @@
 #include "pages/DateEntry.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/LocaleMonthNames.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 using WindowDateEntry = FormTest;
 
 struct TOrderCase {
-    QAction* TForm1::*Item;
+    const char* Item;
     const char* Typed;
 };
 
@@ -19,18 +20,18 @@ TEST_F(WindowDateEntry, ReadsUnderTheCheckedDateOrder)
 {
     TForm1& F = Start();
     const TOrderCase Cases[] = {
-        {&TForm1::ddmmyy1, "1/12/70"},         {&TForm1::ddmmyy1, "1 Dec 70"},  {&TForm1::ddmmyy1, "Dec 1 70"},
-        {&TForm1::ddmmyy1, "1 December 1970"}, {&TForm1::ddmmyy1, "1dec70"},    {&TForm1::mmddyy1, "12/1/70"},
-        {&TForm1::mmddyy1, "Dec 1 70"},        {&TForm1::mmddyy1, "1 Dec 70"},  {&TForm1::yymmdd1, "70/12/1"},
-        {&TForm1::yymmdd1, "70 Dec 1"},        {&TForm1::yymmdd1, "1970 December 1"},
+        {"ddmmyy1", "1/12/70"},         {"ddmmyy1", "1 Dec 70"},  {"ddmmyy1", "Dec 1 70"},
+        {"ddmmyy1", "1 December 1970"}, {"ddmmyy1", "1dec70"},    {"mmddyy1", "12/1/70"},
+        {"mmddyy1", "Dec 1 70"},        {"mmddyy1", "1 Dec 70"},  {"yymmdd1", "70/12/1"},
+        {"yymmdd1", "70 Dec 1"},        {"yymmdd1", "1970 December 1"},
     };
     for (const auto& Case : Cases) {
-        (F.*Case.Item)->trigger();
+        Find<QAction>(F, Case.Item)->trigger();
         const TDateEntry Entry = F.ParseDateEntry(QString::fromLatin1(Case.Typed));
         EXPECT_EQ(Entry, (TDateEntry{1970, 12, 1, TDateEntryStatus::Read})) << Case.Typed;
     }
     // What the text does not write keeps the caller's values.
-    F.ddmmyy1->trigger();
+    Find<QAction>(F, "ddmmyy1")->trigger();
     EXPECT_EQ(F.ParseDateEntry(QString(), TDateEntry{2001, 5, 6}), (TDateEntry{2001, 5, 0, TDateEntryStatus::Empty}));
     EXPECT_EQ(F.ParseDateEntry(QStringLiteral("1/12/70/5"), TDateEntry{2001, 5, 6}).Status,
               TDateEntryStatus::StoppedEarly);

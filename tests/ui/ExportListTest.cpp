@@ -7,6 +7,7 @@
 #include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ExportList.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -70,10 +71,10 @@ TEST_F(ExportList, DatesToRememberWritesWhatTheCommandLineWrites)
 TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
 {
     TForm1& F = StartShowing(TForm1::BirthdaysPage);
-    Retype(*F.Edit3, "2026");
-    Retype(*F.Edit25, "5");
-    Retype(*F.Edit1, "1/12/70");
-    F.RadioButton1->click();  // the evening that begins each anniversary
+    Retype(*Find<QLineEdit>(F, "Edit3"), "2026");
+    Retype(*Find<QLineEdit>(F, "Edit25"), "5");
+    Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/70");
+    Find<QRadioButton>(F, "RadioButton1")->click();  // the evening that begins each anniversary
     const QStringList Anniversary{QStringLiteral("anniversary"), QStringLiteral("1/12/70"), QStringLiteral("2026"),
                                   QStringLiteral("--years"), QStringLiteral("5"), QStringLiteral("--night"),
                                   QStringLiteral("--format")};
@@ -83,10 +84,10 @@ TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
     EXPECT_EQ(WithoutStamps(Exported(F, "anniversary.ics", TExportFormat::Ics)),
               WithoutStamps(CommandLine(Anniversary + QStringList{QStringLiteral("ics")})));
 
-    F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-    Pick(*F.ComboBox2, "Purim");
-    Retype(*F.Edit13, "2026");
-    Retype(*F.Edit27, "3");
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::FestivalsPage);
+    Pick(*Find<QComboBox>(F, "ComboBox2"), "Purim");
+    Retype(*Find<QLineEdit>(F, "Edit13"), "2026");
+    Retype(*Find<QLineEdit>(F, "Edit27"), "3");
     const QStringList Festival{QStringLiteral("festival"), QStringLiteral("Purim"), QStringLiteral("2026"),
                                QStringLiteral("--years"), QStringLiteral("3"), QStringLiteral("--format")};
     EXPECT_EQ(Exported(F, "purim.csv", TExportFormat::Csv), CommandLine(Festival + QStringList{QStringLiteral("csv")}));
@@ -99,7 +100,7 @@ TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
 TEST_F(ExportList, APageWithoutAnAnswerWritesNothing)
 {
     TForm1& F = StartShowing(TForm1::BirthdaysPage);
-    Retype(*F.Edit1, "not a date");
+    Retype(*Find<QLineEdit>(F, "Edit1"), "not a date");
     const QString Path = Folder.filePath(QStringLiteral("none.ics"));
     EXPECT_FALSE(ExportListTo(F, Path, TExportFormat::Ics, DefaultExportYears));
     ASSERT_EQ(Captured.Boxes.size(), 1U);
@@ -129,7 +130,7 @@ TEST_F(ExportList, AnUnwritablePlaceGetsAMessageAndNothingElseChanges)
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{QStringLiteral("a-folder.csv"), QStringLiteral("not-a-folder")}));
     EXPECT_TRUE(QDir(Folder.filePath(QStringLiteral("a-folder.csv"))).isEmpty());
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/JewishYear.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -19,9 +20,9 @@ protected:
     TForm1& Ask(const char* Name, const char* Year, const char* Years)
     {
         TForm1& F = StartOnPage();
-        Retype(*F.Edit13, Year);
-        Retype(*F.Edit27, Years);
-        Retype(*F.ComboBox2, Name);
+        Retype(*Find<QLineEdit>(F, "Edit13"), Year);
+        Retype(*Find<QLineEdit>(F, "Edit27"), Years);
+        Retype(*Find<QComboBox>(F, "ComboBox2"), Name);
         return F;
     }
 };
@@ -46,17 +47,17 @@ TEST_F(FestivalsPage, FestivalsFallInTheSeasonOfTheChosenYear)
     };
     for (const auto& Case : Cases) {
         TForm1& F = Ask(Case.Name, Case.Year, "");
-        EXPECT_EQ(F.Edit15->text(), QString::fromLatin1(Case.Expected)) << Case.Name;
-        EXPECT_TRUE(F.Memo5->isHidden());
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QString::fromLatin1(Case.Expected)) << Case.Name;
+        EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden());
     }
 }
 
 TEST_F(FestivalsPage, PurimOverFiveYears)
 {
     TForm1& F = Ask("Purim", "1995", "5");
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
-    EXPECT_FALSE(F.Memo5->isHidden());
-    EXPECT_EQ(Lines(*F.Memo5),
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_FALSE(Find<QPlainTextEdit>(F, "Memo5")->isHidden());
+    EXPECT_EQ(Lines(*Find<QPlainTextEdit>(F, "Memo5")),
               (QStringList{QStringLiteral("Thursday 16 March 1995"), QStringLiteral("Tuesday 5 March 1996"),
                            QStringLiteral("Sunday 23 March 1997"), QStringLiteral("Thursday 12 March 1998"),
                            QStringLiteral("Tuesday 2 March 1999")}));
@@ -67,83 +68,83 @@ TEST_F(FestivalsPage, PurimKatanFallsInLeapYearsOnly)
 {
     // 1996 is in the common year 5756: nothing, even with a list asked for.
     TForm1& Common = Ask("Purim Katan", "1996", "19");
-    EXPECT_EQ(Common.Edit15->text(), QString());
-    EXPECT_TRUE(Common.Memo5->isHidden());
+    EXPECT_EQ(Find<QLineEdit>(Common, "Edit15")->text(), QString());
+    EXPECT_TRUE(Find<QPlainTextEdit>(Common, "Memo5")->isHidden());
 
     // 1995 is in the leap year 5755: one line for each of the 7 leap years
     // among 19.
     TForm1& Leap = Ask("Purim Katan", "1995", "19");
-    EXPECT_TRUE(Leap.Edit15->text().endsWith(QStringLiteral("February 1995")) ||
-                Leap.Edit15->text().endsWith(QStringLiteral("March 1995")))
-        << Leap.Edit15->text().toStdString();
-    const QStringList Listed = Lines(*Leap.Memo5);
+    EXPECT_TRUE(Find<QLineEdit>(Leap, "Edit15")->text().endsWith(QStringLiteral("February 1995")) ||
+                Find<QLineEdit>(Leap, "Edit15")->text().endsWith(QStringLiteral("March 1995")))
+        << Find<QLineEdit>(Leap, "Edit15")->text().toStdString();
+    const QStringList Listed = Lines(*Find<QPlainTextEdit>(Leap, "Memo5"));
     EXPECT_EQ(Listed.size(), 7);
-    EXPECT_EQ(Listed.value(0), Leap.Edit15->text());
+    EXPECT_EQ(Listed.value(0), Find<QLineEdit>(Leap, "Edit15")->text());
 }
 
 TEST_F(FestivalsPage, NamesMustMatchExactlyAndTheListCanBePicked)
 {
     TForm1& F = Ask("purim", "1995", "5");
-    EXPECT_EQ(F.Edit15->text(), QString());
-    EXPECT_TRUE(F.Memo5->isHidden());
-    Pick(*F.ComboBox2, "Purim");
-    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Purim"));
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995"));
-    EXPECT_EQ(Lines(*F.Memo5).size(), 5);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QString());
+    EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden());
+    Pick(*Find<QComboBox>(F, "ComboBox2"), "Purim");
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->currentText(), QStringLiteral("Purim"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Thursday 16 March 1995"));
+    EXPECT_EQ(Lines(*Find<QPlainTextEdit>(F, "Memo5")).size(), 5);
     for (const char* Years : {"201", "0", "x"}) {
-        Retype(*F.Edit27, Years);
-        EXPECT_TRUE(F.Memo5->isHidden()) << Years;
-        EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 16 March 1995")) << Years;
+        Retype(*Find<QLineEdit>(F, "Edit27"), Years);
+        EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden()) << Years;
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Thursday 16 March 1995")) << Years;
     }
 }
 
 TEST_F(FestivalsPage, IsraelHasNoSimchatTorah)
 {
     TForm1& F = Ask("Simchat Torah", "1995", "");
-    EXPECT_NE(F.Edit15->text(), QString());
+    EXPECT_NE(Find<QLineEdit>(F, "Edit15")->text(), QString());
 
-    F.Israel1->trigger();
-    EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
-    Retype(*F.ComboBox2, "Simchat Torah");
-    EXPECT_EQ(F.Edit15->text(), QString());
-    EXPECT_TRUE(F.Memo5->isHidden());
+    Find<QAction>(F, "Israel1")->trigger();
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
+    Retype(*Find<QComboBox>(F, "ComboBox2"), "Simchat Torah");
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QString());
+    EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden());
     // Shmini Azteret is the same day in Israel.
-    Retype(*F.ComboBox2, "Shmini Azteret");
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Monday 16 October 1995"));
+    Retype(*Find<QComboBox>(F, "ComboBox2"), "Shmini Azteret");
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Monday 16 October 1995"));
 
-    F.Diaspora1->trigger();
+    Find<QAction>(F, "Diaspora1")->trigger();
     EXPECT_TRUE(Diaspora);
-    EXPECT_TRUE(F.Diaspora1->isChecked());
-    EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_TRUE(Find<QAction>(F, "Diaspora1")->isChecked());
+    EXPECT_NE(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
 }
 
 TEST_F(FestivalsPage, TheYearStepsAndTheMonthGridFollowsTheFirstAnswer)
 {
     TForm1& F = Ask("Pessach day 1", "1995", "3");
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1995, 4, 15));
-    EXPECT_EQ(F.Edit20->text(), QStringLiteral("1995"));
-    QTest::keyClick(F.Edit13, Qt::Key_Up);
-    EXPECT_EQ(F.Edit13->text(), QStringLiteral("1996"));
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("Thursday 4 April 1996"));
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1995, 4, 15));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QStringLiteral("1995"));
+    QTest::keyClick(Find<QLineEdit>(F, "Edit13"), Qt::Key_Up);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit13")->text(), QStringLiteral("1996"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Thursday 4 April 1996"));
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1996, 4, 4));
     // No answer leaves the grid where it is, and so does one past the last
     // year the grid lays out.
-    Retype(*F.ComboBox2, "Pessach day 9");
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
-    Retype(*F.ComboBox2, "Pessach day 1");
-    Paste(*F.Edit13, "10001");
-    EXPECT_TRUE(F.Edit15->text().endsWith(QStringLiteral(" 10001"))) << F.Edit15->text().toStdString();
-    EXPECT_EQ(Lines(*F.Memo5).size(), 3);
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
+    Retype(*Find<QComboBox>(F, "ComboBox2"), "Pessach day 9");
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1996, 4, 4));
+    Retype(*Find<QComboBox>(F, "ComboBox2"), "Pessach day 1");
+    Paste(*Find<QLineEdit>(F, "Edit13"), "10001");
+    EXPECT_TRUE(Find<QLineEdit>(F, "Edit15")->text().endsWith(QStringLiteral(" 10001"))) << Find<QLineEdit>(F, "Edit15")->text().toStdString();
+    EXPECT_EQ(Lines(*Find<QPlainTextEdit>(F, "Memo5")).size(), 3);
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1996, 4, 4));
     // The same on a grid of Jewish months, whose year boxes would otherwise
     // be handed the year 10000.
-    F.JewishMonth1->trigger();
-    ASSERT_TRUE(F.MirvaneGrid1->ByJewishMonth());
-    const QString YearBoxes = F.Edit20->text() + u'/' + F.Edit21->text();
-    Paste(*F.Edit13, "10002");
-    EXPECT_TRUE(F.Edit15->text().endsWith(QStringLiteral(" 10002"))) << F.Edit15->text().toStdString();
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(1996, 4, 4));
-    EXPECT_EQ(F.Edit20->text() + u'/' + F.Edit21->text(), YearBoxes);
+    Find<QAction>(F, "JewishMonth1")->trigger();
+    ASSERT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
+    const QString YearBoxes = Find<QLineEdit>(F, "Edit20")->text() + u'/' + Find<QLineEdit>(F, "Edit21")->text();
+    Paste(*Find<QLineEdit>(F, "Edit13"), "10002");
+    EXPECT_TRUE(Find<QLineEdit>(F, "Edit15")->text().endsWith(QStringLiteral(" 10002"))) << Find<QLineEdit>(F, "Edit15")->text().toStdString();
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(1996, 4, 4));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text() + u'/' + Find<QLineEdit>(F, "Edit21")->text(), YearBoxes);
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
@@ -153,8 +154,8 @@ TEST_F(FestivalsPage, YearsWithoutJewishNewYearDatesShowNothing)
     // beyond the last.
     for (const char* Year : {"1", "2", "10016", "-5"}) {
         TForm1& F = Ask("Purim", Year, "3");
-        EXPECT_EQ(F.Edit15->text(), QString()) << Year;
-        EXPECT_TRUE(F.Memo5->isHidden()) << Year;
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QString()) << Year;
+        EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden()) << Year;
         EXPECT_TRUE(Captured.Boxes.empty()) << Year;
     }
 }

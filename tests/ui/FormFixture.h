@@ -16,6 +16,7 @@
 #include "engine/JewishYear.h"
 #include "tests/settings/TemporaryStore.h"
 #include "tests/ui/BoxCapture.h"
+#include "tests/ui/FindControl.h"
 #include "widgets/MemoLines.h"
 #include "ui/Mirvane.h"
 
@@ -51,7 +52,7 @@ protected:
     {
         TForm1& F = Start();
         F.show();
-        F.PageControl1->setCurrentIndex(Page);
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&F));
         return F;
     }
@@ -59,8 +60,8 @@ protected:
     // them all, for tests that look their controls up by name.
     static void MakeWorkingPages(TForm1& F)
     {
-        for (TLazyPage* Page : {&F.BirthdaysControls, &F.FestivalsControls, &F.YearDetailsControls}) {
-            Page->Make();
+        for (const int Page : {TForm1::BirthdaysPage, TForm1::FestivalsPage, TForm1::YearDetailsPage}) {
+            F.Page(Page).Make();
         }
     }
     // Shut-down: FormDestroy runs with the window's destruction.

@@ -10,6 +10,7 @@
 
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -23,8 +24,8 @@ const QString NoteText = QStringLiteral(
 TEST_F(HelpMenu, NotesShowsTheSameTwoLinesEveryTime)
 {
     TForm1& F = Start();
-    F.MenuNotes->trigger();
-    F.MenuNotes->trigger();
+    Find<QAction>(F, "MenuNotes")->trigger();
+    Find<QAction>(F, "MenuNotes")->trigger();
     ASSERT_EQ(Captured.Boxes.size(), 2U);
     for (const auto& [Kind, Text] : Captured.Boxes) {
         EXPECT_EQ(Kind, TBoxKind::Message);
@@ -71,7 +72,7 @@ TEST_F(HelpMenu, AboutIsModalAndFreedWhicheverWayItCloses)
     for (const auto& CloseIt : Closers) {
         bool Seen = false;
         CloseAboutWhenShown(CloseIt, Seen);
-        F.MenuAbout->trigger();
+        Find<QAction>(F, "MenuAbout")->trigger();
         EXPECT_TRUE(Seen);
         EXPECT_TRUE(F.findChildren<TFormAbout*>().isEmpty());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

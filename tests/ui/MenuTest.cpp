@@ -13,6 +13,7 @@
 #include "engine/DateServices.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -20,7 +21,7 @@ namespace {
 using Menus = FormTest;
 
 struct TItemCase {
-    QAction* TForm1::*Item;
+    const char* Item;
     const char* Name;
     const char* Caption;
     const char* Shortcut;
@@ -32,25 +33,25 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     Store.Put({{"DateOrder", 1}});
     TForm1& F = Start();
     QStringList TopLevel;
-    for (QAction* Action : F.MainMenu1->actions()) {
+    for (QAction* Action : Find<QMenuBar>(F, "MainMenu1")->actions()) {
         TopLevel.append(Action->text());
     }
     EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Quit"),
                                      QStringLiteral("&Help")}));
 
     const TItemCase Items[] = {
-        {&TForm1::Diaspora1, "Diaspora1", "&Diaspora", "Ctrl+D", true},
-        {&TForm1::Israel1, "Israel1", "&Israel", "Ctrl+I", false},
-        {&TForm1::ddmmyy1, "ddmmyy1", "dd/mm/yy", "", true},
-        {&TForm1::mmddyy1, "mmddyy1", "mm/dd/yy", "", false},
-        {&TForm1::yymmdd1, "yymmdd1", "yy/mm/dd", "", false},
-        {&TForm1::GregorianMonth1, "GregorianMonth1", "Gregorian Month", "Ctrl+G", true},
-        {&TForm1::JewishMonth1, "JewishMonth1", "Jewish Month", "Ctrl+J", false},
-        {&TForm1::Adar11, "Adar11", "Adar 1", "Ctrl+A", false},
-        {&TForm1::Adar21, "Adar21", "Adar 2", "Ctrl+B", true},
+        {"Diaspora1", "Diaspora1", "&Diaspora", "Ctrl+D", true},
+        {"Israel1", "Israel1", "&Israel", "Ctrl+I", false},
+        {"ddmmyy1", "ddmmyy1", "dd/mm/yy", "", true},
+        {"mmddyy1", "mmddyy1", "mm/dd/yy", "", false},
+        {"yymmdd1", "yymmdd1", "yy/mm/dd", "", false},
+        {"GregorianMonth1", "GregorianMonth1", "Gregorian Month", "Ctrl+G", true},
+        {"JewishMonth1", "JewishMonth1", "Jewish Month", "Ctrl+J", false},
+        {"Adar11", "Adar11", "Adar 1", "Ctrl+A", false},
+        {"Adar21", "Adar21", "Adar 2", "Ctrl+B", true},
     };
     for (const auto& Item : Items) {
-        QAction* Action = F.*Item.Item;
+        QAction* Action = Find<QAction>(F, Item.Item);
         EXPECT_EQ(Action->objectName(), QString::fromLatin1(Item.Name));
         EXPECT_EQ(Action->text(), QString::fromLatin1(Item.Caption));
         EXPECT_EQ(Action->shortcut(), QKeySequence(QString::fromLatin1(Item.Shortcut))) << Item.Name;
@@ -60,28 +61,28 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
         EXPECT_EQ(Action->actionGroup()->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
     }
     // One group per submenu.
-    EXPECT_EQ(F.Diaspora1->actionGroup(), F.Israel1->actionGroup());
-    EXPECT_NE(F.Diaspora1->actionGroup(), F.ddmmyy1->actionGroup());
-    EXPECT_EQ(F.ddmmyy1->actionGroup()->actions().size(), 3);
+    EXPECT_EQ(Find<QAction>(F, "Diaspora1")->actionGroup(), Find<QAction>(F, "Israel1")->actionGroup());
+    EXPECT_NE(Find<QAction>(F, "Diaspora1")->actionGroup(), Find<QAction>(F, "ddmmyy1")->actionGroup());
+    EXPECT_EQ(Find<QAction>(F, "ddmmyy1")->actionGroup()->actions().size(), 3);
 
     QStringList Options;
-    for (QAction* Action : F.Optios1->actions()) {
+    for (QAction* Action : Find<QMenu>(F, "Optios1")->actions()) {
         Options.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
     }
     EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
                                     QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names")}));
     QStringList Help;
-    for (QAction* Action : F.MenuHelp->actions()) {
+    for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {
         Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
     }
     EXPECT_EQ(Help, (QStringList{QStringLiteral("&Notes..."), QStringLiteral("-"), QStringLiteral("&About...")}));
-    EXPECT_EQ(F.Quit1->objectName(), QStringLiteral("Quit1"));
-    EXPECT_EQ(F.N1->objectName(), QStringLiteral("N1"));
+    EXPECT_EQ(Find<QAction>(F, "Quit1")->objectName(), QStringLiteral("Quit1"));
+    EXPECT_EQ(Find<QAction>(F, "N1")->objectName(), QStringLiteral("N1"));
 }
 
 struct TFileItemCase {
-    QAction* TForm1::*Item;
+    const char* Item;
     const char* Name;
     const char* Caption;
     const char* Shortcut;
@@ -90,20 +91,20 @@ struct TFileItemCase {
 TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
 {
     TForm1& F = Start();
-    EXPECT_EQ(F.File1->objectName(), QStringLiteral("File1"));
+    EXPECT_EQ(Find<QMenu>(F, "File1")->objectName(), QStringLiteral("File1"));
     const TFileItemCase Items[] = {
-        {&TForm1::ExportList1, "ExportList1", "&Export List...", ""},
-        {&TForm1::Print1, "Print1", "&Print...", "Ctrl+P"},
-        {&TForm1::PrintPreview1, "PrintPreview1", "Print Pre&view...", ""},
+        {"ExportList1", "ExportList1", "&Export List...", ""},
+        {"Print1", "Print1", "&Print...", "Ctrl+P"},
+        {"PrintPreview1", "PrintPreview1", "Print Pre&view...", ""},
     };
     QStringList File;
-    for (QAction* Action : F.File1->actions()) {
+    for (QAction* Action : Find<QMenu>(F, "File1")->actions()) {
         File.append(Action->text());
     }
     ASSERT_EQ(File.size(), 3);
     for (std::size_t Index = 0; Index < std::size(Items); ++Index) {
-        QAction* Action = F.*Items[Index].Item;
-        EXPECT_EQ(Action, F.File1->actions().at(static_cast<qsizetype>(Index)));
+        QAction* Action = Find<QAction>(F, Items[Index].Item);
+        EXPECT_EQ(Action, Find<QMenu>(F, "File1")->actions().at(static_cast<qsizetype>(Index)));
         EXPECT_EQ(Action->objectName(), QString::fromLatin1(Items[Index].Name));
         EXPECT_EQ(Action->text(), QString::fromLatin1(Items[Index].Caption));
         EXPECT_EQ(Action->shortcut(), QKeySequence(QString::fromLatin1(Items[Index].Shortcut)));
@@ -112,30 +113,30 @@ TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
     // Only the pages with a list of dates export it; every page prints.
     const bool Exports[TForm1::PageCount] = {false, true, true, false, true};
     for (int Page = 0; Page < TForm1::PageCount; ++Page) {
-        F.PageControl1->setCurrentIndex(Page);
-        EXPECT_EQ(F.ExportList1->isEnabled(), Exports[Page]) << Page;
-        EXPECT_TRUE(F.Print1->isEnabled()) << Page;
-        EXPECT_TRUE(F.PrintPreview1->isEnabled()) << Page;
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
+        EXPECT_EQ(Find<QAction>(F, "ExportList1")->isEnabled(), Exports[Page]) << Page;
+        EXPECT_TRUE(Find<QAction>(F, "Print1")->isEnabled()) << Page;
+        EXPECT_TRUE(Find<QAction>(F, "PrintPreview1")->isEnabled()) << Page;
     }
 }
 
 TEST_F(Menus, RadioItemsUncheckTheOthersOfTheirGroupOnly)
 {
     TForm1& F = Start();
-    F.Israel1->trigger();
-    EXPECT_TRUE(F.Israel1->isChecked());
-    EXPECT_FALSE(F.Diaspora1->isChecked());
-    EXPECT_TRUE(F.GregorianMonth1->isChecked());
-    F.Adar11->trigger();
-    EXPECT_FALSE(F.Adar21->isChecked());
-    F.Adar21->trigger();
-    EXPECT_FALSE(F.Adar11->isChecked());
-    F.Israel1->trigger();
-    EXPECT_TRUE(F.Israel1->isChecked());
+    Find<QAction>(F, "Israel1")->trigger();
+    EXPECT_TRUE(Find<QAction>(F, "Israel1")->isChecked());
+    EXPECT_FALSE(Find<QAction>(F, "Diaspora1")->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "GregorianMonth1")->isChecked());
+    Find<QAction>(F, "Adar11")->trigger();
+    EXPECT_FALSE(Find<QAction>(F, "Adar21")->isChecked());
+    Find<QAction>(F, "Adar21")->trigger();
+    EXPECT_FALSE(Find<QAction>(F, "Adar11")->isChecked());
+    Find<QAction>(F, "Israel1")->trigger();
+    EXPECT_TRUE(Find<QAction>(F, "Israel1")->isChecked());
 }
 
 struct TOrderCase {
-    QAction* TForm1::*Item;
+    const char* Item;
     QStringList Examples;
 };
 
@@ -143,60 +144,60 @@ TEST_F(Menus, DateOrderRewritesTheExampleLinesOfMemo1)
 {
     TForm1& F = Start();
     const TOrderCase Cases[] = {
-        {&TForm1::mmddyy1,
+        {"mmddyy1",
          {QStringLiteral(" eg. 12/1/70"), QStringLiteral(" or  Dec 1 70"), QStringLiteral(" or  December 1 1970")}},
-        {&TForm1::yymmdd1,
+        {"yymmdd1",
          {QStringLiteral(" eg. 70/12/1"), QStringLiteral(" or  70 Dec 1"), QStringLiteral(" or  1970 December 1")}},
-        {&TForm1::ddmmyy1,
+        {"ddmmyy1",
          {QStringLiteral(" eg. 1/12/70"), QStringLiteral(" or  1 Dec 70"), QStringLiteral(" or  1 December 1970")}},
     };
     for (const auto& Case : Cases) {
-        (F.*Case.Item)->trigger();
-        EXPECT_TRUE((F.*Case.Item)->isChecked());
+        Find<QAction>(F, Case.Item)->trigger();
+        EXPECT_TRUE(Find<QAction>(F, Case.Item)->isChecked());
         const QStringList Expected =
             QStringList{QStringLiteral("Enter the original Date"), QStringLiteral("of the Birthday or Yahrtzeit")} +
             Case.Examples;
-        EXPECT_EQ(Lines(*F.Memo1), Expected);
+        EXPECT_EQ(Lines(*Find<QLabel>(F, "Memo1")), Expected);
     }
 }
 
 TEST_F(Menus, DiasporaAndIsraelSwitchTheRulesAndRefillTheNamesButNotThePage)
 {
     TForm1& F = Start();
-    F.ComboBox2->setEditText(QStringLiteral("Simchat Torah"));
-    F.Edit15->setText(QStringLiteral("shown before"));
-    F.Israel1->trigger();
+    Find<QComboBox>(F, "ComboBox2")->setEditText(QStringLiteral("Simchat Torah"));
+    Find<QLineEdit>(F, "Edit15")->setText(QStringLiteral("shown before"));
+    Find<QAction>(F, "Israel1")->trigger();
     EXPECT_FALSE(Diaspora);
-    EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
-    EXPECT_GT(F.ComboBox2->count(), 40);
-    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Simchat Torah"));
-    EXPECT_EQ(F.Edit15->text(), QStringLiteral("shown before"));
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_GT(Find<QComboBox>(F, "ComboBox2")->count(), 40);
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->currentText(), QStringLiteral("Simchat Torah"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("shown before"));
     // The grid reports the change of rules, which fills the year boxes.
-    EXPECT_EQ(F.Edit20->text(), QString::number(DecodeDate(Today()).Year));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QString::number(DecodeDate(Today()).Year));
 
-    F.ComboBox2->setEditText(QStringLiteral("Purim"));
-    F.Diaspora1->trigger();
+    Find<QComboBox>(F, "ComboBox2")->setEditText(QStringLiteral("Purim"));
+    Find<QAction>(F, "Diaspora1")->trigger();
     EXPECT_TRUE(Diaspora);
-    EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
-    EXPECT_EQ(F.ComboBox2->currentText(), QStringLiteral("Purim"));
+    EXPECT_NE(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->currentText(), QStringLiteral("Purim"));
 }
 
 TEST_F(Menus, CalendarBySwitchesThePageKindAndBackToTheSameDay)
 {
     TForm1& F = Start();
     const TDateTime Date = EncodeDate(2000, 3, 15);
-    F.MirvaneGrid1->SetDate(Date);
-    F.GregorianMonth1->trigger();  // already ticked: nothing changes
-    EXPECT_FALSE(F.MirvaneGrid1->ByJewishMonth());
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(Date);
+    Find<QAction>(F, "GregorianMonth1")->trigger();  // already ticked: nothing changes
+    EXPECT_FALSE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
 
-    F.JewishMonth1->trigger();
-    EXPECT_TRUE(F.MirvaneGrid1->ByJewishMonth());
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Date);
-    F.GregorianMonth1->trigger();
-    EXPECT_FALSE(F.MirvaneGrid1->ByJewishMonth());
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), Date);
-    EXPECT_EQ(F.Edit20->text(), QStringLiteral("2000"));
-    EXPECT_EQ(F.Edit21->text(), QStringLiteral("5760"));
+    Find<QAction>(F, "JewishMonth1")->trigger();
+    EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Date);
+    Find<QAction>(F, "GregorianMonth1")->trigger();
+    EXPECT_FALSE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Date);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QStringLiteral("2000"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QStringLiteral("5760"));
 }
 
 TEST_F(Menus, ARefusedPageKindLeavesTheTickOnTheKindTheGridShows)
@@ -215,14 +216,14 @@ TEST_F(Menus, ARefusedPageKindLeavesTheTickOnTheKindTheGridShows)
     for (const TCase& Case : Cases) {
         TForm1& F = Start();
         if (Case.StartByJewishMonth) {
-            F.JewishMonth1->trigger();
+            Find<QAction>(F, "JewishMonth1")->trigger();
         }
-        F.MirvaneGrid1->SetDate(Case.Date);
+        Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(Case.Date);
         Captured.Boxes.clear();
-        (Case.StartByJewishMonth ? F.GregorianMonth1 : F.JewishMonth1)->trigger();
-        EXPECT_EQ(F.MirvaneGrid1->ByJewishMonth(), Case.StartByJewishMonth) << Case.Name;
-        EXPECT_EQ(F.JewishMonth1->isChecked(), Case.StartByJewishMonth) << Case.Name;
-        EXPECT_EQ(F.GregorianMonth1->isChecked(), !Case.StartByJewishMonth) << Case.Name;
+        (Case.StartByJewishMonth ? Find<QAction>(F, "GregorianMonth1") : Find<QAction>(F, "JewishMonth1"))->trigger();
+        EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth(), Case.StartByJewishMonth) << Case.Name;
+        EXPECT_EQ(Find<QAction>(F, "JewishMonth1")->isChecked(), Case.StartByJewishMonth) << Case.Name;
+        EXPECT_EQ(Find<QAction>(F, "GregorianMonth1")->isChecked(), !Case.StartByJewishMonth) << Case.Name;
         EXPECT_EQ(Captured.Boxes.size(), 1U) << Case.Name;
         Close();
     }
@@ -231,62 +232,62 @@ TEST_F(Menus, ARefusedPageKindLeavesTheTickOnTheKindTheGridShows)
 TEST_F(Menus, ChoosingTheTickedPageKindLeavesTheEmptyBoxesAlone)
 {
     TForm1& F = Start();
-    F.GregorianMonth1->trigger();
-    EXPECT_EQ(F.Edit20->text(), QString());
-    EXPECT_EQ(F.Edit21->text(), QString());
+    Find<QAction>(F, "GregorianMonth1")->trigger();
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QString());
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QString());
 }
 
 TEST_F(Menus, CtrlShortcutsReachTheItems)
 {
     TForm1& F = Start();
     ASSERT_TRUE(ShowActive(F));
-    F.Edit20->setFocus();
+    Find<QLineEdit>(F, "Edit20")->setFocus();
     QTest::keyClick(&F, Qt::Key_J, Qt::ControlModifier);
-    EXPECT_TRUE(F.JewishMonth1->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "JewishMonth1")->isChecked());
     QTest::keyClick(&F, Qt::Key_I, Qt::ControlModifier);
-    EXPECT_TRUE(F.Israel1->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "Israel1")->isChecked());
     QTest::keyClick(&F, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_TRUE(F.Adar21->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "Adar21")->isChecked());
     QTest::keyClick(&F, Qt::Key_G, Qt::ControlModifier);
-    EXPECT_TRUE(F.GregorianMonth1->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "GregorianMonth1")->isChecked());
     QTest::keyClick(&F, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_TRUE(F.Diaspora1->isChecked());
+    EXPECT_TRUE(Find<QAction>(F, "Diaspora1")->isChecked());
 }
 
 TEST_F(Menus, MnemonicsAndArrowKeysReachEveryItem)
 {
     TForm1& F = Start();
     ASSERT_TRUE(ShowActive(F));
-    F.Edit1->setFocus();
+    Find<QLineEdit>(F, "Edit1")->setFocus();
 
     // Alt+O opens Options; the item's letter picks it.
     QTest::keyClick(&F, Qt::Key_O, Qt::AltModifier);
-    ASSERT_EQ(QApplication::activePopupWidget(), F.Optios1);
-    QTest::keyClick(F.Optios1, Qt::Key_I);
-    EXPECT_TRUE(F.Israel1->isChecked());
+    ASSERT_EQ(QApplication::activePopupWidget(), Find<QMenu>(F, "Optios1"));
+    QTest::keyClick(Find<QMenu>(F, "Optios1"), Qt::Key_I);
+    EXPECT_TRUE(Find<QAction>(F, "Israel1")->isChecked());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     // Items without a letter by the arrow keys: down past Diaspora and
     // Israel to "Date Entry Format", right into it, down to "mm/dd/yy".
     QTest::keyClick(&F, Qt::Key_O, Qt::AltModifier);
-    ASSERT_EQ(QApplication::activePopupWidget(), F.Optios1);
-    QTest::keyClick(F.Optios1, Qt::Key_Down);
-    QTest::keyClick(F.Optios1, Qt::Key_Down);
-    QTest::keyClick(F.Optios1, Qt::Key_Right);
-    ASSERT_EQ(QApplication::activePopupWidget(), F.DateEntryFormat1);
-    QTest::keyClick(F.DateEntryFormat1, Qt::Key_Down);
-    QTest::keyClick(F.DateEntryFormat1, Qt::Key_Return);
-    EXPECT_TRUE(F.mmddyy1->isChecked());
+    ASSERT_EQ(QApplication::activePopupWidget(), Find<QMenu>(F, "Optios1"));
+    QTest::keyClick(Find<QMenu>(F, "Optios1"), Qt::Key_Down);
+    QTest::keyClick(Find<QMenu>(F, "Optios1"), Qt::Key_Down);
+    QTest::keyClick(Find<QMenu>(F, "Optios1"), Qt::Key_Right);
+    ASSERT_EQ(QApplication::activePopupWidget(), Find<QMenu>(F, "DateEntryFormat1"));
+    QTest::keyClick(Find<QMenu>(F, "DateEntryFormat1"), Qt::Key_Down);
+    QTest::keyClick(Find<QMenu>(F, "DateEntryFormat1"), Qt::Key_Return);
+    EXPECT_TRUE(Find<QAction>(F, "mmddyy1")->isChecked());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     // Escape closes a menu without picking anything.
     QTest::keyClick(&F, Qt::Key_H, Qt::AltModifier);
-    ASSERT_EQ(QApplication::activePopupWidget(), F.MenuHelp);
-    QTest::keyClick(F.MenuHelp, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), Find<QMenu>(F, "MenuHelp"));
+    QTest::keyClick(Find<QMenu>(F, "MenuHelp"), Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     // Alt+H, N shows the note.
     QTest::keyClick(&F, Qt::Key_H, Qt::AltModifier);
-    QTest::keyClick(F.MenuHelp, Qt::Key_N);
+    QTest::keyClick(Find<QMenu>(F, "MenuHelp"), Qt::Key_N);
     EXPECT_EQ(Captured.Boxes.size(), 1U);
 
     // Alt+Q quits.
@@ -298,8 +299,8 @@ TEST_F(Menus, QuitClosesTheWindowAndShutDownRuns)
 {
     TForm1& F = Start();
     F.show();
-    F.PageControl1->setCurrentIndex(TForm1::YearDetailsPage);
-    F.Quit1->trigger();
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::YearDetailsPage);
+    Find<QAction>(F, "Quit1")->trigger();
     EXPECT_FALSE(F.isVisible());
     Close();
     EXPECT_EQ(Store.Stored().at("StartTab"), QStringLiteral("3"));

@@ -1,18 +1,28 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTreeWidget>
 
 #include "engine/DateConversion.h"
+#include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/QStringPrinter.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
 
 using PagesMadeWhenShown = FormTest;
+
+std::int32_t CycleOf(std::int32_t Year)
+{
+    TJewishYear Calculator;
+    Calculator.SetYear(Year);
+    return Calculator.CycleNumber;
+}
 
 // What a working page shows, for comparing a page made late with one made
 // early and brought up to date by the menus.
@@ -32,11 +42,11 @@ struct TPagesShown {
 TPagesShown PagesShown(TForm1& F)
 {
     QStringList Names;
-    for (int Index = 0; Index < F.ComboBox2->count(); ++Index) {
-        Names.append(F.ComboBox2->itemText(Index));
+    for (int Index = 0; Index < Find<QComboBox>(F, "ComboBox2")->count(); ++Index) {
+        Names.append(Find<QComboBox>(F, "ComboBox2")->itemText(Index));
     }
-    return {MemoLines(*F.Memo1), F.Edit2->text(),   F.Edit2->layoutDirection(),  Names,
-            F.Edit13->text(),    F.Edit23->text(),  F.Edit24->text(),           F.Edit24->layoutDirection()};
+    return {MemoLines(*Find<QLabel>(F, "Memo1")), Find<QLineEdit>(F, "Edit2")->text(),   Find<QLineEdit>(F, "Edit2")->layoutDirection(),  Names,
+            Find<QLineEdit>(F, "Edit13")->text(),    Find<QLineEdit>(F, "Edit23")->text(),  Find<QLineEdit>(F, "Edit24")->text(),           Find<QLineEdit>(F, "Edit24")->layoutDirection()};
 }
 
 TEST_F(PagesMadeWhenShown, OnlyTheCalendarAndTheStartPageAreMadeAtStart)
@@ -47,35 +57,35 @@ TEST_F(PagesMadeWhenShown, OnlyTheCalendarAndTheStartPageAreMadeAtStart)
         TemporaryStore CaseStore;
         CaseStore.Put({{"StartTab", StartPage}});
         TForm1& F = Start();
-        ASSERT_EQ(F.PageControl1->currentIndex(), StartPage);
-        EXPECT_NE(F.MirvaneGrid1, nullptr);
-        EXPECT_EQ(F.BirthdaysControls.Made(), StartPage == TForm1::BirthdaysPage);
-        EXPECT_EQ(F.FestivalsControls.Made(), StartPage == TForm1::FestivalsPage);
-        EXPECT_EQ(F.YearDetailsControls.Made(), StartPage == TForm1::YearDetailsPage);
-        EXPECT_EQ(F.ListView1 != nullptr, StartPage == TForm1::RememberPage);
+        ASSERT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), StartPage);
+        EXPECT_NE(Find<TMirvaneGrid>(F, "MirvaneGrid1"), nullptr);
+        EXPECT_EQ(F.Page(TForm1::BirthdaysPage).Made(), StartPage == TForm1::BirthdaysPage);
+        EXPECT_EQ(F.Page(TForm1::FestivalsPage).Made(), StartPage == TForm1::FestivalsPage);
+        EXPECT_EQ(F.Page(TForm1::YearDetailsPage).Made(), StartPage == TForm1::YearDetailsPage);
+        EXPECT_EQ(F.findChild<QTreeWidget*>(QStringLiteral("ListView1")) != nullptr, StartPage == TForm1::RememberPage);
         // A page turned to later is made then, computed for this year.
-        F.PageControl1->setCurrentIndex(TForm1::FestivalsPage);
-        EXPECT_TRUE(F.FestivalsControls.Made());
-        EXPECT_EQ(F.Edit13->text(), QString::number(DecodeDate(Today()).Year));
-        EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::FestivalsPage);
+        EXPECT_TRUE(F.Page(TForm1::FestivalsPage).Made());
+        EXPECT_EQ(Find<QLineEdit>(F, "Edit13")->text(), QString::number(DecodeDate(Today()).Year));
+        EXPECT_NE(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
         Close();
     }
 }
 
-TEST_F(PagesMadeWhenShown, AHandlerRunFirstMakesItsPage)
+TEST_F(PagesMadeWhenShown, APageMadeBeforeItIsShownIsComputedForThisYear)
 {
     Store.Put({{"StartTab", TForm1::CalendarPage}});
     TForm1& F = Start();
-    F.Edit1Change();
-    F.ComboBox2Change();
-    F.Edit23Change();
-    F.CheckBox1Click();
-    EXPECT_TRUE(F.BirthdaysControls.Made());
-    EXPECT_TRUE(F.FestivalsControls.Made());
-    EXPECT_TRUE(F.YearDetailsControls.Made());
-    EXPECT_EQ(F.Edit3->text(), QString::number(DecodeDate(Today()).Year));
-    EXPECT_EQ(F.Edit23->text(), QString::number(DateTimeToJewish(Today()).Year));
-    EXPECT_EQ(F.Edit5->text(), QString::number(F.DetailsYear->CycleNumber));
+    for (const int Page : {TForm1::BirthdaysPage, TForm1::FestivalsPage, TForm1::YearDetailsPage}) {
+        F.Page(Page).Make();
+    }
+    Find<QCheckBox>(F, "CheckBox1")->toggle();
+    EXPECT_TRUE(F.Page(TForm1::BirthdaysPage).Made());
+    EXPECT_TRUE(F.Page(TForm1::FestivalsPage).Made());
+    EXPECT_TRUE(F.Page(TForm1::YearDetailsPage).Made());
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit3")->text(), QString::number(DecodeDate(Today()).Year));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit23")->text(), QString::number(DateTimeToJewish(Today()).Year));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit5")->text(), QString::number(CycleOf(YearDetailsOf(F).Year())));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
@@ -85,20 +95,20 @@ TEST_F(PagesMadeWhenShown, APageMadeAfterTheMenusWereUsedShowsTheirChoices)
 {
     Store.Put({{"StartTab", TForm1::CalendarPage}});
     TForm1& F = Start();
-    F.mmddyy1->trigger();
-    F.Israel1->trigger();
-    F.HebrewNames1->trigger();
-    ASSERT_FALSE(F.BirthdaysControls.Made() || F.FestivalsControls.Made() || F.YearDetailsControls.Made());
+    Find<QAction>(F, "mmddyy1")->trigger();
+    Find<QAction>(F, "Israel1")->trigger();
+    Find<QAction>(F, "HebrewNames1")->trigger();
+    ASSERT_FALSE(F.Page(TForm1::BirthdaysPage).Made() || F.Page(TForm1::FestivalsPage).Made() || F.Page(TForm1::YearDetailsPage).Made());
     for (const int Page : {TForm1::BirthdaysPage, TForm1::FestivalsPage, TForm1::YearDetailsPage}) {
-        F.PageControl1->setCurrentIndex(Page);
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
     }
     const TPagesShown MadeLate = PagesShown(F);
     EXPECT_EQ(MadeLate.BirthdaysHint[2], QStringLiteral(" eg. 12/1/70"));
     EXPECT_EQ(MadeLate.SeasonDayDirection, Qt::RightToLeft);
-    EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")), -1);
 
     // The same choices made again, on pages that exist.
-    for (QAction* Item : {F.ddmmyy1, F.mmddyy1, F.Diaspora1, F.Israel1, F.HebrewNames1, F.HebrewNames1}) {
+    for (QAction* Item : {Find<QAction>(F, "ddmmyy1"), Find<QAction>(F, "mmddyy1"), Find<QAction>(F, "Diaspora1"), Find<QAction>(F, "Israel1"), Find<QAction>(F, "HebrewNames1"), Find<QAction>(F, "HebrewNames1")}) {
         Item->trigger();
     }
     EXPECT_EQ(PagesShown(F), MadeLate);
@@ -113,12 +123,12 @@ TEST_F(PagesMadeWhenShown, TheFocusMovesOnToTheFirstInputOfAPageMadeAsItIsShown)
     if (!ShowActive(F)) {
         GTEST_SKIP() << "the platform would not activate the window";
     }
-    F.Edit20->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), F.Edit20);
-    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
-    EXPECT_EQ(QApplication::focusWidget(), F.Edit1.get());
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
-    EXPECT_EQ(QApplication::focusWidget(), F.ListView1);
+    Find<QLineEdit>(F, "Edit20")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), Find<QLineEdit>(F, "Edit20"));
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::BirthdaysPage);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(F, "Edit1"));
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QTreeWidget>(F, "ListView1"));
 }
 
 }  // namespace

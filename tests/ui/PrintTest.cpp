@@ -1,3 +1,4 @@
+#include <QTreeWidget>
 #include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/PdfText.h"
 #include "ui/PrintedPage.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -46,7 +48,7 @@ protected:
 TEST_F(Printing, TheCalendarPrintsItsWholeMonthOnOnePageWithoutTheSelection)
 {
     TForm1& F = Start();
-    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
     const QStringList Text = Rows(Print(F, TForm1::CalendarPage));
     EXPECT_EQ(Pages, 1);
     EXPECT_TRUE(Text.contains(QStringLiteral("Calendar")));
@@ -65,31 +67,31 @@ TEST_F(Printing, TheCalendarPrintsItsWholeMonthOnOnePageWithoutTheSelection)
 TEST_F(Printing, TheListPagesPrintTheirQuestionAnswerAndList)
 {
     TForm1& F = Start();
-    Retype(*F.Edit3, "2026");
-    Retype(*F.Edit25, "3");
-    Retype(*F.Edit1, "1/12/70");
+    Retype(*Find<QLineEdit>(F, "Edit3"), "2026");
+    Retype(*Find<QLineEdit>(F, "Edit25"), "3");
+    Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/70");
     QString All = Rows(Print(F, TForm1::BirthdaysPage)).join(QLatin1Char('\n'));
     EXPECT_EQ(Pages, 1);
     for (const QString& Expected :
          {QStringLiteral("Birthdays/Yahrtzeits"), QStringLiteral("Original date 1/12/70"),
-          QStringLiteral("Jewish Date ") + F.Edit2->text(), QStringLiteral("Year wanted 2026"),
-          QStringLiteral("Equivalent Date of B'day ") + F.Edit4->text(), QStringLiteral("Number of years 3")}) {
+          QStringLiteral("Jewish Date ") + Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("Year wanted 2026"),
+          QStringLiteral("Equivalent Date of B'day ") + Find<QLineEdit>(F, "Edit4")->text(), QStringLiteral("Number of years 3")}) {
         EXPECT_TRUE(All.contains(Expected)) << Expected.toStdString() << "\n" << All.toStdString();
     }
-    for (const QString& Line : Lines(*F.Memo4)) {
+    for (const QString& Line : Lines(*Find<QPlainTextEdit>(F, "Memo4"))) {
         EXPECT_TRUE(All.contains(Line)) << Line.toStdString();
     }
-    EXPECT_EQ(Lines(*F.Memo4).size(), 3);
+    EXPECT_EQ(Lines(*Find<QPlainTextEdit>(F, "Memo4")).size(), 3);
 
-    Pick(*F.ComboBox2, "Purim");
-    Retype(*F.Edit13, "2026");
-    Retype(*F.Edit27, "2");
+    Pick(*Find<QComboBox>(F, "ComboBox2"), "Purim");
+    Retype(*Find<QLineEdit>(F, "Edit13"), "2026");
+    Retype(*Find<QLineEdit>(F, "Edit27"), "2");
     All = Rows(Print(F, TForm1::FestivalsPage)).join(QLatin1Char('\n'));
     for (const QString& Expected : {QStringLiteral("Name of Festival Purim"), QStringLiteral("Gregorian Year 2026"),
-                                    QStringLiteral("Date of Festival ") + F.Edit15->text()}) {
+                                    QStringLiteral("Date of Festival ") + Find<QLineEdit>(F, "Edit15")->text()}) {
         EXPECT_TRUE(All.contains(Expected)) << Expected.toStdString() << "\n" << All.toStdString();
     }
-    for (const QString& Line : Lines(*F.Memo5)) {
+    for (const QString& Line : Lines(*Find<QPlainTextEdit>(F, "Memo5"))) {
         EXPECT_TRUE(All.contains(Line)) << Line.toStdString();
     }
 }
@@ -97,12 +99,12 @@ TEST_F(Printing, TheListPagesPrintTheirQuestionAnswerAndList)
 TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
 {
     TForm1& F = Start();
-    Retype(*F.Edit23, "5784");  // a leap year: thirteen months
+    Retype(*Find<QLineEdit>(F, "Edit23"), "5784");  // a leap year: thirteen months
     const QString All = Rows(Print(F, TForm1::YearDetailsPage)).join(QLatin1Char('\n'));
     EXPECT_EQ(Pages, 1);
     for (const QString& Expected :
          {QStringLiteral("Jewish Year 5784"), QStringLiteral("Leap Year yes"), QStringLiteral("Days In Cheshvan"),
-          QStringLiteral("First Day of Year ") + F.Edit26->text()}) {
+          QStringLiteral("First Day of Year ") + Find<QLineEdit>(F, "Edit26")->text()}) {
         EXPECT_TRUE(All.contains(Expected)) << Expected.toStdString() << "\n" << All.toStdString();
     }
     const QRegularExpression MonthRow(QStringLiteral("\\n(Nissan|Iyar|Sivan|Tamuz|Av|Elul|Tishrei|Cheshvan|Kislev|"
@@ -113,9 +115,9 @@ TEST_F(Printing, YearDetailsPrintsItsFactsAndEveryMonthOfTheYear)
 TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOption)
 {
     TForm1& F = Start();
-    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
     EXPECT_FALSE(PrintedPageHtml(F, TForm1::CalendarPage).contains(QStringLiteral("align=\"right\"")));
-    F.HebrewNames1->trigger();
+    Find<QAction>(F, "HebrewNames1")->trigger();
     const QString Html = PrintedPageHtml(F, TForm1::CalendarPage);
     EXPECT_TRUE(Html.contains(QStringLiteral("<td align=\"right\">חנוכה ב׳</td>"))) << Html.toStdString();
     EXPECT_TRUE(Html.contains(QStringLiteral("<th>כסלו/טבת</th>"))) << "headings stay centred";
@@ -124,7 +126,7 @@ TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOpt
 TEST_F(Printing, DatesToRememberPrintsItsListAsATable)
 {
     TForm1& F = StartShowing(TForm1::RememberPage);
-    ASSERT_NE(F.ListView1, nullptr);
+    ASSERT_NE(Find<QTreeWidget>(F, "ListView1"), nullptr);
     const QString All = Rows(Print(F, TForm1::RememberPage)).join(QLatin1Char('\n'));
     EXPECT_TRUE(All.contains(QStringLiteral("Dates to Remember")));
     EXPECT_TRUE(All.contains(QStringLiteral("Name of Occasion G Date J Date Date this year"))) << All.toStdString();

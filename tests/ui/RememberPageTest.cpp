@@ -17,6 +17,7 @@
 #include "remember/RememberStore.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/RememberItem.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -52,11 +53,11 @@ protected:
     static QStringList Column(const TForm1& F, int Index)
     {
         QStringList Texts;
-        for (int Row = 0; Row < F.ListView1->topLevelItemCount(); ++Row)
-            Texts << F.ListView1->topLevelItem(Row)->text(Index);
+        for (int Row = 0; Row < Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(); ++Row)
+            Texts << Find<QTreeWidget>(F, "ListView1")->topLevelItem(Row)->text(Index);
         return Texts;
     }
-    static void Select(TForm1& F, int Row) { F.ListView1->setCurrentItem(F.ListView1->topLevelItem(Row)); }
+    static void Select(TForm1& F, int Row) { Find<QTreeWidget>(F, "ListView1")->setCurrentItem(Find<QTreeWidget>(F, "ListView1")->topLevelItem(Row)); }
     static void Click(QPushButton* Button) { QTest::mouseClick(Button, Qt::LeftButton); }
 
     QTemporaryDir Data;
@@ -69,9 +70,9 @@ TEST_F(RememberPageTest, TheTabShowsTheStoredListInShortFormsWithLongTooltips)
     Seed("anniversary 10", {1999, 12, 15}, {5760, 10, 6}, TRememberKind::Gregorian);
     Seed("Anniversary 9", {2000, 1, 1}, {5760, 10, 23}, TRememberKind::Gregorian);
     TForm1& F = Open();
-    EXPECT_TRUE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+    EXPECT_TRUE(Find<QTabWidget>(F, "PageControl1")->isTabVisible(TForm1::RememberPage));
     EXPECT_EQ(Column(F, 0), (QStringList{"Anniversary 9", "anniversary 10", "Mom's birthday"}));
-    const QTreeWidgetItem* Mom = F.ListView1->topLevelItem(2);
+    const QTreeWidgetItem* Mom = Find<QTreeWidget>(F, "ListView1")->topLevelItem(2);
     EXPECT_EQ(Mom->text(1), QStringLiteral("1 Dec 1970"));
     EXPECT_EQ(Mom->text(2), QStringLiteral("3 Kislev 5731"));
     EXPECT_EQ(Mom->toolTip(1), QStringLiteral("Tuesday 1 December 1970"));
@@ -85,21 +86,21 @@ TEST_F(RememberPageTest, TheTabShowsTheStoredListInShortFormsWithLongTooltips)
 TEST_F(RememberPageTest, NewThenOkSavesWhatTheDetailsSay)
 {
     TForm1& F = Open();
-    Retype(*F.EditOccasion, "left over");
-    Click(F.BitBtnNew);
-    EXPECT_EQ(F.EditOccasion->text(), QString());
-    EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "left over");
+    Click(Find<QPushButton>(F, "BitBtnNew"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QString());
+    EXPECT_EQ(Find<QLineEdit>(F, "EditWarning")->text(), QStringLiteral("7"));
     if (ShowActive(F)) {
-        EXPECT_EQ(QApplication::focusWidget(), F.EditOccasion);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(F, "EditOccasion"));
     }
-    Paste(*F.EditOccasion, "\xD7\xA9\xD7\xA8\xD7\x94 \xF0\x9F\x8E\x82");
-    Retype(*F.EditNewDate, "1/12/70");
-    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("3 Kislev 5731"));
-    F.CheckBoxNewSunset->click();
-    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("4 Kislev 5731"));
-    Retype(*F.EditWarning, "0");
-    Pick(*F.ComboBoxWhenRemind, 1);
-    Click(F.BitBtnOk);
+    Paste(*Find<QLineEdit>(F, "EditOccasion"), "\xD7\xA9\xD7\xA8\xD7\x94 \xF0\x9F\x8E\x82");
+    Retype(*Find<QLineEdit>(F, "EditNewDate"), "1/12/70");
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->text(), QStringLiteral("3 Kislev 5731"));
+    Find<QCheckBox>(F, "CheckBoxNewSunset")->click();
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->text(), QStringLiteral("4 Kislev 5731"));
+    Retype(*Find<QLineEdit>(F, "EditWarning"), "0");
+    Pick(*Find<QComboBox>(F, "ComboBoxWhenRemind"), 1);
+    Click(Find<QPushButton>(F, "BitBtnOk"));
     EXPECT_TRUE(Captured.Boxes.empty());
     const std::vector<TRememberEntry> Saved = Store().List();
     ASSERT_EQ(Saved.size(), 1u);
@@ -109,19 +110,19 @@ TEST_F(RememberPageTest, NewThenOkSavesWhatTheDetailsSay)
     EXPECT_EQ(Saved[0].JewishDate, (TJewishDate{5731, 9, 4}));
     EXPECT_EQ(Saved[0].DaysBefore, 0);
     EXPECT_EQ(Saved[0].Kind, TRememberKind::Gregorian);
-    EXPECT_EQ(F.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 1);
 }
 
 TEST_F(RememberPageTest, ATypedJewishDateSetsTheDateAndIsStoredAsTyped)
 {
     TForm1& F = Open();
-    Retype(*F.EditOccasion, "Purim");
-    Retype(*F.EditNewJDate, "14 adar 5786");
-    EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("3/3/2026"));
-    F.mmddyy1->trigger();
-    Retype(*F.EditNewJDate, "14 Adar II 5787");
-    EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("3/23/2027"));
-    Click(F.BitBtnOk);
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "Purim");
+    Retype(*Find<QLineEdit>(F, "EditNewJDate"), "14 adar 5786");
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewDate")->text(), QStringLiteral("3/3/2026"));
+    Find<QAction>(F, "mmddyy1")->trigger();
+    Retype(*Find<QLineEdit>(F, "EditNewJDate"), "14 Adar II 5787");
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewDate")->text(), QStringLiteral("3/23/2027"));
+    Click(Find<QPushButton>(F, "BitBtnOk"));
     ASSERT_EQ(Store().List().size(), 1u);
     EXPECT_EQ(Store().List()[0].JewishDate, (TJewishDate{5787, 13, 14}));
 }
@@ -131,17 +132,17 @@ TEST_F(RememberPageTest, HebrewNamesShowTheJewishDatesInHebrewAndReadThemTyped)
     Seed("Mom's birthday", {1970, 12, 1}, {5731, 9, 3});
     TForm1& F = Open();
     Select(F, 0);
-    Click(F.BitBtnModify);
-    F.HebrewNames1->trigger();
-    EXPECT_EQ(F.ListView1->topLevelItem(0)->text(2), QStringLiteral("ג׳ כסלו תשל״א"));
-    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("ג׳ כסלו תשל״א"));
-    EXPECT_EQ(F.EditNewJDate->layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(F.ListView1->topLevelItem(0)->textAlignment(2) & Qt::AlignRight, Qt::AlignRight);
-    Paste(*F.EditNewJDate, "י״ד אדר תשפ״ו");
-    EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("3/3/2026"));
-    F.HebrewNames1->trigger();
-    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("14 Adar 5786"));
-    EXPECT_EQ(F.ListView1->topLevelItem(0)->text(2), QStringLiteral("3 Kislev 5731"));
+    Click(Find<QPushButton>(F, "BitBtnModify"));
+    Find<QAction>(F, "HebrewNames1")->trigger();
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItem(0)->text(2), QStringLiteral("ג׳ כסלו תשל״א"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->text(), QStringLiteral("ג׳ כסלו תשל״א"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItem(0)->textAlignment(2) & Qt::AlignRight, Qt::AlignRight);
+    Paste(*Find<QLineEdit>(F, "EditNewJDate"), "י״ד אדר תשפ״ו");
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewDate")->text(), QStringLiteral("3/3/2026"));
+    Find<QAction>(F, "HebrewNames1")->trigger();
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->text(), QStringLiteral("14 Adar 5786"));
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItem(0)->text(2), QStringLiteral("3 Kislev 5731"));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
@@ -151,21 +152,21 @@ TEST_F(RememberPageTest, ModifyDoubleClickAndEnterLoadTheEntryAndOkChangesIt)
     Seed("Other", {1980, 1, 1}, {5740, 10, 13});
     TForm1& F = Open();
     Select(F, 0);
-    Click(F.BitBtnModify);
-    EXPECT_EQ(F.EditOccasion->text(), QStringLiteral("Before"));
-    EXPECT_EQ(F.EditNewDate->text(), QStringLiteral("1/12/1970"));
-    EXPECT_EQ(F.EditNewJDate->text(), QStringLiteral("3 Kislev 5731"));
-    Click(F.BitBtnNew);
-    const QRect Other = F.ListView1->visualItemRect(F.ListView1->topLevelItem(1));
-    QTest::mouseClick(F.ListView1->viewport(), Qt::LeftButton, {}, Other.center());
-    QTest::mouseDClick(F.ListView1->viewport(), Qt::LeftButton, {}, Other.center());
-    EXPECT_EQ(F.EditOccasion->text(), QStringLiteral("Other"));
+    Click(Find<QPushButton>(F, "BitBtnModify"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QStringLiteral("Before"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewDate")->text(), QStringLiteral("1/12/1970"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditNewJDate")->text(), QStringLiteral("3 Kislev 5731"));
+    Click(Find<QPushButton>(F, "BitBtnNew"));
+    const QRect Other = Find<QTreeWidget>(F, "ListView1")->visualItemRect(Find<QTreeWidget>(F, "ListView1")->topLevelItem(1));
+    QTest::mouseClick(Find<QTreeWidget>(F, "ListView1")->viewport(), Qt::LeftButton, {}, Other.center());
+    QTest::mouseDClick(Find<QTreeWidget>(F, "ListView1")->viewport(), Qt::LeftButton, {}, Other.center());
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QStringLiteral("Other"));
     Select(F, 0);
-    QTest::keyClick(F.ListView1, Qt::Key_Return);
-    EXPECT_EQ(F.EditOccasion->text(), QStringLiteral("Before"));
+    QTest::keyClick(Find<QTreeWidget>(F, "ListView1"), Qt::Key_Return);
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QStringLiteral("Before"));
 
-    Retype(*F.EditOccasion, "After");
-    Click(F.BitBtnOk);
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "After");
+    Click(Find<QPushButton>(F, "BitBtnOk"));
     const std::vector<TRememberEntry> Saved = Store().List();
     ASSERT_EQ(Saved.size(), 2u);
     EXPECT_EQ(Saved[0].Id, Id);
@@ -178,15 +179,15 @@ TEST_F(RememberPageTest, CancelPutsBackTheSelectedEntryOrNothing)
     Seed("Kept", {1970, 12, 1}, {5731, 9, 3});
     TForm1& F = Open();
     Select(F, 0);
-    Click(F.BitBtnModify);
-    Retype(*F.EditOccasion, "Changed");
-    Retype(*F.EditWarning, "30");
-    Click(F.BitBtnCancel);
-    EXPECT_EQ(F.EditOccasion->text(), QStringLiteral("Kept"));
-    EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
-    F.ListView1->clearSelection();
-    Click(F.BitBtnCancel);
-    EXPECT_EQ(F.EditOccasion->text(), QString());
+    Click(Find<QPushButton>(F, "BitBtnModify"));
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "Changed");
+    Retype(*Find<QLineEdit>(F, "EditWarning"), "30");
+    Click(Find<QPushButton>(F, "BitBtnCancel"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditWarning")->text(), QStringLiteral("7"));
+    Find<QTreeWidget>(F, "ListView1")->clearSelection();
+    Click(Find<QPushButton>(F, "BitBtnCancel"));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->text(), QString());
     EXPECT_EQ(Store().List()[0].Occasion, "Kept");
 }
 
@@ -197,18 +198,18 @@ TEST_F(RememberPageTest, DeleteAsksAndRemovesOnlyOnYes)
     TForm1& F = Open();
     Select(F, 0);
     SetQuestionAnswer(false);
-    Click(F.BitBtnDelete);
+    Click(Find<QPushButton>(F, "BitBtnDelete"));
     ASSERT_EQ(Captured.Boxes.size(), 1u);
     EXPECT_EQ(Captured.Boxes[0], (BoxCapture::TBox{TBoxKind::Question, QStringLiteral("Delete \"Grandpa \"Zeyde\"\"?")}));
     EXPECT_EQ(Store().List().size(), 2u);
     SetQuestionAnswer(true);
-    Click(F.BitBtnDelete);
+    Click(Find<QPushButton>(F, "BitBtnDelete"));
     EXPECT_EQ(Column(F, 0), QStringList{"Second"});
     Select(F, 0);
-    F.ListView1->setFocus();
-    QTest::keyClick(F.ListView1, Qt::Key_Delete);
+    Find<QTreeWidget>(F, "ListView1")->setFocus();
+    QTest::keyClick(Find<QTreeWidget>(F, "ListView1"), Qt::Key_Delete);
     EXPECT_EQ(Store().List().size(), 0u);
-    EXPECT_EQ(F.ListView1->topLevelItemCount(), 0);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 0);
 }
 
 TEST_F(RememberPageTest, EachRefusalNamesItsFieldAndSavesNothing)
@@ -218,37 +219,37 @@ TEST_F(RememberPageTest, EachRefusalNamesItsFieldAndSavesNothing)
         const char* Date;
         const char* JewishDate;
         const char* Days;
-        QLineEdit* TForm1::*Field;
+        const char* Field;
         const char* Named;
     };
     const TCase Cases[] = {
-        {"   ", "1/12/70", "", "7", &TForm1::EditOccasion, "name of the occasion"},
-        {"tab\there", "1/12/70", "", "7", &TForm1::EditOccasion, "name of the occasion"},
-        {"x", "31/2/2000", "", "7", &TForm1::EditNewDate, "date"},
-        {"x", "", "", "7", &TForm1::EditNewDate, "date"},
-        {"x", "1/12/70", "30 Cheshvan 5786", "7", &TForm1::EditNewJDate, "Jewish date"},
-        {"x", "1/12/70", "3 Kislev", "7", &TForm1::EditNewJDate, "Jewish date"},
-        {"x", "1/12/70", "", "366", &TForm1::EditWarning, "days before"},
-        {"x", "1/12/70", "", "-1", &TForm1::EditWarning, "days before"},
-        {"x", "1/12/70", "", "", &TForm1::EditWarning, "days before"},
+        {"   ", "1/12/70", "", "7", "EditOccasion", "name of the occasion"},
+        {"tab\there", "1/12/70", "", "7", "EditOccasion", "name of the occasion"},
+        {"x", "31/2/2000", "", "7", "EditNewDate", "date"},
+        {"x", "", "", "7", "EditNewDate", "date"},
+        {"x", "1/12/70", "30 Cheshvan 5786", "7", "EditNewJDate", "Jewish date"},
+        {"x", "1/12/70", "3 Kislev", "7", "EditNewJDate", "Jewish date"},
+        {"x", "1/12/70", "", "366", "EditWarning", "days before"},
+        {"x", "1/12/70", "", "-1", "EditWarning", "days before"},
+        {"x", "1/12/70", "", "", "EditWarning", "days before"},
     };
     TForm1& F = Open();
     const bool Active = ShowActive(F);
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Occasion + std::string(" ") + Case.Date + " " + Case.JewishDate + " " + Case.Days);
-        Click(F.BitBtnNew);
-        F.EditOccasion->setText(QString::fromUtf8(Case.Occasion));
-        Paste(*F.EditNewDate, Case.Date);
+        Click(Find<QPushButton>(F, "BitBtnNew"));
+        Find<QLineEdit>(F, "EditOccasion")->setText(QString::fromUtf8(Case.Occasion));
+        Paste(*Find<QLineEdit>(F, "EditNewDate"), Case.Date);
         if (*Case.JewishDate)
-            Paste(*F.EditNewJDate, Case.JewishDate);
-        F.EditWarning->setText(QString::fromUtf8(Case.Days));
+            Paste(*Find<QLineEdit>(F, "EditNewJDate"), Case.JewishDate);
+        Find<QLineEdit>(F, "EditWarning")->setText(QString::fromUtf8(Case.Days));
         Captured.Boxes.clear();
-        Click(F.BitBtnOk);
+        Click(Find<QPushButton>(F, "BitBtnOk"));
         ASSERT_EQ(Captured.Boxes.size(), 1u);
         EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
         EXPECT_TRUE(Captured.Boxes[0].second.contains(QString::fromUtf8(Case.Named))) << Captured.Boxes[0].second.toStdString();
         if (Active) {
-            EXPECT_EQ(QApplication::focusWidget(), F.*Case.Field);
+            EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(F, Case.Field));
         }
     }
     EXPECT_TRUE(Store().List().empty());
@@ -262,7 +263,7 @@ TEST_F(RememberPageTest, SortByRadioOrHeadingIsKeptInItsOwnGroup)
     Seed("D sooner", {8000, 1, 1}, {11760, 10, 1}, TRememberKind::Once);
     TForm1& F = Open();
     EXPECT_EQ(Column(F, 0), (QStringList{"A past", "B later", "C soon", "D sooner"}));
-    F.RadioSortDate->click();
+    Find<QRadioButton>(F, "RadioSortDate")->click();
     EXPECT_EQ(Column(F, 0), (QStringList{"D sooner", "C soon", "A past", "B later"}));
     QSettings Settings(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
     EXPECT_EQ(Settings.value(QStringLiteral("Remember/SortBy")).toInt(), 1);
@@ -271,20 +272,20 @@ TEST_F(RememberPageTest, SortByRadioOrHeadingIsKeptInItsOwnGroup)
                  Settings.allKeys().filter(QStringLiteral("Options/")).size() != 5);
 
     TForm1& Again = Open();
-    EXPECT_TRUE(Again.RadioSortDate->isChecked());
-    QTest::mouseClick(Again.ListView1->header()->viewport(), Qt::LeftButton, {},
-                      QPoint(Again.ListView1->header()->sectionViewportPosition(0) + 5, 5));
-    EXPECT_TRUE(Again.RadioSortOccasion->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(Again, "RadioSortDate")->isChecked());
+    QTest::mouseClick(Find<QTreeWidget>(Again, "ListView1")->header()->viewport(), Qt::LeftButton, {},
+                      QPoint(Find<QTreeWidget>(Again, "ListView1")->header()->sectionViewportPosition(0) + 5, 5));
+    EXPECT_TRUE(Find<QRadioButton>(Again, "RadioSortOccasion")->isChecked());
     EXPECT_EQ(Column(Again, 0), (QStringList{"A past", "B later", "C soon", "D sooner"}));
 }
 
 TEST_F(RememberPageTest, TheRunMirvaneTickIsKeptBetweenRuns)
 {
     TForm1& F = Open();
-    EXPECT_TRUE(F.CheckBoxRun->isChecked());
-    F.CheckBoxRun->click();
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxRun")->isChecked());
+    Find<QCheckBox>(F, "CheckBoxRun")->click();
     Close();
-    EXPECT_FALSE(Open().CheckBoxRun->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(Open(), "CheckBoxRun")->isChecked());
     QSettings Settings(QStringLiteral("Tellwen"), QStringLiteral("Mirvane"));
     EXPECT_EQ(Settings.value(QStringLiteral("Remember/CheckOnRun")).toInt(), 0);
 }
@@ -293,17 +294,17 @@ TEST_F(RememberPageTest, ActivationAndTheAdarChoiceRecomputeTheList)
 {
     TForm1& F = Open();
     const std::int64_t Id = Seed("Added by the command line", {2026, 3, 3}, {5786, 12, 14});
-    EXPECT_EQ(F.ListView1->topLevelItemCount(), 0);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 0);
     if (!ShowActive(F))
         GTEST_SKIP() << "the platform does not activate windows";
     QEvent Activation(QEvent::ActivationChange);
     QApplication::sendEvent(&F, &Activation);
-    ASSERT_EQ(F.ListView1->topLevelItemCount(), 1);
+    ASSERT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 1);
     TRememberEntry Entry = Store().List().front();
     ASSERT_EQ(Entry.Id, Id);
     for (const bool PlainAdarIsAdar2 : {false, true}) {
-        (PlainAdarIsAdar2 ? F.Adar21 : F.Adar11)->trigger();
-        EXPECT_EQ(F.ListView1->topLevelItem(0)->text(3),
+        (PlainAdarIsAdar2 ? Find<QAction>(F, "Adar21") : Find<QAction>(F, "Adar11"))->trigger();
+        EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItem(0)->text(3),
                   TRememberItem::ShortDateText(*NextDate(Entry, Today(), PlainAdarIsAdar2)));
     }
 }
@@ -319,10 +320,10 @@ TEST_F(RememberPageTest, ADamagedStoreIsMovedAsideAndSaidOnce)
     ASSERT_EQ(Captured.Boxes.size(), 1u);
     EXPECT_TRUE(Captured.Boxes[0].second.contains(QString::fromStdString(File().string())));
     EXPECT_TRUE(Captured.Boxes[0].second.contains(QStringLiteral(".damaged-")));
-    EXPECT_EQ(F.ListView1->topLevelItemCount(), 0);
-    Retype(*F.EditOccasion, "new");
-    Retype(*F.EditNewDate, "1/1/2000");
-    Click(F.BitBtnOk);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 0);
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "new");
+    Retype(*Find<QLineEdit>(F, "EditNewDate"), "1/1/2000");
+    Click(Find<QPushButton>(F, "BitBtnOk"));
     EXPECT_EQ(Store().List().size(), 1u);
 }
 

@@ -7,6 +7,7 @@
 #include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ReminderWindow.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(StartReminder, ListsTheDueEntriesSoonestFirstAndShowTheListTurnsToThePage
 
     EXPECT_EQ(Window->ShowListButton->text(), QStringLiteral("Show the list"));
     Window->ShowListButton->click();
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Shown(F), nullptr);
 }
@@ -64,7 +65,7 @@ TEST_F(StartReminder, CloseOnlyCloses)
     Shown(F)->CloseButton->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Shown(F), nullptr);
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::CalendarPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::CalendarPage);
 }
 
 TEST_F(StartReminder, NothingAppearsWhenNothingIsDueOrRunMirvaneIsUnticked)
@@ -76,10 +77,10 @@ TEST_F(StartReminder, NothingAppearsWhenNothingIsDueOrRunMirvaneIsUnticked)
     F.RemindAtStart();
     EXPECT_EQ(Shown(F), nullptr);
     Data.AddOnce("Tomorrow", 1);
-    F.CheckBoxRun->setChecked(false);
+    Find<QCheckBox>(F, "CheckBoxRun")->setChecked(false);
     F.RemindAtStart();
     EXPECT_EQ(Shown(F), nullptr);
-    F.CheckBoxRun->setChecked(true);
+    Find<QCheckBox>(F, "CheckBoxRun")->setChecked(true);
     F.RemindAtStart();
     EXPECT_NE(Shown(F), nullptr);
 }
@@ -91,7 +92,7 @@ TEST_F(StartReminder, BeforeThePageIsMadeTheStoredTickDecides)
     Settings.CheckOnRun = false;
     Settings.Save();
     TForm1& F = StartShowing(TForm1::CalendarPage);
-    ASSERT_EQ(F.CheckBoxRun, nullptr);
+    ASSERT_EQ(F.findChild<QCheckBox*>(QStringLiteral("CheckBoxRun")), nullptr);
     F.RemindAtStart();
     EXPECT_EQ(Shown(F), nullptr);
     Settings.CheckOnRun = true;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include "tests/ui/FormFixture.h"
 #include "ui/AboutForm.h"
 #include "widgets/UpDown.h"
+#include "tests/ui/FindControl.h"
 
 namespace mirvane {
 namespace {
@@ -91,7 +93,7 @@ TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleNameAndRole)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(Widget)->role(), Role) << Object;
     }
     // The combo boxes are labelled by their buddies.
-    for (const auto& [Combo, Label] : {std::pair{F.ComboBox2, F.Label19}, std::pair{F.ComboBox1, F.Label16}}) {
+    for (const auto& [Combo, Label] : {std::pair{Find<QComboBox>(F, "ComboBox2"), Find<QLabel>(F, "Label19")}, std::pair{Find<QComboBox>(F, "ComboBox1"), Find<QLabel>(F, "Label16")}}) {
         EXPECT_EQ(Label->buddy(), Combo);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(Combo)->role(), QAccessible::ComboBox);
         bool Labelled = false;
@@ -102,12 +104,12 @@ TEST_F(Window, EveryInputAndOutputCarriesItsAccessibleNameAndRole)
         EXPECT_TRUE(Labelled) << Label->text().toStdString();
     }
     // A screen reader may read and set an up/down control's position.
-    QAccessibleValueInterface* Spinner = QAccessible::queryAccessibleInterface(F.UpDown1)->valueInterface();
+    QAccessibleValueInterface* Spinner = QAccessible::queryAccessibleInterface(Find<TUpDown>(F, "UpDown1"))->valueInterface();
     ASSERT_NE(Spinner, nullptr);
     EXPECT_EQ(Spinner->minimumValue().toInt(), 0);
     EXPECT_EQ(Spinner->maximumValue().toInt(), 7000);
     Spinner->setCurrentValue(5760);
-    EXPECT_EQ(F.Edit23->text(), QStringLiteral("5760"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit23")->text(), QStringLiteral("5760"));
     EXPECT_EQ(Spinner->currentValue().toInt(), 5760);
 }
 
@@ -128,7 +130,7 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
     TForm1& F = Start();
     F.show();
     MakeWorkingPages(F);
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);  // made when first shown
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);  // made when first shown
     TFormAbout About(&F);
     int Checked = 0;
     for (QWidget* Widget : F.findChildren<QWidget*>()) {
@@ -158,7 +160,7 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
     EXPECT_GT(Checked, 100);
 
     // Menu items by their captions, without the mnemonic's ampersand.
-    QAccessibleInterface* MenuBar = QAccessible::queryAccessibleInterface(F.MainMenu1);
+    QAccessibleInterface* MenuBar = QAccessible::queryAccessibleInterface(Find<QMenuBar>(F, "MainMenu1"));
     QStringList TopLevel;
     for (int Index = 0; Index < MenuBar->childCount(); ++Index) {
         EXPECT_EQ(MenuBar->child(Index)->role(), QAccessible::MenuItem);
@@ -166,7 +168,7 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
     }
     EXPECT_EQ(TopLevel, (QStringList{QStringLiteral("File"), QStringLiteral("Options"), QStringLiteral("Quit"),
                                      QStringLiteral("Help")}));
-    QAccessibleInterface* Options = QAccessible::queryAccessibleInterface(F.Optios1);
+    QAccessibleInterface* Options = QAccessible::queryAccessibleInterface(Find<QMenu>(F, "Optios1"));
     EXPECT_EQ(Options->child(0)->text(QAccessible::Name), QStringLiteral("Diaspora"));
     EXPECT_TRUE(Options->child(0)->state().checked);
     EXPECT_EQ(Options->child(2)->role(), QAccessible::Separator);
@@ -185,11 +187,11 @@ TEST_F(Window, TheGridIsATableWhoseFocusedCellTellsTheSelectedDay)
 {
     TForm1& F = Start();
     ASSERT_TRUE(ShowActive(F));
-    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
-    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 6));
-    F.MirvaneGrid1->setFocus();
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::CalendarPage);
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->setFocus();
 
-    QAccessibleInterface* Grid = QAccessible::queryAccessibleInterface(F.MirvaneGrid1);
+    QAccessibleInterface* Grid = QAccessible::queryAccessibleInterface(Find<TMirvaneGrid>(F, "MirvaneGrid1"));
     EXPECT_EQ(Grid->text(QAccessible::Description),
               QStringLiteral("Sunday 6 December 2026, 26 Kislev 5787, Chanukah day 2"));
     QAccessibleTableInterface* Table = Grid->tableInterface();
@@ -219,8 +221,8 @@ TEST_F(Window, TheGridIsATableWhoseFocusedCellTellsTheSelectedDay)
 
     // The arrow keys move the focused cell, which carries the new day's
     // sentence.
-    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Down);
-    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Right);
+    QTest::keyClick(Find<TMirvaneGrid>(F, "MirvaneGrid1"), Qt::Key_Down);
+    QTest::keyClick(Find<TMirvaneGrid>(F, "MirvaneGrid1"), Qt::Key_Right);
     Day = Grid->focusChild();
     EXPECT_EQ(Day->text(QAccessible::Name), QStringLiteral("27"));
     EXPECT_EQ(Day->text(QAccessible::Description),
@@ -236,17 +238,17 @@ TEST_F(Window, FivePagesInOrderWithEveryTabShown)
                                     {"TabSheet5", "Festivals"},
                                     {"TabSheet1", "Year Details"},
                                     {"TabSheetRemember", "Dates to Remember"}};
-    ASSERT_EQ(F.PageControl1->count(), TForm1::PageCount);
+    ASSERT_EQ(Find<QTabWidget>(F, "PageControl1")->count(), TForm1::PageCount);
     for (int Index = 0; Index < TForm1::PageCount; ++Index) {
-        EXPECT_EQ(F.PageControl1->widget(Index)->objectName(), QString::fromLatin1(Pages[Index][0]));
-        EXPECT_EQ(F.PageControl1->tabText(Index), QString::fromLatin1(Pages[Index][1]));
-        EXPECT_TRUE(F.PageControl1->isTabVisible(Index));
+        EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->widget(Index)->objectName(), QString::fromLatin1(Pages[Index][0]));
+        EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->tabText(Index), QString::fromLatin1(Pages[Index][1]));
+        EXPECT_TRUE(Find<QTabWidget>(F, "PageControl1")->isTabVisible(Index));
     }
     F.show();
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
-    EXPECT_TRUE(F.TabSheetRemember->isVisible());
-    EXPECT_TRUE(F.PageControl1->isTabVisible(TForm1::RememberPage));
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
+    EXPECT_TRUE(Find<QWidget>(F, "TabSheetRemember")->isVisible());
+    EXPECT_TRUE(Find<QTabWidget>(F, "PageControl1")->isTabVisible(TForm1::RememberPage));
 }
 
 // The header invites direct calls, so every handler must hold whatever
@@ -254,62 +256,62 @@ TEST_F(Window, FivePagesInOrderWithEveryTabShown)
 TEST_F(Window, HandlersOfAPageNotYetShownRunWithoutFailing)
 {
     TForm1& F = Start();
-    ASSERT_NE(F.PageControl1->currentIndex(), TForm1::RememberPage);
-    F.BitBtnNewClick();
-    F.BitBtnOkClick();
-    ASSERT_NE(F.GroupBox1, nullptr);
-    EXPECT_TRUE(F.GroupBox1->isEnabled());
+    ASSERT_NE(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
+    Find<QPushButton>(F, "BitBtnNew")->click();
+    Find<QPushButton>(F, "BitBtnOk")->click();
+    ASSERT_NE(Find<QGroupBox>(F, "GroupBox1"), nullptr);
+    EXPECT_TRUE(Find<QGroupBox>(F, "GroupBox1")->isEnabled());
     // Ok on the empty details refuses them with a message, not an error.
     ASSERT_EQ(Captured.Boxes.size(), 1u);
     EXPECT_EQ(Captured.Boxes[0].first, TBoxKind::Message);
     EXPECT_TRUE(Captured.Boxes[0].second.contains(QStringLiteral("name of the occasion")));
-    EXPECT_EQ(F.ListView1->topLevelItemCount(), 0);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 0);
 }
 
 TEST_F(Window, ControlsStartWithTheirCaptionsContentsAndRanges)
 {
     TForm1& F = Start();
     EXPECT_EQ(F.windowTitle(), QStringLiteral("Mirvane"));
-    EXPECT_EQ(F.UpDown1->Min(), 0);
-    EXPECT_EQ(F.UpDown1->Max(), 7000);
-    for (const TUpDown* UpDown : {F.UpDown3, F.UpDown4}) {
+    EXPECT_EQ(Find<TUpDown>(F, "UpDown1")->Min(), 0);
+    EXPECT_EQ(Find<TUpDown>(F, "UpDown1")->Max(), 7000);
+    for (const TUpDown* UpDown : {Find<TUpDown>(F, "UpDown3"), Find<TUpDown>(F, "UpDown4")}) {
         EXPECT_EQ(UpDown->Min(), 2);
         EXPECT_EQ(UpDown->Max(), 3240);
     }
-    EXPECT_TRUE(F.RadioButton2->isChecked());
-    EXPECT_FALSE(F.RadioButton1->isChecked());
-    EXPECT_FALSE(F.CheckBox2->isChecked());
-    EXPECT_EQ(F.CheckBox2->text(), QStringLiteral("Sunset && Midnight"));
-    EXPECT_TRUE(F.Memo4->isHidden());
-    EXPECT_TRUE(F.Memo5->isHidden());
-    EXPECT_EQ(F.ComboBox1->count(), 13);
-    EXPECT_EQ(F.ComboBox1->currentIndex(), -1);
-    EXPECT_EQ(F.ComboBox1->itemText(12), QStringLiteral("Adar2"));
-    EXPECT_FALSE(F.ComboBox1->isEditable());
-    EXPECT_TRUE(F.ComboBox2->isEditable());
-    for (QLineEdit* Output : {F.Edit2, F.Edit4, F.Edit15, F.Edit5, F.Edit26, F.Edit19, F.Edit18}) {
+    EXPECT_TRUE(Find<QRadioButton>(F, "RadioButton2")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>(F, "RadioButton1")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBox2")->isChecked());
+    EXPECT_EQ(Find<QCheckBox>(F, "CheckBox2")->text(), QStringLiteral("Sunset && Midnight"));
+    EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo4")->isHidden());
+    EXPECT_TRUE(Find<QPlainTextEdit>(F, "Memo5")->isHidden());
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox1")->count(), 13);
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox1")->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBox1")->itemText(12), QStringLiteral("Adar2"));
+    EXPECT_FALSE(Find<QComboBox>(F, "ComboBox1")->isEditable());
+    EXPECT_TRUE(Find<QComboBox>(F, "ComboBox2")->isEditable());
+    for (QLineEdit* Output : {Find<QLineEdit>(F, "Edit2"), Find<QLineEdit>(F, "Edit4"), Find<QLineEdit>(F, "Edit15"), Find<QLineEdit>(F, "Edit5"), Find<QLineEdit>(F, "Edit26"), Find<QLineEdit>(F, "Edit19"), Find<QLineEdit>(F, "Edit18")}) {
         EXPECT_TRUE(Output->isReadOnly()) << Output->objectName().toStdString();
     }
-    EXPECT_EQ(F.ListView1, nullptr) << "the Dates to Remember page is made when first shown";
-    F.PageControl1->setCurrentIndex(TForm1::RememberPage);
-    ASSERT_NE(F.ListView1, nullptr);
-    EXPECT_EQ(F.ListView1->columnCount(), 4);
-    EXPECT_TRUE(F.EditOccasion->isVisibleTo(F.TabSheetRemember));
-    EXPECT_EQ(F.EditOccasion->maxLength(), 100);
-    EXPECT_EQ(F.EditWarning->text(), QStringLiteral("7"));
+    EXPECT_EQ(F.findChild<QTreeWidget*>(QStringLiteral("ListView1")), nullptr) << "the Dates to Remember page is made when first shown";
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
+    ASSERT_NE(Find<QTreeWidget>(F, "ListView1"), nullptr);
+    EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->columnCount(), 4);
+    EXPECT_TRUE(Find<QLineEdit>(F, "EditOccasion")->isVisibleTo(Find<QWidget>(F, "TabSheetRemember")));
+    EXPECT_EQ(Find<QLineEdit>(F, "EditOccasion")->maxLength(), 100);
+    EXPECT_EQ(Find<QLineEdit>(F, "EditWarning")->text(), QStringLiteral("7"));
     // Nothing runs at log-in until the user asks for it.
-    EXPECT_FALSE(F.CheckBoxStart->isChecked());
-    EXPECT_TRUE(F.CheckBoxRun->isChecked());
-    EXPECT_TRUE(F.GroupBox1->isEnabled());
-    F.BitBtnNewClick();
-    EXPECT_TRUE(F.GroupBox1->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(F, "CheckBoxStart")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(F, "CheckBoxRun")->isChecked());
+    EXPECT_TRUE(Find<QGroupBox>(F, "GroupBox1")->isEnabled());
+    Find<QPushButton>(F, "BitBtnNew")->click();
+    EXPECT_TRUE(Find<QGroupBox>(F, "GroupBox1")->isEnabled());
 }
 
 // The widgets the Tab key, or Shift+Tab, visits from the page control's tab
 // bar until it comes back there: the whole round of the page shown.
 QStringList TabRound(TForm1& Form, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
 {
-    QWidget* TabBar = Form.PageControl1->tabBar();
+    QWidget* TabBar = Find<QTabWidget>(Form, "PageControl1")->tabBar();
     TabBar->setFocus(Qt::TabFocusReason);
     QStringList Round;
     for (int Step = 0; Step < 40; ++Step) {
@@ -342,7 +344,7 @@ TEST_F(Window, TheTabKeyWalksEveryInputOfEveryPageInOrderAndBack)
         {TForm1::YearDetailsPage, "Edit23 ComboBox1"},
     };
     for (const auto& [Page, Round] : Rounds) {
-        F.PageControl1->setCurrentIndex(Page);
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
         const QStringList Forward = TabRound(F);
         EXPECT_EQ(Forward.join(u' '), QString::fromLatin1(Round));
         QStringList Backward = TabRound(F, Qt::ShiftModifier);
@@ -350,57 +352,57 @@ TEST_F(Window, TheTabKeyWalksEveryInputOfEveryPageInOrderAndBack)
         EXPECT_EQ(Backward, Forward);
     }
 
-    F.PageControl1->setCurrentIndex(TForm1::BirthdaysPage);
-    F.RadioButton1->setChecked(true);
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::BirthdaysPage);
+    Find<QRadioButton>(F, "RadioButton1")->setChecked(true);
     EXPECT_EQ(TabRound(F).join(u' '), QStringLiteral("Edit1 CheckBox2 Edit3 RadioButton1 Edit25"));
-    F.RadioButton1->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(F.RadioButton1, Qt::Key_Up);  // RadioButton2 is the upper one
-    EXPECT_EQ(QApplication::focusWidget(), F.RadioButton2);
-    EXPECT_TRUE(F.RadioButton2->isChecked());
+    Find<QRadioButton>(F, "RadioButton1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Find<QRadioButton>(F, "RadioButton1"), Qt::Key_Up);  // RadioButton2 is the upper one
+    EXPECT_EQ(QApplication::focusWidget(), Find<QRadioButton>(F, "RadioButton2"));
+    EXPECT_TRUE(Find<QRadioButton>(F, "RadioButton2")->isChecked());
 }
 
 TEST_F(Window, TheKeyboardTurnsThroughEveryPage)
 {
     TForm1& F = Start();
     ASSERT_TRUE(ShowActive(F));
-    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::CalendarPage);
     // From the tab bar by the arrow keys, from inside a page by Ctrl+Tab.
-    F.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(F.PageControl1->tabBar(), Qt::Key_Right);
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::BirthdaysPage);
-    F.Edit1->setFocus(Qt::TabFocusReason);
+    Find<QTabWidget>(F, "PageControl1")->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Find<QTabWidget>(F, "PageControl1")->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::BirthdaysPage);
+    Find<QLineEdit>(F, "Edit1")->setFocus(Qt::TabFocusReason);
     QList<int> Visited;
     for (int Step = 0; Step < 5; ++Step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        Visited.append(F.PageControl1->currentIndex());
+        Visited.append(Find<QTabWidget>(F, "PageControl1")->currentIndex());
     }
     EXPECT_EQ(Visited, (QList<int>{TForm1::FestivalsPage, TForm1::YearDetailsPage, TForm1::RememberPage,
                                    TForm1::CalendarPage, TForm1::BirthdaysPage}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::RememberPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::YearDetailsPage);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::YearDetailsPage);
 }
 
 TEST_F(Window, TheGridFollowsTheArrowKeysAndTheYearBoxesFollowTheGrid)
 {
     TForm1& F = Start();
     ASSERT_TRUE(ShowActive(F));
-    F.PageControl1->setCurrentIndex(TForm1::CalendarPage);
-    F.MirvaneGrid1->SetDate(EncodeDate(2026, 12, 31));
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::CalendarPage);
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 31));
     ASSERT_EQ(TabRound(F).value(0), QStringLiteral("MirvaneGrid1"));
-    F.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
+    Find<QTabWidget>(F, "PageControl1")->tabBar()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), F.MirvaneGrid1);
-    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Up);
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2026, 12, 30));
-    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Right);  // to the Jewish day
-    EXPECT_TRUE(F.MirvaneGrid1->JewishSelected());
-    QTest::keyClick(F.MirvaneGrid1, Qt::Key_Down);
-    EXPECT_EQ(F.MirvaneGrid1->CurrentDate(), EncodeDate(2026, 12, 31));
-    EXPECT_EQ(F.Edit20->text(), QStringLiteral("2026"));
-    EXPECT_EQ(F.Edit21->text(), QStringLiteral("5787"));
+    ASSERT_EQ(QApplication::focusWidget(), Find<TMirvaneGrid>(F, "MirvaneGrid1"));
+    QTest::keyClick(Find<TMirvaneGrid>(F, "MirvaneGrid1"), Qt::Key_Up);
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2026, 12, 30));
+    QTest::keyClick(Find<TMirvaneGrid>(F, "MirvaneGrid1"), Qt::Key_Right);  // to the Jewish day
+    EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishSelected());
+    QTest::keyClick(Find<TMirvaneGrid>(F, "MirvaneGrid1"), Qt::Key_Down);
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), EncodeDate(2026, 12, 31));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text(), QStringLiteral("2026"));
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit21")->text(), QStringLiteral("5787"));
 }
 
 // Whether the text a control shows fits in it.
@@ -447,8 +449,8 @@ TEST_F(Window, NoCaptionIsCutOffAndEveryControlLiesInsideItsPage)
     TForm1& F = Start();
     F.show();
     for (int Index = 0; Index < TForm1::PageCount; ++Index) {
-        F.PageControl1->setCurrentIndex(Index);
-        QWidget* Page = F.PageControl1->widget(Index);
+        Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Index);
+        QWidget* Page = Find<QTabWidget>(F, "PageControl1")->widget(Index);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&F));
         for (QWidget* Control : Page->findChildren<QWidget*>()) {
             if (Control->window() != &F || Control->parentWidget()->inherits("QComboBox") ||

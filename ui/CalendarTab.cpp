@@ -1,0 +1,179 @@
+// The Calendar page: the month grid, its steps, and the two year boxes that
+// mirror the years of the selected date and take a typed year.
+
+#include "ui/CalendarTab.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "engine/ConvertError.h"
+#include "grid/MirvaneGrid.h"
+#include "pages/CalendarYearEntry.h"
+#include "ui/Controls.h"
+#include "ui/PrintedPage.h"
+#include "widgets/ErrorReport.h"
+
+namespace mirvane {
+
+TCalendarTab::TCalendarTab(const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
+    : TWindowPage("TabSheet3", Start, Choices, Parent)
+{
+}
+
+QString TCalendarTab::Title() const
+{
+    return QStringLiteral("Calendar");
+}
+
+void TCalendarTab::SetCaptions()
+{
+    YearLabel->setText(QStringLiteral("Year"));
+    JewishYearLabel->setText(QStringLiteral("Jewish Year"));
+    NextMonth->setText(QStringLiteral("Next Month"));
+    PreviousMonth->setText(QStringLiteral("Previous Month"));
+    NextYear->setText(QStringLiteral("Next Year"));
+    PreviousYear->setText(QStringLiteral("Previous Year"));
+    TodaysDate->setText(QStringLiteral("Today's Date"));
+}
+
+void TCalendarTab::Build()
+{
+    QWidget& Page = *this;
+    const TFormScale& Scale = Start.Scale;
+    Grid = new TMirvaneGrid(&Page);
+    Grid->setObjectName(QStringLiteral("MirvaneGrid1"));
+    Scale.Place(*Grid, 8, 4, 345, 369);
+    Grid->resize(Grid->width(), std::max(Grid->height(), Grid->minimumSizeHint().height()));
+
+    YearLabel = MakeLabel(Page, "Label17", {});
+    GregorianYear = MakeEdit(Page, "Edit20", QStringLiteral("Year"));
+    JewishYearLabel = MakeLabel(Page, "Label18", {});
+    JewishYear = MakeEdit(Page, "Edit21", QStringLiteral("Jewish Year"));
+    YearLabel->setBuddy(GregorianYear);
+    JewishYearLabel->setBuddy(JewishYear);
+    NextMonth = MakeButton(Page, "Button1", {});
+    PreviousMonth = MakeButton(Page, "Button2", {});
+    NextYear = MakeButton(Page, "Button3", {});
+    PreviousYear = MakeButton(Page, "Button5", {});
+    TodaysDate = MakeButton(Page, "Button4", {});
+    SetCaptions();
+
+    Scale.PlaceNatural(*YearLabel, 368, 8);
+    Scale.Place(*GregorianYear, 368, 24, 50, 21);
+    Scale.PlaceNatural(*JewishYearLabel, 368, 48);
+    Scale.Place(*JewishYear, 368, 64, 50, 21);
+    Scale.Place(*NextMonth, 368, 112, 80, 25);
+    Scale.Place(*PreviousMonth, 368, 152, 80, 25);
+    Scale.Place(*NextYear, 368, 192, 80, 25);
+    Scale.Place(*PreviousYear, 368, 232, 80, 25);
+    Scale.Place(*TodaysDate, 368, 304, 80, 25);
+
+    setTabOrder(Grid, NextMonth);
+    setTabOrder(NextMonth, PreviousMonth);
+    setTabOrder(PreviousMonth, NextYear);
+    setTabOrder(NextYear, PreviousYear);
+    setTabOrder(PreviousYear, GregorianYear);
+    setTabOrder(GregorianYear, JewishYear);
+    setTabOrder(JewishYear, TodaysDate);
+
+    Grid->OnChange = [this](TMirvaneGrid&) { GridChange(); };
+    connect(NextMonth, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->GoNextMonth(); }); });
+    connect(PreviousMonth, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->GoPrevMonth(); }); });
+    connect(NextYear, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->GoNextYear(); }); });
+    connect(PreviousYear, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->GoPrevYear(); }); });
+    connect(TodaysDate, &QPushButton::clicked, this, [this] { RunHandler([this] { Grid->SetDate(Today()); }); });
+    connect(GregorianYear, &QLineEdit::textChanged, this, &TCalendarTab::GregorianYearChange);
+    connect(JewishYear, &QLineEdit::textChanged, this, &TCalendarTab::JewishYearChange);
+}
+
+// Diaspora and Israel switch the engine's rules through the grid, which
+// repaints and notifies.
+void TCalendarTab::ChoicesChanged(const TChoices& Old)
+{
+    RunHandler([&] {
+        if (Old.InDiaspora != Choices().InDiaspora) {
+            Grid->ChangeDiaspora(Choices().InDiaspora);
+        }
+        Grid->SetHebrewNames(Choices().HebrewNames);
+    });
+}
+
+int TCalendarTab::GridHeight() const
+{
+    return Grid->height();
+}
+
+bool TCalendarTab::ShowJewishMonths(bool ByJewishMonth)
+{
+    RunHandler([this, ByJewishMonth] { Grid->SetJewishMonthMode(ByJewishMonth); });
+    return Grid->ByJewishMonth();
+}
+
+void TCalendarTab::GoToAnswer(TDateTime Date)
+{
+    try {
+        Grid->SetDate(Date);
+    } catch (const EConvertError&) {
+        // The grid refused the date and kept its page.
+    }
+}
+
+// Writing a box with the text it already holds raises no change, and the
+// years written are those of the selected date, so the nested settings land
+// on the date the grid already has and the nesting ends by itself.
+void TCalendarTab::GridChange()
+{
+    RunHandler([this] {
+        GregorianYear->setText(QString::number(Grid->GregorianPart(1)));
+        JewishYear->setText(QString::number(Grid->JewishPart(1)));
+    });
+}
+
+void TCalendarTab::GregorianYearChange()
+{
+    RunHandler([this] { SetTypedYear(TypedGregorianYear(GregorianYear->text().toStdString(), CalendarYears())); });
+}
+
+void TCalendarTab::JewishYearChange()
+{
+    RunHandler([this] { SetTypedYear(TypedJewishYear(JewishYear->text().toStdString(), CalendarYears())); });
+}
+
+TCalendarYears TCalendarTab::CalendarYears() const
+{
+    return {Grid->GregorianPart(1), Grid->JewishPart(1), Grid->JewishSelected()};
+}
+
+void TCalendarTab::SetTypedYear(const std::optional<TYearInCalendar>& Target)
+{
+    if (!Target) {
+        return;
+    }
+    if (Target->Jewish) {
+        Grid->SetJewishPart(1, Target->Year);
+    } else {
+        Grid->SetGregorianPart(1, Target->Year);
+    }
+}
+
+// The month as the grid shows it: the two heading rows, then every day with
+// its weekday, both days and its text.
+QString TCalendarTab::PrintedHtml() const
+{
+    const TMonthGrid& Model = Grid->Model();
+    std::vector<QStringList> Rows;
+    const std::int32_t LastRow = FirstDayRow + Model.Page().PageDays;
+    for (std::int32_t Row = 0; Row < LastRow && Row < GridRowCount; ++Row) {
+        QStringList Cells;
+        for (std::int32_t Col = 0; Col < GridColCount; ++Col) {
+            Cells.append(QString::fromStdString(Model.CellText(Col, Row)).trimmed());
+        }
+        Rows.push_back(Cells);
+    }
+    return GridTable(Rows, FirstDayRow, {15, 10, 22});
+}
+
+}  // namespace mirvane

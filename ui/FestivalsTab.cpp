@@ -1,0 +1,175 @@
+// The Festivals page: the Gregorian date of a festival in a chosen year or a
+// run of years.
+
+#include "ui/FestivalsTab.h"
+
+#include <string>
+#include <vector>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "engine/Festivals.h"
+#include "engine/HebrewNames.h"
+#include "export/DateListFile.h"
+#include "pages/FestivalListEntry.h"
+#include "pages/FestivalPage.h"
+#include "ui/Controls.h"
+#include "ui/PrintedPage.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/MemoLines.h"
+#include "widgets/UpDown.h"
+
+namespace mirvane {
+
+TFestivalsTab::TFestivalsTab(const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
+    : TAnswerTab("TabSheet5", Start, Choices, Parent)
+{
+}
+
+QString TFestivalsTab::Title() const
+{
+    return QStringLiteral("Festivals");
+}
+
+void TFestivalsTab::SetCaptions()
+{
+    NameLabel->setText(QStringLiteral("Name of Festival"));
+    YearLabel->setText(QStringLiteral("Gregorian Year"));
+    DateLabel->setText(QStringLiteral("Date of Festival"));
+    SetMemoLines(*ListHint, {QStringLiteral("If you want a list of "), QStringLiteral("festival dates for a "),
+                             QStringLiteral("number of years, enter "), QStringLiteral("how many years here:")});
+}
+
+void TFestivalsTab::Build()
+{
+    QWidget& Page = *this;
+    const TFormScale& Scale = Start.Scale;
+    NameLabel = MakeLabel(Page, "Label19", {});
+    FestivalName = new QComboBox(&Page);
+    FestivalName->setObjectName(QStringLiteral("ComboBox2"));
+    FestivalName->setEditable(true);
+    FestivalName->setInsertPolicy(QComboBox::NoInsert);
+    // Names must be typed exactly, letter case included; completing them
+    // would pick a name the user did not type.
+    FestivalName->setCompleter(nullptr);
+    FestivalName->setMaxVisibleItems(20);
+    NameLabel->setBuddy(FestivalName);
+    YearLabel = MakeLabel(Page, "Label20", {});
+    GregorianYear = MakeEdit(Page, "Edit13", QStringLiteral("Gregorian Year"), QStringLiteral("1995"));
+    YearSpinner = MakeUpDown(Page, "UpDown4", *GregorianYear, 2, 3240, 1995);
+    DateLabel = MakeLabel(Page, "Label21", {});
+    FestivalDate = MakeOutput(Page, "Edit15", QStringLiteral("Date of Festival"));
+    ListHint = MakeHintMemo(Page, "Memo6", {}, TMemoBackground::Page);
+    YearCount = MakeEdit(Page, "Edit27", QStringLiteral("Number of years"));
+    DateList = MakeListMemo(Page, "Memo5", QStringLiteral("List of festival dates"));
+    SetCaptions();
+
+    Scale.PlaceNatural(*NameLabel, 8, 72);
+    Scale.Place(*FestivalName, 8, 88, 145, 21);
+    Scale.PlaceNatural(*YearLabel, 176, 72);
+    Scale.Place(*GregorianYear, 176, 88, 50, 21);
+    Scale.Place(*YearSpinner, 226, 88, 15, 21);
+    Scale.PlaceNatural(*DateLabel, 272, 72);
+    Scale.Place(*FestivalDate, 272, 88, 170, 21);
+    Scale.Place(*ListHint, 8, 176, 121, 57);
+    Scale.Place(*YearCount, 8, 232, 41, 21);
+    Scale.Place(*DateList, 256, 176, 194, 193);
+
+    setTabOrder(FestivalName, GregorianYear);
+    setTabOrder(GregorianYear, YearCount);
+
+    connect(FestivalName, &QComboBox::editTextChanged, this, &TFestivalsTab::Compute);
+    connect(GregorianYear, &QLineEdit::textChanged, this, &TFestivalsTab::Compute);
+    connect(YearCount, &QLineEdit::textChanged, this, &TFestivalsTab::Compute);
+
+    // Computed for this year, as start-up left it, then given the names.
+    YearSpinner->SetPosition(Start.Year);
+    RunHandler([this] { RefillFestivalNames(); });
+}
+
+// The names follow the rules in force and the Hebrew Names option.
+void TFestivalsTab::ChoicesChanged(const TChoices& Old)
+{
+    if (Old.InDiaspora != Choices().InDiaspora || Old.HebrewNames != Choices().HebrewNames) {
+        RunHandler([this] { RefillFestivalNames(); });
+    }
+}
+
+// The names valid under the rules in force, with their Hebrew names when
+// that option is on. The typed or chosen name stays as it is, a list entry
+// changing only its form, and the page is not recomputed: its result
+// changes only with one of its own inputs.
+void TFestivalsTab::RefillFestivalNames()
+{
+    const bool Hebrew = Choices().HebrewNames;
+    std::vector<std::string> Names;
+    FillFestivalNames(Names);
+    QStringList Items;
+    Items.reserve(static_cast<qsizetype>(Names.size()));
+    for (const std::string& Name : Names) {
+        Items.append(QString::fromStdString(FestivalListEntry(Name, Hebrew)));
+    }
+    QString Text = FestivalName->currentText();
+    const std::string Name = FestivalNameOfEntry(Text.toStdString());
+    if (FestivalName->findText(Text) >= 0 && !HebrewFestivalName(Name).empty())
+        Text = QString::fromStdString(FestivalListEntry(Name, Hebrew));
+    const QSignalBlocker Blocker(FestivalName.get());
+    FestivalName->clear();
+    FestivalName->addItems(Items);
+    // The drop-down list grows to show whole entries with their Hebrew
+    // names; the box keeps its width on the page.
+    QAbstractItemView& List = *FestivalName->view();
+    List.setMinimumWidth(Hebrew ? List.sizeHintForColumn(0) + List.verticalScrollBar()->sizeHint().width() +
+                                      2 * List.frameWidth()
+                                : 0);
+    FestivalName->setCurrentIndex(static_cast<int>(Items.indexOf(Text)));
+    FestivalName->setEditText(Text);
+}
+
+TFestivalInput TFestivalsTab::FestivalInput() const
+{
+    TFestivalInput Input;
+    Input.Name = FestivalName->currentText().toStdString();
+    Input.YearText = GregorianYear->text().toStdString();
+    Input.YearsText = YearCount->text().toStdString();
+    Input.Today = Today();
+    return Input;
+}
+
+void TFestivalsTab::Compute()
+{
+    RunHandler([this] {
+        const TFestivalPage Page = ComputeFestivalPage(FestivalInput());
+        ShowAnswer(*FestivalDate, *DateList, Page.Answer, Page.Lines, Page.ListShown);
+    });
+}
+
+std::string TFestivalsTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+{
+    const TFestivalInput Input = FestivalInput();
+    const TFestivalPage Answer = ComputeFestivalPage(Input);
+    if (!Answer.Answer) {
+        Problem = NoAnswerToExport();
+        return {};
+    }
+    return DateListText(FestivalDateList(Input.Name, Answer), Format);
+}
+
+QString TFestivalsTab::PrintedHtml() const
+{
+    TFacts Facts{{QStringLiteral("Name of Festival"), FestivalName->currentText()},
+                 {QStringLiteral("Gregorian Year"), GregorianYear->text()},
+                 {QStringLiteral("Date of Festival"), FestivalDate->text()}};
+    if (!DateList->isHidden()) {
+        Facts.emplace_back(QStringLiteral("Number of years"), YearCount->text());
+    }
+    return FactsTable(Facts) + ListOf(*DateList);
+}
+
+}  // namespace mirvane

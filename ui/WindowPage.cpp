@@ -1,0 +1,29 @@
+// A page of the main window: made when first shown, following the running
+// choices.
+
+#include "ui/WindowPage.h"
+
+namespace mirvane {
+
+TWindowPage::TWindowPage(const char* Name, const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
+    : QWidget(Parent), Start(Start), Controls(Self, [this](QWidget&) { Build(); }), Current(Choices)
+{
+    setObjectName(QString::fromLatin1(Name));
+}
+
+std::string TWindowPage::ExportText(TExportFormat /*Format*/, int /*Years*/, QString& Problem) const
+{
+    Problem = QStringLiteral("This page has no list to export.");
+    return {};
+}
+
+void TWindowPage::FollowChoices(const TChoices& New)
+{
+    const TChoices Old = Current;
+    Current = New;
+    if (Made()) {
+        ChoicesChanged(Old);
+    }
+}
+
+}  // namespace mirvane

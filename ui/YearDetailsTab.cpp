@@ -1,0 +1,250 @@
+// The Year Details page: the calendar facts of one Jewish year and of a
+// chosen month of it.
+
+#include "ui/YearDetailsTab.h"
+
+#include <initializer_list>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "pages/YearDetailsPage.h"
+#include "ui/Controls.h"
+#include "ui/PrintedPage.h"
+#include "widgets/ErrorReport.h"
+#include "widgets/UpDown.h"
+
+namespace mirvane {
+namespace {
+
+constexpr int BoxHeight = 21;
+// The entries of the month box that name the Adar months, counted from 0.
+constexpr int AdarEntryIndex = Adar - 1;
+constexpr int SecondAdarEntryIndex = Adar2 - 1;
+
+}  // namespace
+
+TYearDetailsTab::TYearDetailsTab(const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
+    : TWindowPage("TabSheet1", Start, Choices, Parent)
+{
+    // Set to this year at once, as the page will show it.
+    RunHandler([this] { DetailsYear.SetYear(this->Start.JewishYear); });
+}
+
+QString TYearDetailsTab::Title() const
+{
+    return QStringLiteral("Year Details");
+}
+
+void TYearDetailsTab::SetCaptions()
+{
+    YearLabel->setText(QStringLiteral("Jewish Year"));
+    CycleLabel->setText(QStringLiteral("CycleNumber"));
+    YearInCycleLabel->setText(QStringLiteral("Year In Cycle"));
+    LeapYear->setText(QStringLiteral("Leap Year"));
+    MoladLabel->setText(QStringLiteral("New MoonTishrei"));
+    FirstDayLabel->setText(QStringLiteral("First Day of Year"));
+    SeasonLabel->setText(QStringLiteral("Season Nissan"));
+    CheshvanLabel->setText(QStringLiteral("Days In Cheshvan"));
+    KislevLabel->setText(QStringLiteral("Kislev"));
+    MonthLabel->setText(QStringLiteral("Month"));
+    MonthDaysLabel->setText(QStringLiteral("Days In :"));
+    MonthMoladLabel->setText(QStringLiteral("Molad :"));
+}
+
+void TYearDetailsTab::Build()
+{
+    QWidget& Page = *this;
+    const TFormScale& Scale = Start.Scale;
+    const auto Output = [&](const char* Name, const char* AccessibleName, int Left, int Top, int Width,
+                            const QString& Text) {
+        QLineEdit* Made = MakeOutput(Page, Name, QString::fromLatin1(AccessibleName), Text);
+        Scale.Place(*Made, Left, Top, Width, BoxHeight);
+        return Made;
+    };
+    const auto Placeholder = [](const char* Name) { return QString::fromLatin1(Name); };
+
+    YearLabel = MakeLabel(Page, "Label5", {});
+    JewishYear = MakeEdit(Page, "Edit23", QStringLiteral("Jewish Year"), QStringLiteral("5750"));
+    Scale.Place(*JewishYear, 96, 32, 33, BoxHeight);
+    YearSpinner = MakeUpDown(Page, "UpDown1", *JewishYear, 0, 7000, 5750);
+    Scale.Place(*YearSpinner, 129, 32, 15, BoxHeight);
+
+    CycleLabel = MakeLabel(Page, "Label6", {});
+    CycleNumber = Output("Edit5", "CycleNumber", 96, 72, 33, Placeholder("Edit5"));
+    YearInCycleLabel = MakeLabel(Page, "Label7", {});
+    YearInCycle = Output("Edit6", "Year In Cycle", 96, 96, 33, Placeholder("Edit6"));
+
+    // The leap flag is an indicator: a change is undone by its handler.
+    LeapYear = MakeCheckBox(Page, "CheckBox1", {});
+    LeapYear->setLayoutDirection(Qt::RightToLeft);
+    LeapYear->setFocusPolicy(Qt::ClickFocus);
+    Scale.Place(*LeapYear, 8, 120, 101, 17);
+
+    MoladLabel = MakeLabel(Page, "Label8", {});
+    MoladDays = Output("Edit7", "Molad of Tishrei days", 96, 144, 33, Placeholder("Edit7"));
+    MoladHours = Output("Edit8", "Molad of Tishrei hours", 128, 144, 33, Placeholder("Edit8"));
+    MoladParts = Output("Edit9", "Molad of Tishrei parts", 160, 144, 33, Placeholder("Edit9"));
+    FirstDayLabel = MakeLabel(Page, "Label9", {});
+    FirstDayWeekday = Output("Edit10", "First Day of Year", 96, 168, 57, Placeholder("Edit10"));
+    FirstDayDate = Output("Edit26", "Date of first day of year", 96, 192, 153, Placeholder("Edit26"));
+    SeasonLabel = MakeLabel(Page, "Label15", {});
+    SeasonTime = Output("Edit22", "Season Nissan", 96, 224, 105, Placeholder("Edit22"));
+    SeasonDay = Output("Edit24", "Day of Season Nissan", 96, 248, 65, Placeholder("Edit24"));
+    CheshvanLabel = MakeLabel(Page, "Label10", {});
+    CheshvanDays = Output("Edit11", "Days In Cheshvan", 96, 280, 33, Placeholder("Edit11"));
+    KislevLabel = MakeLabel(Page, "Label11", {});
+    KislevDays = Output("Edit12", "Days In Kislev", 96, 304, 33, Placeholder("Edit12"));
+
+    MonthLabel = MakeLabel(Page, "Label16", {});
+    Month = new QComboBox(&Page);
+    Month->setObjectName(QStringLiteral("ComboBox1"));
+    Month->addItems({QStringLiteral("Nissan"), QStringLiteral("Iyar"), QStringLiteral("Sivan"),
+                     QStringLiteral("Tamuz"), QStringLiteral("Av"), QStringLiteral("Elul"),
+                     QStringLiteral("Tishrei"), QStringLiteral("Cheshvan"), QStringLiteral("Kislev"),
+                     QStringLiteral("Tevet"), QStringLiteral("Shvat"), QStringLiteral("Adar"),
+                     QStringLiteral("Adar2")});
+    Month->setMaxVisibleItems(13);
+    Month->setCurrentIndex(-1);
+    Scale.Place(*Month, 296, 32, 89, BoxHeight);
+    MonthLabel->setBuddy(Month);
+
+    MonthDaysLabel = MakeLabel(Page, "Label12", {});
+    MonthDays = Output("Edit14", "Days in month", 296, 64, 33, {});
+    MonthMoladLabel = MakeLabel(Page, "Label13", {});
+    MonthMolad = Output("Edit19", "Molad of month", 288, 96, 161, {});
+    MonthMoladDays = Output("Edit16", "Molad of month days", 296, 120, 33, {});
+    MonthMoladHours = Output("Edit17", "Molad of month hours", 328, 120, 33, {});
+    MonthMoladParts = Output("Edit18", "Molad of month parts", 360, 120, 33, {});
+
+    SetCaptions();
+    const auto PlaceLabel = [&](QLabel& Label, int Left, int Top) { Scale.PlaceNatural(Label, Left, Top + 3); };
+    PlaceLabel(*YearLabel, 8, 32);
+    PlaceLabel(*CycleLabel, 8, 72);
+    PlaceLabel(*YearInCycleLabel, 8, 96);
+    PlaceLabel(*MoladLabel, 8, 144);
+    PlaceLabel(*FirstDayLabel, 8, 168);
+    PlaceLabel(*SeasonLabel, 8, 224);
+    PlaceLabel(*CheshvanLabel, 8, 280);
+    PlaceLabel(*KislevLabel, 48, 304);
+    PlaceLabel(*MonthLabel, 240, 32);
+    PlaceLabel(*MonthDaysLabel, 240, 64);
+    PlaceLabel(*MonthMoladLabel, 240, 96);
+
+    setTabOrder(JewishYear, Month);
+
+    connect(JewishYear, &QLineEdit::textChanged, this, &TYearDetailsTab::ShowYear);
+    connect(Month, &QComboBox::activated, this, &TYearDetailsTab::ShowMonth);
+    // However the tick changed, it snaps back to the year's truth; setting
+    // the truth again changes nothing and so raises no further toggle.
+    connect(LeapYear, &QCheckBox::toggled, this, &TYearDetailsTab::ShowLeapYear);
+
+    // The option chosen so far, and the page computed for this year.
+    FollowHebrewNames();
+    RunHandler([this] { YearSpinner->SetPosition(Start.JewishYear); });
+}
+
+void TYearDetailsTab::ChoicesChanged(const TChoices& Old)
+{
+    if (Old.HebrewNames != Choices().HebrewNames) {
+        FollowHebrewNames();
+        ShowYear();
+    }
+}
+
+void TYearDetailsTab::FollowHebrewNames()
+{
+    SeasonDay->setLayoutDirection(Choices().HebrewNames ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void TYearDetailsTab::ShowYear()
+{
+    RunHandler([this] {
+        TYearDetailsInput Input;
+        Input.YearText = JewishYear->text().toStdString();
+        Input.MonthIndex = Month->currentIndex();
+        Input.ShownYear = DetailsYear.Year;
+        Input.HebrewNames = Choices().HebrewNames;
+        const TYearDetailsPage Page = ComputeYearDetails(Input);
+        if (Page.Year != DetailsYear.Year) {
+            DetailsYear.SetYear(Page.Year);
+        }
+        CycleNumber->setText(QString::fromStdString(Page.CycleNumber));
+        YearInCycle->setText(QString::fromStdString(Page.YearInCycle));
+        LeapYear->setChecked(Page.IsLeap);
+        MoladDays->setText(QString::fromStdString(Page.MoladDays));
+        MoladHours->setText(QString::fromStdString(Page.MoladHours));
+        MoladParts->setText(QString::fromStdString(Page.MoladParts));
+        FirstDayWeekday->setText(QString::fromStdString(Page.FirstDayWeekday));
+        CheshvanDays->setText(QString::fromStdString(Page.CheshvanDays));
+        KislevDays->setText(QString::fromStdString(Page.KislevDays));
+        SeasonTime->setText(QString::fromStdString(Page.SeasonTime));
+        FirstDayDate->setText(QString::fromStdString(Page.FirstDayDate));
+        SeasonDay->setText(QString::fromStdString(Page.SeasonDay));
+        ShowMonthDetails(Page.Month);
+        // Rewriting the entries in place keeps the selection, also on the
+        // blank thirteenth entry of a common year.
+        const int Selected = Month->currentIndex();
+        Month->setItemText(AdarEntryIndex, QString::fromStdString(Page.AdarEntry));
+        Month->setItemText(SecondAdarEntryIndex, QString::fromStdString(Page.SecondAdarEntry));
+        Month->setCurrentIndex(Selected);
+    });
+}
+
+void TYearDetailsTab::ShowMonthDetails(const TMonthDetails& Details)
+{
+    MonthDays->setText(QString::fromStdString(Details.Days));
+    MonthMoladDays->setText(QString::fromStdString(Details.MoladDays));
+    MonthMoladHours->setText(QString::fromStdString(Details.MoladHours));
+    MonthMoladParts->setText(QString::fromStdString(Details.MoladParts));
+    MonthMolad->setText(QString::fromStdString(Details.MoladText));
+}
+
+void TYearDetailsTab::ShowMonth()
+{
+    // Entry p stands for month p, Nissan first; no entry is month 0.
+    RunHandler([this] { ShowMonthDetails(ComputeMonthDetails(DetailsYear, Month->currentIndex() + 1)); });
+}
+
+void TYearDetailsTab::ShowLeapYear()
+{
+    LeapYear->setChecked(DetailsYear.IsLeap);
+}
+
+QString TYearDetailsTab::PrintedHtml() const
+{
+    const auto Joined = [](std::initializer_list<const QLineEdit*> Boxes) {
+        QStringList Texts;
+        for (const QLineEdit* Box : Boxes) {
+            Texts.append(Box->text());
+        }
+        return Texts.join(QLatin1Char(' '));
+    };
+    const TFacts Facts{{QStringLiteral("Jewish Year"), JewishYear->text()},
+                       {QStringLiteral("CycleNumber"), CycleNumber->text()},
+                       {QStringLiteral("Year In Cycle"), YearInCycle->text()},
+                       {QStringLiteral("Leap Year"), LeapYear->isChecked() ? QStringLiteral("yes")
+                                                                          : QStringLiteral("no")},
+                       {QStringLiteral("New Moon Tishrei"), Joined({MoladDays, MoladHours, MoladParts})},
+                       {QStringLiteral("First Day of Year"), FirstDayDate->text().isEmpty() ? FirstDayWeekday->text()
+                                                                                           : FirstDayDate->text()},
+                       {QStringLiteral("Season Nissan"), Joined({SeasonTime, SeasonDay})},
+                       {QStringLiteral("Days In Cheshvan"), CheshvanDays->text()},
+                       {QStringLiteral("Days In Kislev"), KislevDays->text()}};
+    std::vector<QStringList> Rows{{QStringLiteral("Month"), QStringLiteral("Days"), QStringLiteral("Molad")}};
+    // The month box names the months of the shown year; a common year
+    // leaves its last entry empty.
+    for (int Entry = 0; Entry < Month->count(); ++Entry) {
+        const QString Name = Month->itemText(Entry);
+        if (Name.isEmpty()) {
+            continue;
+        }
+        const TMonthDetails Details = ComputeMonthDetails(DetailsYear, Entry + 1);
+        Rows.push_back({Name, QString::fromStdString(Details.Days), QString::fromStdString(Details.MoladText)});
+    }
+    return FactsTable(Facts) + QStringLiteral("<p></p>") + GridTable(Rows, 1, {20, 10});
+}
+
+}  // namespace mirvane
