@@ -101,6 +101,11 @@ void TCalendarTab::ChoicesChanged(const TChoices& Old)
     });
 }
 
+void TCalendarTab::ShowDayTimes(const std::optional<TTimesSite>& Site)
+{
+    Grid->SetDayTimes(Site);
+}
+
 int TCalendarTab::GridHeight() const
 {
     return Grid->height();

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 
 #include "ui/AboutForm.h"
+#include "ui/LocationDialog.h"
+#include "ui/TimesTab.h"
 #include "ui/CalendarTab.h"
 #include "ui/Mirvane.h"
 #include "widgets/MessageBox.h"
@@ -93,6 +95,9 @@ void TForm1::BuildMenu()
     HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QStringLiteral("&Hebrew Names"));
     HebrewNames1->setCheckable(true);
     HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Location1 = AddCommand(*Optios1, "Location1", QStringLiteral("&Location..."));
+    CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QStringLiteral("Candle-lighting &Times"));
+    CandleTimes1->setCheckable(true);
 
     Quit1 = MainMenu1->addAction(QStringLiteral("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
@@ -116,6 +121,8 @@ void TForm1::BuildMenu()
     connect(Adar11, &QAction::triggered, this, [this] { ChooseAdar(true); });
     connect(Adar21, &QAction::triggered, this, [this] { ChooseAdar(false); });
     connect(HebrewNames1, &QAction::triggered, this, &TForm1::HebrewNames1Click);
+    connect(Location1, &QAction::triggered, this, &TForm1::Location1Click);
+    connect(CandleTimes1, &QAction::triggered, this, &TForm1::CandleTimes1Click);
     connect(Quit1, &QAction::triggered, this, &QWidget::close);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
@@ -170,6 +177,28 @@ void TForm1::ChooseAdar(bool PlainAdarIsAdar1)
 void TForm1::HebrewNames1Click()
 {
     ChangeChoice(&TChoices::HebrewNames, !Choices.HebrewNames);
+}
+
+void TForm1::Location1Click()
+{
+    TLocationDialog Dialog(Location, Choices.InDiaspora, this);
+    if (Dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    Location = Dialog.Chosen();
+    Location->Save();
+    Times->SetLocation(Location);
+    if (const std::optional<bool> Wish = Dialog.DiasporaWish()) {
+        (*Wish ? Diaspora1 : Israel1)->trigger();
+    }
+    ShowGridTimes();
+}
+
+// The grid's text column adds the times of the place chosen; without a
+// place the option is kept and shows nothing until one is chosen.
+void TForm1::CandleTimes1Click()
+{
+    ChangeChoice(&TChoices::CandleTimes, !Choices.CandleTimes);
 }
 
 void TForm1::MenuNotesClick()

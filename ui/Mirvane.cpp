@@ -21,6 +21,8 @@
 #include "ui/FestivalsTab.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/RememberTab.h"
+#include "ui/TimesSite.h"
+#include "ui/TimesTab.h"
 #include "ui/YearDetailsTab.h"
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
@@ -91,6 +93,7 @@ void TForm1::BuildPages()
     Festivals = new TFestivalsTab(Start, Choices, PageControl1);
     YearDetails = new TYearDetailsTab(Start, Choices, PageControl1);
     Remember = new TRememberTab(Start, Choices, PageControl1);
+    Times = new TTimesTab(Start, Choices, PageControl1);
     for (int Index = 0; Index < PageCount; ++Index) {
         TWindowPage& Shown = Page(Index);
         PageControl1->addTab(&Shown, Shown.Title());
@@ -100,6 +103,7 @@ void TForm1::BuildPages()
     for (TAnswerTab* Answers : std::initializer_list<TAnswerTab*>{Birthdays, Festivals}) {
         connect(Answers, &TAnswerTab::AnswerFound, Calendar, &TCalendarTab::GoToAnswer);
     }
+    connect(Times, &TTimesTab::LocationWanted, this, &TForm1::Location1Click);
 }
 
 TWindowPage& TForm1::Page(int Index) const
@@ -113,6 +117,8 @@ TWindowPage& TForm1::Page(int Index) const
         return *YearDetails;
     case RememberPage:
         return *Remember;
+    case TimesPage:
+        return *Times;
     default:
         return *Calendar;
     }
@@ -172,6 +178,11 @@ void TForm1::FormActivate()
     if (Display->HebrewNames) {
         HebrewNames1Click();
     }
+    Location = TLocation::Load();
+    Times->SetLocation(Location);
+    if (Display->CandleTimes) {
+        CandleTimes1Click();
+    }
     if (Options->DateOrder >= MonthDayYear && Options->DateOrder <= YearMonthDay) {
         ChooseDateOrder(static_cast<TDateOrder>(Options->DateOrder));
     }
@@ -183,9 +194,21 @@ void TForm1::FormActivate()
 
 void TForm1::ChangeChoices(const TChoices& New)
 {
+    const bool GridTimesChanged = New.CandleTimes != Choices.CandleTimes;
     Choices = New;
     ShowChoices();
     emit ChoicesChanged(Choices);
+    if (GridTimesChanged) {
+        ShowGridTimes();
+    }
+}
+
+void TForm1::ShowGridTimes()
+{
+    QString Problem;
+    const std::optional<TTimesSite> Site =
+        Choices.CandleTimes ? TimesSiteOf(Location, Choices.InDiaspora, Problem) : std::nullopt;
+    Calendar->ShowDayTimes(Site);
 }
 
 void TForm1::ShowChoices()
@@ -205,6 +228,7 @@ void TForm1::ShowChoices()
     (Choices.ByJewishMonth ? JewishMonth1 : GregorianMonth1)->setChecked(true);
     (Choices.PlainAdarIsAdar1 ? Adar11 : Adar21)->setChecked(true);
     HebrewNames1->setChecked(Choices.HebrewNames);
+    CandleTimes1->setChecked(Choices.CandleTimes);
 }
 
 void TForm1::FormDestroy()
@@ -213,8 +237,9 @@ void TForm1::FormDestroy()
         return;
     }
     Destroyed = true;
-    if (Display && Display->HebrewNames != Choices.HebrewNames) {
+    if (Display && (Display->HebrewNames != Choices.HebrewNames || Display->CandleTimes != Choices.CandleTimes)) {
         Display->HebrewNames = Choices.HebrewNames;
+        Display->CandleTimes = Choices.CandleTimes;
         Display->Save();
     }
     if (!Options) {

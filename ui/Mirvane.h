@@ -9,6 +9,7 @@
 #include "pages/DateEntry.h"
 #include "settings/Choices.h"
 #include "settings/DisplayOptions.h"
+#include "settings/LocationSettings.h"
 #include "settings/Options.h"
 #include "ui/WindowPage.h"
 
@@ -23,9 +24,10 @@ class TBirthdaysTab;
 class TCalendarTab;
 class TFestivalsTab;
 class TRememberTab;
+class TTimesTab;
 class TYearDetailsTab;
 
-// The main window: the menus, the page control with its five pages, the
+// The main window: the menus, the page control with its six pages, the
 // File menu's export and print of the page shown, the running choices,
 // start-up and shut-down, and the reminder window at start. Each page is a
 // class of its own; the window tells them of every change of the choices.
@@ -47,7 +49,8 @@ public:
     static constexpr int FestivalsPage = 2;
     static constexpr int YearDetailsPage = 3;
     static constexpr int RememberPage = 4;
-    static constexpr int PageCount = 5;
+    static constexpr int TimesPage = 5;
+    static constexpr int PageCount = 6;
 
     // Weekday, day, full month name and year, separated by single blanks:
     // "Tuesday 1 December 1970".
@@ -103,6 +106,13 @@ private:
     void JewishMonth1Click();
     void ChooseAdar(bool PlainAdarIsAdar1);
     void HebrewNames1Click();
+    // Options > Location...: the place chosen is stored at once, shown on
+    // the Times page and in the grid, and the festival rules switched when
+    // the user asked to.
+    void Location1Click();
+    void CandleTimes1Click();
+    // The grid's times at the place, with the option on and a place chosen.
+    void ShowGridTimes();
     // Gregorian- or Jewish-month pages; the choice follows what the grid
     // really lays out, also when it refused the switch.
     void SwitchMonthMode(bool ByJewishMonth);
@@ -133,6 +143,8 @@ private:
     QAction* Adar11 = nullptr;
     QAction* Adar21 = nullptr;
     QAction* HebrewNames1 = nullptr;
+    QAction* Location1 = nullptr;
+    QAction* CandleTimes1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -144,12 +156,15 @@ private:
     TFestivalsTab* Festivals = nullptr;
     TYearDetailsTab* YearDetails = nullptr;
     TRememberTab* Remember = nullptr;
+    TTimesTab* Times = nullptr;
 
     const TPageStart Start;
     TChoices Choices;
     // The options as read at start, to write at shut-down only what changed.
     std::optional<TOptions> Options;
     std::optional<TDisplayOptions> Display;
+    // The user's place, read at start (the place list is not).
+    std::optional<TLocation> Location;
     bool Destroyed = false;
 };
 

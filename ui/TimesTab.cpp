@@ -2,7 +2,7 @@
 // candle lighting, havdalah and fast times. The month sheet is worked out
 // when the month changes, not at every new day of it.
 
-#include "ui/TimesPage.h"
+#include "ui/TimesTab.h"
 
 #include <sstream>
 
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@
 #include "engine/NameTables.h"
 #include "export/TimesFile.h"
 #include "grid/DayDescription.h"
+#include "ui/TimesSite.h"
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
 #include "widgets/ErrorReport.h"
@@ -35,16 +37,10 @@ QString Text(std::string_view Value)
     return QString::fromUtf8(Value.data(), static_cast<qsizetype>(Value.size()));
 }
 
-QString DateBoxText(TGregorianDate Date, TDateOrder Order)
+QString InvitationText()
 {
-    switch (Order) {
-    case MonthDayYear:
-        return QStringLiteral("%1/%2/%3").arg(Date.Month).arg(Date.Day).arg(Date.Year);
-    case YearMonthDay:
-        return QStringLiteral("%1/%2/%3").arg(Date.Year).arg(Date.Month).arg(Date.Day);
-    default:
-        return QStringLiteral("%1/%2/%3").arg(Date.Day).arg(Date.Month).arg(Date.Year);
-    }
+    return QStringLiteral("Choose your place to see its times of the day: click Location... or use Options, "
+                          "Location...");
 }
 
 // "Fri 4 Dec".
@@ -57,9 +53,10 @@ QString ShortDateText(TDateTime Day)
         .arg(Text(GregorianMonthShort[static_cast<std::size_t>(Date.Month)]));
 }
 
-QTableWidget* MakeTable(QWidget& Page, const QString& AccessibleName, const QStringList& Headings)
+QTableWidget* MakeTable(QWidget& Page, const char* Name, const QString& AccessibleName, const QStringList& Headings)
 {
     auto* Table = new QTableWidget(0, static_cast<int>(Headings.size()), &Page);
+    Table->setObjectName(QString::fromLatin1(Name));
     Table->setAccessibleName(AccessibleName);
     Table->setHorizontalHeaderLabels(Headings);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,37 +68,48 @@ QTableWidget* MakeTable(QWidget& Page, const QString& AccessibleName, const QStr
     return Table;
 }
 
+// The items of a row already there take the new texts, so a new day only
+// repaints what changed.
 void SetRow(QTableWidget& Table, int Row, const QStringList& Cells)
 {
     for (qsizetype Column = 0; Column < Cells.size(); ++Column) {
-        auto* Item = new QTableWidgetItem(Cells[Column]);
-        if (Cells[Column].isRightToLeft())
-            Item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Table.setItem(Row, static_cast<int>(Column), Item);
+        QTableWidgetItem* Item = Table.item(Row, static_cast<int>(Column));
+        if (Item == nullptr) {
+            Item = new QTableWidgetItem;
+            Table.setItem(Row, static_cast<int>(Column), Item);
+        }
+        if (Item->text() != Cells[Column])
+            Item->setText(Cells[Column]);
+        const Qt::Alignment Alignment = Cells[Column].isRightToLeft() ? Qt::AlignRight | Qt::AlignVCenter
+                                                                      : Qt::AlignLeft | Qt::AlignVCenter;
+        if (Item->textAlignment() != static_cast<int>(Alignment.toInt()))
+            Item->setTextAlignment(Alignment);
     }
 }
 
 }  // namespace
 
-TTimesPage::TTimesPage(QWidget* Parent) : QWidget(Parent)
+TTimesTab::TTimesTab(const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
+    : TWindowPage("TabSheetTimes", Start, Choices, Parent)
 {
-    setObjectName(QStringLiteral("TabSheetTimes"));
 }
 
-void TTimesPage::showEvent(QShowEvent* Event)
+QString TTimesTab::Title() const
 {
-    Controls.Make();
-    QWidget::showEvent(Event);
+    return QStringLiteral("Times");
 }
 
-void TTimesPage::Build(QWidget& Page)
+void TTimesTab::Build()
 {
+    QWidget& Page = *this;
     auto* Layout = new QVBoxLayout(&Page);
     auto* PlaceRow = new QHBoxLayout;
     auto* PlaceLabel = new QLabel(QStringLiteral("Place:"), &Page);
     PlaceName = new QLabel(&Page);
+    PlaceName->setObjectName(QStringLiteral("LabelPlace"));
     PlaceName->setAccessibleName(QStringLiteral("Place"));
     PlaceName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PlaceName->setWordWrap(true);
     ChooseButton = new QPushButton(QStringLiteral("&Location..."), &Page);
     ChooseButton->setObjectName(QStringLiteral("ButtonLocation"));
     PlaceRow->addWidget(PlaceLabel);
@@ -117,92 +125,68 @@ void TTimesPage::Build(QWidget& Page)
     DateBox->setMaximumWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     DateLabel->setBuddy(DateBox);
     DayDescriptionLabel = new QLabel(&Page);
+    DayDescriptionLabel->setObjectName(QStringLiteral("LabelTimesDay"));
     DayDescriptionLabel->setAccessibleName(QStringLiteral("Day of times"));
+    DayDescriptionLabel->setWordWrap(true);
     DateRow->addWidget(DateLabel);
     DateRow->addWidget(DateBox);
-    DateRow->addWidget(DayDescriptionLabel, 1);
+    DateRow->addStretch();
     Layout->addLayout(DateRow);
+    Layout->addWidget(DayDescriptionLabel);
 
-    Invitation = new QLabel(QStringLiteral("Choose your place to see its times of the day: click Location... or "
-                                           "use Options, Location..."),
-                            &Page);
+    Invitation = new QLabel(InvitationText(), &Page);
+    Invitation->setObjectName(QStringLiteral("LabelChoosePlace"));
     Invitation->setWordWrap(true);
     Layout->addWidget(Invitation);
 
     auto* Tables = new QHBoxLayout;
-    DayTable = MakeTable(Page, QStringLiteral("Times of the day"), {QStringLiteral("Time"), QStringLiteral("At")});
+    DayTable = MakeTable(Page, "GridDayTimes", QStringLiteral("Times of the day"),
+                         {QStringLiteral("Time"), QStringLiteral("At")});
     auto* MonthColumn = new QVBoxLayout;
     MonthTitle = new QLabel(&Page);
-    MonthTable = MakeTable(Page, QStringLiteral("Candle lighting and havdalah this month"),
+    MonthTitle->setObjectName(QStringLiteral("LabelTimesMonth"));
+    MonthTitle->setAccessibleName(QStringLiteral("Month of times"));
+    MonthTable = MakeTable(Page, "GridMonthTimes", QStringLiteral("Candle lighting and havdalah this month"),
                            {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Portion or festival")});
     MonthColumn->addWidget(MonthTitle);
     MonthColumn->addWidget(MonthTable, 1);
-    Tables->addWidget(DayTable, 11);
-    Tables->addLayout(MonthColumn, 10);
+    DayTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DayTable->horizontalHeader()->setStretchLastSection(false);
+    Tables->addWidget(DayTable);
+    Tables->addLayout(MonthColumn, 1);
     Layout->addLayout(Tables, 1);
 
-    connect(ChooseButton, &QPushButton::clicked, this, [this] {
-        if (OnChooseLocation)
-            OnChooseLocation();
-    });
+    connect(ChooseButton, &QPushButton::clicked, this, &TTimesTab::LocationWanted);
     connect(DateBox, &QLineEdit::textChanged, this, [this] { RunHandler([this] { DateChanged(); }); });
     const QSignalBlocker Quiet(DateBox.get());
-    DateBox->setText(DateBoxText(DecodeDate(mirvane::Today()), Order));
+    DateBox->setText(DateBoxText(DecodeDate(mirvane::Today()), Choices().Order()));
+    Site = TimesSiteOf(Location, Choices().InDiaspora, SiteProblem);
     RunHandler([this] { DateChanged(); });
 }
 
-void TTimesPage::SetLocation(const std::optional<TLocation>& NewLocation)
+void TTimesTab::SetLocation(const std::optional<TLocation>& NewLocation)
 {
     Location = NewLocation;
-    Zone = nullptr;
-    ZoneProblem.clear();
-    if (Location) {
-        try {
-            Zone = date::locate_zone(Location->TimeZone);
-        } catch (const std::exception&) {
-            ZoneProblem = QStringLiteral("The time zone %1 is not in the system's zone database; choose the place "
-                                         "again.")
-                              .arg(QString::fromStdString(Location->TimeZone));
-        }
-    }
+    if (!Made())
+        return;
+    Site = TimesSiteOf(Location, Choices().InDiaspora, SiteProblem);
     SheetMonth.reset();
-    if (Made())
-        RunHandler([this] { ShowAll(); });
+    RunHandler([this] { ShowAll(); });
 }
 
-void TTimesPage::SetDateReading(TDateOrder NewOrder, const TLocaleMonthNames& Names)
+void TTimesTab::ChoicesChanged(const TChoices& Old)
 {
-    Order = NewOrder;
-    MonthNames = Names;
-}
-
-void TTimesPage::SetHebrewNames(bool On)
-{
-    HebrewNames = On;
+    if (Old.InDiaspora == Choices().InDiaspora && Old.HebrewNames == Choices().HebrewNames)
+        return;
+    if (Site)
+        Site->Rules.Diaspora = Choices().InDiaspora;
     SheetMonth.reset();
-    if (Made())
-        RunHandler([this] { ShowAll(); });
+    RunHandler([this] { ShowAll(); });
 }
 
-void TTimesPage::RulesChanged()
+void TTimesTab::DateChanged()
 {
-    SheetMonth.reset();
-    if (Made())
-        RunHandler([this] { ShowAll(); });
-}
-
-std::optional<TTimesSite> TTimesPage::Site() const
-{
-    if (!Location || !Zone)
-        return std::nullopt;
-    return TTimesSite{{Location->Latitude, Location->Longitude},
-                      Zone,
-                      {Location->CandleMinutes, Location->HavdalahMinutes, Diaspora}};
-}
-
-void TTimesPage::DateChanged()
-{
-    const TDateEntry Entry = ParseDateEntry(DateBox->text().toStdString(), Order, MonthNames);
+    const TDateEntry Entry = ParseDateEntry(DateBox->text().toStdString(), Choices().Order(), Start.MonthNames);
     Day.reset();
     if (Entry.Usable()) {
         const TDateTime Typed = EncodeDate(Entry.Year, Entry.Month, Entry.Day);
@@ -212,7 +196,7 @@ void TTimesPage::DateChanged()
     ShowAll();
 }
 
-void TTimesPage::ShowAll()
+void TTimesTab::ShowAll()
 {
     QString Place = QStringLiteral("No place chosen");
     if (Location) {
@@ -223,8 +207,8 @@ void TTimesPage::ShowAll()
         Place += QStringLiteral(" (%1)").arg(QString::fromStdString(Location->TimeZone));
     }
     PlaceName->setText(Place);
-    const bool Shown = Site().has_value();
-    Invitation->setText(ZoneProblem.isEmpty() ? Invitation->text() : ZoneProblem);
+    const bool Shown = Site.has_value();
+    Invitation->setText(SiteProblem.isEmpty() ? InvitationText() : SiteProblem);
     Invitation->setVisible(!Shown);
     DayTable->setVisible(Shown);
     MonthTitle->setVisible(Shown);
@@ -233,42 +217,48 @@ void TTimesPage::ShowAll()
     ShowMonth();
 }
 
-void TTimesPage::ShowDay()
+void TTimesTab::ShowDay()
 {
-    DayDescriptionLabel->clear();
-    DayTable->setRowCount(0);
-    if (!Day)
+    if (!Day) {
+        DayDescriptionLabel->clear();
+        DayTable->setRowCount(0);
         return;
+    }
     const TJewishDate Jewish = DateTimeToJewish(*Day);
     DayDescriptionLabel->setText(QString::fromStdString(DayDescription(
-        *Day, Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, HebrewNames), HebrewNames)));
-    const std::optional<TTimesSite> Where = Site();
-    if (!Where)
+        *Day, Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, Choices().HebrewNames), Choices().HebrewNames)));
+    if (!Site) {
+        DayTable->setRowCount(0);
         return;
-    const TDayTimes Times = ComputeDayTimes(DayOfDateTime(*Day), Where->Where, *Zone, Where->Rules);
+    }
+    const date::time_zone& Zone = *Site->Zone;
+    const TDayTimes Times = ComputeDayTimes(DayOfDateTime(*Day), Site->Where, Zone, Site->Rules);
     DayTable->setRowCount(static_cast<int>(Times.Times.size()));
     for (std::size_t Row = 0; Row < Times.Times.size(); ++Row) {
         const TDayTime& Time = Times.Times[Row];
         SetRow(*DayTable, static_cast<int>(Row),
-               {Text(Time.Caption), QString::fromStdString(ClockTextOrDash(Time.At, *Zone, Time.Rounding))});
+               {Text(Time.Caption), QString::fromStdString(ClockTextOrDash(Time.At, Zone, Time.Rounding))});
     }
-    DayTable->resizeColumnToContents(0);
+    // The day's table is as wide as its captions and times; the month's
+    // takes the rest of the page.
+    DayTable->resizeColumnsToContents();
+    DayTable->setFixedWidth(DayTable->columnWidth(0) + DayTable->columnWidth(1) + 2 * DayTable->frameWidth() +
+                            DayTable->verticalScrollBar()->sizeHint().width());
 }
 
-QString TTimesPage::OccasionOf(TDateTime Of) const
+QString TTimesTab::OccasionOf(TDateTime Of) const
 {
     try {
         const TJewishDate Jewish = DateTimeToJewish(Of);
-        return QString::fromStdString(Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, HebrewNames)).trimmed();
+        return QString::fromStdString(Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, Choices().HebrewNames)).trimmed();
     } catch (const EConvertError&) {
         return {};
     }
 }
 
-void TTimesPage::ShowMonth()
+void TTimesTab::ShowMonth()
 {
-    const std::optional<TTimesSite> Where = Site();
-    if (!Day || !Where) {
+    if (!Day || !Site) {
         SheetMonth.reset();
         Sheet.clear();
         MonthTitle->clear();
@@ -284,7 +274,7 @@ void TTimesPage::ShowMonth()
                                                      : EncodeDate(Date.Year, Date.Month + 1, 1) - First) -
                            1;
     for (TDateTime Each = First; Each <= Last; ++Each) {
-        const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Each), Where->Where, *Zone, Where->Rules);
+        const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Each), Site->Where, *Site->Zone, Site->Rules);
         for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {
             const TDayTime& Time = Times.Times[Index];
             // Candles, and the fast of Tisha B'Av at sunset, begin the next
@@ -293,7 +283,7 @@ void TTimesPage::ShowMonth()
                                 (Time.Key == "fastBegins" && Time.At == Times.Times[DailyTimeCount - 2].At);
             Sheet.push_back({ShortDateText(Each),
                              Text(Time.Caption) + u' ' +
-                                 QString::fromStdString(ClockTextOrDash(Time.At, *Zone, Time.Rounding)),
+                                 QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
                              OccasionOf(Begins ? Each + 1 : Each)});
         }
     }
@@ -306,9 +296,10 @@ void TTimesPage::ShowMonth()
     MonthTable->resizeColumnsToContents();
 }
 
-QString TTimesPage::PrintedHtml() const
+QString TTimesTab::PrintedHtml() const
 {
-    if (!Made() || Sheet.empty())
+    DateBox.get();  // reaching a control makes the page
+    if (Sheet.empty())
         return QStringLiteral("<p>%1</p>").arg(Invitation->text().toHtmlEscaped());
     QString Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
                        .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
@@ -322,18 +313,18 @@ QString TTimesPage::PrintedHtml() const
     return Html + QStringLiteral("</table>");
 }
 
-std::string TTimesPage::ExportText(TExportFormat Format, QString& Problem) const
+std::string TTimesTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
 {
-    const std::optional<TTimesSite> Where = Site();
-    if (!Where || !SheetMonth) {
-        Problem = Where ? QStringLiteral("Type a date to export its month's times.")
+    DateBox.get();  // reaching a control makes the page
+    if (!Site || !SheetMonth) {
+        Problem = Site ? QStringLiteral("Type a date to export its month's times.")
                         : QStringLiteral("Choose your place first: Options, Location...");
         return {};
     }
     const TGregorianDate Date = DecodeDate(*SheetMonth);
     const TDateTime Next = Date.Month == 12 ? EncodeDate(Date.Year + 1, 1, 1) : EncodeDate(Date.Year, Date.Month + 1, 1);
     std::ostringstream Out;
-    WriteTimesFile(Out, Where->Where, *Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Next - 1), Where->Rules,
+    WriteTimesFile(Out, Site->Where, *Site->Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Next - 1), Site->Rules,
                    Format == TExportFormat::Csv ? TTimesFileFormat::Csv : TTimesFileFormat::Ics);
     return Out.str();
 }
