@@ -18,7 +18,7 @@ TMirvaneGrid::TMirvaneGrid(QWidget* parent)
     SetRowCount(GridRowCount);
     SetFixedCols(GridFixedCols);
     SetFixedRows(GridFixedRows);
-    setAccessibleName(QStringLiteral("Month grid"));
+    setAccessibleName(tr("Month grid"));
     Grid.OnRepaint = [this] { ShowModel(); };
     Grid.OnChange = [this](TMonthGrid&) { NotifyChange(); };
     ShowModel();

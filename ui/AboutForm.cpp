@@ -15,12 +15,12 @@ TFormAbout::TFormAbout(QWidget* Parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About Mirvane"));
+    setWindowTitle(tr("About Mirvane"));
     setModal(true);
     const TFormScale Scale(font());
 
     ProgramIcon = MakeLabel(*this, "ProgramIcon", QString());
-    ProgramIcon->setAccessibleName(QStringLiteral("Mirvane icon"));
+    ProgramIcon->setAccessibleName(tr("Mirvane icon"));
     ProgramIcon->setPixmap(windowIcon().pixmap(Scale.X(32)));
     ProgramIcon->setGeometry(Scale.X(8), Scale.Y(8), Scale.X(32), Scale.X(32));
 
@@ -34,18 +34,18 @@ TFormAbout::TFormAbout(QWidget* Parent)
     LabelAppName->setGeometry(Scale.X(48), Scale.Y(8), Scale.X(217),
                               std::max(Scale.Y(32), LabelAppName->sizeHint().height()));
 
-    LabelVersion = MakeLabel(*this, "LabelVersion", QStringLiteral("Version " MIRVANE_VERSION));
+    LabelVersion = MakeLabel(*this, "LabelVersion", tr("Version %1").arg(QStringLiteral(MIRVANE_VERSION)));
     Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
 
     // The place list's licence asks for its source to be named.
-    QLabel* PlaceData = MakeLabel(*this, "LabelPlaceData",
-                                  QStringLiteral("The place list is from GeoNames (https://www.geonames.org/), "
-                                                 "licensed under CC BY 4.0."));
+    QLabel* PlaceData = MakeLabel(
+        *this, "LabelPlaceData",
+        tr("The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0."));
     PlaceData->setWordWrap(true);
     PlaceData->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PlaceData->setGeometry(Scale.X(8), Scale.Y(120), Scale.X(326), Scale.Y(60));
 
-    ButtonOk = MakeButton(*this, "ButtonOk", QStringLiteral("Ok"));
+    ButtonOk = MakeButton(*this, "ButtonOk", tr("Ok"));
     ButtonOk->setDefault(true);
     Scale.Place(*ButtonOk, 256, 200, 73, 25);
     connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ bool WriteAutostartEntry(QString& Error)
     const QString Path = AutostartEntryPath();
     const QString Folder = QFileInfo(Path).absolutePath();
     if (!QDir().mkpath(Folder)) {
-        Error = QStringLiteral("Cannot make the folder %1.").arg(QDir::toNativeSeparators(Folder));
+        Error = QCoreApplication::translate("AutostartEntry", "Cannot make the folder %1.")
+                    .arg(QDir::toNativeSeparators(Folder));
         return false;
     }
     return WriteWholeFile(Path, AutostartEntryText, Error);
@@ -56,7 +58,8 @@ bool RemoveAutostartEntry(QString& Error)
     if (!Entry.exists() || Entry.remove()) {
         return true;
     }
-    Error = QStringLiteral("Cannot remove %1: %2").arg(QDir::toNativeSeparators(Path), Entry.errorString());
+    Error = QCoreApplication::translate("AutostartEntry", "Cannot remove %1: %2")
+                .arg(QDir::toNativeSeparators(Path), Entry.errorString());
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "ui/BirthdaysTab.h"
 
 #include <QCheckBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,11 +28,14 @@ QStringList DateOrderExamples(TDateOrder Order)
 {
     switch (Order) {
     case MonthDayYear:
-        return {QStringLiteral(" eg. 12/1/70"), QStringLiteral(" or  Dec 1 70"), QStringLiteral(" or  December 1 1970")};
+        return {TBirthdaysTab::tr(" eg. 12/1/70"), TBirthdaysTab::tr(" or  Dec 1 70"),
+                TBirthdaysTab::tr(" or  December 1 1970")};
     case YearMonthDay:
-        return {QStringLiteral(" eg. 70/12/1"), QStringLiteral(" or  70 Dec 1"), QStringLiteral(" or  1970 December 1")};
+        return {TBirthdaysTab::tr(" eg. 70/12/1"), TBirthdaysTab::tr(" or  70 Dec 1"),
+                TBirthdaysTab::tr(" or  1970 December 1")};
     default:
-        return {QStringLiteral(" eg. 1/12/70"), QStringLiteral(" or  1 Dec 70"), QStringLiteral(" or  1 December 1970")};
+        return {TBirthdaysTab::tr(" eg. 1/12/70"), TBirthdaysTab::tr(" or  1 Dec 70"),
+                TBirthdaysTab::tr(" or  1 December 1970")};
     }
 }
 
@@ -44,25 +48,25 @@ TBirthdaysTab::TBirthdaysTab(const TPageStart& Start, const TChoices& Choices, Q
 
 QString TBirthdaysTab::Title() const
 {
-    return QStringLiteral("Birthdays/Yahrtzeits");
+    return tr("Birthdays/Yahrtzeits");
 }
 
 void TBirthdaysTab::SetCaptions()
 {
-    SetMemoLines(*DateHint, {QStringLiteral("Enter the original Date"), QStringLiteral("of the Birthday or Yahrtzeit"),
-                             QStringLiteral("   eg. 1/12/70"), QStringLiteral("   or   1 Dec 70"),
-                             QStringLiteral("   or   1 December 1970")});
-    SunsetLabel->setText(QStringLiteral("Click Here if Between"));
-    AfterSunset->setText(QStringLiteral("Sunset && Midnight"));
-    SetMemoLines(*YearHint, {QStringLiteral("Enter the Year you want"), QStringLiteral(" to know the equivalent"),
-                             QStringLiteral(" Date of the Birthday or"), QStringLiteral(" Yahrtzeit"),
-                             QStringLiteral(" eg. this year.")});
-    JewishDateLabel->setText(QStringLiteral("Jewish Date"));
-    DayOfIt->setText(QStringLiteral("Date of Day of B'day or Y'tzeit"));
-    NightOfIt->setText(QStringLiteral("Date of Night of B'day or Y'tziet"));
-    AnniversaryLabel->setText(QStringLiteral("Equivalent Date of B'day"));
-    SetMemoLines(*ListHint, {QStringLiteral("If you want a list of "), QStringLiteral("equivalent dates for a "),
-                             QStringLiteral("number of years, enter "), QStringLiteral("how many years here:")});
+    SetMemoLines(*DateHint, {tr("Enter the original Date"), tr("of the Birthday or Yahrtzeit"),
+                             tr("   eg. 1/12/70"), tr("   or   1 Dec 70"),
+                             tr("   or   1 December 1970")});
+    SunsetLabel->setText(tr("Click Here if Between"));
+    AfterSunset->setText(tr("Sunset && Midnight"));
+    SetMemoLines(*YearHint, {tr("Enter the Year you want"), tr(" to know the equivalent"),
+                             tr(" Date of the Birthday or"), tr(" Yahrtzeit"),
+                             tr(" eg. this year.")});
+    JewishDateLabel->setText(tr("Jewish Date"));
+    DayOfIt->setText(tr("Date of Day of B'day or Y'tzeit"));
+    NightOfIt->setText(tr("Date of Night of B'day or Y'tziet"));
+    AnniversaryLabel->setText(tr("Equivalent Date of B'day"));
+    SetMemoLines(*ListHint, {tr("If you want a list of "), tr("equivalent dates for a "),
+                             tr("number of years, enter "), tr("how many years here:")});
 }
 
 void TBirthdaysTab::Build()
@@ -70,24 +74,24 @@ void TBirthdaysTab::Build()
     QWidget& Page = *this;
     const TFormScale& Scale = Start.Scale;
     DateHint = MakeHintMemo(Page, "Memo1", {}, TMemoBackground::Page);
-    OriginalDate = MakeEdit(Page, "Edit1", QStringLiteral("Original date"));
+    OriginalDate = MakeEdit(Page, "Edit1", tr("Original date"));
     SunsetLabel = MakeLabel(Page, "Label14", {});
     AfterSunset = MakeCheckBox(Page, "CheckBox2", {});
     AfterSunset->setLayoutDirection(Qt::RightToLeft);
     YearHint = MakeHintMemo(Page, "Memo2", {}, TMemoBackground::Window);
-    YearWanted = MakeEdit(Page, "Edit3", QStringLiteral("Year wanted"), QStringLiteral("1995"));
+    YearWanted = MakeEdit(Page, "Edit3", tr("Year wanted"), QStringLiteral("1995"));
     YearSpinner = MakeUpDown(Page, "UpDown3", *YearWanted, 2, 3240, 1995);
     JewishDateLabel = MakeLabel(Page, "Label2", {});
-    JewishDate = MakeOutput(Page, "Edit2", QStringLiteral("Jewish Date"));
+    JewishDate = MakeOutput(Page, "Edit2", tr("Jewish Date"));
     ShowOnButtonFace(*JewishDate);
     DayOfIt = MakeRadioButton(Page, "RadioButton2", {});
     DayOfIt->setChecked(true);
     NightOfIt = MakeRadioButton(Page, "RadioButton1", {});
     AnniversaryLabel = MakeLabel(Page, "Label4", {});
-    Anniversary = MakeOutput(Page, "Edit4", QStringLiteral("Equivalent Date of B'day"));
+    Anniversary = MakeOutput(Page, "Edit4", tr("Equivalent Date of B'day"));
     ListHint = MakeHintMemo(Page, "Memo3", {}, TMemoBackground::Window);
-    YearCount = MakeEdit(Page, "Edit25", QStringLiteral("Number of years"));
-    DateList = MakeListMemo(Page, "Memo4", QStringLiteral("List of equivalent dates"));
+    YearCount = MakeEdit(Page, "Edit25", tr("Number of years"));
+    DateList = MakeListMemo(Page, "Memo4", tr("List of equivalent dates"));
     SetCaptions();
 
     Scale.Place(*DateHint, 8, 16, 137, 65);
@@ -194,30 +198,46 @@ void TBirthdaysTab::Compute()
     });
 }
 
-std::string TBirthdaysTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+// The event's name, as the command line's --name gives it; left empty it
+// stays the default, so that no summary starts with a bare date.
+bool TBirthdaysTab::AskExportDetails(TExportDetails& Details)
+{
+    bool Accepted = false;
+    const QString Name =
+        QInputDialog::getText(this, tr("Export List"), tr("Name of the event:"),
+                              QLineEdit::Normal, QString::fromStdString(Details.EventName), &Accepted)
+            .trimmed();
+    if (!Name.isEmpty()) {
+        Details.EventName = Name.toStdString();
+    }
+    return Accepted;
+}
+
+std::string TBirthdaysTab::ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const
 {
     const TAnniversaryPage Answer = ComputeAnniversaryPage(AnniversaryInput());
     if (!Answer.Answer) {
         Problem = NoAnswerToExport();
         return {};
     }
-    // The command line's default name of the event in calendar files.
-    return DateListText(AnniversaryDateList("Anniversary", Answer, NightOfIt->isChecked()), Format);
+    // Every entry's Jewish date follows Hebrew Names, as --hebrew does.
+    return DateListText(
+        AnniversaryDateList(Details.EventName, Answer, NightOfIt->isChecked(), Choices().HebrewNames), Format);
 }
 
 QString TBirthdaysTab::PrintedHtml() const
 {
-    TFacts Facts{{QStringLiteral("Original date"), OriginalDate->text()}};
+    TFacts Facts{{tr("Original date"), OriginalDate->text()}};
     if (AfterSunset->isChecked()) {
-        Facts.emplace_back(QString(), QStringLiteral("between sunset and midnight"));
+        Facts.emplace_back(QString(), tr("between sunset and midnight"));
     }
-    Facts.emplace_back(QStringLiteral("Jewish Date"), JewishDate->text());
-    Facts.emplace_back(QStringLiteral("Year wanted"), YearWanted->text());
+    Facts.emplace_back(tr("Jewish Date"), JewishDate->text());
+    Facts.emplace_back(tr("Year wanted"), YearWanted->text());
     const QRadioButton& Asked = NightOfIt->isChecked() ? *NightOfIt : *DayOfIt;
     Facts.emplace_back(QString(), Asked.text());
-    Facts.emplace_back(QStringLiteral("Equivalent Date of B'day"), Anniversary->text());
+    Facts.emplace_back(tr("Equivalent Date of B'day"), Anniversary->text());
     if (!DateList->isHidden()) {
-        Facts.emplace_back(QStringLiteral("Number of years"), YearCount->text());
+        Facts.emplace_back(tr("Number of years"), YearCount->text());
     }
     return FactsTable(Facts) + ListOf(*DateList);
 }

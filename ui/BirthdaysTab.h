@@ -24,7 +24,8 @@ public:
 
     QString Title() const override;
     QString PrintedHtml() const override;
-    std::string ExportText(TExportFormat Format, int Years, QString& Problem) const override;
+    std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
+    bool AskExportDetails(TExportDetails& Details) override;
 
 private:
     void Build() override;

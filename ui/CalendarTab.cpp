@@ -25,18 +25,18 @@ TCalendarTab::TCalendarTab(const TPageStart& Start, const TChoices& Choices, QWi
 
 QString TCalendarTab::Title() const
 {
-    return QStringLiteral("Calendar");
+    return tr("Calendar");
 }
 
 void TCalendarTab::SetCaptions()
 {
-    YearLabel->setText(QStringLiteral("Year"));
-    JewishYearLabel->setText(QStringLiteral("Jewish Year"));
-    NextMonth->setText(QStringLiteral("Next Month"));
-    PreviousMonth->setText(QStringLiteral("Previous Month"));
-    NextYear->setText(QStringLiteral("Next Year"));
-    PreviousYear->setText(QStringLiteral("Previous Year"));
-    TodaysDate->setText(QStringLiteral("Today's Date"));
+    YearLabel->setText(tr("Year"));
+    JewishYearLabel->setText(tr("Jewish Year"));
+    NextMonth->setText(tr("Next Month"));
+    PreviousMonth->setText(tr("Previous Month"));
+    NextYear->setText(tr("Next Year"));
+    PreviousYear->setText(tr("Previous Year"));
+    TodaysDate->setText(tr("Today's Date"));
 }
 
 void TCalendarTab::Build()
@@ -49,9 +49,9 @@ void TCalendarTab::Build()
     Grid->resize(Grid->width(), std::max(Grid->height(), Grid->minimumSizeHint().height()));
 
     YearLabel = MakeLabel(Page, "Label17", {});
-    GregorianYear = MakeEdit(Page, "Edit20", QStringLiteral("Year"));
+    GregorianYear = MakeEdit(Page, "Edit20", tr("Year"));
     JewishYearLabel = MakeLabel(Page, "Label18", {});
-    JewishYear = MakeEdit(Page, "Edit21", QStringLiteral("Jewish Year"));
+    JewishYear = MakeEdit(Page, "Edit21", tr("Jewish Year"));
     YearLabel->setBuddy(GregorianYear);
     JewishYearLabel->setBuddy(JewishYear);
     NextMonth = MakeButton(Page, "Button1", {});

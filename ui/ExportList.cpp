@@ -5,7 +5,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 
 #include "export/DateListFile.h"
 #include "export/ExportFailure.h"
@@ -17,8 +16,15 @@
 namespace mirvane {
 namespace {
 
-const QString IcsFilter = QStringLiteral("iCalendar (*.ics)");
-const QString CsvFilter = QStringLiteral("CSV (*.csv)");
+QString IcsFilter()
+{
+    return TForm1::tr("iCalendar (*.ics)");
+}
+
+QString CsvFilter()
+{
+    return TForm1::tr("CSV (*.csv)");
+}
 
 }  // namespace
 
@@ -29,23 +35,24 @@ std::string DateListText(const TDateList& List, TExportFormat Format)
 
 QString NoAnswerToExport()
 {
-    return QStringLiteral("The page has no answer to export.");
+    return TForm1::tr("The page has no answer to export.");
 }
 
-std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, int Years, QString& Problem)
+std::string ExportListText(const TForm1& Form, int Page, TExportFormat Format, const TExportDetails& Details,
+                           QString& Problem)
 {
-    return Form.Page(Page).ExportText(Format, Years, Problem);
+    return Form.Page(Page).ExportText(Format, Details, Problem);
 }
 
-bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Years)
+bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, const TExportDetails& Details)
 {
     QString Problem;
     std::string Text;
     try {
-        Text = ExportListText(Form, Form.ShownPage(), Format, Years, Problem);
+        Text = ExportListText(Form, Form.ShownPage(), Format, Details, Problem);
     } catch (const EExportFailure& Failure) {
         // Such as a date after 9999, which a calendar file cannot hold.
-        Problem = QStringLiteral("Cannot export the list: %1.").arg(QString::fromStdString(Failure.what()));
+        Problem = TForm1::tr("Cannot export the list: %1.").arg(QString::fromStdString(Failure.what()));
     }
     if (Problem.isEmpty() && WriteWholeFile(Path, Text, Problem)) {
         return true;
@@ -56,27 +63,22 @@ bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, int Y
 
 void TForm1::ExportList1Click()
 {
-    int Years = DefaultExportYears;
-    if (ShownPage() == RememberPage) {
-        bool Accepted = false;
-        Years = QInputDialog::getInt(this, QStringLiteral("Export List"), QStringLiteral("Number of years:"),
-                                     DefaultExportYears, 1, MaxExportYears, 1, &Accepted);
-        if (!Accepted) {
-            return;
-        }
+    TExportDetails Details;
+    if (!Page(ShownPage()).AskExportDetails(Details)) {
+        return;
     }
-    QString Filter = IcsFilter;
-    QString Path = QFileDialog::getSaveFileName(this, QStringLiteral("Export List"), QString(),
-                                                IcsFilter + QStringLiteral(";;") + CsvFilter, &Filter);
+    QString Filter = IcsFilter();
+    QString Path = QFileDialog::getSaveFileName(this, TForm1::tr("Export List"), QString(),
+                                                IcsFilter() + QStringLiteral(";;") + CsvFilter(), &Filter);
     if (Path.isEmpty()) {
         return;
     }
-    const TExportFormat Format = Filter == CsvFilter ? TExportFormat::Csv : TExportFormat::Ics;
+    const TExportFormat Format = Filter == CsvFilter() ? TExportFormat::Csv : TExportFormat::Ics;
     const QString Suffix = Format == TExportFormat::Csv ? QStringLiteral("csv") : QStringLiteral("ics");
     if (QFileInfo(Path).suffix().compare(Suffix, Qt::CaseInsensitive) != 0) {
         Path += QLatin1Char('.') + Suffix;
     }
-    ExportListTo(*this, Path, Format, Years);
+    ExportListTo(*this, Path, Format, Details);
 }
 
 }  // namespace mirvane

@@ -34,16 +34,16 @@ TFestivalsTab::TFestivalsTab(const TPageStart& Start, const TChoices& Choices, Q
 
 QString TFestivalsTab::Title() const
 {
-    return QStringLiteral("Festivals");
+    return tr("Festivals");
 }
 
 void TFestivalsTab::SetCaptions()
 {
-    NameLabel->setText(QStringLiteral("Name of Festival"));
-    YearLabel->setText(QStringLiteral("Gregorian Year"));
-    DateLabel->setText(QStringLiteral("Date of Festival"));
-    SetMemoLines(*ListHint, {QStringLiteral("If you want a list of "), QStringLiteral("festival dates for a "),
-                             QStringLiteral("number of years, enter "), QStringLiteral("how many years here:")});
+    NameLabel->setText(tr("Name of Festival"));
+    YearLabel->setText(tr("Gregorian Year"));
+    DateLabel->setText(tr("Date of Festival"));
+    SetMemoLines(*ListHint, {tr("If you want a list of "), tr("festival dates for a "),
+                             tr("number of years, enter "), tr("how many years here:")});
 }
 
 void TFestivalsTab::Build()
@@ -61,13 +61,13 @@ void TFestivalsTab::Build()
     FestivalName->setMaxVisibleItems(20);
     NameLabel->setBuddy(FestivalName);
     YearLabel = MakeLabel(Page, "Label20", {});
-    GregorianYear = MakeEdit(Page, "Edit13", QStringLiteral("Gregorian Year"), QStringLiteral("1995"));
+    GregorianYear = MakeEdit(Page, "Edit13", tr("Gregorian Year"), QStringLiteral("1995"));
     YearSpinner = MakeUpDown(Page, "UpDown4", *GregorianYear, 2, 3240, 1995);
     DateLabel = MakeLabel(Page, "Label21", {});
-    FestivalDate = MakeOutput(Page, "Edit15", QStringLiteral("Date of Festival"));
+    FestivalDate = MakeOutput(Page, "Edit15", tr("Date of Festival"));
     ListHint = MakeHintMemo(Page, "Memo6", {}, TMemoBackground::Page);
-    YearCount = MakeEdit(Page, "Edit27", QStringLiteral("Number of years"));
-    DateList = MakeListMemo(Page, "Memo5", QStringLiteral("List of festival dates"));
+    YearCount = MakeEdit(Page, "Edit27", tr("Number of years"));
+    DateList = MakeListMemo(Page, "Memo5", tr("List of festival dates"));
     SetCaptions();
 
     Scale.PlaceNatural(*NameLabel, 8, 72);
@@ -150,7 +150,8 @@ void TFestivalsTab::Compute()
     });
 }
 
-std::string TFestivalsTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+std::string TFestivalsTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/,
+                                      QString& Problem) const
 {
     const TFestivalInput Input = FestivalInput();
     const TFestivalPage Answer = ComputeFestivalPage(Input);
@@ -158,16 +159,18 @@ std::string TFestivalsTab::ExportText(TExportFormat Format, int /*Years*/, QStri
         Problem = NoAnswerToExport();
         return {};
     }
-    return DateListText(FestivalDateList(Input.Name, Answer), Format);
+    // The festival's own name, not the list entry that shows it with its
+    // Hebrew name; the Jewish dates follow Hebrew Names as --hebrew does.
+    return DateListText(FestivalDateList(FestivalNameOfEntry(Input.Name), Answer, Choices().HebrewNames), Format);
 }
 
 QString TFestivalsTab::PrintedHtml() const
 {
-    TFacts Facts{{QStringLiteral("Name of Festival"), FestivalName->currentText()},
-                 {QStringLiteral("Gregorian Year"), GregorianYear->text()},
-                 {QStringLiteral("Date of Festival"), FestivalDate->text()}};
+    TFacts Facts{{tr("Name of Festival"), FestivalName->currentText()},
+                 {tr("Gregorian Year"), GregorianYear->text()},
+                 {tr("Date of Festival"), FestivalDate->text()}};
     if (!DateList->isHidden()) {
-        Facts.emplace_back(QStringLiteral("Number of years"), YearCount->text());
+        Facts.emplace_back(tr("Number of years"), YearCount->text());
     }
     return FactsTable(Facts) + ListOf(*DateList);
 }

@@ -27,11 +27,11 @@ QAction* AddFileCommand(QMenu& Menu, const char* Name, const QString& Caption, c
 
 void TForm1::BuildFileMenu()
 {
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    File1 = MainMenu1->addMenu(tr("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    ExportList1 = AddFileCommand(*File1, "ExportList1", QStringLiteral("&Export List..."));
-    Print1 = AddFileCommand(*File1, "Print1", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", QStringLiteral("Print Pre&view..."));
+    ExportList1 = AddFileCommand(*File1, "ExportList1", tr("&Export List..."));
+    Print1 = AddFileCommand(*File1, "Print1", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", tr("Print Pre&view..."));
     addAction(Print1);
     connect(ExportList1, &QAction::triggered, this, &TForm1::ExportList1Click);
     connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
@@ -52,7 +52,7 @@ void TForm1::Print1Click()
     const int Shown = ShownPage();
     QPrinter Printer(QPrinter::HighResolution);
     QPrintDialog Dialog(&Printer, this);
-    Dialog.setWindowTitle(QStringLiteral("Print"));
+    Dialog.setWindowTitle(tr("Print"));
     if (Dialog.exec() == QDialog::Accepted) {
         PrintPage(*this, Shown, Printer);
     }

@@ -3,6 +3,7 @@
 #include <date/tz.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -24,8 +25,9 @@ constexpr int HavdalahChoices[] = {0, 42, 50, 72};
 
 QString HavdalahCaption(int Minutes)
 {
-    return Minutes == 0 ? QStringLiteral("When the stars appear (the sun 8.5° below the horizon)")
-                        : QStringLiteral("%1 minutes after sunset").arg(Minutes);
+    return Minutes == 0 ? QCoreApplication::translate("mirvane::TLocationDialog",
+                                                      "When the stars appear (the sun 8.5° below the horizon)")
+                        : QCoreApplication::translate("mirvane::TLocationDialog", "%1 minutes after sunset").arg(Minutes);
 }
 
 QString DegreesText(double Degrees)
@@ -77,7 +79,7 @@ TLocationDialog::TLocationDialog(const std::optional<TLocation>& Current, bool I
     : QDialog(Parent), Initial(Current), InDiaspora(InDiaspora)
 {
     setObjectName(QStringLiteral("LocationDialog"));
-    setWindowTitle(QStringLiteral("Location"));
+    setWindowTitle(tr("Location"));
     BuildControls();
     if (Current) {
         ShowLocation(*Current);
@@ -101,12 +103,12 @@ TLocationDialog::TLocationDialog(const std::optional<TLocation>& Current, bool I
 void TLocationDialog::BuildControls()
 {
     auto* Layout = new QVBoxLayout(this);
-    auto* SearchLabel = new QLabel(QStringLiteral("&Find a place by its name:"), this);
-    SearchBox = MakeBox(*this, QStringLiteral("Find a place"));
-    SearchBox->setPlaceholderText(QStringLiteral("e.g. Lakewood, or Lakewood, New Jersey"));
+    auto* SearchLabel = new QLabel(tr("&Find a place by its name:"), this);
+    SearchBox = MakeBox(*this, tr("Find a place"));
+    SearchBox->setPlaceholderText(tr("e.g. Lakewood, or Lakewood, New Jersey"));
     SearchLabel->setBuddy(SearchBox);
     FoundList = new QListWidget(this);
-    FoundList->setAccessibleName(QStringLiteral("Places found"));
+    FoundList->setAccessibleName(tr("Places found"));
     ListProblem = new QLabel(this);
     ListProblem->setWordWrap(true);
     ListProblem->hide();
@@ -115,29 +117,29 @@ void TLocationDialog::BuildControls()
     Layout->addWidget(FoundList, 1);
     Layout->addWidget(ListProblem);
 
-    Layout->addWidget(new QLabel(QStringLiteral("Or type the place's coordinates and time zone:"), this));
+    Layout->addWidget(new QLabel(tr("Or type the place's coordinates and time zone:"), this));
     auto* Form = new QFormLayout;
-    LatitudeBox = MakeBox(*this, QStringLiteral("Latitude"));
-    LatitudeBox->setPlaceholderText(QStringLiteral("degrees north; south below 0"));
-    LongitudeBox = MakeBox(*this, QStringLiteral("Longitude"));
-    LongitudeBox->setPlaceholderText(QStringLiteral("degrees east; west below 0"));
-    ZoneBox = MakeBox(*this, QStringLiteral("Time zone"));
-    ZoneBox->setPlaceholderText(QStringLiteral("e.g. America/New_York"));
-    Form->addRow(QStringLiteral("L&atitude:"), LatitudeBox);
-    Form->addRow(QStringLiteral("L&ongitude:"), LongitudeBox);
-    Form->addRow(QStringLiteral("&Time zone:"), ZoneBox);
+    LatitudeBox = MakeBox(*this, tr("Latitude"));
+    LatitudeBox->setPlaceholderText(tr("degrees north; south below 0"));
+    LongitudeBox = MakeBox(*this, tr("Longitude"));
+    LongitudeBox->setPlaceholderText(tr("degrees east; west below 0"));
+    ZoneBox = MakeBox(*this, tr("Time zone"));
+    ZoneBox->setPlaceholderText(tr("e.g. America/New_York"));
+    Form->addRow(tr("L&atitude:"), LatitudeBox);
+    Form->addRow(tr("L&ongitude:"), LongitudeBox);
+    Form->addRow(tr("&Time zone:"), ZoneBox);
 
     CandleBox = new QSpinBox(this);
-    CandleBox->setAccessibleName(QStringLiteral("Candle lighting minutes before sunset"));
+    CandleBox->setAccessibleName(tr("Candle lighting minutes before sunset"));
     CandleBox->setRange(0, MaxRuleMinutes);
     CandleBox->setValue(TTimesRules{}.CandleMinutes);
-    CandleBox->setSuffix(QStringLiteral(" minutes before sunset"));
-    Form->addRow(QStringLiteral("&Candle lighting:"), CandleBox);
+    CandleBox->setSuffix(tr(" minutes before sunset"));
+    Form->addRow(tr("&Candle lighting:"), CandleBox);
     HavdalahBox = new QComboBox(this);
-    HavdalahBox->setAccessibleName(QStringLiteral("Havdalah"));
+    HavdalahBox->setAccessibleName(tr("Havdalah"));
     for (const int Minutes : HavdalahChoices)
         HavdalahBox->addItem(HavdalahCaption(Minutes), Minutes);
-    Form->addRow(QStringLiteral("&Havdalah:"), HavdalahBox);
+    Form->addRow(tr("&Havdalah:"), HavdalahBox);
     Layout->addLayout(Form);
 
     auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -183,7 +185,7 @@ const TPlaceIndex* TLocationDialog::Places()
         return &InstalledPlaceIndex();
     } catch (const EPlaceListError& Error) {
         ListFailed = true;
-        ListProblem->setText(QStringLiteral("Places cannot be found by name: %1. Type the latitude, longitude and "
+        ListProblem->setText(tr("Places cannot be found by name: %1. Type the latitude, longitude and "
                                             "time zone instead.")
                                  .arg(QString::fromStdString(Error.what())));
         ListProblem->show();
@@ -221,15 +223,15 @@ bool TLocationDialog::ReadBoxes()
     };
     const std::optional<double> Latitude = ReadDegrees(LatitudeBox->text(), 90);
     if (!Latitude)
-        return Refuse(LatitudeBox, QStringLiteral("Latitude: type the degrees north of the equator, from -90 to "
+        return Refuse(LatitudeBox, tr("Latitude: type the degrees north of the equator, from -90 to "
                                                   "90 (south below 0), e.g. 40.71427."));
     const std::optional<double> Longitude = ReadDegrees(LongitudeBox->text(), 180);
     if (!Longitude)
-        return Refuse(LongitudeBox, QStringLiteral("Longitude: type the degrees east of Greenwich, from -180 to "
+        return Refuse(LongitudeBox, tr("Longitude: type the degrees east of Greenwich, from -180 to "
                                                    "180 (west below 0), e.g. -74.00597."));
     const std::string Zone = ZoneBox->text().trimmed().toStdString();
     if (!IsZone(Zone))
-        return Refuse(ZoneBox, QStringLiteral("Time zone: \"%1\" is not a time zone of the system's zone "
+        return Refuse(ZoneBox, tr("Time zone: \"%1\" is not a time zone of the system's zone "
                                               "database; type one such as Europe/London or America/New_York.")
                                    .arg(QString::fromStdString(Zone)));
     Result.Latitude = *Latitude;
@@ -248,10 +250,10 @@ void TLocationDialog::AskAboutRules()
     if (Asked || Kept || Israel != InDiaspora)
         return;
     Asked = true;
-    const QString Place = Result.Name.empty() ? QStringLiteral("This place") : QString::fromStdString(Result.Name);
+    const QString Place = Result.Name.empty() ? tr("This place") : QString::fromStdString(Result.Name);
     const QString Question =
-        Israel ? QStringLiteral("%1 is in Israel. Use the Israel rules for the festivals and portions?").arg(Place)
-               : QStringLiteral("%1 is outside Israel. Use the Diaspora rules for the festivals and portions?")
+        Israel ? tr("%1 is in Israel. Use the Israel rules for the festivals and portions?").arg(Place)
+               : tr("%1 is outside Israel. Use the Diaspora rules for the festivals and portions?")
                      .arg(Place);
     if (AskYesNo(Question))
         Wish = !Israel;

@@ -66,47 +66,47 @@ void TForm1::BuildMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     BuildFileMenu();
 
-    Optios1 = MainMenu1->addMenu(QStringLiteral("&Options"));
+    Optios1 = MainMenu1->addMenu(tr("&Options"));
     Optios1->setObjectName(QStringLiteral("Optios1"));
     QActionGroup& Place = *MakeGroup(*this);
-    Diaspora1 = AddRadio(*Optios1, Place, "Diaspora1", QStringLiteral("&Diaspora"), true,
+    Diaspora1 = AddRadio(*Optios1, Place, "Diaspora1", tr("&Diaspora"), true,
                          QKeySequence(Qt::CTRL | Qt::Key_D));
-    Israel1 = AddRadio(*Optios1, Place, "Israel1", QStringLiteral("&Israel"), false, QKeySequence(Qt::CTRL | Qt::Key_I));
+    Israel1 = AddRadio(*Optios1, Place, "Israel1", tr("&Israel"), false, QKeySequence(Qt::CTRL | Qt::Key_I));
     AddSeparator(*Optios1, "N1");
 
-    DateEntryFormat1 = AddMenu(*Optios1, "DateEntryFormat1", QStringLiteral("Date Entry Format"));
+    DateEntryFormat1 = AddMenu(*Optios1, "DateEntryFormat1", tr("Date Entry Format"));
     QActionGroup& Order = *MakeGroup(*this);
-    ddmmyy1 = AddRadio(*DateEntryFormat1, Order, "ddmmyy1", QStringLiteral("dd/mm/yy"), true);
-    mmddyy1 = AddRadio(*DateEntryFormat1, Order, "mmddyy1", QStringLiteral("mm/dd/yy"), false);
-    yymmdd1 = AddRadio(*DateEntryFormat1, Order, "yymmdd1", QStringLiteral("yy/mm/dd"), false);
+    ddmmyy1 = AddRadio(*DateEntryFormat1, Order, "ddmmyy1", tr("dd/mm/yy"), true);
+    mmddyy1 = AddRadio(*DateEntryFormat1, Order, "mmddyy1", tr("mm/dd/yy"), false);
+    yymmdd1 = AddRadio(*DateEntryFormat1, Order, "yymmdd1", tr("yy/mm/dd"), false);
 
-    Calendardisplayby1 = AddMenu(*Optios1, "Calendardisplayby1", QStringLiteral("Calendar by"));
+    Calendardisplayby1 = AddMenu(*Optios1, "Calendardisplayby1", tr("Calendar by"));
     QActionGroup& PageKind = *MakeGroup(*this);
-    GregorianMonth1 = AddRadio(*Calendardisplayby1, PageKind, "GregorianMonth1", QStringLiteral("Gregorian Month"),
+    GregorianMonth1 = AddRadio(*Calendardisplayby1, PageKind, "GregorianMonth1", tr("Gregorian Month"),
                                true, QKeySequence(Qt::CTRL | Qt::Key_G));
-    JewishMonth1 = AddRadio(*Calendardisplayby1, PageKind, "JewishMonth1", QStringLiteral("Jewish Month"), false,
+    JewishMonth1 = AddRadio(*Calendardisplayby1, PageKind, "JewishMonth1", tr("Jewish Month"), false,
                             QKeySequence(Qt::CTRL | Qt::Key_J));
 
-    StamAdar1 = AddMenu(*Optios1, "StamAdar1", QStringLiteral("Stam Adar"));
+    StamAdar1 = AddMenu(*Optios1, "StamAdar1", tr("Stam Adar"));
     QActionGroup& Adar = *MakeGroup(*this);
-    Adar11 = AddRadio(*StamAdar1, Adar, "Adar11", QStringLiteral("Adar 1"), false, QKeySequence(Qt::CTRL | Qt::Key_A));
-    Adar21 = AddRadio(*StamAdar1, Adar, "Adar21", QStringLiteral("Adar 2"), true, QKeySequence(Qt::CTRL | Qt::Key_B));
+    Adar11 = AddRadio(*StamAdar1, Adar, "Adar11", tr("Adar 1"), false, QKeySequence(Qt::CTRL | Qt::Key_A));
+    Adar21 = AddRadio(*StamAdar1, Adar, "Adar21", tr("Adar 2"), true, QKeySequence(Qt::CTRL | Qt::Key_B));
 
-    HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QStringLiteral("&Hebrew Names"));
+    HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", tr("&Hebrew Names"));
     HebrewNames1->setCheckable(true);
     HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    Location1 = AddCommand(*Optios1, "Location1", QStringLiteral("&Location..."));
-    CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QStringLiteral("Candle-lighting &Times"));
+    Location1 = AddCommand(*Optios1, "Location1", tr("&Location..."));
+    CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", tr("Candle-lighting &Times"));
     CandleTimes1->setCheckable(true);
 
-    Quit1 = MainMenu1->addAction(QStringLiteral("&Quit"));
+    Quit1 = MainMenu1->addAction(tr("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
 
-    MenuHelp = MainMenu1->addMenu(QStringLiteral("&Help"));
+    MenuHelp = MainMenu1->addMenu(tr("&Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
-    MenuNotes = AddCommand(*MenuHelp, "MenuNotes", QStringLiteral("&Notes..."));
+    MenuNotes = AddCommand(*MenuHelp, "MenuNotes", tr("&Notes..."));
     AddSeparator(*MenuHelp, "N2");
-    MenuAbout = AddCommand(*MenuHelp, "MenuAbout", QStringLiteral("&About..."));
+    MenuAbout = AddCommand(*MenuHelp, "MenuAbout", tr("&About..."));
 
     // Shortcuts work wherever the focus is in the window, menus closed.
     addActions({Diaspora1, Israel1, GregorianMonth1, JewishMonth1, Adar11, Adar21, HebrewNames1});
@@ -204,7 +204,7 @@ void TForm1::CandleTimes1Click()
 void TForm1::MenuNotesClick()
 {
     ShowMessageBox(TBoxKind::Message,
-                   QStringLiteral("Note: Gregorian dates before 15 Oct 1582 are inaccurate\n"
+                   tr("Note: Gregorian dates before 15 Oct 1582 are inaccurate\n"
                                   "The calendar was changed at this date, and this program assumes a theoretical "
                                   "calendar which didn't change"));
 }

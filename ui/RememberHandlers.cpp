@@ -244,18 +244,18 @@ std::optional<TRememberEntry> TRememberTab::Details()
         ReadEventDate(OccasionDate->text().toStdString(), Choices().Order(), Start.MonthNames, Today());
     const std::optional<TJewishDate> Follows = Date ? EventJewishDate(*Date, Entry.AfterSunset) : std::nullopt;
     if (!Follows)
-        return Refuse(*OccasionDate, QStringLiteral("The date is not a valid date."));
+        return Refuse(*OccasionDate, tr("The date is not a valid date."));
     Entry.Date = *Date;
     const QString JewishText = OccasionJewishDate->text().trimmed();
     const std::optional<TJewishDate> Typed =
         JewishText.isEmpty() ? Follows : ParseJewishDateEntry(JewishText.toStdString());
     if (!Typed)
-        return Refuse(*OccasionJewishDate, QStringLiteral("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
+        return Refuse(*OccasionJewishDate, tr("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
     Entry.JewishDate = *Typed;
     const std::optional<std::int32_t> Days = DaysBefore(ReminderDays->text());
     if (!Days)
         return Refuse(*ReminderDays,
-                      QStringLiteral("The number of days before must be a whole number from 0 to 365."));
+                      tr("The number of days before must be a whole number from 0 to 365."));
     Entry.DaysBefore = *Days;
     Entry.Kind = static_cast<TRememberKind>(std::max(Recurrence->currentIndex(), 0));
     return Entry;
@@ -336,7 +336,7 @@ void TRememberTab::DeleteClick()
         if (!Selected)
             return;
         const std::int64_t Id = Selected->Id();
-        const QString Question = QStringLiteral("Delete \"%1\"?").arg(Selected->text(0));
+        const QString Question = tr("Delete \"%1\"?").arg(Selected->text(0));
         if (!AskYesNo(Question))
             return;
         if (!ChangeStore([Id](TRememberStore& Store) { Store.Remove(Id); }))

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,40 +67,40 @@ TRememberTab::~TRememberTab()
 
 QString TRememberTab::Title() const
 {
-    return QStringLiteral("Dates to Remember");
+    return tr("Dates to Remember");
 }
 
 void TRememberTab::SetCaptions()
 {
-    List->setHeaderLabels({QStringLiteral("Name of Occasion"), QStringLiteral("G Date"), QStringLiteral("J Date"),
-                           QStringLiteral("Date this year")});
-    NewButton->setText(QStringLiteral("New date to remember"));
-    DeleteButton->setText(QStringLiteral("Delete"));
-    ModifyButton->setText(QStringLiteral("Modify"));
-    SortGroup->setTitle(QStringLiteral("Sort list by"));
-    SortByOccasion->setText(QStringLiteral("Occasion"));
-    SortByDate->setText(QStringLiteral("Date this year"));
-    DetailsGroup->setTitle(QStringLiteral("Details of the date to remember:"));
-    OccasionLabel->setText(QStringLiteral("Name of occasion:"));
-    DateLabel->setText(QStringLiteral("Date:"));
-    JewishDateLabel->setText(QStringLiteral("Jewish Date:"));
-    AfterSunset->setText(QStringLiteral("Sunset && Midnight"));
-    RemindLabel->setText(QStringLiteral("Remind me:"));
-    DaysBeforeLabel->setText(QStringLiteral("days before."));
-    const QStringList Kinds{QStringLiteral("Remind me every year on the Jewish date"),
-                            QStringLiteral("Remind me every year on the Gregorian date"),
-                            QStringLiteral("Remind me on this year and date only")};
+    List->setHeaderLabels({tr("Name of Occasion"), tr("G Date"), tr("J Date"),
+                           tr("Date this year")});
+    NewButton->setText(tr("New date to remember"));
+    DeleteButton->setText(tr("Delete"));
+    ModifyButton->setText(tr("Modify"));
+    SortGroup->setTitle(tr("Sort list by"));
+    SortByOccasion->setText(tr("Occasion"));
+    SortByDate->setText(tr("Date this year"));
+    DetailsGroup->setTitle(tr("Details of the date to remember:"));
+    OccasionLabel->setText(tr("Name of occasion:"));
+    DateLabel->setText(tr("Date:"));
+    JewishDateLabel->setText(tr("Jewish Date:"));
+    AfterSunset->setText(tr("Sunset && Midnight"));
+    RemindLabel->setText(tr("Remind me:"));
+    DaysBeforeLabel->setText(tr("days before."));
+    const QStringList Kinds{tr("Remind me every year on the Jewish date"),
+                            tr("Remind me every year on the Gregorian date"),
+                            tr("Remind me on this year and date only")};
     for (int Kind = 0; Kind < Kinds.size(); ++Kind) {
         if (Kind < Recurrence->count())
             Recurrence->setItemText(Kind, Kinds[Kind]);
         else
             Recurrence->addItem(Kinds[Kind]);
     }
-    CancelButton->setText(QStringLiteral("Cancel"));
-    OkButton->setText(QStringLiteral("Ok"));
-    CheckLabel->setText(QStringLiteral("Check the dates every time I:"));
-    StartWithComputer->setText(QStringLiteral("Turn on the computer"));
-    RunMirvane->setText(QStringLiteral("Run Mirvane"));
+    CancelButton->setText(tr("Cancel"));
+    OkButton->setText(tr("Ok"));
+    CheckLabel->setText(tr("Check the dates every time I:"));
+    StartWithComputer->setText(tr("Turn on the computer"));
+    RunMirvane->setText(tr("Run Mirvane"));
 }
 
 void TRememberTab::Build()
@@ -108,7 +109,7 @@ void TRememberTab::Build()
     const TFormScale& Scale = Start.Scale;
     List = new QTreeWidget(&Page);
     List->setObjectName(QStringLiteral("ListView1"));
-    List->setAccessibleName(QStringLiteral("Dates to remember"));
+    List->setAccessibleName(tr("Dates to remember"));
     List->setRootIsDecorated(false);
     List->setUniformRowHeights(true);
     List->setAllColumnsShowFocus(true);
@@ -126,17 +127,17 @@ void TRememberTab::Build()
     DetailsGroup->setObjectName(QStringLiteral("GroupBox1"));
     QWidget& Details = *DetailsGroup;
     OccasionLabel = MakeLabel(Details, "LabelOccasion", {});
-    OccasionName = MakeEdit(Details, "EditOccasion", QStringLiteral("Name of occasion"));
+    OccasionName = MakeEdit(Details, "EditOccasion", tr("Name of occasion"));
     OccasionName->setMaxLength(static_cast<int>(MaxOccasionLength));
     DateLabel = MakeLabel(Details, "LabelNewDate", {});
-    OccasionDate = MakeEdit(Details, "EditNewDate", QStringLiteral("Date of occasion"));
+    OccasionDate = MakeEdit(Details, "EditNewDate", tr("Date of occasion"));
     JewishDateLabel = MakeLabel(Details, "LabelNewJDate", {});
-    OccasionJewishDate = MakeEdit(Details, "EditNewJDate", QStringLiteral("Jewish date of occasion"));
+    OccasionJewishDate = MakeEdit(Details, "EditNewJDate", tr("Jewish date of occasion"));
     AfterSunset = MakeCheckBox(Details, "CheckBoxNewSunset", {});
-    AfterSunset->setAccessibleName(QStringLiteral("Occasion between sunset and midnight"));
+    AfterSunset->setAccessibleName(tr("Occasion between sunset and midnight"));
     AfterSunset->setLayoutDirection(Qt::RightToLeft);
     RemindLabel = MakeLabel(Details, "LabelRemind", {});
-    ReminderDays = MakeEdit(Details, "EditWarning", QStringLiteral("Days before"), QStringLiteral("7"));
+    ReminderDays = MakeEdit(Details, "EditWarning", tr("Days before"), QStringLiteral("7"));
     DaysBeforeLabel = MakeLabel(Details, "LabelDaysBefore", {});
     Recurrence = new QComboBox(&Details);
     Recurrence->setObjectName(QStringLiteral("ComboBoxWhenRemind"));
@@ -210,7 +211,15 @@ void TRememberTab::Build()
     ConnectAutostartBox();
 }
 
-std::string TRememberTab::ExportText(TExportFormat Format, int Years, QString& Problem) const
+bool TRememberTab::AskExportDetails(TExportDetails& Details)
+{
+    bool Accepted = false;
+    Details.Years = QInputDialog::getInt(this, tr("Export List"), tr("Number of years:"),
+                                         DefaultExportYears, 1, MaxExportYears, 1, &Accepted);
+    return Accepted;
+}
+
+std::string TRememberTab::ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const
 {
     std::vector<TRememberEntry> Entries;
     try {
@@ -220,7 +229,7 @@ std::string TRememberTab::ExportText(TExportFormat Format, int Years, QString& P
         return {};
     }
     const std::vector<TRememberEvent> Events =
-        RememberEvents(Entries, DecodeDate(Today()).Year, Years, !Choices().PlainAdarIsAdar1);
+        RememberEvents(Entries, DecodeDate(Today()).Year, Details.Years, !Choices().PlainAdarIsAdar1);
     return Format == TExportFormat::Ics ? RememberIcsText(Events) : RememberCsvText(Events);
 }
 

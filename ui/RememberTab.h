@@ -41,7 +41,8 @@ public:
     QString Title() const override;
     QString PrintedHtml() const override;
     bool HasExportList() const override { return true; }
-    std::string ExportText(TExportFormat Format, int Years, QString& Problem) const override;
+    std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
+    bool AskExportDetails(TExportDetails& Details) override;
 
     // Reads the store again and recomputes every date this year: when the
     // window is activated, the day changes or the Stam Adar choice changes.

@@ -64,7 +64,8 @@ int TellAndWait(const QStringList& Lines, const std::function<void()>& NoService
 {
     TDesktopNotification Notification;
     bool WindowOpened = false;
-    if (Notification.Send(QStringLiteral("Dates to remember"), Lines, QStringLiteral("Open Mirvane"))) {
+    if (Notification.Send(QCoreApplication::translate("ReminderCheck", "Dates to remember"), Lines,
+                          QCoreApplication::translate("ReminderCheck", "Open Mirvane"))) {
         Notification.OnAction = [&WindowOpened] {
             WindowOpened = true;
             OpenMainWindow();
@@ -99,7 +100,8 @@ int RunReminderCheck()
         Complain(Error.what());
         const QString Message = QString::fromStdString(Error.what());
         TellAndWait({Message}, [Message] {
-            auto* Box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Dates to remember"), Message);
+            auto* Box = new QMessageBox(QMessageBox::Warning,
+                                        QCoreApplication::translate("ReminderCheck", "Dates to remember"), Message);
             Box->setAttribute(Qt::WA_DeleteOnClose);
             Box->show();
         });

@@ -17,15 +17,15 @@ TReminderWindow::TReminderWindow(const std::vector<TDueReminder>& Due, std::func
     : QDialog(Parent)
 {
     setObjectName(QStringLiteral("ReminderWindow"));
-    setWindowTitle(QStringLiteral("Dates to remember"));
+    setWindowTitle(tr("Dates to remember"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
     DueList = new QTreeWidget(this);
     DueList->setObjectName(QStringLiteral("DueList"));
-    DueList->setAccessibleName(QStringLiteral("Due dates"));
+    DueList->setAccessibleName(tr("Due dates"));
     DueList->setRootIsDecorated(false);
-    DueList->setHeaderLabels({QStringLiteral("Occasion"), QStringLiteral("Date"), QStringLiteral("When")});
+    DueList->setHeaderLabels({tr("Occasion"), tr("Date"), tr("When")});
     for (const TDueReminder& Reminder : Due) {
         new QTreeWidgetItem(DueList, {QString::fromStdString(Reminder.Entry.Occasion),
                                       QString::fromStdString(GregorianDateText(Reminder.Next)),
@@ -36,9 +36,9 @@ TReminderWindow::TReminderWindow(const std::vector<TDueReminder>& Due, std::func
     }
 
     auto* Buttons = new QDialogButtonBox(this);
-    ShowListButton = Buttons->addButton(QStringLiteral("Show the list"), QDialogButtonBox::AcceptRole);
+    ShowListButton = Buttons->addButton(tr("Show the list"), QDialogButtonBox::AcceptRole);
     ShowListButton->setObjectName(QStringLiteral("ShowListButton"));
-    CloseButton = Buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    CloseButton = Buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     ShowListButton->setDefault(true);
     connect(ShowListButton, &QPushButton::clicked, this, [this, ShowList = std::move(ShowList)] {

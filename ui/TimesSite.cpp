@@ -2,6 +2,8 @@
 
 #include <date/tz.h>
 
+#include <QCoreApplication>
+
 namespace mirvane {
 
 std::optional<TTimesSite> TimesSiteOf(const std::optional<TLocation>& Location, bool InDiaspora, QString& Problem)
@@ -14,8 +16,9 @@ std::optional<TTimesSite> TimesSiteOf(const std::optional<TLocation>& Location, 
                           date::locate_zone(Location->TimeZone),
                           {Location->CandleMinutes, Location->HavdalahMinutes, InDiaspora}};
     } catch (const std::exception&) {
-        Problem = QStringLiteral("The time zone %1 is not in the system's zone database; choose the place again "
-                                 "(Options, Location...).")
+        Problem = QCoreApplication::translate("mirvane::TTimesTab",
+                                              "The time zone %1 is not in the system's zone database; choose the "
+                                              "place again (Options, Location...).")
                       .arg(QString::fromStdString(Location->TimeZone));
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 
 #include <date/tz.h>
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,8 +40,8 @@ QString Text(std::string_view Value)
 
 QString InvitationText()
 {
-    return QStringLiteral("Choose your place to see its times of the day: click Location... or use Options, "
-                          "Location...");
+    return QCoreApplication::translate("mirvane::TTimesTab", "Choose your place to see its times of the day: "
+                                                             "click Location... or use Options, Location...");
 }
 
 // "Fri 4 Dec".
@@ -96,7 +97,7 @@ TTimesTab::TTimesTab(const TPageStart& Start, const TChoices& Choices, QWidget* 
 
 QString TTimesTab::Title() const
 {
-    return QStringLiteral("Times");
+    return tr("Times");
 }
 
 void TTimesTab::Build()
@@ -104,13 +105,13 @@ void TTimesTab::Build()
     QWidget& Page = *this;
     auto* Layout = new QVBoxLayout(&Page);
     auto* PlaceRow = new QHBoxLayout;
-    auto* PlaceLabel = new QLabel(QStringLiteral("Place:"), &Page);
+    auto* PlaceLabel = new QLabel(tr("Place:"), &Page);
     PlaceName = new QLabel(&Page);
     PlaceName->setObjectName(QStringLiteral("LabelPlace"));
-    PlaceName->setAccessibleName(QStringLiteral("Place"));
+    PlaceName->setAccessibleName(tr("Place"));
     PlaceName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PlaceName->setWordWrap(true);
-    ChooseButton = new QPushButton(QStringLiteral("&Location..."), &Page);
+    ChooseButton = new QPushButton(tr("&Location..."), &Page);
     ChooseButton->setObjectName(QStringLiteral("ButtonLocation"));
     PlaceRow->addWidget(PlaceLabel);
     PlaceRow->addWidget(PlaceName, 1);
@@ -118,15 +119,15 @@ void TTimesTab::Build()
     Layout->addLayout(PlaceRow);
 
     auto* DateRow = new QHBoxLayout;
-    auto* DateLabel = new QLabel(QStringLiteral("&Date:"), &Page);
+    auto* DateLabel = new QLabel(tr("&Date:"), &Page);
     DateBox = new QLineEdit(&Page);
     DateBox->setObjectName(QStringLiteral("EditTimesDate"));
-    DateBox->setAccessibleName(QStringLiteral("Date of times"));
+    DateBox->setAccessibleName(tr("Date of times"));
     DateBox->setMaximumWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     DateLabel->setBuddy(DateBox);
     DayDescriptionLabel = new QLabel(&Page);
     DayDescriptionLabel->setObjectName(QStringLiteral("LabelTimesDay"));
-    DayDescriptionLabel->setAccessibleName(QStringLiteral("Day of times"));
+    DayDescriptionLabel->setAccessibleName(tr("Day of times"));
     DayDescriptionLabel->setWordWrap(true);
     DateRow->addWidget(DateLabel);
     DateRow->addWidget(DateBox);
@@ -140,14 +141,14 @@ void TTimesTab::Build()
     Layout->addWidget(Invitation);
 
     auto* Tables = new QHBoxLayout;
-    DayTable = MakeTable(Page, "GridDayTimes", QStringLiteral("Times of the day"),
-                         {QStringLiteral("Time"), QStringLiteral("At")});
+    DayTable = MakeTable(Page, "GridDayTimes", tr("Times of the day"),
+                         {tr("Time"), tr("At")});
     auto* MonthColumn = new QVBoxLayout;
     MonthTitle = new QLabel(&Page);
     MonthTitle->setObjectName(QStringLiteral("LabelTimesMonth"));
-    MonthTitle->setAccessibleName(QStringLiteral("Month of times"));
-    MonthTable = MakeTable(Page, "GridMonthTimes", QStringLiteral("Candle lighting and havdalah this month"),
-                           {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Portion or festival")});
+    MonthTitle->setAccessibleName(tr("Month of times"));
+    MonthTable = MakeTable(Page, "GridMonthTimes", tr("Candle lighting and havdalah this month"),
+                           {tr("Date"), tr("Time"), tr("Portion or festival")});
     MonthColumn->addWidget(MonthTitle);
     MonthColumn->addWidget(MonthTable, 1);
     DayTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -198,7 +199,7 @@ void TTimesTab::DateChanged()
 
 void TTimesTab::ShowAll()
 {
-    QString Place = QStringLiteral("No place chosen");
+    QString Place = tr("No place chosen");
     if (Location) {
         Place = Location->Name.empty()
                     ? QStringLiteral("%1, %2").arg(QString::number(Location->Latitude, 'f', 5),
@@ -304,7 +305,8 @@ QString TTimesTab::PrintedHtml() const
     QString Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
                        .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
     Html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>"
-                           "<th width=\"20%\">Date</th><th width=\"30%\">Time</th><th>Portion or festival</th></tr>");
+                           "<th width=\"20%\">%1</th><th width=\"30%\">%2</th><th>%3</th></tr>")
+                .arg(tr("Date"), tr("Time"), tr("Portion or festival"));
     for (const TSheetRow& Row : Sheet) {
         const QString Align = Row.Occasion.isRightToLeft() ? QStringLiteral(" align=\"right\"") : QString();
         Html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td></tr>")
@@ -313,12 +315,12 @@ QString TTimesTab::PrintedHtml() const
     return Html + QStringLiteral("</table>");
 }
 
-std::string TTimesTab::ExportText(TExportFormat Format, int /*Years*/, QString& Problem) const
+std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/, QString& Problem) const
 {
     DateBox.get();  // reaching a control makes the page
     if (!Site || !SheetMonth) {
-        Problem = Site ? QStringLiteral("Type a date to export its month's times.")
-                        : QStringLiteral("Choose your place first: Options, Location...");
+        Problem = Site ? tr("Type a date to export its month's times.")
+                        : tr("Choose your place first: Options, Location...");
         return {};
     }
     const TGregorianDate Date = DecodeDate(*SheetMonth);

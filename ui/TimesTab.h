@@ -43,8 +43,8 @@ public:
     QString PrintedHtml() const override;
     bool HasExportList() const override { return true; }
     // The month's times at the place, as `mirvane-cli times FIRST LAST`
-    // writes them; Years does not apply.
-    std::string ExportText(TExportFormat Format, int Years, QString& Problem) const override;
+    // writes them; it asks for no details.
+    std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
 
     // The place chosen, or none; a made page shows it at once.
     void SetLocation(const std::optional<TLocation>& Location);

@@ -23,9 +23,9 @@ TWindowPage::TWindowPage(const char* Name, const TPageStart& Start, const TChoic
     setObjectName(QString::fromLatin1(Name));
 }
 
-std::string TWindowPage::ExportText(TExportFormat /*Format*/, int /*Years*/, QString& Problem) const
+std::string TWindowPage::ExportText(TExportFormat /*Format*/, const TExportDetails& /*Details*/, QString& Problem) const
 {
-    Problem = QStringLiteral("This page has no list to export.");
+    Problem = tr("This page has no list to export.");
     return {};
 }
 

@@ -53,7 +53,10 @@ public:
     // line writes the same request; empty with the reason in Problem when
     // there is nothing to export. Throws EExportFailure for a date a
     // calendar file cannot hold.
-    virtual std::string ExportText(TExportFormat Format, int Years, QString& Problem) const;
+    virtual std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const;
+    // Asks the user what the page's export needs besides the file, in
+    // Details; false when the user cancels. Most pages need nothing.
+    virtual bool AskExportDetails(TExportDetails& /*Details*/) { return true; }
 
     // The running choices changed. A page not made yet only keeps them: it
     // is made following them.

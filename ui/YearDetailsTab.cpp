@@ -35,23 +35,23 @@ TYearDetailsTab::TYearDetailsTab(const TPageStart& Start, const TChoices& Choice
 
 QString TYearDetailsTab::Title() const
 {
-    return QStringLiteral("Year Details");
+    return tr("Year Details");
 }
 
 void TYearDetailsTab::SetCaptions()
 {
-    YearLabel->setText(QStringLiteral("Jewish Year"));
-    CycleLabel->setText(QStringLiteral("CycleNumber"));
-    YearInCycleLabel->setText(QStringLiteral("Year In Cycle"));
-    LeapYear->setText(QStringLiteral("Leap Year"));
-    MoladLabel->setText(QStringLiteral("New MoonTishrei"));
-    FirstDayLabel->setText(QStringLiteral("First Day of Year"));
-    SeasonLabel->setText(QStringLiteral("Season Nissan"));
-    CheshvanLabel->setText(QStringLiteral("Days In Cheshvan"));
-    KislevLabel->setText(QStringLiteral("Kislev"));
-    MonthLabel->setText(QStringLiteral("Month"));
-    MonthDaysLabel->setText(QStringLiteral("Days In :"));
-    MonthMoladLabel->setText(QStringLiteral("Molad :"));
+    YearLabel->setText(tr("Jewish Year"));
+    CycleLabel->setText(tr("CycleNumber"));
+    YearInCycleLabel->setText(tr("Year In Cycle"));
+    LeapYear->setText(tr("Leap Year"));
+    MoladLabel->setText(tr("New MoonTishrei"));
+    FirstDayLabel->setText(tr("First Day of Year"));
+    SeasonLabel->setText(tr("Season Nissan"));
+    CheshvanLabel->setText(tr("Days In Cheshvan"));
+    KislevLabel->setText(tr("Kislev"));
+    MonthLabel->setText(tr("Month"));
+    MonthDaysLabel->setText(tr("Days In :"));
+    MonthMoladLabel->setText(tr("Molad :"));
 }
 
 void TYearDetailsTab::Build()
@@ -60,22 +60,22 @@ void TYearDetailsTab::Build()
     const TFormScale& Scale = Start.Scale;
     const auto Output = [&](const char* Name, const char* AccessibleName, int Left, int Top, int Width,
                             const QString& Text) {
-        QLineEdit* Made = MakeOutput(Page, Name, QString::fromLatin1(AccessibleName), Text);
+        QLineEdit* Made = MakeOutput(Page, Name, tr(AccessibleName), Text);
         Scale.Place(*Made, Left, Top, Width, BoxHeight);
         return Made;
     };
     const auto Placeholder = [](const char* Name) { return QString::fromLatin1(Name); };
 
     YearLabel = MakeLabel(Page, "Label5", {});
-    JewishYear = MakeEdit(Page, "Edit23", QStringLiteral("Jewish Year"), QStringLiteral("5750"));
+    JewishYear = MakeEdit(Page, "Edit23", tr("Jewish Year"), QStringLiteral("5750"));
     Scale.Place(*JewishYear, 96, 32, 33, BoxHeight);
     YearSpinner = MakeUpDown(Page, "UpDown1", *JewishYear, 0, 7000, 5750);
     Scale.Place(*YearSpinner, 129, 32, 15, BoxHeight);
 
     CycleLabel = MakeLabel(Page, "Label6", {});
-    CycleNumber = Output("Edit5", "CycleNumber", 96, 72, 33, Placeholder("Edit5"));
+    CycleNumber = Output("Edit5", QT_TR_NOOP("CycleNumber"), 96, 72, 33, Placeholder("Edit5"));
     YearInCycleLabel = MakeLabel(Page, "Label7", {});
-    YearInCycle = Output("Edit6", "Year In Cycle", 96, 96, 33, Placeholder("Edit6"));
+    YearInCycle = Output("Edit6", QT_TR_NOOP("Year In Cycle"), 96, 96, 33, Placeholder("Edit6"));
 
     // The leap flag is an indicator: a change is undone by its handler.
     LeapYear = MakeCheckBox(Page, "CheckBox1", {});
@@ -84,40 +84,40 @@ void TYearDetailsTab::Build()
     Scale.Place(*LeapYear, 8, 120, 101, 17);
 
     MoladLabel = MakeLabel(Page, "Label8", {});
-    MoladDays = Output("Edit7", "Molad of Tishrei days", 96, 144, 33, Placeholder("Edit7"));
-    MoladHours = Output("Edit8", "Molad of Tishrei hours", 128, 144, 33, Placeholder("Edit8"));
-    MoladParts = Output("Edit9", "Molad of Tishrei parts", 160, 144, 33, Placeholder("Edit9"));
+    MoladDays = Output("Edit7", QT_TR_NOOP("Molad of Tishrei days"), 96, 144, 33, Placeholder("Edit7"));
+    MoladHours = Output("Edit8", QT_TR_NOOP("Molad of Tishrei hours"), 128, 144, 33, Placeholder("Edit8"));
+    MoladParts = Output("Edit9", QT_TR_NOOP("Molad of Tishrei parts"), 160, 144, 33, Placeholder("Edit9"));
     FirstDayLabel = MakeLabel(Page, "Label9", {});
-    FirstDayWeekday = Output("Edit10", "First Day of Year", 96, 168, 57, Placeholder("Edit10"));
-    FirstDayDate = Output("Edit26", "Date of first day of year", 96, 192, 153, Placeholder("Edit26"));
+    FirstDayWeekday = Output("Edit10", QT_TR_NOOP("First Day of Year"), 96, 168, 57, Placeholder("Edit10"));
+    FirstDayDate = Output("Edit26", QT_TR_NOOP("Date of first day of year"), 96, 192, 153, Placeholder("Edit26"));
     SeasonLabel = MakeLabel(Page, "Label15", {});
-    SeasonTime = Output("Edit22", "Season Nissan", 96, 224, 105, Placeholder("Edit22"));
-    SeasonDay = Output("Edit24", "Day of Season Nissan", 96, 248, 65, Placeholder("Edit24"));
+    SeasonTime = Output("Edit22", QT_TR_NOOP("Season Nissan"), 96, 224, 105, Placeholder("Edit22"));
+    SeasonDay = Output("Edit24", QT_TR_NOOP("Day of Season Nissan"), 96, 248, 65, Placeholder("Edit24"));
     CheshvanLabel = MakeLabel(Page, "Label10", {});
-    CheshvanDays = Output("Edit11", "Days In Cheshvan", 96, 280, 33, Placeholder("Edit11"));
+    CheshvanDays = Output("Edit11", QT_TR_NOOP("Days In Cheshvan"), 96, 280, 33, Placeholder("Edit11"));
     KislevLabel = MakeLabel(Page, "Label11", {});
-    KislevDays = Output("Edit12", "Days In Kislev", 96, 304, 33, Placeholder("Edit12"));
+    KislevDays = Output("Edit12", QT_TR_NOOP("Days In Kislev"), 96, 304, 33, Placeholder("Edit12"));
 
     MonthLabel = MakeLabel(Page, "Label16", {});
     Month = new QComboBox(&Page);
     Month->setObjectName(QStringLiteral("ComboBox1"));
-    Month->addItems({QStringLiteral("Nissan"), QStringLiteral("Iyar"), QStringLiteral("Sivan"),
-                     QStringLiteral("Tamuz"), QStringLiteral("Av"), QStringLiteral("Elul"),
-                     QStringLiteral("Tishrei"), QStringLiteral("Cheshvan"), QStringLiteral("Kislev"),
-                     QStringLiteral("Tevet"), QStringLiteral("Shvat"), QStringLiteral("Adar"),
-                     QStringLiteral("Adar2")});
+    Month->addItems({tr("Nissan"), tr("Iyar"), tr("Sivan"),
+                     tr("Tamuz"), tr("Av"), tr("Elul"),
+                     tr("Tishrei"), tr("Cheshvan"), tr("Kislev"),
+                     tr("Tevet"), tr("Shvat"), tr("Adar"),
+                     tr("Adar2")});
     Month->setMaxVisibleItems(13);
     Month->setCurrentIndex(-1);
     Scale.Place(*Month, 296, 32, 89, BoxHeight);
     MonthLabel->setBuddy(Month);
 
     MonthDaysLabel = MakeLabel(Page, "Label12", {});
-    MonthDays = Output("Edit14", "Days in month", 296, 64, 33, {});
+    MonthDays = Output("Edit14", QT_TR_NOOP("Days in month"), 296, 64, 33, {});
     MonthMoladLabel = MakeLabel(Page, "Label13", {});
-    MonthMolad = Output("Edit19", "Molad of month", 288, 96, 161, {});
-    MonthMoladDays = Output("Edit16", "Molad of month days", 296, 120, 33, {});
-    MonthMoladHours = Output("Edit17", "Molad of month hours", 328, 120, 33, {});
-    MonthMoladParts = Output("Edit18", "Molad of month parts", 360, 120, 33, {});
+    MonthMolad = Output("Edit19", QT_TR_NOOP("Molad of month"), 288, 96, 161, {});
+    MonthMoladDays = Output("Edit16", QT_TR_NOOP("Molad of month days"), 296, 120, 33, {});
+    MonthMoladHours = Output("Edit17", QT_TR_NOOP("Molad of month hours"), 328, 120, 33, {});
+    MonthMoladParts = Output("Edit18", QT_TR_NOOP("Molad of month parts"), 360, 120, 33, {});
 
     SetCaptions();
     const auto PlaceLabel = [&](QLabel& Label, int Left, int Top) { Scale.PlaceNatural(Label, Left, Top + 3); };
@@ -222,18 +222,18 @@ QString TYearDetailsTab::PrintedHtml() const
         }
         return Texts.join(QLatin1Char(' '));
     };
-    const TFacts Facts{{QStringLiteral("Jewish Year"), JewishYear->text()},
-                       {QStringLiteral("CycleNumber"), CycleNumber->text()},
-                       {QStringLiteral("Year In Cycle"), YearInCycle->text()},
-                       {QStringLiteral("Leap Year"), LeapYear->isChecked() ? QStringLiteral("yes")
-                                                                          : QStringLiteral("no")},
-                       {QStringLiteral("New Moon Tishrei"), Joined({MoladDays, MoladHours, MoladParts})},
-                       {QStringLiteral("First Day of Year"), FirstDayDate->text().isEmpty() ? FirstDayWeekday->text()
+    const TFacts Facts{{tr("Jewish Year"), JewishYear->text()},
+                       {tr("CycleNumber"), CycleNumber->text()},
+                       {tr("Year In Cycle"), YearInCycle->text()},
+                       {tr("Leap Year"), LeapYear->isChecked() ? tr("yes")
+                                                                          : tr("no")},
+                       {tr("New Moon Tishrei"), Joined({MoladDays, MoladHours, MoladParts})},
+                       {tr("First Day of Year"), FirstDayDate->text().isEmpty() ? FirstDayWeekday->text()
                                                                                            : FirstDayDate->text()},
-                       {QStringLiteral("Season Nissan"), Joined({SeasonTime, SeasonDay})},
-                       {QStringLiteral("Days In Cheshvan"), CheshvanDays->text()},
-                       {QStringLiteral("Days In Kislev"), KislevDays->text()}};
-    std::vector<QStringList> Rows{{QStringLiteral("Month"), QStringLiteral("Days"), QStringLiteral("Molad")}};
+                       {tr("Season Nissan"), Joined({SeasonTime, SeasonDay})},
+                       {tr("Days In Cheshvan"), CheshvanDays->text()},
+                       {tr("Days In Kislev"), KislevDays->text()}};
+    std::vector<QStringList> Rows{{tr("Month"), tr("Days"), tr("Molad")}};
     // The month box names the months of the shown year; a common year
     // leaves its last entry empty.
     for (int Entry = 0; Entry < Month->count(); ++Entry) {

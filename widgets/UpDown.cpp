@@ -66,14 +66,14 @@ TUpDown::TUpDown(QLineEdit& Associate, std::int32_t Minimum, std::int32_t Maximu
       Minimum(std::min(Minimum, Maximum)),
       Maximum(std::max(Minimum, Maximum)),
       CurrentPosition(0),
-      UpButton(new TArrowButton(Qt::UpArrow, QStringLiteral("Up"), this)),
-      DownButton(new TArrowButton(Qt::DownArrow, QStringLiteral("Down"), this))
+      UpButton(new TArrowButton(Qt::UpArrow, tr("Up"), this)),
+      DownButton(new TArrowButton(Qt::DownArrow, tr("Down"), this))
 {
     CurrentPosition = Clamped(Position);
     setFocusPolicy(Qt::NoFocus);
     [[maybe_unused]] static const bool AccessibleAsSpinButton = (QAccessible::installFactory(UpDownAccessibleFactory), true);
     if (!Associate.accessibleName().isEmpty()) {
-        setAccessibleName(Associate.accessibleName() + QStringLiteral(" up/down"));
+        setAccessibleName(Associate.accessibleName() + tr(" up/down"));
     }
     connect(UpButton, &QAbstractButton::clicked, this, [this] { StepBy(1); });
     connect(DownButton, &QAbstractButton::clicked, this, [this] { StepBy(-1); });

@@ -1,8 +1,12 @@
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
@@ -27,10 +31,10 @@ protected:
         EXPECT_EQ(Cli.exitCode(), 0) << Cli.readAllStandardError().toStdString();
         return Cli.readAllStandardOutput();
     }
-    QByteArray Exported(TForm1& F, const char* Name, TExportFormat Format, int Years = DefaultExportYears)
+    QByteArray Exported(TForm1& F, const char* Name, TExportFormat Format, const TExportDetails& Details = {})
     {
         const QString Path = Folder.filePath(QString::fromLatin1(Name));
-        EXPECT_TRUE(ExportListTo(F, Path, Format, Years));
+        EXPECT_TRUE(ExportListTo(F, Path, Format, Details));
         QFile File(Path);
         return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
     }
@@ -56,7 +60,7 @@ TEST_F(ExportList, DatesToRememberWritesWhatTheCommandLineWrites)
     Data.AddOnce("Tomorrow, with a comma", 1);
     Data.AddOnce("Next month \"quoted\"", 30);
     TForm1& F = StartShowing(TForm1::RememberPage);
-    const QByteArray Csv = Exported(F, "remember.csv", TExportFormat::Csv, 3);
+    const QByteArray Csv = Exported(F, "remember.csv", TExportFormat::Csv, {.Years = 3});
     EXPECT_TRUE(Csv.startsWith("date,occasion,jewishDate,summary,uid\r\n")) << Csv.toStdString();
     EXPECT_EQ(Csv, CommandLine({QStringLiteral("remember"), QStringLiteral("export"), QStringLiteral("--years"),
                                 QStringLiteral("3"), QStringLiteral("--format"), QStringLiteral("csv")}));
@@ -75,14 +79,25 @@ TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
     Retype(*Find<QLineEdit>(F, "Edit25"), "5");
     Retype(*Find<QLineEdit>(F, "Edit1"), "1/12/70");
     Find<QRadioButton>(F, "RadioButton1")->click();  // the evening that begins each anniversary
+    // The event's name is asked before the file, as --name gives it.
+    TExportDetails Details;
+    QTimer::singleShot(0, [] {
+        auto* Asked = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(Asked, nullptr);
+        EXPECT_EQ(Asked->textValue(), QStringLiteral("Anniversary"));
+        Asked->setTextValue(QStringLiteral("Rose, née Katz"));
+        Asked->accept();
+    });
+    ASSERT_TRUE(F.Page(TForm1::BirthdaysPage).AskExportDetails(Details));
     const QStringList Anniversary{QStringLiteral("anniversary"), QStringLiteral("1/12/70"), QStringLiteral("2026"),
                                   QStringLiteral("--years"), QStringLiteral("5"), QStringLiteral("--night"),
-                                  QStringLiteral("--format")};
-    const QByteArray Csv = Exported(F, "anniversary.csv", TExportFormat::Csv);
+                                  QStringLiteral("--name"), QStringLiteral("Rose, née Katz"), QStringLiteral("--format")};
+    const QByteArray Csv = Exported(F, "anniversary.csv", TExportFormat::Csv, Details);
     EXPECT_EQ(Csv.count("\r\n"), 6) << Csv.toStdString();
     EXPECT_EQ(Csv, CommandLine(Anniversary + QStringList{QStringLiteral("csv")}));
-    EXPECT_EQ(WithoutStamps(Exported(F, "anniversary.ics", TExportFormat::Ics)),
-              WithoutStamps(CommandLine(Anniversary + QStringList{QStringLiteral("ics")})));
+    const QByteArray Named = Exported(F, "anniversary.ics", TExportFormat::Ics, Details);
+    EXPECT_TRUE(Named.contains("SUMMARY:Rose\\, née Katz (eve of ")) << Named.toStdString();
+    EXPECT_EQ(WithoutStamps(Named), WithoutStamps(CommandLine(Anniversary + QStringList{QStringLiteral("ics")})));
 
     Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::FestivalsPage);
     Pick(*Find<QComboBox>(F, "ComboBox2"), "Purim");
@@ -94,6 +109,21 @@ TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
     const QByteArray Ics = Exported(F, "purim.ics", TExportFormat::Ics);
     EXPECT_EQ(Ics.count("BEGIN:VEVENT"), 3);
     EXPECT_EQ(WithoutStamps(Ics), WithoutStamps(CommandLine(Festival + QStringList{QStringLiteral("ics")})));
+
+    // Hebrew Names: the festival's own name and the Jewish dates in Hebrew,
+    // as --hebrew writes them, not the list entry the page shows.
+    Find<QAction>(F, "HebrewNames1")->trigger();
+    Pick(*Find<QComboBox>(F, "ComboBox2"), "Pessach day 1 — פסח א׳");
+    const QStringList Pessach{QStringLiteral("festival"), QStringLiteral("Pessach day 1"), QStringLiteral("2026"),
+                              QStringLiteral("--years"), QStringLiteral("3"), QStringLiteral("--hebrew"),
+                              QStringLiteral("--format")};
+    const QByteArray HebrewIcs = Exported(F, "pessach.ics", TExportFormat::Ics);
+    EXPECT_TRUE(HebrewIcs.contains("SUMMARY:Pessach day 1 (ט״ו ניסן תשפ״ו)")) << HebrewIcs.toStdString();
+    EXPECT_EQ(WithoutStamps(HebrewIcs), WithoutStamps(CommandLine(Pessach + QStringList{QStringLiteral("ics")})));
+    EXPECT_EQ(Exported(F, "pessach.csv", TExportFormat::Csv), CommandLine(Pessach + QStringList{QStringLiteral("csv")}));
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::BirthdaysPage);
+    EXPECT_EQ(Exported(F, "hebrew.csv", TExportFormat::Csv, Details),
+              CommandLine(Anniversary + QStringList{QStringLiteral("csv"), QStringLiteral("--hebrew")}));
     EXPECT_TRUE(Captured.Boxes.empty());
 }
 
@@ -102,7 +132,7 @@ TEST_F(ExportList, APageWithoutAnAnswerWritesNothing)
     TForm1& F = StartShowing(TForm1::BirthdaysPage);
     Retype(*Find<QLineEdit>(F, "Edit1"), "not a date");
     const QString Path = Folder.filePath(QStringLiteral("none.ics"));
-    EXPECT_FALSE(ExportListTo(F, Path, TExportFormat::Ics, DefaultExportYears));
+    EXPECT_FALSE(ExportListTo(F, Path, TExportFormat::Ics));
     ASSERT_EQ(Captured.Boxes.size(), 1U);
     EXPECT_FALSE(QFile::exists(Path));
 }
@@ -121,7 +151,7 @@ TEST_F(ExportList, AnUnwritablePlaceGetsAMessageAndNothingElseChanges)
     for (const QString& Target : {Blocker.fileName() + QStringLiteral("/dates.csv"),
                                   Folder.filePath(QStringLiteral("a-folder.csv"))}) {
         Captured.Boxes.clear();
-        EXPECT_FALSE(ExportListTo(F, Target, TExportFormat::Csv, 2));
+        EXPECT_FALSE(ExportListTo(F, Target, TExportFormat::Csv, {.Years = 2}));
         ASSERT_EQ(Captured.Boxes.size(), 1U) << Target.toStdString();
         EXPECT_TRUE(Captured.Boxes.front().second.startsWith(QStringLiteral("Cannot write ")));
     }

@@ -90,7 +90,7 @@ TEST_F(TimesTab, TheTypedDayAndItsMonthFollowTheOptionsAndArePrintedAndExported)
                QStringLiteral("--candle-minutes"), QStringLiteral("40"), QStringLiteral("--israel"),
                QStringLiteral("--format"), QStringLiteral("csv")});
     ASSERT_TRUE(Cli.waitForFinished(30000));
-    EXPECT_EQ(QByteArray::fromStdString(F.Page(TForm1::TimesPage).ExportText(TExportFormat::Csv, 1, Problem)),
+    EXPECT_EQ(QByteArray::fromStdString(F.Page(TForm1::TimesPage).ExportText(TExportFormat::Csv, {}, Problem)),
               Cli.readAllStandardOutput());
 }
 
