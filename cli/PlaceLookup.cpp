@@ -10,7 +10,7 @@ namespace mirvane {
 std::vector<TPlace> PlacesMatching(const std::string& Query, std::size_t Limit)
 {
     try {
-        return SearchPlaces(ReadInstalledPlaceList(), Query, Limit);
+        return InstalledPlaceIndex().Search(Query, Limit);
     } catch (const EPlaceListError& Error) {
         throw ECliFailure(std::string(Error.what()) + "; --latitude, --longitude and --timezone still work");
     }

@@ -23,21 +23,20 @@ namespace {
 
 using namespace std::chrono;
 
-const std::vector<TPlace>& Places()
+const TPlaceIndex& Places()
 {
-    static const std::vector<TPlace> List = ReadInstalledPlaceList();
-    return List;
+    return InstalledPlaceIndex();
 }
 
 void CheckSearch(const std::string& Query, std::size_t Limit)
 {
-    const std::vector<TPlace> Found = SearchPlaces(Places(), Query, Limit);
+    const std::vector<TPlace> Found = Places().Search(Query, Limit);
     Require(Found.size() <= Limit, "more places than asked for");
     FoldedText(Query);
     if (Found.empty())
         return;
     // The first place's own name finds a place of that name first.
-    const std::vector<TPlace> Again = SearchPlaces(Places(), Found.front().Name, 1);
+    const std::vector<TPlace> Again = Places().Search(Found.front().Name, 1);
     Require(!Again.empty() && FoldedText(Again.front().Name) == FoldedText(Found.front().Name),
             "a place's own name does not find it first");
 }

@@ -81,6 +81,11 @@ void TMirvaneGrid::SetHebrewNames(bool On)
     Grid.SetHebrewNames(On);
 }
 
+void TMirvaneGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
+{
+    Grid.SetDayTimes(Site);
+}
+
 void TMirvaneGrid::SetJewishMonthMode(bool On)
 {
     Grid.SetJewishMonthMode(On);

@@ -38,6 +38,9 @@ public:
     void ChangeDiaspora(bool Value);
     void SetJewishMonthMode(bool On);
     void SetHebrewNames(bool On);
+    // The candle lighting, havdalah and fast times at Site in the text
+    // column; nothing for none.
+    void SetDayTimes(const std::optional<TTimesSite>& Site);
     bool JewishSelected() const;
     bool ByJewishMonth() const;
     TDateTime CurrentDate() const;

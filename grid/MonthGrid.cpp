@@ -188,6 +188,13 @@ void TMonthGrid::SetHebrewNames(bool On)
         OnRepaint();
 }
 
+void TMonthGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
+{
+    TimesText.SetSite(Site);
+    if (OnRepaint)
+        OnRepaint();
+}
+
 void TMonthGrid::SetJewishMonthMode(bool On)
 {
     if (On == FByJewishMonth)

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
 #include "grid/DayTextCache.h"
+#include "grid/DayTimesText.h"
 #include "grid/GridShape.h"
 #include "grid/MonthPage.h"
 
@@ -90,6 +92,11 @@ public:
     // changes; the date and the selection stay, so no OnChange.
     void SetHebrewNames(bool On);
     bool HebrewNames() const { return FHebrewNames; }
+    // The candle lighting, havdalah and fast times at Site added to the text
+    // column on their days; nothing for none. Asks for a repaint, no
+    // OnChange.
+    void SetDayTimes(const std::optional<TTimesSite>& Site);
+    bool ShowsDayTimes() const { return TimesText.HasSite(); }
     // Jewish-month pages (true) or Gregorian-month pages; the date and the
     // active calendar stay. Nothing happens when the kind is already shown.
     void SetJewishMonthMode(bool On);
@@ -140,6 +147,7 @@ private:
     std::int32_t FSelectedCol = GregorianColumn;
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;
+    mutable TDayTimesText TimesText;
 };
 
 }  // namespace mirvane

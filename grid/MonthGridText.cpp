@@ -87,7 +87,13 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        return TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames);
+        std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames);
+        if (TimesText.HasSite()) {
+            const std::string Times = TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FHebrewNames);
+            if (!Times.empty())
+                Text += "  " + Times;
+        }
+        return Text;
     }
     }
 }

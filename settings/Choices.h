@@ -23,12 +23,16 @@ struct TChoices {
     bool PlainAdarIsAdar1 = false;
     bool HebrewNames = false;
     TLanguage Language = TLanguage::System;
+    // The grid adds the candle lighting, havdalah and fast times at the
+    // user's place.
+    bool CandleTimes = false;
     // The page shown, which is the page shown at the next start.
     std::int32_t StartPage = 1;
 
     TDateOrder Order() const { return DateOrder.value_or(DayMonthYear); }
     // The group "Options" as these choices store it ("Display" holds
     // HebrewNames and Language).
+    // HebrewNames and CandleTimes).
     TOptions Stored() const;
 
     bool operator==(const TChoices&) const = default;

@@ -16,6 +16,7 @@ constexpr const char* HebrewNamesName = "HebrewNames";
 constexpr const char* LanguageName = "Language";
 // The stored words of TLanguage, in its order.
 constexpr std::array<const char*, 3> LanguageWords{"System", "English", "Hebrew"};
+constexpr const char* CandleTimesName = "CandleLightingTimes";
 
 }  // namespace
 
@@ -35,6 +36,8 @@ void TDisplayOptions::Load()
         if (Word.compare(QString::fromLatin1(LanguageWords[Index]), Qt::CaseInsensitive) == 0)
             Language = static_cast<TLanguage>(Index);
     }
+    if (const auto Value = ReadInteger(*Store, CandleTimesName))
+        CandleTimes = *Value != 0;
 }
 
 void TDisplayOptions::Save() const
@@ -45,6 +48,7 @@ void TDisplayOptions::Save() const
         if (Language != TLanguage::System || Store.contains(QString::fromLatin1(LanguageName)))
             Store.setValue(QString::fromLatin1(LanguageName),
                            QString::fromLatin1(LanguageWords[static_cast<std::size_t>(Language)]));
+        Store.setValue(QString::fromLatin1(CandleTimesName), CandleTimes ? 1 : 0);
     });
 }
 

@@ -14,6 +14,9 @@ public:
     // window's language decides. Such a value is not written back.
     bool HebrewNamesDefaulted = false;
     TLanguage Language = TLanguage::System;
+    // The grid's text column adds the candle lighting, havdalah and fast
+    // times at the user's place, once one is chosen.
+    bool CandleTimes = false;
 
     // Defaults, then whatever the store holds. Never fails.
     void Load();

@@ -22,6 +22,14 @@ struct TTimesRules {
 
 inline constexpr int MaxRuleMinutes = 120;
 
+// A place the times are computed for: where, on which clocks, and by which
+// of the user's rules.
+struct TTimesSite {
+    TCoordinates Where;
+    const date::time_zone* Zone = nullptr;
+    TTimesRules Rules;
+};
+
 // The minutes before sunset a place lights candles by its own custom: 40 in
 // Jerusalem, 30 in Haifa, 18 elsewhere.
 int DefaultCandleMinutes(std::string_view PlaceName, std::string_view Country);

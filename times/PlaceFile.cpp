@@ -1,6 +1,7 @@
 #include "times/PlaceFile.h"
 
 #include <cstdlib>
+#include <memory>
 #include <system_error>
 
 namespace mirvane {
@@ -33,9 +34,17 @@ std::filesystem::path PlaceListFile()
     return Candidates[1];
 }
 
-std::vector<TPlace> ReadInstalledPlaceList()
+const TPlaceIndex& InstalledPlaceIndex()
 {
-    return ReadPlaceList(PlaceListFile());
+    static std::filesystem::path IndexedFile;
+    static std::unique_ptr<TPlaceIndex> Index;
+    const std::filesystem::path File = PlaceListFile();
+    if (!Index || File != IndexedFile) {
+        Index.reset();
+        Index = std::make_unique<TPlaceIndex>(ReadPlaceList(File));
+        IndexedFile = File;
+    }
+    return *Index;
 }
 
 }  // namespace mirvane

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "times/PlaceIndex.h"
 #include "times/PlaceList.h"
 
 namespace mirvane {
@@ -14,7 +15,9 @@ namespace mirvane {
 // the first place looked in, for the message.
 std::filesystem::path PlaceListFile();
 
-// ReadPlaceList(PlaceListFile()).
-std::vector<TPlace> ReadInstalledPlaceList();
+// The installed list, read and indexed the first time it is asked for and
+// kept for the rest of the run (read again only when PlaceListFile() names
+// another file). Throws EPlaceListError, and reads again at the next call.
+const TPlaceIndex& InstalledPlaceIndex();
 
 }  // namespace mirvane

@@ -1,11 +1,8 @@
 #include "times/PlaceList.h"
 
-#include <algorithm>
 #include <charconv>
 #include <fstream>
-#include <sstream>
 
-#include "times/TextFold.h"
 
 namespace mirvane {
 namespace {
@@ -48,25 +45,6 @@ bool ReadPlace(std::string_view Line, TPlace& Place)
            Place.Longitude >= -180 && Place.Longitude <= 180 && Place.Population >= 0;
 }
 
-// Does Query begin Text, or one of its words?
-bool BeginsWord(std::string_view Text, std::string_view Query)
-{
-    for (std::size_t At = 0; At + Query.size() <= Text.size(); ++At) {
-        const bool WordStart = At == 0 || Text[At - 1] == ' ' || Text[At - 1] == '-' || Text[At - 1] == '\'';
-        if (WordStart && Text.compare(At, Query.size(), Query) == 0)
-            return true;
-    }
-    return false;
-}
-
-std::string_view Trimmed(std::string_view Text)
-{
-    const std::size_t First = Text.find_first_not_of(' ');
-    if (First == std::string_view::npos)
-        return {};
-    return Text.substr(First, Text.find_last_not_of(' ') - First + 1);
-}
-
 }  // namespace
 
 std::string PlaceTitle(const TPlace& Place)
@@ -98,39 +76,6 @@ std::vector<TPlace> ReadPlaceList(const std::filesystem::path& File)
     if (Places.empty())
         throw EPlaceListError("the place list " + File.string() + " is damaged: it holds no place");
     return Places;
-}
-
-std::vector<TPlace> SearchPlaces(const std::vector<TPlace>& Places, std::string_view Query, std::size_t Limit)
-{
-    // The name, then what narrows it, each folded.
-    std::vector<std::string> Parts;
-    std::istringstream Split{FoldedText(Query)};
-    for (std::string Part; std::getline(Split, Part, ',');)
-        Parts.emplace_back(Trimmed(Part));
-    if (Parts.empty() || Parts.front().empty())
-        return {};
-    const std::string& Name = Parts.front();
-
-    std::vector<const TPlace*> Exact;
-    std::vector<const TPlace*> Others;
-    for (const TPlace& Place : Places) {
-        const std::string Ascii = FoldedText(Place.AsciiName);
-        const std::string Folded = FoldedText(Place.Name);
-        if (!BeginsWord(Ascii, Name) && !BeginsWord(Folded, Name))
-            continue;
-        const std::string Where = FoldedText(Place.Region) + ' ' + FoldedText(Place.Country);
-        if (!std::all_of(Parts.begin() + 1, Parts.end(),
-                         [&](const std::string& Part) { return BeginsWord(Where, Part); }))
-            continue;
-        (Ascii == Name || Folded == Name ? Exact : Others).push_back(&Place);
-    }
-    // The list is kept most people first, so each group already is.
-    std::vector<TPlace> Found;
-    for (const std::vector<const TPlace*>* Group : {&Exact, &Others})
-        for (const TPlace* Place : *Group)
-            if (Found.size() < Limit)
-                Found.push_back(*Place);
-    return Found;
 }
 
 }  // namespace mirvane

@@ -35,10 +35,4 @@ public:
 // the file, and the line for a damaged one.
 std::vector<TPlace> ReadPlaceList(const std::filesystem::path& File);
 
-// The places whose name, or a word of it, begins with Query, in any case and
-// with accents ignored ("tromso" finds Tromsø); "Name, Region or country"
-// narrows by the words after the comma. Places named exactly Query come
-// first, then the rest, each group by population. At most Limit.
-std::vector<TPlace> SearchPlaces(const std::vector<TPlace>& Places, std::string_view Query, std::size_t Limit);
-
 }  // namespace mirvane

@@ -37,6 +37,14 @@ TFormAbout::TFormAbout(QWidget* Parent)
     LabelVersion = MakeLabel(*this, "LabelVersion", tr("Version %1").arg(QStringLiteral(MIRVANE_VERSION)));
     Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
 
+    // The place list's licence asks for its source to be named.
+    QLabel* PlaceData = MakeLabel(
+        *this, "LabelPlaceData",
+        tr("The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0."));
+    PlaceData->setWordWrap(true);
+    PlaceData->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PlaceData->setGeometry(Scale.X(8), Scale.Y(120), Scale.X(326), Scale.Y(60));
+
     ButtonOk = MakeButton(*this, "ButtonOk", tr("Ok"));
     ButtonOk->setDefault(true);
     Scale.Place(*ButtonOk, 256, 200, 73, 25);

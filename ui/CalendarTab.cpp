@@ -109,6 +109,11 @@ void TCalendarTab::ChoicesChanged(const TChoices& Old)
     });
 }
 
+void TCalendarTab::ShowDayTimes(const std::optional<TTimesSite>& Site)
+{
+    Grid->SetDayTimes(Site);
+}
+
 int TCalendarTab::GridGrowth() const
 {
     return std::max(0, Grid->height() - Start.Scale.Y(369));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/DateServices.h"
+#include "times/DayTimes.h"
 #include "ui/WindowPage.h"
 
 class QLabel;
@@ -35,6 +38,9 @@ public:
     // Another page's answer: the grid turns to it, or keeps its page when
     // it cannot lay the date out.
     void GoToAnswer(TDateTime Date);
+    // The grid's text column with the times at Site on their days, or
+    // without them.
+    void ShowDayTimes(const std::optional<TTimesSite>& Site);
 
 private:
     void Build() override;

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 
 #include "ui/AboutForm.h"
+#include "ui/LocationDialog.h"
+#include "ui/TimesTab.h"
 #include "ui/CalendarTab.h"
 #include "ui/Language.h"
 #include "ui/Mirvane.h"
@@ -96,6 +98,9 @@ void TForm1::BuildMenu()
     HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QT_TR_NOOP("&Hebrew Names"));
     HebrewNames1->setCheckable(true);
     HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Location1 = AddCommand(*Optios1, "Location1", QT_TR_NOOP("&Location..."));
+    CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QT_TR_NOOP("Candle-lighting &Times"));
+    CandleTimes1->setCheckable(true);
 
     // Each language is named in itself.
     Language1 = AddMenu(*Optios1, "Language1", QT_TR_NOOP("&Language"));
@@ -132,6 +137,8 @@ void TForm1::BuildMenu()
     connect(LanguageSystem1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::System); });
     connect(LanguageEnglish1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::English); });
     connect(LanguageHebrew1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::Hebrew); });
+    connect(Location1, &QAction::triggered, this, &TForm1::Location1Click);
+    connect(CandleTimes1, &QAction::triggered, this, &TForm1::CandleTimes1Click);
     connect(Quit1, &QAction::triggered, this, &QWidget::close);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
@@ -221,6 +228,27 @@ void TForm1::SetCaptions()
     for (int Index = 0; Index < PageCount; ++Index) {
         PageControl1->setTabText(Index, Page(Index).Title());
     }
+
+void TForm1::Location1Click()
+{
+    TLocationDialog Dialog(Location, Choices.InDiaspora, this);
+    if (Dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    Location = Dialog.Chosen();
+    Location->Save();
+    Times->SetLocation(Location);
+    if (const std::optional<bool> Wish = Dialog.DiasporaWish()) {
+        (*Wish ? Diaspora1 : Israel1)->trigger();
+    }
+    ShowGridTimes();
+}
+
+// The grid's text column adds the times of the place chosen; without a
+// place the option is kept and shows nothing until one is chosen.
+void TForm1::CandleTimes1Click()
+{
+    ChangeChoice(&TChoices::CandleTimes, !Choices.CandleTimes);
 }
 
 void TForm1::MenuNotesClick()

@@ -21,6 +21,8 @@
 #include "ui/Language.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/RememberTab.h"
+#include "ui/TimesSite.h"
+#include "ui/TimesTab.h"
 #include "ui/YearDetailsTab.h"
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
@@ -92,6 +94,7 @@ void TForm1::BuildPages()
     Festivals = new TFestivalsTab(Start, Choices, PageControl1);
     YearDetails = new TYearDetailsTab(Start, Choices, PageControl1);
     Remember = new TRememberTab(Start, Choices, PageControl1);
+    Times = new TTimesTab(Start, Choices, PageControl1);
     for (int Index = 0; Index < PageCount; ++Index) {
         TWindowPage& Shown = Page(Index);
         PageControl1->addTab(&Shown, Shown.Title());
@@ -108,6 +111,7 @@ void TForm1::BuildPages()
     for (TAnswerTab* Answers : std::initializer_list<TAnswerTab*>{Birthdays, Festivals}) {
         connect(Answers, &TAnswerTab::AnswerFound, Calendar, &TCalendarTab::GoToAnswer);
     }
+    connect(Times, &TTimesTab::LocationWanted, this, &TForm1::Location1Click);
 }
 
 QSize TForm1::DesignedClientSize() const
@@ -126,6 +130,8 @@ TWindowPage& TForm1::Page(int Index) const
         return *YearDetails;
     case RememberPage:
         return *Remember;
+    case TimesPage:
+        return *Times;
     default:
         return *Calendar;
     }
@@ -186,6 +192,11 @@ void TForm1::FormActivate()
     if (HebrewNamesChosen ? Display->HebrewNames : HebrewInUse()) {
         ChangeChoice(&TChoices::HebrewNames, true);
     }
+    Location = TLocation::Load();
+    Times->SetLocation(Location);
+    if (Display->CandleTimes) {
+        CandleTimes1Click();
+    }
     if (Options->DateOrder >= MonthDayYear && Options->DateOrder <= YearMonthDay) {
         ChooseDateOrder(static_cast<TDateOrder>(Options->DateOrder));
     }
@@ -197,9 +208,21 @@ void TForm1::FormActivate()
 
 void TForm1::ChangeChoices(const TChoices& New)
 {
+    const bool GridTimesChanged = New.CandleTimes != Choices.CandleTimes;
     Choices = New;
     ShowChoices();
     emit ChoicesChanged(Choices);
+    if (GridTimesChanged) {
+        ShowGridTimes();
+    }
+}
+
+void TForm1::ShowGridTimes()
+{
+    QString Problem;
+    const std::optional<TTimesSite> Site =
+        Choices.CandleTimes ? TimesSiteOf(Location, Choices.InDiaspora, Problem) : std::nullopt;
+    Calendar->ShowDayTimes(Site);
 }
 
 void TForm1::ShowChoices()
@@ -230,6 +253,7 @@ void TForm1::ShowChoices()
         LanguageSystem1->setChecked(true);
         break;
     }
+    CandleTimes1->setChecked(Choices.CandleTimes);
 }
 
 void TForm1::FormDestroy()
@@ -240,10 +264,11 @@ void TForm1::FormDestroy()
     Destroyed = true;
     if (Display && ((HebrewNamesChosen && (Display->HebrewNamesDefaulted ||
                                            Display->HebrewNames != Choices.HebrewNames)) ||
-                    Display->Language != Choices.Language)) {
+                    Display->Language != Choices.Language || Display->CandleTimes != Choices.CandleTimes)) {
         Display->HebrewNames = Choices.HebrewNames;
         Display->HebrewNamesDefaulted = !HebrewNamesChosen;
         Display->Language = Choices.Language;
+        Display->CandleTimes = Choices.CandleTimes;
         Display->Save();
     }
     if (!Options) {

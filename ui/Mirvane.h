@@ -9,6 +9,7 @@
 #include "pages/DateEntry.h"
 #include "settings/Choices.h"
 #include "settings/DisplayOptions.h"
+#include "settings/LocationSettings.h"
 #include "settings/Options.h"
 #include "ui/WindowPage.h"
 
@@ -23,9 +24,10 @@ class TBirthdaysTab;
 class TCalendarTab;
 class TFestivalsTab;
 class TRememberTab;
+class TTimesTab;
 class TYearDetailsTab;
 
-// The main window: the menus, the page control with its five pages, the
+// The main window: the menus, the page control with its six pages, the
 // File menu's export and print of the page shown, the running choices,
 // start-up and shut-down, and the reminder window at start. Each page is a
 // class of its own; the window tells them of every change of the choices.
@@ -47,7 +49,8 @@ public:
     static constexpr int FestivalsPage = 2;
     static constexpr int YearDetailsPage = 3;
     static constexpr int RememberPage = 4;
-    static constexpr int PageCount = 5;
+    static constexpr int TimesPage = 5;
+    static constexpr int PageCount = 6;
 
     // Action shows Source, a text of this class, in the window's language,
     // now and after every change of language; a null Source leaves it alone.
@@ -113,6 +116,13 @@ private:
     void ChooseAdar(bool PlainAdarIsAdar1);
     void HebrewNames1Click();
     void ChooseLanguage(TLanguage Language);
+    // Options > Location...: the place chosen is stored at once, shown on
+    // the Times page and in the grid, and the festival rules switched when
+    // the user asked to.
+    void Location1Click();
+    void CandleTimes1Click();
+    // The grid's times at the place, with the option on and a place chosen.
+    void ShowGridTimes();
     // Gregorian- or Jewish-month pages; the choice follows what the grid
     // really lays out, also when it refused the switch.
     void SwitchMonthMode(bool ByJewishMonth);
@@ -147,6 +157,8 @@ private:
     QAction* LanguageSystem1 = nullptr;
     QAction* LanguageEnglish1 = nullptr;
     QAction* LanguageHebrew1 = nullptr;
+    QAction* Location1 = nullptr;
+    QAction* CandleTimes1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -158,6 +170,7 @@ private:
     TFestivalsTab* Festivals = nullptr;
     TYearDetailsTab* YearDetails = nullptr;
     TRememberTab* Remember = nullptr;
+    TTimesTab* Times = nullptr;
 
     const TPageStart Start;
     TChoices Choices;
@@ -168,6 +181,8 @@ private:
     // follows the language.
     bool HebrewNamesChosen = false;
     static constexpr const char* CaptionSource = "CaptionSource";
+    // The user's place, read at start (the place list is not).
+    std::optional<TLocation> Location;
     bool Destroyed = false;
 };
 

@@ -184,18 +184,6 @@ void TRememberTab::Select(std::int64_t Id)
     }
 }
 
-QString TRememberTab::DateBoxText(TGregorianDate Date) const
-{
-    switch (Choices().Order()) {
-    case MonthDayYear:
-        return QStringLiteral("%1/%2/%3").arg(Date.Month).arg(Date.Day).arg(Date.Year);
-    case YearMonthDay:
-        return QStringLiteral("%1/%2/%3").arg(Date.Year).arg(Date.Month).arg(Date.Day);
-    default:
-        return QStringLiteral("%1/%2/%3").arg(Date.Day).arg(Date.Month).arg(Date.Year);
-    }
-}
-
 QString TRememberTab::JewishBoxText(const TJewishDate& Date) const
 {
     return QString::fromStdString(JewishDateTextIn(Date, Choices().HebrewNames));
@@ -206,7 +194,7 @@ void TRememberTab::ShowDetails(const TRememberEntry* Entry)
     FollowingDate = true;
     OccasionName->setText(Entry ? QString::fromStdString(Entry->Occasion) : QString());
     AfterSunset->setChecked(Entry && Entry->AfterSunset);
-    OccasionDate->setText(Entry ? DateBoxText(Entry->Date) : QString());
+    OccasionDate->setText(Entry ? DateBoxText(Entry->Date, Choices().Order()) : QString());
     OccasionJewishDate->setText(Entry ? JewishBoxText(Entry->JewishDate) : QString());
     ReminderDays->setText(QString::number(Entry ? Entry->DaysBefore : 7));
     Recurrence->setCurrentIndex(Entry ? static_cast<int>(Entry->Kind) : 0);
@@ -241,7 +229,7 @@ void TRememberTab::JewishDateChange()
         const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) -
                                (AfterSunset->isChecked() ? 1 : 0);
         FollowingDate = true;
-        OccasionDate->setText(DateBoxText(DecodeDate(Date)));
+        OccasionDate->setText(DateBoxText(DecodeDate(Date), Choices().Order()));
         FollowingDate = false;
     });
 }

@@ -76,7 +76,6 @@ private:
     // A Jewish date as the boxes show it, in Hebrew under the Hebrew Names
     // option.
     QString JewishBoxText(const TJewishDate& Date) const;
-    QString DateBoxText(TGregorianDate Date) const;
     // A Jewish date in Hebrew letters reads from the right edge of its box.
     void FollowHebrewNames();
     // The Jewish dates in the form the Hebrew Names option asks for.

@@ -7,6 +7,18 @@
 
 namespace mirvane {
 
+QString DateBoxText(TGregorianDate Date, TDateOrder Order)
+{
+    switch (Order) {
+    case MonthDayYear:
+        return QStringLiteral("%1/%2/%3").arg(Date.Month).arg(Date.Day).arg(Date.Year);
+    case YearMonthDay:
+        return QStringLiteral("%1/%2/%3").arg(Date.Year).arg(Date.Month).arg(Date.Day);
+    default:
+        return QStringLiteral("%1/%2/%3").arg(Date.Day).arg(Date.Month).arg(Date.Year);
+    }
+}
+
 TWindowPage::TWindowPage(const char* Name, const TPageStart& Start, const TChoices& Choices, QWidget* Parent)
     : QWidget(Parent), Start(Start), Controls(Self, [this](QWidget&) { Build(); }), Current(Choices)
 {

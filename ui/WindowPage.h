@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "engine/DateServices.h"
 #include "pages/DateEntry.h"
 #include "settings/Choices.h"
 #include "ui/ExportList.h"
@@ -25,6 +26,10 @@ struct TPageStart {
     std::int32_t Year = 0;
     std::int32_t JewishYear = 0;
 };
+
+// A date as the pages' date boxes show it, in the order dates are typed:
+// "11/12/2026".
+QString DateBoxText(TGregorianDate Date, TDateOrder Order);
 
 // One page of the main window. Its controls are made when it is first shown,
 // or when the window first needs them; it follows the running choices, and

@@ -3,6 +3,7 @@
 // with a message naming it.
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,8 @@ namespace {
 
 TEST(PlaceListTest, SearchesFindTheLikeliestPlaceFirst)
 {
-    const std::vector<TPlace> Places = ReadInstalledPlaceList();
-    EXPECT_GT(Places.size(), 45000u);
+    const TPlaceIndex& Places = InstalledPlaceIndex();
+    EXPECT_GT(Places.Places().size(), 45000u);
     const struct {
         const char* Query;
         const char* First;
@@ -29,12 +30,27 @@ TEST(PlaceListTest, SearchesFindTheLikeliestPlaceFirst)
         {"jerus", "Jerusalem, Israel"},  // the start of one
     };
     for (const auto& Case : Cases) {
-        const std::vector<TPlace> Found = SearchPlaces(Places, Case.Query, 10);
+        const std::vector<TPlace> Found = Places.Search(Case.Query, 10);
         ASSERT_FALSE(Found.empty()) << Case.Query;
         EXPECT_EQ(PlaceTitle(Found.front()), Case.First) << Case.Query;
     }
-    EXPECT_TRUE(SearchPlaces(Places, "Atlantis of the Nowhere", 10).empty());
-    EXPECT_TRUE(SearchPlaces(Places, " , ", 10).empty());
+    EXPECT_TRUE(Places.Search("Atlantis of the Nowhere", 10).empty());
+    EXPECT_TRUE(Places.Search(" , ", 10).empty());
+}
+
+TEST(PlaceListTest, AZoneLeadsToItsCity)
+{
+    const struct {
+        const char* Zone;
+        const char* Found;
+    } Cases[] = {{"America/New_York", "New York City, New York, United States"},
+                 {"Asia/Jerusalem", "Jerusalem, Israel"},
+                 {"America/Argentina/Buenos_Aires", "Buenos Aires, Buenos Aires F.D., Argentina"},
+                 {"Etc/GMT+5", ""}};
+    for (const auto& Case : Cases) {
+        const std::optional<TPlace> Place = InstalledPlaceIndex().PlaceOfZone(Case.Zone);
+        EXPECT_EQ(Place ? PlaceTitle(*Place) : "", Case.Found) << Case.Zone;
+    }
 }
 
 TEST(PlaceListTest, ADamagedOrMissingListIsRefusedByName)

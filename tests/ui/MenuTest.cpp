@@ -72,6 +72,7 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
                                     QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names"),
+                                    QStringLiteral("&Location..."), QStringLiteral("Candle-lighting &Times"),
                                     QStringLiteral("&Language")}));
     QStringList Help;
     for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {
@@ -112,7 +113,7 @@ TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
         EXPECT_FALSE(Action->isCheckable());
     }
     // Only the pages with a list of dates export it; every page prints.
-    const bool Exports[TForm1::PageCount] = {false, true, true, false, true};
+    const bool Exports[TForm1::PageCount] = {false, true, true, false, true, true};
     for (int Page = 0; Page < TForm1::PageCount; ++Page) {
         Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
         EXPECT_EQ(Find<QAction>(F, "ExportList1")->isEnabled(), Exports[Page]) << Page;

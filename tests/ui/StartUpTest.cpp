@@ -67,7 +67,7 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
 {
     const TStartCase Cases[] = {
         {"StartTab 4 opens the hidden page", {{"StartTab", 4}}, 4, false, false, false, "ddmmyy1"},
-        {"StartTab 5 is no page", {{"StartTab", 5}}, 1, false, false, false, "ddmmyy1"},
+        {"StartTab 6 is no page", {{"StartTab", 6}}, 1, false, false, false, "ddmmyy1"},
         {"StartTab -1 is no page", {{"StartTab", -1}}, 1, false, false, false, "ddmmyy1"},
         {"StartTab 0", {{"StartTab", 0}}, 0, false, false, false, "ddmmyy1"},
         {"only Diaspora 0", {{"Diaspora", 0}}, 1, true, false, false, "ddmmyy1"},

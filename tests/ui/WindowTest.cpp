@@ -130,6 +130,7 @@ TEST_F(Window, EveryControlOfEveryPageAndDialogHasANameAndASensibleRole)
     TForm1& F = Start();
     F.show();
     MakeWorkingPages(F);
+    F.Page(TForm1::TimesPage).Make();
     Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);  // made when first shown
     TFormAbout About(&F);
     int Checked = 0;
@@ -230,14 +231,15 @@ TEST_F(Window, TheGridIsATableWhoseFocusedCellTellsTheSelectedDay)
     EXPECT_EQ(Grid->indexOfChild(Day), 8 * 4 + 2);
 }
 
-TEST_F(Window, FivePagesInOrderWithEveryTabShown)
+TEST_F(Window, SixPagesInOrderWithEveryTabShown)
 {
     TForm1& F = Start();
     const char* const Pages[][2] = {{"TabSheet3", "Calendar"},
                                     {"TabSheet4", "Birthdays/Yahrtzeits"},
                                     {"TabSheet5", "Festivals"},
                                     {"TabSheet1", "Year Details"},
-                                    {"TabSheetRemember", "Dates to Remember"}};
+                                    {"TabSheetRemember", "Dates to Remember"},
+                                    {"TabSheetTimes", "Times"}};
     ASSERT_EQ(Find<QTabWidget>(F, "PageControl1")->count(), TForm1::PageCount);
     for (int Index = 0; Index < TForm1::PageCount; ++Index) {
         EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->widget(Index)->objectName(), QString::fromLatin1(Pages[Index][0]));
@@ -372,17 +374,17 @@ TEST_F(Window, TheKeyboardTurnsThroughEveryPage)
     EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::BirthdaysPage);
     Find<QLineEdit>(F, "Edit1")->setFocus(Qt::TabFocusReason);
     QList<int> Visited;
-    for (int Step = 0; Step < 5; ++Step) {
+    for (int Step = 0; Step < 6; ++Step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         Visited.append(Find<QTabWidget>(F, "PageControl1")->currentIndex());
     }
     EXPECT_EQ(Visited, (QList<int>{TForm1::FestivalsPage, TForm1::YearDetailsPage, TForm1::RememberPage,
-                                   TForm1::CalendarPage, TForm1::BirthdaysPage}));
+                                   TForm1::TimesPage, TForm1::CalendarPage, TForm1::BirthdaysPage}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::TimesPage);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::RememberPage);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::YearDetailsPage);
 }
 
 TEST_F(Window, TheGridFollowsTheArrowKeysAndTheYearBoxesFollowTheGrid)

@@ -1,0 +1,68 @@
+#include "export/TimesFile.h"
+
+#include <string>
+#include <vector>
+
+#include <date/tz.h>
+
+#include "export/CsvText.h"
+#include "export/IcsCalendar.h"
+#include "times/CivilDay.h"
+#include "times/TimeText.h"
+
+namespace mirvane {
+namespace {
+
+using namespace std::chrono;
+
+std::string CsvDay(const TDayTimes& Day, const date::time_zone& Zone)
+{
+    std::vector<std::string> Cells(DayTimeKeys().size() + 1);
+    Cells[0] = date::format("%F", Day.Day);
+    for (const TDayTime& Time : Day.Times) {
+        for (std::size_t Index = 0; Index < DayTimeKeys().size(); ++Index)
+            if (DayTimeKeys()[Index] == Time.Key && Time.At)
+                Cells[Index + 1] = IsoLocalTimeText(*Time.At, Zone, Time.Rounding);
+    }
+    return CsvRecord(Cells);
+}
+
+void AddEvents(std::vector<TIcsMoment>& Events, const TDayTimes& Day, const date::time_zone& Zone,
+               const std::string& Origin)
+{
+    for (std::size_t Index = DailyTimeCount; Index < Day.Times.size(); ++Index) {
+        const TDayTime& Time = Day.Times[Index];
+        if (!Time.At)
+            continue;
+        const sys_seconds At = Time.Rounding == TRounding::Up ? ceil<seconds>(*Time.At) : floor<seconds>(*Time.At);
+        Events.push_back({At, std::string(Time.Caption) + ' ' + ClockText(*Time.At, Zone, Time.Rounding),
+                          IcsUid(DateTimeOfDay(Day.Day), "time", Time.Caption, Origin)});
+    }
+}
+
+}  // namespace
+
+void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const date::time_zone& Zone, sys_days First,
+                    sys_days Last, const TTimesRules& Rules, TTimesFileFormat Format)
+{
+    if (Format == TTimesFileFormat::Csv) {
+        std::vector<std::string> Header{"date"};
+        Header.insert(Header.end(), DayTimeKeys().begin(), DayTimeKeys().end());
+        Out << CsvRecord(Header);
+    }
+    // The same time of one day at two places is two events.
+    const std::string Origin =
+        std::to_string(Where.Latitude) + ' ' + std::to_string(Where.Longitude) + ' ' + Zone.name();
+    std::vector<TIcsMoment> Events;
+    for (sys_days Day = First; Day <= Last; Day += days{1}) {
+        const TDayTimes Times = ComputeDayTimes(Day, Where, Zone, Rules);
+        if (Format == TTimesFileFormat::Csv)
+            Out << CsvDay(Times, Zone);
+        else
+            AddEvents(Events, Times, Zone, Origin);
+    }
+    if (Format == TTimesFileFormat::Ics)
+        Out << IcsCalendarText(Events);
+}
+
+}  // namespace mirvane

@@ -1,0 +1,27 @@
+#include "ui/TimesSite.h"
+
+#include <date/tz.h>
+
+#include <QCoreApplication>
+
+namespace mirvane {
+
+std::optional<TTimesSite> TimesSiteOf(const std::optional<TLocation>& Location, bool InDiaspora, QString& Problem)
+{
+    Problem.clear();
+    if (!Location)
+        return std::nullopt;
+    try {
+        return TTimesSite{{Location->Latitude, Location->Longitude},
+                          date::locate_zone(Location->TimeZone),
+                          {Location->CandleMinutes, Location->HavdalahMinutes, InDiaspora}};
+    } catch (const std::exception&) {
+        Problem = QCoreApplication::translate("mirvane::TTimesTab",
+                                              "The time zone %1 is not in the system's zone database; choose the "
+                                              "place again (Options, Location...).")
+                      .arg(QString::fromStdString(Location->TimeZone));
+        return std::nullopt;
+    }
+}
+
+}  // namespace mirvane
