@@ -228,6 +228,7 @@ void TForm1::SetCaptions()
     for (int Index = 0; Index < PageCount; ++Index) {
         PageControl1->setTabText(Index, Page(Index).Title());
     }
+}
 
 void TForm1::Location1Click()
 {

@@ -54,12 +54,10 @@ QString ShortDateText(TDateTime Day)
         .arg(Text(GregorianMonthShort[static_cast<std::size_t>(Date.Month)]));
 }
 
-QTableWidget* MakeTable(QWidget& Page, const char* Name, const QString& AccessibleName, const QStringList& Headings)
+QTableWidget* MakeTable(QWidget& Page, const char* Name, int Columns)
 {
-    auto* Table = new QTableWidget(0, static_cast<int>(Headings.size()), &Page);
+    auto* Table = new QTableWidget(0, Columns, &Page);
     Table->setObjectName(QString::fromLatin1(Name));
-    Table->setAccessibleName(AccessibleName);
-    Table->setHorizontalHeaderLabels(Headings);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->verticalHeader()->hide();
@@ -105,13 +103,12 @@ void TTimesTab::Build()
     QWidget& Page = *this;
     auto* Layout = new QVBoxLayout(&Page);
     auto* PlaceRow = new QHBoxLayout;
-    auto* PlaceLabel = new QLabel(tr("Place:"), &Page);
+    PlaceLabel = new QLabel(&Page);
     PlaceName = new QLabel(&Page);
     PlaceName->setObjectName(QStringLiteral("LabelPlace"));
-    PlaceName->setAccessibleName(tr("Place"));
     PlaceName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PlaceName->setWordWrap(true);
-    ChooseButton = new QPushButton(tr("&Location..."), &Page);
+    ChooseButton = new QPushButton(&Page);
     ChooseButton->setObjectName(QStringLiteral("ButtonLocation"));
     PlaceRow->addWidget(PlaceLabel);
     PlaceRow->addWidget(PlaceName, 1);
@@ -119,15 +116,13 @@ void TTimesTab::Build()
     Layout->addLayout(PlaceRow);
 
     auto* DateRow = new QHBoxLayout;
-    auto* DateLabel = new QLabel(tr("&Date:"), &Page);
+    DateLabel = new QLabel(&Page);
     DateBox = new QLineEdit(&Page);
     DateBox->setObjectName(QStringLiteral("EditTimesDate"));
-    DateBox->setAccessibleName(tr("Date of times"));
     DateBox->setMaximumWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     DateLabel->setBuddy(DateBox);
     DayDescriptionLabel = new QLabel(&Page);
     DayDescriptionLabel->setObjectName(QStringLiteral("LabelTimesDay"));
-    DayDescriptionLabel->setAccessibleName(tr("Day of times"));
     DayDescriptionLabel->setWordWrap(true);
     DateRow->addWidget(DateLabel);
     DateRow->addWidget(DateBox);
@@ -135,20 +130,17 @@ void TTimesTab::Build()
     Layout->addLayout(DateRow);
     Layout->addWidget(DayDescriptionLabel);
 
-    Invitation = new QLabel(InvitationText(), &Page);
+    Invitation = new QLabel(&Page);
     Invitation->setObjectName(QStringLiteral("LabelChoosePlace"));
     Invitation->setWordWrap(true);
     Layout->addWidget(Invitation);
 
     auto* Tables = new QHBoxLayout;
-    DayTable = MakeTable(Page, "GridDayTimes", tr("Times of the day"),
-                         {tr("Time"), tr("At")});
+    DayTable = MakeTable(Page, "GridDayTimes", 2);
     auto* MonthColumn = new QVBoxLayout;
     MonthTitle = new QLabel(&Page);
     MonthTitle->setObjectName(QStringLiteral("LabelTimesMonth"));
-    MonthTitle->setAccessibleName(tr("Month of times"));
-    MonthTable = MakeTable(Page, "GridMonthTimes", tr("Candle lighting and havdalah this month"),
-                           {tr("Date"), tr("Time"), tr("Portion or festival")});
+    MonthTable = MakeTable(Page, "GridMonthTimes", 3);
     MonthColumn->addWidget(MonthTitle);
     MonthColumn->addWidget(MonthTable, 1);
     DayTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -162,7 +154,25 @@ void TTimesTab::Build()
     const QSignalBlocker Quiet(DateBox.get());
     DateBox->setText(DateBoxText(DecodeDate(mirvane::Today()), Choices().Order()));
     Site = TimesSiteOf(Location, Choices().InDiaspora, SiteProblem);
+    SetCaptions();
     RunHandler([this] { DateChanged(); });
+}
+
+void TTimesTab::SetCaptions()
+{
+    PlaceLabel->setText(tr("Place:"));
+    PlaceName->setAccessibleName(tr("Place"));
+    ChooseButton->setText(tr("&Location..."));
+    DateLabel->setText(tr("&Date:"));
+    DateBox->setAccessibleName(tr("Date of times"));
+    DayDescriptionLabel->setAccessibleName(tr("Day of times"));
+    DayTable->setAccessibleName(tr("Times of the day"));
+    DayTable->setHorizontalHeaderLabels({tr("Time"), tr("At")});
+    MonthTitle->setAccessibleName(tr("Month of times"));
+    MonthTable->setAccessibleName(tr("Candle lighting and havdalah this month"));
+    MonthTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Portion or festival")});
+    if (Day || !Invitation->text().isEmpty())
+        RunHandler([this] { ShowAll(); });
 }
 
 void TTimesTab::SetLocation(const std::optional<TLocation>& NewLocation)

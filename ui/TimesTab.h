@@ -56,6 +56,7 @@ signals:
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
+    void SetCaptions() override;
     // Reads the date box and shows its day and month; a date not complete
     // empties the tables.
     void DateChanged();
@@ -66,6 +67,9 @@ private:
     // option.
     QString OccasionOf(TDateTime Day) const;
 
+    // Made with the page.
+    QLabel* PlaceLabel = nullptr;
+    QLabel* DateLabel = nullptr;
     TPageControl<QLabel> PlaceName{Controls};
     TPageControl<QPushButton> ChooseButton{Controls};
     TPageControl<QLineEdit> DateBox{Controls};
