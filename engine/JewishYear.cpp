@@ -174,16 +174,21 @@ const TMonthNameTable& TJewishYear::GetMonthNames() const
     return IsLeap ? JewishMonthNamesLeap : JewishMonthNames;
 }
 
+void TJewishYear::SetRules(TRules Rules)
+{
+    if (Rules != FRules)
+        PortionsReady = false;
+    FRules = Rules;
+}
+
 void TJewishYear::SetDiaspora(bool Value)
 {
-    if (Value != Diaspora)
-        PortionsReady = false;
-    Diaspora = Value;
+    SetRules(RulesOf(Value));
 }
 
 bool TJewishYear::GetDiaspora() const
 {
-    return Diaspora;
+    return FRules == TRules::Diaspora;
 }
 
 }  // namespace mirvane

@@ -9,6 +9,7 @@
 #include "engine/DateServices.h"
 #include "engine/MoladTime.h"
 #include "engine/NameTables.h"
+#include "engine/Rules.h"
 #include "engine/SeasonTime.h"
 #include "engine/YearFacts.h"
 
@@ -24,16 +25,19 @@ struct TPortionSlot {
     bool operator==(const TPortionSlot&) const = default;
 };
 
-// The process-wide choice of festival and portion rules: Diaspora (true) or
-// Israel (false). The program has one thread, so it is a plain flag.
-inline bool Diaspora = true;
-
 // The year calculator: every fact of one Jewish year, recomputed from scratch
 // by SetYear; Year stays 0 until the first successful SetYear. A plain value;
-// each user keeps its own.
+// each user keeps its own, with the festival and portion rules it was set up
+// with (the Diaspora's unless told otherwise); SetYear keeps them.
 class TJewishYear : public TYearFacts {
 public:
     static constexpr std::int32_t MaxSaturdays = 55;
+
+    TJewishYear() = default;
+    explicit TJewishYear(TRules Rules)
+        : FRules(Rules)
+    {
+    }
 
     TSeasonTime NissanSeason;  // counted from the start of 1 Tishrei
     std::string NissanSeasonText;
@@ -68,8 +72,9 @@ public:
     std::int32_t WeekdayOf(std::int32_t Month, std::int32_t Day) const;
     const TMonthNameTable& GetMonthNames() const;
 
-    // The Diaspora flag is process-wide; a change clears this calculator's
-    // portion schedule, other calculators refresh on their next SetYear.
+    // A change of rules clears the portion schedule worked out under the old.
+    void SetRules(TRules Rules);
+    TRules Rules() const { return FRules; }
     void SetDiaspora(bool Value);
     bool GetDiaspora() const;
 
@@ -100,6 +105,8 @@ private:
     void ComputeNissanSeason();
     // The slot of Day of Month when that is a Saturday of this year.
     std::optional<TPortionSlot> SaturdaySlot(std::int32_t Month, std::int32_t Day);
+
+    TRules FRules = TRules::Diaspora;
 };
 
 }  // namespace mirvane

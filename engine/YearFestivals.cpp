@@ -12,7 +12,7 @@ bool TJewishYear::FestivalApplies(const TFestival& Festival) const
     case RuleMinorDay:
         return true;
     case RuleDiasporaOnly:
-        return Diaspora;
+        return FRules == TRules::Diaspora;
     case RuleNotSaturday:
         return !WeekdayIs(Weekday::Saturday);
     case RuleSunday:

@@ -104,8 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Vector.push_back(Text.c_str());
     Vector.push_back(nullptr);
 
-    // Each run starts from the rules the program starts with.
-    Diaspora = true;
     std::ostringstream Out;
     std::ostringstream Err;
     const int Code = RunCommandLine(static_cast<int>(Arguments.size()), Vector.data(), Out, Err);

@@ -104,11 +104,11 @@ template <typename TOperation>
 bool Attempt(TMonthGrid& Grid, int& Changes, TOperation&& Operation, const char* What)
 {
     const TGridState Before = StateOf(Grid);
-    const bool TheDiaspora = Diaspora;
+    const TRules TheRules = Grid.Rules();
     Changes = 0;
     const bool Done = SucceedsOrRefuses(Operation, {InvalidDateEncodeText, InvalidJewishMonthText}, What);
     if (!Done) {
-        Require(StateOf(Grid) == Before && Diaspora == TheDiaspora, "a refused step changes nothing");
+        Require(StateOf(Grid) == Before && Grid.Rules() == TheRules, "a refused step changes nothing");
         Require(Changes == 0, "a refused step raises no change");
     }
     CheckConsistent(Grid);
@@ -185,7 +185,8 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
     case 6: {
         const bool Rules = Bytes.ConsumeBool();
         Attempt(Grid, Changes, [&] { Grid.ChangeDiaspora(Rules); }, "ChangeDiaspora");
-        Require(Diaspora == Rules && Changes > 0 && StateOf(Grid) == Before, "ChangeDiaspora switches the rules alone");
+        Require(Grid.Rules() == RulesOf(Rules) && Changes > 0 && StateOf(Grid) == Before,
+                "ChangeDiaspora switches the rules alone");
         break;
     }
     case 7: {
@@ -220,13 +221,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     using namespace mirvane;
     using namespace mirvane::fuzz;
     TFuzzValues In(Data, Size);
-    Diaspora = In.Bytes().ConsumeBool();
+    const bool InDiaspora = In.Bytes().ConsumeBool();
     const TDateTime Start = DateOfCalendar(In.Bytes());
     const bool ByJewishMonth = In.Bytes().ConsumeBool();
     std::optional<TMonthGrid> Made;
     if (!SucceedsOrRefuses([&] { Made.emplace(Start, ByJewishMonth); }, {InvalidDateEncodeText}, "TMonthGrid"))
         return 0;
     TMonthGrid& Grid = *Made;
+    Grid.ChangeDiaspora(InDiaspora);
     int Changes = 0;
     Grid.OnChange = [&Changes](TMonthGrid&) { ++Changes; };
     CheckConsistent(Grid);

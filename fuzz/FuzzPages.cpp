@@ -93,8 +93,8 @@ std::string FestivalName(FuzzedDataProvider& Bytes)
 void CheckFestivalPage(TFuzzValues& In)
 {
     FuzzedDataProvider& Bytes = In.Bytes();
-    Diaspora = Bytes.ConsumeBool();
     TFestivalInput Input;
+    Input.Rules = RulesOf(Bytes.ConsumeBool());
     Input.Name = FestivalName(Bytes);
     Input.YearText = BoxText(Bytes);
     Input.YearsText = BoxText(Bytes);

@@ -27,7 +27,8 @@ bool SameState(const TJewishYear& Left, const TJewishYear& Right)
            Left.MoladTishrei == Right.MoladTishrei && Left.NewYearWeekday == Right.NewYearWeekday &&
            Left.MonthDays == Right.MonthDays && Left.NissanSeason == Right.NissanSeason &&
            Left.NissanSeasonText == Right.NissanSeasonText && Left.Portions == Right.Portions &&
-           Left.PortionsReady == Right.PortionsReady && Left.NewYearDate == Right.NewYearDate;
+           Left.PortionsReady == Right.PortionsReady && Left.NewYearDate == Right.NewYearDate &&
+           Left.Rules() == Right.Rules();
 }
 
 bool InRange(const TMoonTime& Molad)
@@ -111,7 +112,7 @@ void CheckFindFestival(const TJewishYear& Year, std::string_view Name)
         bool DiasporaOnly = false;
         for (const TFestival& Festival : Festivals)
             DiasporaOnly |= Festival.Name == Name && Festival.Rule == RuleDiasporaOnly;
-        Require(!DiasporaOnly || !Diaspora, "a Diaspora festival is found in the Diaspora");
+        Require(!DiasporaOnly || !Year.GetDiaspora(), "a Diaspora festival is found in the Diaspora");
         Require(Name != "Purim Katan" || !Year.IsLeap, "Purim Katan falls in every leap year");
         return;
     }
@@ -241,9 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     using namespace mirvane::fuzz;
     TFuzzValues In(Data, Size);
     FuzzedDataProvider& Bytes = In.Bytes();
-    Diaspora = Bytes.ConsumeBool();
-
-    TJewishYear Year;
+    TJewishYear Year(RulesOf(Bytes.ConsumeBool()));
     // Often a year set before, so that a refusal can be seen to change nothing.
     if (Bytes.ConsumeBool())
         Year.SetYear(Bytes.ConsumeIntegralInRange<std::int32_t>(1, LastYearWithNewYearDate));

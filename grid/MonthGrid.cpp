@@ -173,7 +173,7 @@ void TMonthGrid::StepYear(std::int32_t Direction)
 
 void TMonthGrid::ChangeDiaspora(bool Value)
 {
-    FYearCalc.SetDiaspora(Value);
+    FRules = RulesOf(Value);
     if (OnRepaint)
         OnRepaint();
     NotifyChange();

@@ -85,6 +85,7 @@ public:
     // Festival and portion rules of the Diaspora (true) or Israel; the page
     // stays and OnChange is raised even when the rules were already in force.
     void ChangeDiaspora(bool Value);
+    TRules Rules() const { return FRules; }
     // Jewish days, months, years, festivals and portions in Hebrew letters
     // (true) or as numbers and English names. Asks for a repaint when it
     // changes; the date and the selection stay, so no OnChange.
@@ -137,6 +138,7 @@ private:
     bool FJewishSelected = false;
     bool FByJewishMonth = false;
     bool FHebrewNames = false;
+    TRules FRules = TRules::Diaspora;
     std::int32_t FSelectedCol = GregorianColumn;
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;

@@ -82,7 +82,7 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        return TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames);
+        return TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames);
     }
     }
 }
@@ -90,7 +90,7 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
 std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
-    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames),
+    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames),
                           FHebrewNames);
 }
 

@@ -47,7 +47,7 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
     std::int64_t JewishYear = ChosenYear + JewishYearOffset;
     if (!CanSetYear(JewishYear))
         return Page;
-    TJewishYear Lookup;
+    TJewishYear Lookup(Input.Rules);
     const std::string Name = FestivalNameOfEntry(Input.Name);
     TFoundFestival Found = FindIn(Lookup, JewishYear, Name);
     if (Found.Day > 0 && IsAutumnOrWinterMonth(Found.Month)) {

@@ -84,7 +84,7 @@ void TForm1::RefillFestivalNames()
     }
     const bool Hebrew = HebrewNames1->isChecked();
     std::vector<std::string> Names;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, RulesOf(Diaspora1->isChecked()));
     QStringList Items;
     Items.reserve(static_cast<qsizetype>(Names.size()));
     for (const std::string& Name : Names) {
@@ -114,6 +114,7 @@ TFestivalInput TForm1::FestivalInput() const
     Input.YearText = Edit13->text().toStdString();
     Input.YearsText = Edit27->text().toStdString();
     Input.Today = Today();
+    Input.Rules = RulesOf(Diaspora1->isChecked());
     return Input;
 }
 

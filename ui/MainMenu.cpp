@@ -124,7 +124,7 @@ void TForm1::BuildMenu()
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
 }
 
-// Diaspora and Israel switch the engine's rules through the grid, which
+// Diaspora and Israel switch the festival and portion rules of the grid, which
 // repaints and notifies, and refill the festival names valid under them.
 void TForm1::Diaspora1Click()
 {

@@ -39,7 +39,7 @@ BENCHMARK(BM_DayTextHundredYears)->Unit(benchmark::kMillisecond);
 void BM_FindFestival(benchmark::State& State)
 {
     std::vector<std::string> Names;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, TRules::Diaspora);
     TJewishYear Calculator;
     Calculator.SetYear(5785);
     std::size_t Next = 0;

@@ -12,7 +12,6 @@
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "engine/YearFestivalTable.h"
-#include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 #include "tests/support/MessageCapture.h"
 
@@ -42,7 +41,7 @@ void SweepEveryYear(CheckFunction CheckYear)
          Number <= LastYearWithNewYearDate && !testing::Test::HasFailure(); ++Number) {
         Calculator.SetYear(Number);
         for (const bool InDiaspora : {true, false}) {
-            DiasporaGuard Guard(InDiaspora);
+            Calculator.SetDiaspora(InDiaspora);
             CheckYear(Calculator, InDiaspora);
         }
     }
@@ -112,10 +111,7 @@ TEST(FestivalPortionSweep, TheYearTableNamesWhatTheSearchFinds)
 TEST(FestivalPortionSweep, FestivalsOfEveryYear)
 {
     std::vector<std::string> Names;
-    {
-        DiasporaGuard Guard(true);
-        FillFestivalNames(Names);
-    }
+    FillFestivalNames(Names, TRules::Diaspora);
     SweepEveryYear([&Names](const TJewishYear& Calculator, bool InDiaspora) {
         const std::string Year = DateText(Calculator, {Calculator.Year, 0, 0}, InDiaspora);
         const std::int32_t LastMonth = Calculator.IsLeap ? Adar2 : Adar;

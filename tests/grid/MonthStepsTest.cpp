@@ -271,9 +271,9 @@ TEST(Diaspora, ChangeDiasporaAlwaysNotifies)
     Counted.Grid.ChangeDiaspora(true);
     EXPECT_EQ(Counted.Changes, 1);
     Counted.Grid.ChangeDiaspora(false);
-    EXPECT_FALSE(Diaspora);
+    EXPECT_EQ(Counted.Grid.Rules(), TRules::Israel);
     Counted.Grid.ChangeDiaspora(true);
-    EXPECT_TRUE(Diaspora);
+    EXPECT_EQ(Counted.Grid.Rules(), TRules::Diaspora);
     EXPECT_EQ(Counted.Changes, 3);
     EXPECT_EQ(SnapshotOf(Counted.Grid), Before);
 }

@@ -112,7 +112,7 @@ TEST_F(FestivalsPage, IsraelHasNoSimchatTorah)
     EXPECT_EQ(F.Edit15->text(), QStringLiteral("Monday 16 October 1995"));
 
     F.Diaspora1->trigger();
-    EXPECT_TRUE(Diaspora);
+    EXPECT_EQ(F.MirvaneGrid1->Model().Rules(), TRules::Diaspora);
     EXPECT_TRUE(F.Diaspora1->isChecked());
     EXPECT_NE(F.ComboBox2->findText(QStringLiteral("Simchat Torah")), -1);
 }

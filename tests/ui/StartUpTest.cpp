@@ -33,7 +33,7 @@ TEST_F(StartUp, FirstRunShowsTheDefaultsAndComputesThePagesThroughTheirSpinners)
     const TDateOrder Order = LocaleDateOrder();
     EXPECT_TRUE((Order == MonthDayYear ? F.mmddyy1 : Order == DayMonthYear ? F.ddmmyy1 : F.yymmdd1)->isChecked());
     EXPECT_EQ(F.PageControl1->currentIndex(), TForm1::BirthdaysPage);
-    EXPECT_TRUE(Diaspora);
+    EXPECT_EQ(F.MirvaneGrid1->Model().Rules(), TRules::Diaspora);
 
     EXPECT_TRUE(F.DetailsYear.has_value());
     EXPECT_TRUE(F.LookupYear.has_value());
@@ -87,7 +87,7 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
         EXPECT_TRUE(F.PageControl1->isTabVisible(TForm1::RememberPage));
         EXPECT_EQ(F.Israel1->isChecked(), Case.Israel);
         EXPECT_EQ(F.Diaspora1->isChecked(), !Case.Israel);
-        EXPECT_EQ(Diaspora, !Case.Israel);
+        EXPECT_EQ(F.MirvaneGrid1->Model().Rules(), RulesOf(!Case.Israel));
         EXPECT_EQ(F.ComboBox2->findText(QStringLiteral("Simchat Torah")) != -1, !Case.Israel);
         EXPECT_EQ(F.JewishMonth1->isChecked(), Case.JewishMonth);
         EXPECT_EQ(F.MirvaneGrid1->ByJewishMonth(), Case.JewishMonth);
@@ -100,7 +100,6 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
             EXPECT_EQ(Lines(*F.Memo1), LinesAsCreated);
         }
         Close();
-        Diaspora = true;
     }
 }
 
@@ -176,7 +175,6 @@ TEST_F(StartUp, MenuChoicesSurviveARestart)
     F.JewishMonth1->trigger();
     F.PageControl1->setCurrentIndex(TForm1::RememberPage);
     Close();
-    Diaspora = true;
 
     TForm1& Again = Start();
     EXPECT_TRUE(Again.Adar11->isChecked());
