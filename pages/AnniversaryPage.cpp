@@ -22,6 +22,11 @@ std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset
     }
 }
 
+TDateTime EventGregorianDate(const TJewishDate& Date, bool AfterSunset)
+{
+    return JewishToDateTime(Date.Year, Date.Month, Date.Day) - (AfterSunset ? 1 : 0);
+}
+
 std::optional<TGregorianDate> ReadEventDate(std::string_view Text, TDateOrder Order, const TLocaleMonthNames& Names,
                                             TDateTime Today)
 {

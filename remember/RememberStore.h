@@ -23,7 +23,8 @@ public:
 };
 
 // "remember.sqlite" in the user's data folder: $XDG_DATA_HOME/Tellwen/Mirvane,
-// by default ~/.local/share/Tellwen/Mirvane, as the window's data location.
+// by default ~/.local/share/Tellwen/Mirvane: the window and the command line
+// share it.
 std::filesystem::path DefaultRememberStorePath();
 
 // What opening does with a file that is no store of ours or is damaged.

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -22,6 +21,7 @@
 #include "engine/DateConversion.h"
 #include "pages/AnniversaryPage.h"
 #include "pages/JewishDateEntry.h"
+#include "remember/RememberDetails.h"
 #include "settings/RememberSettings.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
@@ -33,16 +33,6 @@ namespace mirvane {
 namespace {
 
 constexpr int DayCheckMilliseconds = 60 * 1000;
-
-// The store's place: the per-user data folder, where the command line
-// looks too ($XDG_DATA_HOME/Tellwen/Mirvane on Linux).
-std::filesystem::path RememberStorePath()
-{
-    const QString Data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (Data.isEmpty())
-        return DefaultRememberStorePath();
-    return std::filesystem::path(Data.toStdString()) / "Tellwen" / "Mirvane" / "remember.sqlite";
-}
 
 // A whole number 0 to 365 written with digits only.
 std::optional<std::int32_t> DaysBefore(const QString& Text)
@@ -137,7 +127,7 @@ void TForm1::ConnectRememberPage()
 
 void TForm1::OpenRememberStore()
 {
-    RememberStore = TRememberStore::Open(RememberStorePath());
+    RememberStore = TRememberStore::Open(DefaultRememberStorePath());
     if (!RememberStore->Notice().empty())
         ShowMessageBox(TBoxKind::Message, QString::fromStdString(RememberStore->Notice()));
 }
@@ -242,8 +232,7 @@ void TForm1::EditNewJDateChange()
         if (!Jewish)
             return;
         // After sunset the Gregorian date is the evening before.
-        const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) -
-                               (CheckBoxNewSunset->isChecked() ? 1 : 0);
+        const TDateTime Date = EventGregorianDate(*Jewish, CheckBoxNewSunset->isChecked());
         FollowingDate = true;
         EditNewDate->setText(DateBoxText(DecodeDate(Date)));
         FollowingDate = false;
@@ -252,33 +241,26 @@ void TForm1::EditNewJDateChange()
 
 std::optional<TRememberEntry> TForm1::RememberDetails()
 {
-    TRememberEntry Entry;
-    Entry.Id = RememberEditing;
-    std::string Problem;
-    const std::optional<std::string> Occasion = CheckedOccasion(EditOccasion->text().toStdString(), Problem);
-    if (!Occasion)
-        return Refuse(*EditOccasion, QString::fromStdString(Problem));
-    Entry.Occasion = *Occasion;
-    Entry.AfterSunset = CheckBoxNewSunset->isChecked();
-    const std::optional<TGregorianDate> Date =
-        ReadEventDate(EditNewDate->text().toStdString(), CheckedDateOrder(), LocaleMonthNames, Today());
-    const std::optional<TJewishDate> Follows = Date ? EventJewishDate(*Date, Entry.AfterSunset) : std::nullopt;
-    if (!Follows)
+    TRememberDetails Read = ReadRememberDetails(
+        {EditOccasion->text().toStdString(), EditNewDate->text().toStdString(),
+         EditNewJDate->text().trimmed().toStdString(), CheckBoxNewSunset->isChecked(), DaysBefore(EditWarning->text()),
+         static_cast<TRememberKind>(std::max(ComboBoxWhenRemind->currentIndex(), 0)), CheckedDateOrder(),
+         LocaleMonthNames, Today()});
+    if (Read.Entry) {
+        Read.Entry->Id = RememberEditing;
+        return Read.Entry;
+    }
+    switch (Read.Refused) {
+    case TRememberField::Occasion:
+        return Refuse(*EditOccasion, QString::fromStdString(Read.OccasionProblem));
+    case TRememberField::Date:
         return Refuse(*EditNewDate, QStringLiteral("The date is not a valid date."));
-    Entry.Date = *Date;
-    const QString JewishText = EditNewJDate->text().trimmed();
-    const std::optional<TJewishDate> Typed =
-        JewishText.isEmpty() ? Follows : ParseJewishDateEntry(JewishText.toStdString());
-    if (!Typed)
+    case TRememberField::JewishDate:
         return Refuse(*EditNewJDate, QStringLiteral("The Jewish date is not a valid date, such as \"3 Kislev 5731\"."));
-    Entry.JewishDate = *Typed;
-    const std::optional<std::int32_t> Days = DaysBefore(EditWarning->text());
-    if (!Days)
+    default:
         return Refuse(*EditWarning,
                       QStringLiteral("The number of days before must be a whole number from 0 to 365."));
-    Entry.DaysBefore = *Days;
-    Entry.Kind = static_cast<TRememberKind>(std::max(ComboBoxWhenRemind->currentIndex(), 0));
-    return Entry;
+    }
 }
 
 bool TForm1::ChangeRememberStore(const std::function<void(TRememberStore&)>& Change)
