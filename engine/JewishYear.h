@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/MoladTime.h"
 #include "engine/NameTables.h"
@@ -58,7 +59,8 @@ public:
     // Days from 1 Tishrei to the first of Month, through the months of the
     // year in order (Month 13 counts nothing in a common year).
     std::int32_t DaysBeforeMonth(std::int32_t Month) const;
-    void MonthMolad(std::int32_t Month, TMoonTime& Molad) const;
+    // The molad of Month in this year; nothing for a month below 1.
+    std::optional<TMoonTime> MonthMolad(std::int32_t Month) const;
     std::int32_t MonthPosition(std::int32_t Month) const;
     std::int32_t MonthAtPosition(std::int32_t Position) const;
     // The following month; moves this object to the next year when that is
@@ -83,10 +85,9 @@ public:
     std::string FestivalOfDay(std::int32_t Month, std::int32_t Day) const;
     // The index in Festivals of the entry FestivalOfDay names; -1 for none.
     std::int32_t FestivalIndexOfDay(std::int32_t Month, std::int32_t Day) const;
-    // Day becomes -1 when Name does not fall in this year; Year and Month are
-    // then left as the caller passed them.
-    void FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
-                      std::int32_t& Month) const;
+    // The date of the festival Name in this year; nothing when it does not
+    // fall in it.
+    std::optional<TJewishDate> FindFestival(std::string_view Name) const;
 
     // Weekly portions of this year.
     void ComputePortions();

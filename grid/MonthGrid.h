@@ -63,9 +63,9 @@ public:
     std::int32_t GregorianMonthDays() const;
     bool IsGregorianLeap() const;
 
-    // Year (kind 1), month (2) or day (3) of CurrentDate; -1 for other kinds.
-    std::int32_t GregorianPart(std::int32_t Kind) const;
-    std::int32_t JewishPart(std::int32_t Kind) const;
+    // CurrentDate in either calendar.
+    TGregorianDate CurrentGregorianDate() const { return DecodeDate(FCurrentDate); }
+    TJewishDate CurrentJewishDate() const;
 
     void SetDate(TDateTime Value);
     // Replace one part of the date in that calendar, making it the active
@@ -123,7 +123,6 @@ private:
     bool IsDayRow(std::int32_t Row) const;
     std::string HeadingText(std::int32_t Col, std::int32_t Row) const;
     std::string DayRowText(std::int32_t Col, std::int32_t Row) const;
-    TJewishDate CurrentJewishDate() const;
     // One month or year forward (Direction 1) or back (-1) in the active
     // calendar.
     void StepMonth(std::int32_t Direction);

@@ -94,8 +94,8 @@ void TForm1::Button4Click()
 void TForm1::MirvaneGrid1Change()
 {
     RunHandler([this] {
-        Edit20->setText(QString::number(MirvaneGrid1->GregorianPart(1)));
-        Edit21->setText(QString::number(MirvaneGrid1->JewishPart(1)));
+        Edit20->setText(QString::number(MirvaneGrid1->CurrentGregorianDate().Year));
+        Edit21->setText(QString::number(MirvaneGrid1->CurrentJewishDate().Year));
     });
 }
 
@@ -111,7 +111,8 @@ void TForm1::Edit21Change()
 
 TCalendarYears TForm1::CalendarYears() const
 {
-    return {MirvaneGrid1->GregorianPart(1), MirvaneGrid1->JewishPart(1), MirvaneGrid1->JewishSelected()};
+    return {MirvaneGrid1->CurrentGregorianDate().Year, MirvaneGrid1->CurrentJewishDate().Year,
+            MirvaneGrid1->JewishSelected()};
 }
 
 void TForm1::SetTypedYear(const std::optional<TYearInCalendar>& Target)

@@ -143,12 +143,9 @@ TEST(FestivalPortionSweep, FestivalsOfEveryYear)
                 return Festival.Name == Name && Calculator.FestivalApplies(Festival);
             });
             EXPECT_EQ(Holding, Belongs ? 1 : 0) << Name << " in " << Year;
-            std::int32_t FoundYear = 0;
-            std::int32_t Day = 0;
-            std::int32_t Month = 0;
-            Calculator.FindFestival(Name, FoundYear, Day, Month);
-            const bool Found =
-                Day > 0 && FoundYear == Calculator.Year && Calculator.FestivalOfDay(Month, Day) == Name;
+            const std::optional<TJewishDate> Date = Calculator.FindFestival(Name);
+            const bool Found = Date && Date->Year == Calculator.Year &&
+                               Calculator.FestivalOfDay(Date->Month, Date->Day) == Name;
             EXPECT_EQ(Found, Belongs) << "FindFestival of " << Name << " in " << Year;
         }
     });

@@ -115,8 +115,8 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
         if (BoxesFollowGrid) {
             ++BoxChecks;
             EXPECT_EQ(F.Edit20->text() + u'/' + F.Edit21->text(),
-                      QString::number(F.MirvaneGrid1->GregorianPart(1)) + u'/' +
-                          QString::number(F.MirvaneGrid1->JewishPart(1)))
+                      QString::number(F.MirvaneGrid1->CurrentGregorianDate().Year) + u'/' +
+                          QString::number(F.MirvaneGrid1->CurrentJewishDate().Year))
                 << "the year boxes follow the grid\n"
                 << Report();
         }

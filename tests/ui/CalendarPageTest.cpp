@@ -23,7 +23,7 @@ protected:
         // Every report of the grid, with the Gregorian year it then shows.
         Forward = F.MirvaneGrid1->OnChange;
         F.MirvaneGrid1->OnChange = [this](TMirvaneGrid& Grid) {
-            Reports.push_back(Grid.GregorianPart(1));
+            Reports.push_back(Grid.CurrentGregorianDate().Year);
             Forward(Grid);
         };
         return F;
