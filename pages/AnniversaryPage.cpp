@@ -6,8 +6,8 @@
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "engine/HebrewDateText.h"
-#include "pages/DecimalText.h"
 #include "engine/GregorianDateText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset)

@@ -5,8 +5,8 @@
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "engine/GregorianDateText.h"
-#include "pages/DecimalText.h"
 #include "pages/FestivalListEntry.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {

@@ -5,7 +5,7 @@
 #include "engine/GregorianDateText.h"
 #include "engine/HebrewDateText.h"
 #include "engine/HebrewNumeral.h"
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {
