@@ -63,8 +63,6 @@ public:
     // The file is there but could not be read: damaged or foreign and left
     // in place, or unreadable.
     bool Failed() const { return FileFailed; }
-    // Why changes are refused; empty when they are not.
-    const std::string& ReadOnlyReason() const { return RefusalText; }
 
     // Every entry, by id. Throws ERememberStoreError when the file cannot be
     // read; an unopened store lists nothing.
