@@ -1,7 +1,6 @@
 #include "cli/CommandOptions.h"
 
 #include "cli/CliDate.h"
-#include "engine/JewishYear.h"
 #include "pages/YearList.h"
 
 namespace mirvane {
@@ -35,9 +34,9 @@ void AddHebrewFlag(CLI::App& Command, bool& Hebrew)
                      "Jewish dates and names in Hebrew letters; json keeps its keys and adds ...Hebrew twins");
 }
 
-void ApplyRules(bool Israel)
+TRules RulesAsked(bool Israel)
 {
-    Diaspora = !Israel;
+    return Israel ? TRules::Israel : TRules::Diaspora;
 }
 
 }  // namespace mirvane

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/OutputFormat.h"
+#include "engine/Rules.h"
 
 namespace mirvane {
 
@@ -13,7 +14,7 @@ void AddFormatOption(CLI::App& Command, TOutputFormat& Format);
 void AddYearsOption(CLI::App& Command, int& Years);
 void AddHebrewFlag(CLI::App& Command, bool& Hebrew);
 
-// Diaspora rules, or Israel's when asked for, for the rest of the process.
-void ApplyRules(bool Israel);
+// The Diaspora's rules, or Israel's when --israel was given.
+TRules RulesAsked(bool Israel);
 
 }  // namespace mirvane

@@ -10,9 +10,9 @@
 #include "engine/HebrewDateText.h"
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
-#include "pages/DecimalText.h"
 #include "pages/HebrewDateEntry.h"
 #include "engine/GregorianDateText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {

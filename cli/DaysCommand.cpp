@@ -40,10 +40,10 @@ char* WriteSmallNumber(char* Out, std::int32_t Value)
 // Jewish date in Hebrew. Both dates and the weekday step on by themselves, so
 // no day is converted from scratch, and the year calculator and its festival
 // table are set only once a year.
-void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, bool Hebrew)
+void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, bool Hebrew)
 {
     TJewishDate Jewish = DateTimeToJewish(From);
-    TJewishYear Year;
+    TJewishYear Year(Rules);
     Year.SetYear(Jewish.Year);
     TYearFestivalTable YearFestivals;
     YearFestivals.Fill(Year);
@@ -119,8 +119,7 @@ TCommand AddDaysCommand(CLI::App& App)
                 if (From > To)
                     throw ECliUsageError("FROM " + IsoDateText(From) + " is after TO " + IsoDateText(To));
                 RequireJewishDate(From);
-                ApplyRules(Options->Israel);
-                WriteDays(Out, From, To, Options->Hebrew);
+                WriteDays(Out, From, To, RulesAsked(Options->Israel), Options->Hebrew);
             }};
 }
 

@@ -29,24 +29,24 @@ constexpr std::int32_t LastWholeFestivalYear = LastYearWithNewYearDate - 3761;
 
 // The English name of a festival named in English or in Hebrew; a failure
 // listing the names in force when Name is neither.
-std::string RequireFestivalName(const std::string& Name)
+std::string RequireFestivalName(const std::string& Name, TRules Rules)
 {
     std::vector<std::string> Names;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, Rules);
     const std::string English{EnglishFestivalName(Name)};
     if (std::find(Names.begin(), Names.end(), English) != Names.end())
         return English;
     std::string Message = "no festival is named \"" + Name + "\" under the " +
-                          (Diaspora ? "Diaspora" : "Israel") + " rules; the names are:";
+                          (Rules == TRules::Diaspora ? "Diaspora" : "Israel") + " rules; the names are:";
     for (const std::string& Known : Names)
         Message += "\n  " + Known;
     throw ECliFailure(Message);
 }
 
-TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years, bool Hebrew)
+TDateList FestivalDates(const std::string& Name, std::int32_t Year, int Years, TRules Rules, bool Hebrew)
 {
     const TFestivalPage Page =
-        ComputeFestivalPage({Name, std::to_string(Year), Years > 0 ? std::to_string(Years) : "", Today()});
+        ComputeFestivalPage({Name, std::to_string(Year), Years > 0 ? std::to_string(Years) : "", Today(), Rules});
     if (!Page.Answer) {
         if (Year < FirstWholeFestivalYear || Year > LastWholeFestivalYear)
             throw ECliFailure("no date for \"" + Name + "\" in " + std::to_string(Year) +
@@ -69,10 +69,10 @@ struct TYearFestival {
     }
 };
 
-std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear)
+std::vector<TYearFestival> FestivalsOfYear(std::int32_t JewishYear, TRules Rules)
 {
     RequireDatedJewishYear(JewishYear, "festival dates");
-    TJewishYear Year;
+    TJewishYear Year(Rules);
     Year.SetYear(JewishYear);
     std::vector<TYearFestival> Found;
     for (std::size_t Index = 0; Index < Festivals.size(); ++Index) {
@@ -150,13 +150,14 @@ TCommand AddFestivalCommand(CLI::App& App)
     AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
-                ApplyRules(Options->Israel);
-                const std::string Name = RequireFestivalName(Options->Name);
+                const TRules Rules = RulesAsked(Options->Israel);
+                const std::string Name = RequireFestivalName(Options->Name, Rules);
                 const std::pair<std::string, std::string> HebrewHeading{
                     Options->Hebrew ? "nameHebrew" : "", std::string{HebrewFestivalName(Name)}};
                 WriteCommandOutput(
                     Out,
-                    DateListOutput(FestivalDates(Name, Options->Year, Options->Years, Options->Hebrew), HebrewHeading),
+                    DateListOutput(FestivalDates(Name, Options->Year, Options->Years, Rules, Options->Hebrew),
+                                   HebrewHeading),
                     Options->Format);
             }};
 }
@@ -177,10 +178,8 @@ TCommand AddFestivalsCommand(CLI::App& App)
     AddHebrewFlag(*Command, Options->Hebrew);
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
-                ApplyRules(Options->Israel);
-                WriteCommandOutput(
-                    Out, FestivalsOfYearOutput(Options->Year, FestivalsOfYear(Options->Year), Options->Hebrew),
-                    Options->Format);
+                const std::vector<TYearFestival> Found = FestivalsOfYear(Options->Year, RulesAsked(Options->Israel));
+                WriteCommandOutput(Out, FestivalsOfYearOutput(Options->Year, Found, Options->Hebrew), Options->Format);
             }};
 }
 

@@ -139,8 +139,8 @@ TCommand AddMonthCommand(CLI::App& App)
     return {Command, [Options](std::ostream& Out) {
                 const TDateTime Date = ReadCliDate(Options->Date).value_or(0);
                 RequireJewishDate(Date);
-                ApplyRules(Options->Israel);
                 TMonthGrid Grid{Date};
+                Grid.ChangeDiaspora(!Options->Israel);
                 if (Options->Jewish) {
                     try {
                         Grid.SetJewishMonthMode(true);

@@ -9,9 +9,8 @@
 #include "cli/CommandOptions.h"
 #include "cli/RememberOutput.h"
 #include "engine/DateConversion.h"
-#include "pages/AnniversaryPage.h"
 #include "pages/DateEntry.h"
-#include "pages/JewishDateEntry.h"
+#include "remember/RememberDetails.h"
 #include "remember/RememberExport.h"
 #include "remember/RememberStore.h"
 
@@ -78,34 +77,19 @@ struct TAddOptions {
 // name or date.
 TRememberEntry EntryOf(const TAddOptions& Options)
 {
-    TRememberEntry Entry;
-    std::string Problem;
-    const std::optional<std::string> Occasion = CheckedOccasion(Options.Occasion, Problem);
-    if (!Occasion)
-        throw ECliUsageError(Problem);
-    Entry.Occasion = *Occasion;
-    Entry.AfterSunset = Options.AfterSunset;
-    Entry.Kind = Options.Kind;
-    Entry.DaysBefore = Options.DaysBefore;
+    const TRememberDetails Read = ReadRememberDetails(
+        {Options.Occasion, Options.DateText.empty() ? std::nullopt : std::optional<std::string>(Options.DateText),
+         Options.JewishText, Options.AfterSunset, Options.DaysBefore, Options.Kind, Options.Order, {},
+         Options.Common.TodayDate()});
+    if (!Read.Entry && Read.Refused == TRememberField::Occasion)
+        throw ECliUsageError(Read.OccasionProblem);
     if (Options.DateText.empty() == Options.JewishText.empty())
         throw ECliUsageError("give either DATE or --jewish-date");
-    if (!Options.JewishText.empty()) {
-        const std::optional<TJewishDate> Jewish = ParseJewishDateEntry(Options.JewishText);
-        if (!Jewish)
-            throw ECliUsageError("\"" + Options.JewishText + "\" is not a Jewish date such as \"3 Kislev 5731\"");
-        const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) - (Options.AfterSunset ? 1 : 0);
-        Entry.Date = DecodeDate(Date);
-        Entry.JewishDate = *Jewish;
-        return Entry;
-    }
-    const std::optional<TGregorianDate> Typed =
-        ReadEventDate(Options.DateText, Options.Order, {}, Options.Common.TodayDate());
-    const std::optional<TJewishDate> Jewish = Typed ? EventJewishDate(*Typed, Options.AfterSunset) : std::nullopt;
-    if (!Jewish)
+    if (!Read.Entry && Read.Refused == TRememberField::JewishDate)
+        throw ECliUsageError("\"" + Options.JewishText + "\" is not a Jewish date such as \"3 Kislev 5731\"");
+    if (!Read.Entry)
         throw ECliUsageError("\"" + Options.DateText + "\" is not a date");
-    Entry.Date = *Typed;
-    Entry.JewishDate = *Jewish;
-    return Entry;
+    return *Read.Entry;
 }
 
 CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options)

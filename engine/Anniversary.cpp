@@ -1,30 +1,25 @@
 #include "engine/Anniversary.h"
 
 #include "engine/DateConversion.h"
-#include "engine/JewishYear.h"
+#include "engine/NameTables.h"
+#include "engine/YearFacts.h"
 
 namespace mirvane {
 namespace {
 
-// Only the year's place in the cycle matters here, so the calculator is set
-// without placing the year on the calendar; that cannot fail for any year.
-TJewishYear CycleOnlyCalculator(std::int32_t Year)
-{
-    TJewishYear Calculator;
-    Calculator.SetYearCore(Year);
-    return Calculator;
-}
-
+// Whether a year is leap is its place in the 19-year cycle, known for any
+// year from 1 up without placing the year on the calendar; a year below 1
+// has no place and counts as common.
 bool IsLeapYear(std::int32_t Year)
 {
-    return CycleOnlyCalculator(Year).IsLeap;
+    return Year >= 1 && LeapCycleTable(YearInCycleOf(Year));
 }
 
 }  // namespace
 
 std::string JewishDateText(std::int32_t Year, std::int32_t Month, std::int32_t Day)
 {
-    const TMonthNameTable& Names = CycleOnlyCalculator(Year).GetMonthNames();
+    const TMonthNameTable& Names = IsLeapYear(Year) ? JewishMonthNamesLeap : JewishMonthNames;
     const std::string_view MonthName =
         (Month >= 1 && Month <= 13) ? Names[static_cast<std::size_t>(Month)] : std::string_view();
     std::string Text = std::to_string(Day);

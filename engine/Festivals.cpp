@@ -1,6 +1,6 @@
 #include "engine/Festivals.h"
 
-#include "engine/JewishYear.h"
+#include "engine/YearFacts.h"
 
 namespace mirvane {
 
@@ -66,12 +66,12 @@ const std::array<TFestival, FestivalCount> Festivals = {{
     {Av, 10, "Tisha B'Av", RuleSunday},
 }};
 
-void FillFestivalNames(std::vector<std::string>& Names)
+void FillFestivalNames(std::vector<std::string>& Names, TRules Rules)
 {
     Names.clear();
     std::string_view LastAdded;
     for (const TFestival& Festival : Festivals) {
-        if (Festival.Name == LastAdded || (Festival.Rule == RuleDiasporaOnly && !Diaspora))
+        if (Festival.Name == LastAdded || (Festival.Rule == RuleDiasporaOnly && Rules == TRules::Israel))
             continue;
         Names.emplace_back(Festival.Name);
         LastAdded = Festival.Name;

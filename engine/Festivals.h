@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Rules.h"
+
 namespace mirvane {
 
 // One festival, fast or special day: a date in the Jewish year and the rule
@@ -43,7 +45,7 @@ inline constexpr std::size_t FestivalCount = 57;
 extern const std::array<TFestival, FestivalCount> Festivals;
 
 // Replaces Names with the festival names in table order, each once, leaving
-// out the Diaspora-only names while the Israel rules are in force.
-void FillFestivalNames(std::vector<std::string>& Names);
+// out the Diaspora-only names under the Israel rules.
+void FillFestivalNames(std::vector<std::string>& Names, TRules Rules);
 
 }  // namespace mirvane

@@ -70,8 +70,7 @@ void TJewishYear::SetYearCore(std::int32_t NewYear)
 
 void TJewishYear::ComputeNissanMolad()
 {
-    TMoonTime MoladOfNissan;
-    MonthMolad(Nissan, MoladOfNissan);
+    const TMoonTime MoladOfNissan = *MonthMolad(Nissan);
     // Find the day of the molad: the first day from three days before
     // 1 Nissan whose molad weekday matches.
     std::int32_t Day = DaysBeforeMonth(Nissan);
@@ -129,12 +128,13 @@ std::int32_t TJewishYear::MonthAtPosition(std::int32_t Position) const
     return static_cast<std::int32_t>(IsLeap ? (Wide + 5) % 13 + 1 : (Wide + 5) % 12 + 1);
 }
 
-void TJewishYear::MonthMolad(std::int32_t Month, TMoonTime& Molad) const
+std::optional<TMoonTime> TJewishYear::MonthMolad(std::int32_t Month) const
 {
     if (Month < 1)
-        return;
-    Molad = MoladTishrei;
+        return std::nullopt;
+    TMoonTime Molad = MoladTishrei;
     Molad.AddLunarMonths(MonthPosition(Month) - 1);
+    return Molad;
 }
 
 std::int32_t TJewishYear::NextMonth(std::int32_t Month)
@@ -174,16 +174,21 @@ const TMonthNameTable& TJewishYear::GetMonthNames() const
     return IsLeap ? JewishMonthNamesLeap : JewishMonthNames;
 }
 
+void TJewishYear::SetRules(TRules Rules)
+{
+    if (Rules != FRules)
+        PortionsReady = false;
+    FRules = Rules;
+}
+
 void TJewishYear::SetDiaspora(bool Value)
 {
-    if (Value != Diaspora)
-        PortionsReady = false;
-    Diaspora = Value;
+    SetRules(RulesOf(Value));
 }
 
 bool TJewishYear::GetDiaspora() const
 {
-    return Diaspora;
+    return FRules == TRules::Diaspora;
 }
 
 }  // namespace mirvane

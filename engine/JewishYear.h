@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/MoladTime.h"
 #include "engine/NameTables.h"
+#include "engine/Rules.h"
 #include "engine/SeasonTime.h"
 #include "engine/YearFacts.h"
 
@@ -24,16 +26,19 @@ struct TPortionSlot {
     bool operator==(const TPortionSlot&) const = default;
 };
 
-// The process-wide choice of festival and portion rules: Diaspora (true) or
-// Israel (false). The program has one thread, so it is a plain flag.
-inline bool Diaspora = true;
-
 // The year calculator: every fact of one Jewish year, recomputed from scratch
 // by SetYear; Year stays 0 until the first successful SetYear. A plain value;
-// each user keeps its own.
+// each user keeps its own, with the festival and portion rules it was set up
+// with (the Diaspora's unless told otherwise); SetYear keeps them.
 class TJewishYear : public TYearFacts {
 public:
     static constexpr std::int32_t MaxSaturdays = 55;
+
+    TJewishYear() = default;
+    explicit TJewishYear(TRules Rules)
+        : FRules(Rules)
+    {
+    }
 
     TSeasonTime NissanSeason;  // counted from the start of 1 Tishrei
     std::string NissanSeasonText;
@@ -54,7 +59,8 @@ public:
     // Days from 1 Tishrei to the first of Month, through the months of the
     // year in order (Month 13 counts nothing in a common year).
     std::int32_t DaysBeforeMonth(std::int32_t Month) const;
-    void MonthMolad(std::int32_t Month, TMoonTime& Molad) const;
+    // The molad of Month in this year; nothing for a month below 1.
+    std::optional<TMoonTime> MonthMolad(std::int32_t Month) const;
     std::int32_t MonthPosition(std::int32_t Month) const;
     std::int32_t MonthAtPosition(std::int32_t Position) const;
     // The following month; moves this object to the next year when that is
@@ -68,8 +74,9 @@ public:
     std::int32_t WeekdayOf(std::int32_t Month, std::int32_t Day) const;
     const TMonthNameTable& GetMonthNames() const;
 
-    // The Diaspora flag is process-wide; a change clears this calculator's
-    // portion schedule, other calculators refresh on their next SetYear.
+    // A change of rules clears the portion schedule worked out under the old.
+    void SetRules(TRules Rules);
+    TRules Rules() const { return FRules; }
     void SetDiaspora(bool Value);
     bool GetDiaspora() const;
 
@@ -78,10 +85,9 @@ public:
     std::string FestivalOfDay(std::int32_t Month, std::int32_t Day) const;
     // The index in Festivals of the entry FestivalOfDay names; -1 for none.
     std::int32_t FestivalIndexOfDay(std::int32_t Month, std::int32_t Day) const;
-    // Day becomes -1 when Name does not fall in this year; Year and Month are
-    // then left as the caller passed them.
-    void FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
-                      std::int32_t& Month) const;
+    // The date of the festival Name in this year; nothing when it does not
+    // fall in it.
+    std::optional<TJewishDate> FindFestival(std::string_view Name) const;
 
     // Weekly portions of this year.
     void ComputePortions();
@@ -100,6 +106,8 @@ private:
     void ComputeNissanSeason();
     // The slot of Day of Month when that is a Saturday of this year.
     std::optional<TPortionSlot> SaturdaySlot(std::int32_t Month, std::int32_t Day);
+
+    TRules FRules = TRules::Diaspora;
 };
 
 }  // namespace mirvane

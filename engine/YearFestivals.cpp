@@ -12,7 +12,7 @@ bool TJewishYear::FestivalApplies(const TFestival& Festival) const
     case RuleMinorDay:
         return true;
     case RuleDiasporaOnly:
-        return Diaspora;
+        return FRules == TRules::Diaspora;
     case RuleNotSaturday:
         return !WeekdayIs(Weekday::Saturday);
     case RuleSunday:
@@ -56,17 +56,14 @@ std::string TJewishYear::FestivalOfDay(std::int32_t Month, std::int32_t Day) con
     return Index < 0 ? std::string() : std::string(Festivals[static_cast<std::size_t>(Index)].Name);
 }
 
-void TJewishYear::FindFestival(std::string_view Name, std::int32_t& FoundYear, std::int32_t& Day,
-                               std::int32_t& Month) const
+std::optional<TJewishDate> TJewishYear::FindFestival(std::string_view Name) const
 {
-    Day = -1;
+    std::optional<TJewishDate> Found;
     for (const TFestival& Festival : Festivals) {
-        if (Festival.Name == Name && FestivalApplies(Festival)) {
-            FoundYear = Year;
-            Month = Festival.Month;
-            Day = Festival.Day;
-        }
+        if (Festival.Name == Name && FestivalApplies(Festival))
+            Found = TJewishDate{Year, Festival.Month, Festival.Day};
     }
+    return Found;
 }
 
 }  // namespace mirvane

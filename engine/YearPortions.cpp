@@ -91,7 +91,7 @@ constexpr std::int32_t EndOfYear = 0;
 
 void TJewishYear::ComputePortions()
 {
-    const TScheduleKind Kind{IsLeap, NewYearWeekday, WeekdayOf(Nissan, 1), Diaspora};
+    const TScheduleKind Kind{IsLeap, NewYearWeekday, WeekdayOf(Nissan, 1), GetDiaspora()};
     const bool VayelechReadLastYear =
         NewYearWeekday == Weekday::Thursday || NewYearWeekday == Weekday::Saturday;
     std::int32_t Next = VayelechReadLastYear ? Haazinu : Vayelech;

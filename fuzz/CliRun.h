@@ -84,7 +84,6 @@ inline TCliOutcome RunCliChecked(const std::vector<std::string>& Arguments)
     for (const std::string& Text : Arguments)
         Vector.push_back(Text.c_str());
     Vector.push_back(nullptr);
-    Diaspora = true;
     std::ostringstream Out;
     std::ostringstream Err;
     const int Code = RunCommandLine(static_cast<int>(Arguments.size()), Vector.data(), Out, Err);

@@ -68,12 +68,8 @@ void CheckConsistent(const TMonthGrid& Grid)
 
     const TGregorianDate Gregorian = DecodeDate(Current);
     const TJewishDate Jewish = DateTimeToJewish(Current);
-    Require(Grid.GregorianPart(1) == Gregorian.Year && Grid.GregorianPart(2) == Gregorian.Month &&
-                Grid.GregorianPart(3) == Gregorian.Day,
-            "GregorianPart reads the date");
-    Require(Grid.JewishPart(1) == Jewish.Year && Grid.JewishPart(2) == Jewish.Month && Grid.JewishPart(3) == Jewish.Day,
-            "JewishPart reads the date");
-    Require(Grid.GregorianPart(0) == -1 && Grid.JewishPart(4) == -1, "other kinds of part are -1");
+    Require(Grid.CurrentGregorianDate() == Gregorian, "CurrentGregorianDate reads the date");
+    Require(Grid.CurrentJewishDate() == Jewish, "CurrentJewishDate reads the date");
 
     for (std::int32_t Row = 0; Row < GridRowCount + 2; ++Row) {
         const std::int32_t Offset = Row - FirstDayRow;
@@ -104,11 +100,11 @@ template <typename TOperation>
 bool Attempt(TMonthGrid& Grid, int& Changes, TOperation&& Operation, const char* What)
 {
     const TGridState Before = StateOf(Grid);
-    const bool TheDiaspora = Diaspora;
+    const TRules TheRules = Grid.Rules();
     Changes = 0;
     const bool Done = SucceedsOrRefuses(Operation, {InvalidDateEncodeText, InvalidJewishMonthText}, What);
     if (!Done) {
-        Require(StateOf(Grid) == Before && Diaspora == TheDiaspora, "a refused step changes nothing");
+        Require(StateOf(Grid) == Before && Grid.Rules() == TheRules, "a refused step changes nothing");
         Require(Changes == 0, "a refused step raises no change");
     }
     CheckConsistent(Grid);
@@ -139,9 +135,12 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
         const bool Done = Attempt(Grid, Changes, [&] { Grid.SetGregorianPart(Kind, Value); }, "SetGregorianPart");
         if (Kind < 1 || Kind > 3 || Value < 1)
             Require(Done && StateOf(Grid) == Before && Changes == 0, "a part that names nothing is ignored");
-        else if (Done)
-            Require(Grid.GregorianPart(Kind) == Value && !Grid.JewishSelected() && Changes > 0,
+        else if (Done) {
+            const TGregorianDate Now = Grid.CurrentGregorianDate();
+            Require((Kind == YearPart ? Now.Year : Kind == MonthPart ? Now.Month : Now.Day) == Value &&
+                        !Grid.JewishSelected() && Changes > 0,
                     "SetGregorianPart sets that part");
+        }
         break;
     }
     case 2: {
@@ -151,7 +150,8 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
         if (Kind < 1 || Kind > 3 || Value < 1)
             Require(Done && StateOf(Grid) == Before && Changes == 0, "a part that names nothing is ignored");
         else if (Done)
-            Require(Grid.JewishSelected() && Changes > 0 && (Kind != YearPart || Grid.JewishPart(1) == Value),
+            Require(Grid.JewishSelected() && Changes > 0 &&
+                        (Kind != YearPart || Grid.CurrentJewishDate().Year == Value),
                     "SetJewishPart sets that part");
         break;
     }
@@ -163,7 +163,7 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
         Require(Changes > 0 && Grid.JewishSelected() == Before.JewishSelected, "a month step stays in its calendar");
         if (!Before.JewishSelected) {
             const std::int32_t Month = (Gregorian.Month - 1 + (Forward ? 1 : 11)) % 12 + 1;
-            Require(Grid.GregorianPart(2) == Month && Grid.GregorianPart(3) == Gregorian.Day,
+            Require(Grid.CurrentGregorianDate().Month == Month && Grid.CurrentGregorianDate().Day == Gregorian.Day,
                     "a Gregorian month step keeps the day");
         }
         break;
@@ -175,17 +175,18 @@ void RunStep(TFuzzValues& In, TMonthGrid& Grid, int& Changes)
         Require(Changes > 0, "a year step is reported");
         const std::int32_t Step = Forward ? 1 : -1;
         if (Before.JewishSelected)
-            Require(Grid.JewishPart(1) == Jewish.Year + Step, "a Jewish year step moves the Jewish year");
+            Require(Grid.CurrentJewishDate().Year == Jewish.Year + Step, "a Jewish year step moves the Jewish year");
         else
-            Require(Grid.GregorianPart(1) == Gregorian.Year + Step && Grid.GregorianPart(2) == Gregorian.Month &&
-                        Grid.GregorianPart(3) == Gregorian.Day,
+            Require(Grid.CurrentGregorianDate() ==
+                        TGregorianDate{Gregorian.Year + Step, Gregorian.Month, Gregorian.Day},
                     "a Gregorian year step keeps the month and day");
         break;
     }
     case 6: {
         const bool Rules = Bytes.ConsumeBool();
         Attempt(Grid, Changes, [&] { Grid.ChangeDiaspora(Rules); }, "ChangeDiaspora");
-        Require(Diaspora == Rules && Changes > 0 && StateOf(Grid) == Before, "ChangeDiaspora switches the rules alone");
+        Require(Grid.Rules() == RulesOf(Rules) && Changes > 0 && StateOf(Grid) == Before,
+                "ChangeDiaspora switches the rules alone");
         break;
     }
     case 7: {
@@ -220,13 +221,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     using namespace mirvane;
     using namespace mirvane::fuzz;
     TFuzzValues In(Data, Size);
-    Diaspora = In.Bytes().ConsumeBool();
+    const bool InDiaspora = In.Bytes().ConsumeBool();
     const TDateTime Start = DateOfCalendar(In.Bytes());
     const bool ByJewishMonth = In.Bytes().ConsumeBool();
     std::optional<TMonthGrid> Made;
     if (!SucceedsOrRefuses([&] { Made.emplace(Start, ByJewishMonth); }, {InvalidDateEncodeText}, "TMonthGrid"))
         return 0;
     TMonthGrid& Grid = *Made;
+    Grid.ChangeDiaspora(InDiaspora);
     int Changes = 0;
     Grid.OnChange = [&Changes](TMonthGrid&) { ++Changes; };
     CheckConsistent(Grid);

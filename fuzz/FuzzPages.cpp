@@ -14,11 +14,11 @@
 #include "fuzz/FuzzValues.h"
 #include "fuzz/LocaleNames.h"
 #include "pages/AnniversaryPage.h"
-#include "pages/DecimalText.h"
 #include "pages/FestivalPage.h"
 #include "engine/GregorianDateText.h"
 #include "pages/YearDetailsPage.h"
 #include "pages/YearList.h"
+#include "text/DecimalText.h"
 
 namespace mirvane::fuzz {
 namespace {
@@ -93,8 +93,8 @@ std::string FestivalName(FuzzedDataProvider& Bytes)
 void CheckFestivalPage(TFuzzValues& In)
 {
     FuzzedDataProvider& Bytes = In.Bytes();
-    Diaspora = Bytes.ConsumeBool();
     TFestivalInput Input;
+    Input.Rules = RulesOf(Bytes.ConsumeBool());
     Input.Name = FestivalName(Bytes);
     Input.YearText = BoxText(Bytes);
     Input.YearsText = BoxText(Bytes);

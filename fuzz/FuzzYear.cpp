@@ -27,7 +27,8 @@ bool SameState(const TJewishYear& Left, const TJewishYear& Right)
            Left.MoladTishrei == Right.MoladTishrei && Left.NewYearWeekday == Right.NewYearWeekday &&
            Left.MonthDays == Right.MonthDays && Left.NissanSeason == Right.NissanSeason &&
            Left.NissanSeasonText == Right.NissanSeasonText && Left.Portions == Right.Portions &&
-           Left.PortionsReady == Right.PortionsReady && Left.NewYearDate == Right.NewYearDate;
+           Left.PortionsReady == Right.PortionsReady && Left.NewYearDate == Right.NewYearDate &&
+           Left.Rules() == Right.Rules();
 }
 
 bool InRange(const TMoonTime& Molad)
@@ -101,22 +102,20 @@ bool IsTableName(std::string_view Name)
 
 void CheckFindFestival(const TJewishYear& Year, std::string_view Name)
 {
-    std::int32_t FoundYear = -7;
-    std::int32_t Day = -7;
-    std::int32_t Month = -7;
-    Year.FindFestival(Name, FoundYear, Day, Month);
-    if (Day == -1) {
-        Require(FoundYear == -7 && Month == -7, "a festival not found leaves year and month alone");
+    const std::optional<TJewishDate> Found = Year.FindFestival(Name);
+    if (!Found) {
         Require(!FallsEveryYear(Name), "a festival of every year is found");
         bool DiasporaOnly = false;
         for (const TFestival& Festival : Festivals)
             DiasporaOnly |= Festival.Name == Name && Festival.Rule == RuleDiasporaOnly;
-        Require(!DiasporaOnly || !Diaspora, "a Diaspora festival is found in the Diaspora");
+        Require(!DiasporaOnly || !Year.GetDiaspora(), "a Diaspora festival is found in the Diaspora");
         Require(Name != "Purim Katan" || !Year.IsLeap, "Purim Katan falls in every leap year");
         return;
     }
     Require(IsTableName(Name), "only names of the table are found");
-    Require(FoundYear == Year.Year, "the festival is found in the calculator's year");
+    Require(Found->Year == Year.Year, "the festival is found in the calculator's year");
+    const std::int32_t Month = Found->Month;
+    const std::int32_t Day = Found->Day;
     bool IsEntry = false;
     for (const TFestival& Festival : Festivals)
         IsEntry |= Festival.Name == Name && Festival.Month == Month && Festival.Day == Day;
@@ -211,13 +210,10 @@ void CheckMonth(const TJewishYear& Year, std::int32_t Month, std::int32_t Day)
             Require(DayOfWeek(JewishToDateTime(Year.Year, Month, Day)) == Weekday,
                     "WeekdayOf agrees with the date's weekday");
     }
-    const TMoonTime Untouched(3, 4, 5);
-    TMoonTime Molad = Untouched;
-    Year.MonthMolad(Month, Molad);
-    if (Month < 1)
-        Require(Molad == Untouched, "MonthMolad leaves the time alone for a month below 1");
-    else
-        Require(InRange(Molad), "a month's molad is a time of the week");
+    const std::optional<TMoonTime> Molad = Year.MonthMolad(Month);
+    Require(Molad.has_value() == (Month >= 1), "only a month from 1 up has a molad");
+    if (Molad)
+        Require(InRange(*Molad), "a month's molad is a time of the week");
     if (Month == Tishrei)
         Require(Molad == Year.MoladTishrei, "the molad of Tishrei");
 }
@@ -241,9 +237,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     using namespace mirvane::fuzz;
     TFuzzValues In(Data, Size);
     FuzzedDataProvider& Bytes = In.Bytes();
-    Diaspora = Bytes.ConsumeBool();
-
-    TJewishYear Year;
+    TJewishYear Year(RulesOf(Bytes.ConsumeBool()));
     // Often a year set before, so that a refusal can be seen to change nothing.
     if (Bytes.ConsumeBool())
         Year.SetYear(Bytes.ConsumeIntegralInRange<std::int32_t>(1, LastYearWithNewYearDate));

@@ -4,14 +4,12 @@
 
 namespace mirvane {
 
-std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool Hebrew)
+std::string TDayTextCache::DayText(std::int32_t Year, std::int32_t Month, std::int32_t Day, TRules Rules,
+                                   bool Hebrew)
 {
     if (Calculator.Year != Year)
         Calculator.SetYear(Year);
-    if (ScheduleDiaspora != Diaspora) {
-        Calculator.PortionsReady = false;
-        ScheduleDiaspora = Diaspora;
-    }
+    Calculator.SetRules(Rules);
     return Hebrew ? HebrewDayText(Calculator, Month, Day) : Calculator.DayText(Month, Day);
 }
 

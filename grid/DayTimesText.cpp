@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "engine/ConvertError.h"
-#include "engine/JewishYear.h"
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
 
@@ -24,10 +23,10 @@ std::string_view ShortCaption(std::string_view Key, bool Hebrew)
     return Hebrew ? "סוף הצום" : "Fast ends";
 }
 
-std::string ComputeText(TDateTime Day, const TTimesSite& Site, bool Hebrew)
+std::string ComputeText(TDateTime Day, const TTimesSite& Site, TRules DayRules, bool Hebrew)
 {
     TTimesRules Rules = Site.Rules;
-    Rules.Diaspora = Diaspora;
+    Rules.Diaspora = DayRules == TRules::Diaspora;
     const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Day), Site.Where, *Site.Zone, Rules);
     std::string Text;
     for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {
@@ -49,13 +48,13 @@ void TDayTimesText::SetSite(const std::optional<TTimesSite>& NewSite)
     Kept.clear();
 }
 
-std::string TDayTimesText::TimesText(TDateTime Day, bool Hebrew)
+std::string TDayTimesText::TimesText(TDateTime Day, TRules Rules, bool Hebrew)
 {
     if (!Site || !Site->Zone)
         return {};
-    if (KeptDiaspora != Diaspora) {
+    if (KeptRules != Rules) {
         Kept.clear();
-        KeptDiaspora = Diaspora;
+        KeptRules = Rules;
     }
     const std::optional<std::int64_t> Whole = WholeDays(Day);
     if (!Whole)
@@ -68,7 +67,7 @@ std::string TDayTimesText::TimesText(TDateTime Day, bool Hebrew)
         Kept.clear();
     std::string Text;
     try {
-        Text = ComputeText(Day, *Site, Hebrew);
+        Text = ComputeText(Day, *Site, Rules, Hebrew);
     } catch (const EConvertError&) {
         // A day at the calendar's edges has no Jewish date, so no holy day.
     }

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "engine/DateServices.h"
+#include "engine/Rules.h"
 #include "times/DayTimes.h"
 
 namespace mirvane {
@@ -23,11 +24,11 @@ public:
 
     // Empty on a day without such times, without a place, and for a day
     // without a Jewish date.
-    std::string TimesText(TDateTime Day, bool Hebrew);
+    std::string TimesText(TDateTime Day, TRules Rules, bool Hebrew);
 
 private:
     std::optional<TTimesSite> Site;
-    bool KeptDiaspora = true;
+    TRules KeptRules = TRules::Diaspora;
     std::unordered_map<std::int64_t, std::string> Kept;  // by day, twice for the Hebrew texts
 };
 

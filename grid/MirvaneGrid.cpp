@@ -31,14 +31,14 @@ void TMirvaneGrid::SetDate(TDateTime Value)
     Grid.SetDate(Value);
 }
 
-std::int32_t TMirvaneGrid::GregorianPart(std::int32_t Kind) const
+TGregorianDate TMirvaneGrid::CurrentGregorianDate() const
 {
-    return Grid.GregorianPart(Kind);
+    return Grid.CurrentGregorianDate();
 }
 
-std::int32_t TMirvaneGrid::JewishPart(std::int32_t Kind) const
+TJewishDate TMirvaneGrid::CurrentJewishDate() const
 {
-    return Grid.JewishPart(Kind);
+    return Grid.CurrentJewishDate();
 }
 
 void TMirvaneGrid::SetGregorianPart(std::int32_t Kind, std::int32_t Value)

@@ -27,8 +27,8 @@ public:
     std::function<void(TMirvaneGrid& Sender)> OnChange;
 
     void SetDate(TDateTime Value);
-    std::int32_t GregorianPart(std::int32_t Kind) const;
-    std::int32_t JewishPart(std::int32_t Kind) const;
+    TGregorianDate CurrentGregorianDate() const;
+    TJewishDate CurrentJewishDate() const;
     void SetGregorianPart(std::int32_t Kind, std::int32_t Value);
     void SetJewishPart(std::int32_t Kind, std::int32_t Value);
     void GoNextMonth();

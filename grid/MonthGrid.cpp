@@ -18,20 +18,6 @@ TDateTime JewishDateValue(std::int32_t Year, std::int32_t Month, std::int32_t Da
     return JewishToDateTime(Year, Month, Day);
 }
 
-std::int32_t PartOf(std::int32_t Kind, std::int32_t Year, std::int32_t Month, std::int32_t Day)
-{
-    switch (Kind) {
-    case YearPart:
-        return Year;
-    case MonthPart:
-        return Month;
-    case DayPart:
-        return Day;
-    default:
-        return -1;
-    }
-}
-
 // Replaces one part; false for a kind that names none.
 bool ReplacePart(std::int32_t Kind, std::int32_t Value, std::int32_t& Year, std::int32_t& Month,
                  std::int32_t& Day)
@@ -72,20 +58,6 @@ std::int32_t TMonthGrid::GregorianMonthDays() const
 bool TMonthGrid::IsGregorianLeap() const
 {
     return mirvane::IsGregorianLeap(DecodeDate(FCurrentDate).Year);
-}
-
-std::int32_t TMonthGrid::GregorianPart(std::int32_t Kind) const
-{
-    const TGregorianDate Date = DecodeDate(FCurrentDate);
-    return PartOf(Kind, Date.Year, Date.Month, Date.Day);
-}
-
-std::int32_t TMonthGrid::JewishPart(std::int32_t Kind) const
-{
-    if (Kind < YearPart || Kind > DayPart)
-        return -1;
-    const TJewishDate Date = CurrentJewishDate();
-    return PartOf(Kind, Date.Year, Date.Month, Date.Day);
 }
 
 TJewishDate TMonthGrid::CurrentJewishDate() const
@@ -166,14 +138,14 @@ void TMonthGrid::StepMonth(std::int32_t Direction)
 void TMonthGrid::StepYear(std::int32_t Direction)
 {
     if (FJewishSelected)
-        SetJewishPart(YearPart, JewishPart(YearPart) + Direction);
+        SetJewishPart(YearPart, CurrentJewishDate().Year + Direction);
     else
-        SetGregorianPart(YearPart, GregorianPart(YearPart) + Direction);
+        SetGregorianPart(YearPart, CurrentGregorianDate().Year + Direction);
 }
 
 void TMonthGrid::ChangeDiaspora(bool Value)
 {
-    FYearCalc.SetDiaspora(Value);
+    FRules = RulesOf(Value);
     if (OnRepaint)
         OnRepaint();
     NotifyChange();

@@ -65,9 +65,9 @@ public:
     std::int32_t GregorianMonthDays() const;
     bool IsGregorianLeap() const;
 
-    // Year (kind 1), month (2) or day (3) of CurrentDate; -1 for other kinds.
-    std::int32_t GregorianPart(std::int32_t Kind) const;
-    std::int32_t JewishPart(std::int32_t Kind) const;
+    // CurrentDate in either calendar.
+    TGregorianDate CurrentGregorianDate() const { return DecodeDate(FCurrentDate); }
+    TJewishDate CurrentJewishDate() const;
 
     void SetDate(TDateTime Value);
     // Replace one part of the date in that calendar, making it the active
@@ -87,6 +87,7 @@ public:
     // Festival and portion rules of the Diaspora (true) or Israel; the page
     // stays and OnChange is raised even when the rules were already in force.
     void ChangeDiaspora(bool Value);
+    TRules Rules() const { return FRules; }
     // Jewish days, months, years, festivals and portions in Hebrew letters
     // (true) or as numbers and English names. Asks for a repaint when it
     // changes; the date and the selection stay, so no OnChange.
@@ -129,7 +130,6 @@ private:
     bool IsDayRow(std::int32_t Row) const;
     std::string HeadingText(std::int32_t Col, std::int32_t Row) const;
     std::string DayRowText(std::int32_t Col, std::int32_t Row) const;
-    TJewishDate CurrentJewishDate() const;
     // One month or year forward (Direction 1) or back (-1) in the active
     // calendar.
     void StepMonth(std::int32_t Direction);
@@ -144,6 +144,7 @@ private:
     bool FJewishSelected = false;
     bool FByJewishMonth = false;
     bool FHebrewNames = false;
+    TRules FRules = TRules::Diaspora;
     std::int32_t FSelectedCol = GregorianColumn;
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;

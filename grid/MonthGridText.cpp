@@ -87,9 +87,9 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames);
+        std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames);
         if (TimesText.HasSite()) {
-            const std::string Times = TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FHebrewNames);
+            const std::string Times = TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FRules, FHebrewNames);
             if (!Times.empty())
                 Text += "  " + Times;
         }
@@ -101,7 +101,7 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
 std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
-    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FHebrewNames),
+    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames),
                           FHebrewNames);
 }
 

@@ -6,8 +6,8 @@
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "engine/HebrewDateText.h"
-#include "pages/DecimalText.h"
 #include "engine/GregorianDateText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset)
@@ -20,6 +20,11 @@ std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset
     } catch (const EConvertError&) {
         return std::nullopt;
     }
+}
+
+TDateTime EventGregorianDate(const TJewishDate& Date, bool AfterSunset)
+{
+    return JewishToDateTime(Date.Year, Date.Month, Date.Day) - (AfterSunset ? 1 : 0);
 }
 
 std::optional<TGregorianDate> ReadEventDate(std::string_view Text, TDateOrder Order, const TLocaleMonthNames& Names,

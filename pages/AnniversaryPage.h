@@ -50,6 +50,11 @@ std::optional<TGregorianDate> ReadEventDate(std::string_view Text, TDateOrder Or
 // already moved on. Nothing when Date is no date the calendar knows.
 std::optional<TJewishDate> EventJewishDate(TGregorianDate Date, bool AfterSunset);
 
+// The Gregorian day of an event on the Jewish date Date: after sunset, the
+// evening before that day. Throws EConvertError for a Jewish date that does
+// not convert.
+TDateTime EventGregorianDate(const TJewishDate& Date, bool AfterSunset);
+
 // The whole page for one state of its inputs: the event's Jewish date, its
 // anniversary in the target year and, for 1 to 200 years, one line per
 // year. Years the calendar cannot compute are left out of the list; when the

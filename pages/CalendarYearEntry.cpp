@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "engine/NameTables.h"
-#include "pages/Utf8.h"
+#include "text/Utf8.h"
 
 namespace mirvane {
 namespace {

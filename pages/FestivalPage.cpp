@@ -5,8 +5,8 @@
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "engine/GregorianDateText.h"
-#include "pages/DecimalText.h"
 #include "pages/FestivalListEntry.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {
@@ -14,18 +14,10 @@ namespace {
 // The Jewish year that ends in the summer of a Gregorian year.
 constexpr std::int64_t JewishYearOffset = 3760;
 
-struct TFoundFestival {
-    std::int32_t Year = 0;
-    std::int32_t Month = 0;
-    std::int32_t Day = -1;  // 0 or less: not in the year examined
-};
-
-TFoundFestival FindIn(TJewishYear& Lookup, std::int64_t JewishYear, const std::string& Name)
+std::optional<TJewishDate> FindIn(TJewishYear& Lookup, std::int64_t JewishYear, const std::string& Name)
 {
     Lookup.SetYear(static_cast<std::int32_t>(JewishYear));
-    TFoundFestival Found;
-    Lookup.FindFestival(Name, Found.Year, Found.Day, Found.Month);
-    return Found;
+    return Lookup.FindFestival(Name);
 }
 
 bool IsAutumnOrWinterMonth(std::int32_t Month)
@@ -47,10 +39,10 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
     std::int64_t JewishYear = ChosenYear + JewishYearOffset;
     if (!CanSetYear(JewishYear))
         return Page;
-    TJewishYear Lookup;
+    TJewishYear Lookup(Input.Rules);
     const std::string Name = FestivalNameOfEntry(Input.Name);
-    TFoundFestival Found = FindIn(Lookup, JewishYear, Name);
-    if (Found.Day > 0 && IsAutumnOrWinterMonth(Found.Month)) {
+    std::optional<TJewishDate> Found = FindIn(Lookup, JewishYear, Name);
+    if (Found && IsAutumnOrWinterMonth(Found->Month)) {
         ++JewishYear;
         if (!CanSetYear(JewishYear))
             return Page;
@@ -59,7 +51,7 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
     // A year without a date for 1 Tishrei would give a made-up date; the
     // years after it are not looked at either, as for a festival that does
     // not fall in the first year.
-    if (Found.Day <= 0 || !HasNewYearDate(JewishYear))
+    if (!Found || !HasNewYearDate(JewishYear))
         return Page;
 
     const std::int32_t ListedYears = ListedYearCount(Input.YearsText);
@@ -69,8 +61,8 @@ TFestivalPage ComputeFestivalPage(const TFestivalInput& Input)
                 break;
             Found = FindIn(Lookup, JewishYear + Offset, Name);
         }
-        if (Found.Day > 0) {
-            const TDateTime Date = JewishToDateTime(Found.Year, Found.Month, Found.Day);
+        if (Found) {
+            const TDateTime Date = JewishToDateTime(Found->Year, Found->Month, Found->Day);
             Page.Lines.push_back({Date, GregorianDateText(Date)});
         }
     }

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "engine/DateServices.h"
+#include "engine/Rules.h"
 #include "pages/YearList.h"
 
 namespace mirvane {
 
-// What the Festivals page holds when it recomputes. The Diaspora or Israel
-// rules are the engine's process-wide setting.
+// What the Festivals page holds when it recomputes.
 struct TFestivalInput {
     // ComboBox2: the festival, exactly as the table names it, by its Hebrew
     // name or as a list entry with the Hebrew name (see FestivalNameOfEntry)
@@ -18,6 +18,7 @@ struct TFestivalInput {
     std::string YearText;   // Edit13: the Gregorian year
     std::string YearsText;  // Edit27: how many years to list
     TDateTime Today = 0;
+    TRules Rules = TRules::Diaspora;  // the menu's Diaspora or Israel
 };
 
 struct TFestivalPage {

@@ -6,8 +6,8 @@
 
 #include "engine/HebrewNames.h"
 #include "engine/JewishYear.h"
-#include "pages/Utf8.h"
 #include "pages/YearList.h"
+#include "text/Utf8.h"
 
 namespace mirvane {
 namespace {

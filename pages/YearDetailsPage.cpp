@@ -5,7 +5,7 @@
 #include "engine/GregorianDateText.h"
 #include "engine/HebrewDateText.h"
 #include "engine/HebrewNumeral.h"
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 namespace {
@@ -27,8 +27,8 @@ std::int32_t SelectedMonth(std::int32_t MonthIndex)
 
 TMonthDetails ComputeMonthDetails(const TJewishYear& Year, std::int32_t Month)
 {
-    TMoonTime Molad;
-    Year.MonthMolad(Month, Molad);
+    // A month that is none shows an empty time.
+    const TMoonTime Molad = Year.MonthMolad(Month).value_or(TMoonTime());
     return {std::to_string(Year.DaysInMonth(Month)), std::to_string(Molad.Days), std::to_string(Molad.Hours),
             std::to_string(Molad.Parts), Molad.MoladText()};
 }

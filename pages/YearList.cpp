@@ -1,7 +1,7 @@
 #include "pages/YearList.h"
 
 #include "engine/JewishYear.h"
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 
 namespace mirvane {
 

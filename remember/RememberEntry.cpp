@@ -5,7 +5,7 @@
 #include "engine/ConvertError.h"
 #include "engine/JewishYear.h"
 #include "pages/AnniversaryPage.h"
-#include "pages/Utf8.h"
+#include "text/Utf8.h"
 
 namespace mirvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "pages/Utf8.h"
 #include "remember/NextDate.h"
+#include "text/Utf8.h"
 
 namespace mirvane {
 namespace {

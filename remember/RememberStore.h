@@ -23,7 +23,8 @@ public:
 };
 
 // "remember.sqlite" in the user's data folder: $XDG_DATA_HOME/Tellwen/Mirvane,
-// by default ~/.local/share/Tellwen/Mirvane, as the window's data location.
+// by default ~/.local/share/Tellwen/Mirvane: the window and the command line
+// share it.
 std::filesystem::path DefaultRememberStorePath();
 
 // What opening does with a file that is no store of ours or is damaged.
@@ -71,8 +72,6 @@ public:
     // The file is there but could not be read: damaged or foreign and left
     // in place, or unreadable.
     bool Failed() const { return FileFailed; }
-    // Why changes are refused; empty when they are not.
-    const std::string& ReadOnlyReason() const { return RefusalText; }
 
     // Every entry, by id. Throws ERememberStoreError when the file cannot be
     // read; an unopened store lists nothing.

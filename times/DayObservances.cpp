@@ -7,6 +7,7 @@
 #include "engine/DateConversion.h"
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
+#include "engine/Rules.h"
 #include "engine/Weekdays.h"
 
 namespace mirvane {
@@ -37,12 +38,9 @@ bool IsOneOf(std::string_view Name, const std::array<std::string_view, Size>& Na
 std::string_view FestivalUnderRules(TDateTime Day, bool DiasporaRules)
 {
     const TJewishDate Jewish = DateTimeToJewish(Day);
-    TJewishYear Year;
-    const bool Before = Diaspora;
-    Diaspora = DiasporaRules;
+    TJewishYear Year(RulesOf(DiasporaRules));
     Year.SetYear(Jewish.Year);
     const std::int32_t Index = Year.FestivalIndexOfDay(Jewish.Month, Jewish.Day);
-    Diaspora = Before;
     return Index < 0 ? std::string_view{} : Festivals[static_cast<std::size_t>(Index)].Name;
 }
 

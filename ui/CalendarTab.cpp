@@ -97,7 +97,7 @@ void TCalendarTab::Build()
     KeepDesignedPlaces(Page, DesignedSize() + QSize(0, GridGrowth()), {{Grid, TGrowth::Both}});
 }
 
-// Diaspora and Israel switch the engine's rules through the grid, which
+// Diaspora and Israel switch the festival and portion rules of the grid, which
 // repaints and notifies.
 void TCalendarTab::ChoicesChanged(const TChoices& Old)
 {
@@ -140,8 +140,8 @@ void TCalendarTab::GoToAnswer(TDateTime Date)
 void TCalendarTab::GridChange()
 {
     RunHandler([this] {
-        GregorianYear->setText(QString::number(Grid->GregorianPart(1)));
-        JewishYear->setText(QString::number(Grid->JewishPart(1)));
+        GregorianYear->setText(QString::number(Grid->CurrentGregorianDate().Year));
+        JewishYear->setText(QString::number(Grid->CurrentJewishDate().Year));
     });
 }
 
@@ -157,7 +157,7 @@ void TCalendarTab::JewishYearChange()
 
 TCalendarYears TCalendarTab::CalendarYears() const
 {
-    return {Grid->GregorianPart(1), Grid->JewishPart(1), Grid->JewishSelected()};
+    return {Grid->CurrentGregorianDate().Year, Grid->CurrentJewishDate().Year, Grid->JewishSelected()};
 }
 
 void TCalendarTab::SetTypedYear(const std::optional<TYearInCalendar>& Target)

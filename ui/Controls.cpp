@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 #include "widgets/FollowPalette.h"
 #include "widgets/MemoLines.h"
 #include "widgets/UpDown.h"

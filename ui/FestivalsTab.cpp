@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 
 #include "engine/Festivals.h"
+#include "engine/Rules.h"
 #include "engine/HebrewNames.h"
 #include "export/DateListFile.h"
 #include "pages/FestivalListEntry.h"
@@ -116,7 +117,7 @@ void TFestivalsTab::RefillFestivalNames()
 {
     const bool Hebrew = Choices().HebrewNames;
     std::vector<std::string> Names;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, RulesOf(Choices().InDiaspora));
     QStringList Items;
     Items.reserve(static_cast<qsizetype>(Names.size()));
     for (const std::string& Name : Names) {
@@ -146,6 +147,7 @@ TFestivalInput TFestivalsTab::FestivalInput() const
     Input.YearText = GregorianYear->text().toStdString();
     Input.YearsText = YearCount->text().toStdString();
     Input.Today = Today();
+    Input.Rules = RulesOf(Choices().InDiaspora);
     return Input;
 }
 

@@ -144,9 +144,9 @@ void TForm1::BuildMenu()
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
 }
 
-// The Calendar page switches the engine's rules through the grid, which
-// repaints and notifies; the Festivals page refills the names valid under
-// them.
+// The Calendar page switches the festival and portion rules of its grid,
+// which repaints and notifies; the Festivals page refills the names valid
+// under them.
 void TForm1::Diaspora1Click()
 {
     ChangeChoice(&TChoices::InDiaspora, true);

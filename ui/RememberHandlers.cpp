@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -24,6 +23,7 @@
 #include "pages/AnniversaryPage.h"
 #include "pages/JewishDateEntry.h"
 #include "pages/OccasionDateRefusal.h"
+#include "remember/RememberDetails.h"
 #include "settings/RememberSettings.h"
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
@@ -36,16 +36,6 @@ namespace mirvane {
 namespace {
 
 constexpr int DayCheckMilliseconds = 60 * 1000;
-
-// The store's place: the per-user data folder, where the command line
-// looks too ($XDG_DATA_HOME/Tellwen/Mirvane on Linux).
-std::filesystem::path RememberStorePath()
-{
-    const QString Data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (Data.isEmpty())
-        return DefaultRememberStorePath();
-    return std::filesystem::path(Data.toStdString()) / "Tellwen" / "Mirvane" / "remember.sqlite";
-}
 
 // A whole number 0 to 365 written with digits only.
 std::optional<std::int32_t> DaysBefore(const QString& Text)
@@ -135,7 +125,7 @@ void TRememberTab::Connect()
 
 void TRememberTab::OpenStore()
 {
-    Store = TRememberStore::Open(RememberStorePath());
+    Store = TRememberStore::Open(DefaultRememberStorePath());
     if (!Store->Notice().empty())
         ShowMessageBox(TBoxKind::Message, QString::fromStdString(Store->Notice()));
 }
@@ -226,8 +216,7 @@ void TRememberTab::JewishDateChange()
         if (!Jewish)
             return;
         // After sunset the Gregorian date is the evening before.
-        const TDateTime Date = JewishToDateTime(Jewish->Year, Jewish->Month, Jewish->Day) -
-                               (AfterSunset->isChecked() ? 1 : 0);
+        const TDateTime Date = EventGregorianDate(*Jewish, AfterSunset->isChecked());
         FollowingDate = true;
         OccasionDate->setText(DateBoxText(DecodeDate(Date), Choices().Order()));
         FollowingDate = false;
@@ -236,31 +225,31 @@ void TRememberTab::JewishDateChange()
 
 std::optional<TRememberEntry> TRememberTab::Details()
 {
-    TRememberEntry Entry;
-    Entry.Id = Editing;
-    std::string Problem;
-    const std::optional<std::string> Occasion = CheckedOccasion(OccasionName->text().toStdString(), Problem);
-    if (!Occasion)
-        return Refuse(*OccasionName, QString::fromStdString(Problem));
-    Entry.Occasion = *Occasion;
-    Entry.AfterSunset = AfterSunset->isChecked();
-    const std::optional<TGregorianDate> Date =
-        ReadEventDate(OccasionDate->text().toStdString(), Choices().Order(), Start.MonthNames, Today());
-    const std::optional<TJewishDate> Follows = Date ? EventJewishDate(*Date, Entry.AfterSunset) : std::nullopt;
     const QString JewishText = OccasionJewishDate->text().trimmed();
-    if (const std::optional<TDateRefusal> Refusal = OccasionDateRefusal(
-            OccasionDate->text().toStdString(), Follows.has_value(), JewishText.toStdString()))
-        return Refuse(Refusal->Box == TDateBox::Jewish ? *OccasionJewishDate : *OccasionDate,
-                      QString::fromStdString(Refusal->Message));
-    Entry.Date = *Date;
-    Entry.JewishDate = JewishText.isEmpty() ? *Follows : *ParseJewishDateEntry(JewishText.toStdString());
-    const std::optional<std::int32_t> Days = DaysBefore(ReminderDays->text());
-    if (!Days)
-        return Refuse(*ReminderDays,
-                      tr("The number of days before must be a whole number from 0 to 365."));
-    Entry.DaysBefore = *Days;
-    Entry.Kind = static_cast<TRememberKind>(std::max(Recurrence->currentIndex(), 0));
-    return Entry;
+    TRememberDetails Read = ReadRememberDetails(
+        {OccasionName->text().toStdString(), OccasionDate->text().toStdString(), JewishText.toStdString(),
+         AfterSunset->isChecked(), DaysBefore(ReminderDays->text()),
+         static_cast<TRememberKind>(std::max(Recurrence->currentIndex(), 0)), Choices().Order(), Start.MonthNames,
+         Today()});
+    if (Read.Entry) {
+        Read.Entry->Id = Editing;
+        return Read.Entry;
+    }
+    switch (Read.Refused) {
+    case TRememberField::Occasion:
+        return Refuse(*OccasionName, QString::fromStdString(Read.OccasionProblem));
+    case TRememberField::Date:
+    case TRememberField::JewishDate:
+        // The box to blame, and why: a Jewish date that names no day says so.
+        if (const std::optional<TDateRefusal> Refusal =
+                OccasionDateRefusal(OccasionDate->text().toStdString(), Read.Refused == TRememberField::JewishDate,
+                                    JewishText.toStdString()))
+            return Refuse(Refusal->Box == TDateBox::Jewish ? *OccasionJewishDate : *OccasionDate,
+                          QString::fromStdString(Refusal->Message));
+        return Refuse(*OccasionDate, tr("The date is not a valid date."));
+    default:
+        return Refuse(*ReminderDays, tr("The number of days before must be a whole number from 0 to 365."));
+    }
 }
 
 bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Change)

@@ -20,6 +20,7 @@
 
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
+#include "engine/Rules.h"
 #include "engine/GregorianDateText.h"
 #include "engine/JewishYear.h"
 #include "engine/NameTables.h"
@@ -237,7 +238,7 @@ void TTimesTab::ShowDay()
     }
     const TJewishDate Jewish = DateTimeToJewish(*Day);
     DayDescriptionLabel->setText(QString::fromStdString(DayDescription(
-        *Day, Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, Choices().HebrewNames), Choices().HebrewNames)));
+        *Day, Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, RulesOf(Choices().InDiaspora), Choices().HebrewNames), Choices().HebrewNames)));
     if (!Site) {
         DayTable->setRowCount(0);
         return;
@@ -261,7 +262,7 @@ QString TTimesTab::OccasionOf(TDateTime Of) const
 {
     try {
         const TJewishDate Jewish = DateTimeToJewish(Of);
-        return QString::fromStdString(Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, Choices().HebrewNames)).trimmed();
+        return QString::fromStdString(Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, RulesOf(Choices().InDiaspora), Choices().HebrewNames)).trimmed();
     } catch (const EConvertError&) {
         return {};
     }

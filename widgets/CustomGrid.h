@@ -46,8 +46,6 @@ public:
     void SetFixedCols(int Count);
     void SetFixedRows(int Count);
 
-    int DefaultColWidth() const { return FDefaultColWidth; }
-    int DefaultRowHeight() const { return FDefaultRowHeight; }
     // Setting a default gives every column (row) that size.
     void SetDefaultColWidth(int Width);
     void SetDefaultRowHeight(int Height);

@@ -39,16 +39,12 @@ BENCHMARK(BM_DayTextHundredYears)->Unit(benchmark::kMillisecond);
 void BM_FindFestival(benchmark::State& State)
 {
     std::vector<std::string> Names;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, TRules::Diaspora);
     TJewishYear Calculator;
     Calculator.SetYear(5785);
     std::size_t Next = 0;
     for (auto _ : State) {
-        std::int32_t Year = 0;
-        std::int32_t Day = 0;
-        std::int32_t Month = 0;
-        Calculator.FindFestival(Names[Next++ % Names.size()], Year, Day, Month);
-        benchmark::DoNotOptimize(Day);
+        benchmark::DoNotOptimize(Calculator.FindFestival(Names[Next++ % Names.size()]));
     }
 }
 BENCHMARK(BM_FindFestival);

@@ -41,12 +41,10 @@ void ExpectDaysAsTheEngineGivesThem(const std::string& From, const std::string& 
     ASSERT_EQ(Run.ExitCode, 0) << Run.Err;
     const std::vector<std::string> Output = Lines(Run.Out);
     ASSERT_EQ(Output.size(), static_cast<std::size_t>(IsoDate(To) - IsoDate(From) + 1));
-    const bool Saved = Diaspora;
-    Diaspora = !Israel;
     TDateTime Day = IsoDate(From);
     for (const std::string& Line : Output) {
         const TJewishDate Jewish = DateTimeToJewish(Day);
-        TJewishYear Year;
+        TJewishYear Year(Israel ? TRules::Israel : TRules::Diaspora);
         Year.SetYear(Jewish.Year);
         const TGregorianDate Gregorian = DecodeDate(Day);
         char Iso[16];
@@ -56,7 +54,6 @@ void ExpectDaysAsTheEngineGivesThem(const std::string& From, const std::string& 
                                                          Year.DayText(Jewish.Month, Jewish.Day)}));
         Day += 1;
     }
-    Diaspora = Saved;
 }
 
 TEST(CliDays, OneLinePerDayAsTheEngineGivesIt)

@@ -12,7 +12,6 @@
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "engine/YearFestivalTable.h"
-#include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 #include "tests/support/MessageCapture.h"
 
@@ -42,7 +41,7 @@ void SweepEveryYear(CheckFunction CheckYear)
          Number <= LastYearWithNewYearDate && !testing::Test::HasFailure(); ++Number) {
         Calculator.SetYear(Number);
         for (const bool InDiaspora : {true, false}) {
-            DiasporaGuard Guard(InDiaspora);
+            Calculator.SetDiaspora(InDiaspora);
             CheckYear(Calculator, InDiaspora);
         }
     }
@@ -112,10 +111,7 @@ TEST(FestivalPortionSweep, TheYearTableNamesWhatTheSearchFinds)
 TEST(FestivalPortionSweep, FestivalsOfEveryYear)
 {
     std::vector<std::string> Names;
-    {
-        DiasporaGuard Guard(true);
-        FillFestivalNames(Names);
-    }
+    FillFestivalNames(Names, TRules::Diaspora);
     SweepEveryYear([&Names](const TJewishYear& Calculator, bool InDiaspora) {
         const std::string Year = DateText(Calculator, {Calculator.Year, 0, 0}, InDiaspora);
         const std::int32_t LastMonth = Calculator.IsLeap ? Adar2 : Adar;
@@ -147,12 +143,9 @@ TEST(FestivalPortionSweep, FestivalsOfEveryYear)
                 return Festival.Name == Name && Calculator.FestivalApplies(Festival);
             });
             EXPECT_EQ(Holding, Belongs ? 1 : 0) << Name << " in " << Year;
-            std::int32_t FoundYear = 0;
-            std::int32_t Day = 0;
-            std::int32_t Month = 0;
-            Calculator.FindFestival(Name, FoundYear, Day, Month);
-            const bool Found =
-                Day > 0 && FoundYear == Calculator.Year && Calculator.FestivalOfDay(Month, Day) == Name;
+            const std::optional<TJewishDate> Date = Calculator.FindFestival(Name);
+            const bool Found = Date && Date->Year == Calculator.Year &&
+                               Calculator.FestivalOfDay(Date->Month, Date->Day) == Name;
             EXPECT_EQ(Found, Belongs) << "FindFestival of " << Name << " in " << Year;
         }
     });

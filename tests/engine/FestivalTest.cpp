@@ -6,7 +6,6 @@
 
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
-#include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 
 namespace mirvane {
@@ -22,15 +21,13 @@ const std::vector<std::string> DiasporaNames = {
     "Pessach day 3", "Pessach day 4", "Pessach day 5", "Pessach day 6", "Pessach day 7", "Pessach day 8",
     "Lag BaOmer", "Erev Shavuot", "Shavuot day 1", "Shavuot day 2", "17th of Tamuz", "Tisha B'Av"};
 
-TEST(FillFestivalNames, FollowsTheSettingAndReplacesTheList)
+TEST(FillFestivalNames, FollowsTheRulesAndReplacesTheList)
 {
-    DiasporaGuard Guard(true);
     std::vector<std::string> Names = {"left over"};
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, TRules::Diaspora);
     EXPECT_EQ(Names, DiasporaNames);
 
-    Diaspora = false;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, TRules::Israel);
     std::vector<std::string> IsraelNames = DiasporaNames;
     std::erase_if(IsraelNames, [](const std::string& Name) {
         return Name == "Simchat Torah" || Name == "Pessach day 8" || Name == "Shavuot day 2";
@@ -38,8 +35,7 @@ TEST(FillFestivalNames, FollowsTheSettingAndReplacesTheList)
     ASSERT_EQ(IsraelNames.size(), 43U);
     EXPECT_EQ(Names, IsraelNames);
 
-    Diaspora = true;
-    FillFestivalNames(Names);
+    FillFestivalNames(Names, TRules::Diaspora);
     EXPECT_EQ(Names, DiasporaNames);
 }
 
@@ -56,8 +52,7 @@ class FestivalOfDayTest : public testing::TestWithParam<DayCase> {};
 TEST_P(FestivalOfDayTest, NamesTheFestivalThatHolds)
 {
     const DayCase& Case = GetParam();
-    DiasporaGuard Guard(Case.InDiaspora);
-    EXPECT_EQ(YearOf(Case.Year).FestivalOfDay(Case.Month, Case.Day), Case.Expected);
+    EXPECT_EQ(YearOf(Case.Year, RulesOf(Case.InDiaspora)).FestivalOfDay(Case.Month, Case.Day), Case.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,23 +98,14 @@ struct FindCase {
 
 class FindFestivalTest : public testing::TestWithParam<FindCase> {};
 
-TEST_P(FindFestivalTest, GivesTheDateInTheYearOrMinusOne)
+TEST_P(FindFestivalTest, GivesTheDateInTheYearOrNothing)
 {
     const FindCase& Case = GetParam();
-    DiasporaGuard Guard(Case.InDiaspora);
-    std::int32_t Year = 1111;
-    std::int32_t Month = 22;
-    std::int32_t Day = 33;
-    YearOf(Case.Year).FindFestival(Case.Name, Year, Day, Month);
-    EXPECT_EQ(Day, Case.Day);
-    if (Case.Day == -1) {
-        // What the caller passed stays put.
-        EXPECT_EQ(Year, 1111);
-        EXPECT_EQ(Month, 22);
-    } else {
-        EXPECT_EQ(Year, Case.Year);
-        EXPECT_EQ(Month, Case.Month);
-    }
+    const std::optional<TJewishDate> Found = YearOf(Case.Year, RulesOf(Case.InDiaspora)).FindFestival(Case.Name);
+    if (Case.Day == -1)
+        EXPECT_FALSE(Found);
+    else
+        EXPECT_EQ(Found, (TJewishDate{Case.Year, Case.Month, Case.Day}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,17 +148,28 @@ TEST(FestivalApplies, WeekdayRulesLookAtTheEntrysOwnDate)
     EXPECT_FALSE(Calculator.FestivalApplies({0, 1, "", RuleSunday}));
 }
 
-TEST(Diaspora, SetThroughOneCalculatorIsSeenByAll)
+// Each calculator keeps the rules it was set up with, however the others
+// are used in between, and through a change of year.
+TEST(Rules, TwoCalculatorsSideBySideEachGiveTheirOwnAnswers)
 {
-    DiasporaGuard Guard(true);
-    TJewishYear Grid = YearOf(5758);
-    const TJewishYear Lookup = YearOf(5758);
-    Grid.SetDiaspora(false);
-    EXPECT_FALSE(Lookup.GetDiaspora());
-    EXPECT_EQ(Lookup.FestivalOfDay(Tishrei, 23), "");
-    Grid.SetDiaspora(true);
-    EXPECT_TRUE(Lookup.GetDiaspora());
-    EXPECT_EQ(Lookup.FestivalOfDay(Tishrei, 23), "Simchat Torah");
+    TJewishYear InDiaspora = YearOf(5758, TRules::Diaspora);
+    TJewishYear InIsrael = YearOf(5758, TRules::Israel);
+    for (const std::int32_t Year : {5758, 5759}) {
+        InDiaspora.SetYear(Year);
+        InIsrael.SetYear(Year);
+        EXPECT_EQ(InDiaspora.FestivalOfDay(Tishrei, 23), "Simchat Torah");
+        EXPECT_EQ(InIsrael.FestivalOfDay(Tishrei, 23), "");
+    }
+    InDiaspora.SetYear(5758);
+    InIsrael.SetYear(5758);
+    // 22 Nissan 5758 is a Saturday: the Diaspora's eighth day of Pessach,
+    // Israel's first Saturday back at the weekly portions.
+    EXPECT_EQ(InDiaspora.DayText(Nissan, 22), "Pessach day 8  ");
+    EXPECT_EQ(InIsrael.DayText(Nissan, 22), " Shmini ");
+    EXPECT_EQ(InDiaspora.DayText(Iyar, 20), " Emor ");
+    EXPECT_EQ(InIsrael.DayText(Iyar, 20), " Behar ");
+    EXPECT_TRUE(InDiaspora.GetDiaspora());
+    EXPECT_FALSE(InIsrael.GetDiaspora());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "engine/HebrewDateText.h"
 #include "engine/HebrewNames.h"
-#include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 
 namespace mirvane {
@@ -112,8 +111,7 @@ TEST(HebrewDayText, FestivalAndPortionsAsTheEnglishText)
         {5785, Cheshvan, 1, true, " Noah ", "נח"},
     };
     for (const DayTextCase& Case : Cases) {
-        DiasporaGuard Guard(Case.InDiaspora);
-        TJewishYear Calculator = YearOf(Case.Year);
+        TJewishYear Calculator = YearOf(Case.Year, RulesOf(Case.InDiaspora));
         EXPECT_EQ(Calculator.DayText(Case.Month, Case.Day), Case.English) << Case.Month << '/' << Case.Day;
         EXPECT_EQ(HebrewDayText(Calculator, Case.Month, Case.Day), Case.Hebrew) << Case.Month << '/' << Case.Day;
     }
@@ -124,9 +122,8 @@ TEST(HebrewDayText, FestivalAndPortionsAsTheEnglishText)
 TEST(HebrewDayText, FollowsTheEnglishTextThroughWholeYears)
 {
     for (const bool InDiaspora : {true, false}) {
-        DiasporaGuard Guard(InDiaspora);
         for (std::int32_t Year = 5780; Year <= 5800; ++Year) {
-            TJewishYear Calculator = YearOf(Year);
+            TJewishYear Calculator = YearOf(Year, RulesOf(InDiaspora));
             for (const TJewishDate& Date : DaysOfYear(Calculator)) {
                 const std::string English = Calculator.DayText(Date.Month, Date.Day);
                 const std::string Hebrew = HebrewDayText(Calculator, Date.Month, Date.Day);

@@ -6,7 +6,6 @@
 
 #include "engine/JewishYear.h"
 #include "engine/Portions.h"
-#include "tests/engine/DiasporaGuard.h"
 #include "tests/engine/TestYear.h"
 
 namespace mirvane {
@@ -27,7 +26,6 @@ void ExpectTexts(TJewishYear& Calculator, const std::vector<SaturdayText>& Expec
 
 TEST(DayText, SaturdaysOf5758InTheDiaspora)
 {
-    DiasporaGuard Guard(true);
     TJewishYear Calculator = YearOf(5758);
     ExpectTexts(Calculator, {{Tishrei, 3, " Haazinu "},
                              {Tishrei, 10, "YomKippur day  "},
@@ -48,8 +46,7 @@ TEST(DayText, SaturdaysOf5758InTheDiaspora)
 
 TEST(DayText, SaturdaysOf5758InIsrael)
 {
-    DiasporaGuard Guard(false);
-    TJewishYear Calculator = YearOf(5758);
+    TJewishYear Calculator = YearOf(5758, RulesOf(false));
     ExpectTexts(Calculator, {{Tishrei, 3, " Haazinu "},
                              {Tishrei, 10, "YomKippur day  "},
                              {Tishrei, 17, "Succot day 3  "},
@@ -68,7 +65,6 @@ TEST(DayText, SaturdaysOf5758InIsrael)
 
 TEST(DayText, WeekdaysGiveTheFestivalAlone)
 {
-    DiasporaGuard Guard(true);
     TJewishYear Calculator = YearOf(5758);
     EXPECT_EQ(Calculator.DayText(Tishrei, 1), "Rosh Hashana day 1");  // a Thursday
     EXPECT_EQ(Calculator.DayText(Tishrei, 4), "Tzom Gedalia");
@@ -77,7 +73,6 @@ TEST(DayText, WeekdaysGiveTheFestivalAlone)
 
 TEST(DayText, DiasporaChangeThroughTheCalculatorReachesItsNextText)
 {
-    DiasporaGuard Guard(true);
     TJewishYear Calculator = YearOf(5758);
     EXPECT_FALSE(Calculator.PortionsReady);
     EXPECT_EQ(Calculator.DayText(Iyar, 20), " Emor ");
@@ -98,7 +93,6 @@ TEST(DayText, DiasporaChangeThroughTheCalculatorReachesItsNextText)
 
 TEST(DayText, NewYearClearsTheSchedule)
 {
-    DiasporaGuard Guard(true);
     TJewishYear Calculator = YearOf(5758);
     EXPECT_EQ(Calculator.DayText(Tishrei, 3), " Haazinu ");
     Calculator.SetYear(5759);  // begins on a Monday
@@ -112,7 +106,6 @@ TEST(DayText, NewYearClearsTheSchedule)
 
 TEST(DayText, DaysOutsideTheYearGiveTheFestivalAlone)
 {
-    DiasporaGuard Guard(true);
     TJewishYear Calculator = YearOf(5758);  // common, 1 Nissan a Saturday
     ASSERT_EQ(Calculator.DayText(Nissan, 1), " VaYikra ");
     const std::vector<std::pair<std::int32_t, std::int32_t>> Outside = {
@@ -215,8 +208,7 @@ TEST_P(YearKindTest, ScheduleAndDayTextsInBothSettings)
     ASSERT_NE(Number, 0) << "no year of this kind";
     for (const bool InDiaspora : {true, false}) {
         SCOPED_TRACE(testing::Message() << "year " << Number << (InDiaspora ? " Diaspora" : " Israel"));
-        DiasporaGuard Guard(InDiaspora);
-        TJewishYear Calculator = YearOf(Number);
+        TJewishYear Calculator = YearOf(Number, RulesOf(InDiaspora));
         Calculator.ComputePortions();
 
         std::vector<std::string> Joined;

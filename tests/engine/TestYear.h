@@ -7,10 +7,10 @@
 
 namespace mirvane {
 
-// A calculator set to the year Number.
-inline TJewishYear YearOf(std::int32_t Number)
+// A calculator set to the year Number under Rules.
+inline TJewishYear YearOf(std::int32_t Number, TRules Rules = TRules::Diaspora)
 {
-    TJewishYear Calculator;
+    TJewishYear Calculator(Rules);
     Calculator.SetYear(Number);
     return Calculator;
 }

@@ -24,12 +24,6 @@ TRowTexts RowOf(TMonthGrid& Grid, std::int32_t Row)
     return Texts;
 }
 
-// Restores the Diaspora rules after a test that switches to Israel.
-class CellTexts : public ::testing::Test {
-protected:
-    void TearDown() override { Diaspora = true; }
-};
-
 // September 2002: 24 Elul 5762 on Sunday the 1st, 1 Tishrei 5763 on Saturday
 // the 7th, Simchat Torah on Sunday the 29th.
 std::vector<TRowTexts> September2002(bool InDiaspora)
@@ -71,7 +65,7 @@ std::vector<TRowTexts> September2002(bool InDiaspora)
     };
 }
 
-TEST_F(CellTexts, EveryRowOfAPageThatCrossesTishreiInBothSettings)
+TEST(CellTexts, EveryRowOfAPageThatCrossesTishreiInBothSettings)
 {
     TMonthGrid Grid(Date(2002, 9, 10));
     for (const bool InDiaspora : {true, false, true}) {
@@ -83,7 +77,7 @@ TEST_F(CellTexts, EveryRowOfAPageThatCrossesTishreiInBothSettings)
     }
 }
 
-TEST_F(CellTexts, SeptemberTwoThousand)
+TEST(CellTexts, SeptemberTwoThousand)
 {
     TMonthGrid Grid(Date(2000, 9, 1));
     EXPECT_EQ(RowOf(Grid, 0), (TRowTexts{"", "2000", "5760/5761", ""}));
@@ -96,7 +90,7 @@ TEST_F(CellTexts, SeptemberTwoThousand)
     EXPECT_EQ(RowOf(Grid, 32), (TRowTexts{"", "", "", ""}));
 }
 
-TEST_F(CellTexts, Headings)
+TEST(CellTexts, Headings)
 {
     struct TCase {
         TDateTime Selected;
@@ -117,7 +111,7 @@ TEST_F(CellTexts, Headings)
     }
 }
 
-TEST_F(CellTexts, JewishPageEndsAfterItsLastDay)
+TEST(CellTexts, JewishPageEndsAfterItsLastDay)
 {
     // Cheshvan 5758: 29 days from Saturday 1 November 1997.
     TMonthGrid Grid(Date(1997, 11, 10), true);
@@ -128,7 +122,7 @@ TEST_F(CellTexts, JewishPageEndsAfterItsLastDay)
     EXPECT_EQ(RowOf(Grid, 32), (TRowTexts{"", "", "", ""}));
 }
 
-TEST_F(CellTexts, CellsOutsideTheGridAreEmpty)
+TEST(CellTexts, CellsOutsideTheGridAreEmpty)
 {
     const TMonthGrid Grid(Date(2000, 9, 1));
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
@@ -137,7 +131,7 @@ TEST_F(CellTexts, CellsOutsideTheGridAreEmpty)
         EXPECT_EQ(Grid.CellText(Col, Row), "");
 }
 
-TEST_F(CellTexts, SelectedDayDescription)
+TEST(CellTexts, SelectedDayDescription)
 {
     struct TCase {
         TDateTime Selected;
@@ -154,16 +148,6 @@ TEST_F(CellTexts, SelectedDayDescription)
         const TMonthGrid Grid(Case.Selected);
         EXPECT_EQ(Grid.SelectedDayDescription(), Case.Expected);
     }
-}
-
-TEST_F(CellTexts, DiasporaSetElsewhereIsFollowed)
-{
-    // The rules are process-wide; a change made around the grid shows too.
-    TMonthGrid Grid(Date(2002, 9, 29));
-    EXPECT_EQ(Grid.CellText(DayTextColumn, 30), "Simchat Torah");
-    Diaspora = false;
-    EXPECT_EQ(Grid.CellText(DayTextColumn, 30), "");
-    EXPECT_EQ(Grid.SelectedDayDescription(), "Sunday 29 September 2002, 23 Tishrei 5763");
 }
 
 }  // namespace

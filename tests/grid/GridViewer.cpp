@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         Grid.SetDate(mirvane::EncodeDate(Arguments[1].toInt(), Arguments[2].toInt(), Arguments[3].toInt()));
         if (Arguments.size() > 4 && Arguments[4] == QStringLiteral("jewish")) {
             Grid.SetJewishMonthMode(true);
-            Grid.SetJewishPart(mirvane::DayPart, Grid.JewishPart(mirvane::DayPart));
+            Grid.SetJewishPart(mirvane::DayPart, Grid.CurrentJewishDate().Day);
         }
     } catch (const std::exception&) {
         return 1;

@@ -168,7 +168,7 @@ TEST(MonthLayoutPage, ZeroIsAnOrdinaryDate)
     EXPECT_EQ(Grid.Page().FirstDate, Date(1899, 12, 1));
     EXPECT_EQ(Grid.SelectedRow(), 31);
     EXPECT_EQ(Grid.GregorianMonthDays(), 31);
-    EXPECT_EQ(Grid.JewishPart(DayPart), 28);
+    EXPECT_EQ(Grid.CurrentJewishDate().Day, 28);
 }
 
 TEST(MonthLayoutPage, TimeOfDayIsDropped)

@@ -187,16 +187,8 @@ TEST(RefusedPart, OutOfRangePartsAreRefusedOrIgnored)
 TEST(Parts, ReadTheSelectedDateInEitherCalendar)
 {
     const TMonthGrid Grid(Date(2026, 12, 6));
-    EXPECT_EQ(Grid.GregorianPart(YearPart), 2026);
-    EXPECT_EQ(Grid.GregorianPart(MonthPart), 12);
-    EXPECT_EQ(Grid.GregorianPart(DayPart), 6);
-    EXPECT_EQ(Grid.JewishPart(YearPart), 5787);
-    EXPECT_EQ(Grid.JewishPart(MonthPart), 9);
-    EXPECT_EQ(Grid.JewishPart(DayPart), 26);
-    for (const std::int32_t Kind : {0, 4, -1, std::numeric_limits<std::int32_t>::min()}) {
-        EXPECT_EQ(Grid.GregorianPart(Kind), -1);
-        EXPECT_EQ(Grid.JewishPart(Kind), -1);
-    }
+    EXPECT_EQ(Grid.CurrentGregorianDate(), (TGregorianDate{2026, 12, 6}));
+    EXPECT_EQ(Grid.CurrentJewishDate(), (TJewishDate{5787, Kislev, 26}));
 }
 
 TEST(Parts, SettingAPartMakesItsCalendarActive)
@@ -271,9 +263,9 @@ TEST(Diaspora, ChangeDiasporaAlwaysNotifies)
     Counted.Grid.ChangeDiaspora(true);
     EXPECT_EQ(Counted.Changes, 1);
     Counted.Grid.ChangeDiaspora(false);
-    EXPECT_FALSE(Diaspora);
+    EXPECT_EQ(Counted.Grid.Rules(), TRules::Israel);
     Counted.Grid.ChangeDiaspora(true);
-    EXPECT_TRUE(Diaspora);
+    EXPECT_EQ(Counted.Grid.Rules(), TRules::Diaspora);
     EXPECT_EQ(Counted.Changes, 3);
     EXPECT_EQ(SnapshotOf(Counted.Grid), Before);
 }
@@ -287,9 +279,9 @@ TEST(Notification, HandlersSeeTheFinalStateAndMayCallBack)
     Grid.OnChange = [&Calls](TMonthGrid& Sender) {
         if (++Calls > 10)
             return;
-        EXPECT_EQ(Sender.SelectedRow(), Sender.GregorianPart(DayPart) + 1);
+        EXPECT_EQ(Sender.SelectedRow(), Sender.CurrentGregorianDate().Day + 1);
         if (Calls == 1)
-            Sender.SetGregorianPart(YearPart, Sender.GregorianPart(YearPart));
+            Sender.SetGregorianPart(YearPart, Sender.CurrentGregorianDate().Year);
     };
     Grid.GoNextYear();
     EXPECT_EQ(Calls, 2);

@@ -190,7 +190,7 @@ QString TRandomUse::RandomText()
         return Text;
     case 2: {
         std::vector<std::string> Names;
-        FillFestivalNames(Names);
+        FillFestivalNames(Names, TRules::Diaspora);
         return QString::fromStdString(Names[Random() % Names.size()]);
     }
     case 3:

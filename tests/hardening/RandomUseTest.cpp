@@ -118,8 +118,8 @@ TEST_F(RandomUse, TheWindowSurvivesRandomActionsAndStillAnswers)
         if (BoxesFollowGrid) {
             ++BoxChecks;
             EXPECT_EQ(Find<QLineEdit>(F, "Edit20")->text() + u'/' + Find<QLineEdit>(F, "Edit21")->text(),
-                      QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->GregorianPart(1)) + u'/' +
-                          QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishPart(1)))
+                      QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentGregorianDate().Year) + u'/' +
+                          QString::number(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentJewishDate().Year))
                 << "the year boxes follow the grid\n"
                 << Report();
         }

@@ -24,7 +24,7 @@ protected:
         // Every report of the grid, with the Gregorian year it then shows.
         Forward = Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange;
         Find<TMirvaneGrid>(F, "MirvaneGrid1")->OnChange = [this](TMirvaneGrid& Grid) {
-            Reports.push_back(Grid.GregorianPart(1));
+            Reports.push_back(Grid.CurrentGregorianDate().Year);
             Forward(Grid);
         };
         return F;

@@ -23,16 +23,10 @@
 namespace mirvane {
 
 // A main window over a settings store in a temporary folder, with its boxes
-// captured. The engine's Diaspora flag is process-wide, so every test starts
-// and ends with it at its start-up value.
+// captured.
 class FormTest : public ::testing::Test {
 protected:
-    FormTest() { Diaspora = true; }
-    ~FormTest() override
-    {
-        Form.reset();
-        Diaspora = true;
-    }
+    ~FormTest() override { Form.reset(); }
 
     TForm1& Start()
     {

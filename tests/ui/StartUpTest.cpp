@@ -35,7 +35,7 @@ TEST_F(StartUp, FirstRunShowsTheDefaultsAndComputesThePagesThroughTheirSpinners)
     const TDateOrder Order = LocaleDateOrder();
     EXPECT_TRUE((Order == MonthDayYear ? Find<QAction>(F, "mmddyy1") : Order == DayMonthYear ? Find<QAction>(F, "ddmmyy1") : Find<QAction>(F, "yymmdd1"))->isChecked());
     EXPECT_EQ(Find<QTabWidget>(F, "PageControl1")->currentIndex(), TForm1::BirthdaysPage);
-    EXPECT_TRUE(Diaspora);
+    EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->Model().Rules(), TRules::Diaspora);
 
     EXPECT_EQ(YearDetailsOf(F).Year(), DateTimeToJewish(Today()).Year);
     const QString ThisYear = QString::number(DecodeDate(Today()).Year);
@@ -88,7 +88,7 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
         EXPECT_TRUE(Find<QTabWidget>(F, "PageControl1")->isTabVisible(TForm1::RememberPage));
         EXPECT_EQ(Find<QAction>(F, "Israel1")->isChecked(), Case.Israel);
         EXPECT_EQ(Find<QAction>(F, "Diaspora1")->isChecked(), !Case.Israel);
-        EXPECT_EQ(Diaspora, !Case.Israel);
+        EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->Model().Rules(), RulesOf(!Case.Israel));
         EXPECT_EQ(Find<QComboBox>(F, "ComboBox2")->findText(QStringLiteral("Simchat Torah")) != -1, !Case.Israel);
         EXPECT_EQ(Find<QAction>(F, "JewishMonth1")->isChecked(), Case.JewishMonth);
         EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth(), Case.JewishMonth);
@@ -101,7 +101,6 @@ TEST_F(StartUp, AppliesTheStoredOptionsAsTheMenusWould)
             EXPECT_EQ(Lines(*Find<QLabel>(F, "Memo1")), LinesAsCreated);
         }
         Close();
-        Diaspora = true;
     }
 }
 
@@ -177,7 +176,6 @@ TEST_F(StartUp, MenuChoicesSurviveARestart)
     Find<QAction>(F, "JewishMonth1")->trigger();
     Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::RememberPage);
     Close();
-    Diaspora = true;
 
     TForm1& Again = Start();
     EXPECT_TRUE(Find<QAction>(Again, "Adar11")->isChecked());

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 #include "tests/ui/QStringPrinter.h"
 #include "widgets/UpDown.h"
 

@@ -1,4 +1,4 @@
-#include "pages/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstddef>
 

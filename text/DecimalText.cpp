@@ -1,4 +1,4 @@
-#include "pages/DecimalText.h"
+#include "text/DecimalText.h"
 
 #include <charconv>
 #include <system_error>
