@@ -387,6 +387,14 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <translation>הערה: תאריכים לועזיים לפני 15 באוקטובר 1582 אינם מדויקים
 בתאריך זה הוחלף הלוח, והתוכנה מניחה לוח תאורטי שלא השתנה</translation>
     </message>
+    <message>
+        <source>&amp;Location...</source>
+        <translation>&amp;מיקום...</translation>
+    </message>
+    <message>
+        <source>Candle-lighting &amp;Times</source>
+        <translation>&amp;זמני הדלקת נרות</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TFormAbout</name>
@@ -406,6 +414,129 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <source>Ok</source>
         <translation>אישור</translation>
     </message>
+    <message>
+        <source>The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0.</source>
+        <translation>רשימת המקומות מבוססת על GeoNames ‏(https://www.geonames.org/), ברישיון CC BY 4.0.</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TLocationDialog</name>
+    <message>
+        <source>When the stars appear (the sun 8.5° below the horizon)</source>
+        <translation>בצאת הכוכבים (השמש 8.5° מתחת לאופק)</translation>
+    </message>
+    <message>
+        <source>%1 minutes after sunset</source>
+        <translation>%1 דקות אחרי השקיעה</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>מיקום</translation>
+    </message>
+    <message>
+        <source>&amp;Find a place by its name:</source>
+        <translation>&amp;חיפוש מקום לפי שמו:</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>חיפוש מקום</translation>
+    </message>
+    <message>
+        <source>e.g. Lakewood, or Lakewood, New Jersey</source>
+        <translation>למשל Lakewood, או Lakewood, New Jersey</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>מקומות שנמצאו</translation>
+    </message>
+    <message>
+        <source>Or type the place&apos;s coordinates and time zone:</source>
+        <translation>או הקלידו את קואורדינטות המקום ואת אזור הזמן:</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>קו רוחב</translation>
+    </message>
+    <message>
+        <source>degrees north; south below 0</source>
+        <translation>מעלות צפונה; דרומה מתחת ל־0</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>קו אורך</translation>
+    </message>
+    <message>
+        <source>degrees east; west below 0</source>
+        <translation>מעלות מזרחה; מערבה מתחת ל־0</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>אזור זמן</translation>
+    </message>
+    <message>
+        <source>e.g. America/New_York</source>
+        <translation>למשל America/New_York</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude:</source>
+        <translation>קו &amp;רוחב:</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>קו &amp;אורך:</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>אזור &amp;זמן:</translation>
+    </message>
+    <message>
+        <source>Candle lighting minutes before sunset</source>
+        <translation>דקות הדלקת נרות לפני השקיעה</translation>
+    </message>
+    <message>
+        <source> minutes before sunset</source>
+        <translation> דקות לפני השקיעה</translation>
+    </message>
+    <message>
+        <source>&amp;Candle lighting:</source>
+        <translation>הדלקת &amp;נרות:</translation>
+    </message>
+    <message>
+        <source>Havdalah</source>
+        <translation>הבדלה</translation>
+    </message>
+    <message>
+        <source>&amp;Havdalah:</source>
+        <translation>&amp;הבדלה:</translation>
+    </message>
+    <message>
+        <source>Places cannot be found by name: %1. Type the latitude, longitude and time zone instead.</source>
+        <translation>לא ניתן לחפש מקומות לפי שם: %1. הקלידו במקום זאת קו רוחב, קו אורך ואזור זמן.</translation>
+    </message>
+    <message>
+        <source>Latitude: type the degrees north of the equator, from -90 to 90 (south below 0), e.g. 40.71427.</source>
+        <translation>קו רוחב: הקלידו את המעלות מצפון לקו המשווה, מ־‎-90 עד 90 (דרומה מתחת ל־0), למשל 40.71427.</translation>
+    </message>
+    <message>
+        <source>Longitude: type the degrees east of Greenwich, from -180 to 180 (west below 0), e.g. -74.00597.</source>
+        <translation>קו אורך: הקלידו את המעלות ממזרח לגריניץ׳, מ־‎-180 עד 180 (מערבה מתחת ל־0), למשל ‎-74.00597.</translation>
+    </message>
+    <message>
+        <source>Time zone: &quot;%1&quot; is not a time zone of the system&apos;s zone database; type one such as Europe/London or America/New_York.</source>
+        <translation>אזור זמן: &quot;%1&quot; אינו אזור זמן במאגר אזורי הזמן של המערכת; הקלידו אזור כמו Europe/London או America/New_York.</translation>
+    </message>
+    <message>
+        <source>This place</source>
+        <translation>מקום זה</translation>
+    </message>
+    <message>
+        <source>%1 is in Israel. Use the Israel rules for the festivals and portions?</source>
+        <translation>%1 נמצא בארץ ישראל. להשתמש בכללי ארץ ישראל לחגים ולפרשות?</translation>
+    </message>
+    <message>
+        <source>%1 is outside Israel. Use the Diaspora rules for the festivals and portions?</source>
+        <translation>%1 נמצא מחוץ לארץ ישראל. להשתמש בכללי חוץ לארץ לחגים ולפרשות?</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TMirvaneGrid</name>
@@ -419,10 +550,6 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>The date is not a valid date.</source>
         <translation>התאריך אינו תאריך תקין.</translation>
-    </message>
-    <message>
-        <source>The Jewish date is not a valid date, such as &quot;3 Kislev 5731&quot;.</source>
-        <translation>התאריך העברי אינו תאריך תקין, כגון &quot;⁦3 Kislev 5731⁩&quot;.</translation>
     </message>
     <message>
         <source>The number of days before must be a whole number from 0 to 365.</source>
@@ -594,6 +721,85 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>Close</source>
         <translation>סגירה</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TTimesTab</name>
+    <message>
+        <source>The time zone %1 is not in the system&apos;s zone database; choose the place again (Options, Location...).</source>
+        <translation>אזור הזמן %1 אינו במאגר אזורי הזמן של המערכת; בחרו את המקום שוב (אפשרויות, מיקום...).</translation>
+    </message>
+    <message>
+        <source>Choose your place to see its times of the day: click Location... or use Options, Location...</source>
+        <translation>בחרו את מקומכם כדי לראות את זמני היום בו: לחצו על מיקום... או בחרו אפשרויות, מיקום...</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>זמנים</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>מקום:</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>מקום</translation>
+    </message>
+    <message>
+        <source>&amp;Location...</source>
+        <translation>&amp;מיקום...</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;תאריך:</translation>
+    </message>
+    <message>
+        <source>Date of times</source>
+        <translation>תאריך הזמנים</translation>
+    </message>
+    <message>
+        <source>Day of times</source>
+        <translation>יום הזמנים</translation>
+    </message>
+    <message>
+        <source>Times of the day</source>
+        <translation>זמני היום</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>זמן</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>שעה</translation>
+    </message>
+    <message>
+        <source>Month of times</source>
+        <translation>חודש הזמנים</translation>
+    </message>
+    <message>
+        <source>Candle lighting and havdalah this month</source>
+        <translation>הדלקת נרות והבדלה החודש</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>תאריך</translation>
+    </message>
+    <message>
+        <source>Portion or festival</source>
+        <translation>פרשה או חג</translation>
+    </message>
+    <message>
+        <source>No place chosen</source>
+        <translation>לא נבחר מקום</translation>
+    </message>
+    <message>
+        <source>Type a date to export its month&apos;s times.</source>
+        <translation>הקלידו תאריך כדי לייצא את זמני החודש שלו.</translation>
+    </message>
+    <message>
+        <source>Choose your place first: Options, Location...</source>
+        <translation>בחרו קודם את מקומכם: אפשרויות, מיקום...</translation>
     </message>
 </context>
 <context>
