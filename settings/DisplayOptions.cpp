@@ -48,7 +48,9 @@ void TDisplayOptions::Save() const
         if (Language != TLanguage::System || Store.contains(QString::fromLatin1(LanguageName)))
             Store.setValue(QString::fromLatin1(LanguageName),
                            QString::fromLatin1(LanguageWords[static_cast<std::size_t>(Language)]));
-        Store.setValue(QString::fromLatin1(CandleTimesName), CandleTimes ? 1 : 0);
+        // Like the language, written once the user has turned it on.
+        if (CandleTimes || Store.contains(QString::fromLatin1(CandleTimesName)))
+            Store.setValue(QString::fromLatin1(CandleTimesName), CandleTimes ? 1 : 0);
     });
 }
 

@@ -44,7 +44,7 @@ bool IsDocumentedBox(const BoxCapture::TBox& Box)
     if (Box.first == TBoxKind::Question)
         return Box.second.startsWith(QStringLiteral("Delete \""));
     for (const char* Refusal : {"The name of the occasion ", "The date is not a valid date.",
-                                "The Jewish date is not a valid date", "The number of days before "}) {
+                                "Enter the date of the occasion", "The Jewish date ", "The number of days before "}) {
         if (Box.second.startsWith(QString::fromLatin1(Refusal)))
             return true;
     }

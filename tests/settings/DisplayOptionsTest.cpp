@@ -34,7 +34,7 @@ TEST(DisplayOptionsStore, KeptInItsOwnGroupBesideTheFiveOptions)
     Display.HebrewNames = true;
     Display.Save();
     EXPECT_TRUE(LoadedHebrewNames());
-    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"CandleLightingTimes", "0"}, {"HebrewNames", "1"}}));
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")), (std::map<std::string, QString>{{"HebrewNames", "1"}}));
     EXPECT_EQ(Store.Stored().size(), 5U);
     EXPECT_EQ(Store.Stored().count("HebrewNames"), 0U);
 

@@ -35,7 +35,7 @@ TEST_F(HebrewWindow, SpeaksHebrewRightToLeftUntilEnglishIsPicked)
     MakeWorkingPages(F);
     EXPECT_EQ(TabTexts(F), (QStringList{QStringLiteral("לוח שנה"), QStringLiteral("ימי הולדת/יארצייט"),
                                         QStringLiteral("חגים"), QStringLiteral("פרטי השנה"),
-                                        QStringLiteral("תאריכים לזכור")}));
+                                        QStringLiteral("תאריכים לזכור"), QStringLiteral("זמנים")}));
     EXPECT_EQ(Find<QMenu>(F, "Optios1")->title(), QStringLiteral("&אפשרויות"));
     EXPECT_EQ(Find<QMenu>(F, "File1")->title(), QStringLiteral("&קובץ"));
     EXPECT_EQ(Find<QPushButton>(F, "Button1")->text(), QStringLiteral("החודש הבא"));
@@ -56,7 +56,7 @@ TEST_F(HebrewWindow, SpeaksHebrewRightToLeftUntilEnglishIsPicked)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     EXPECT_EQ(TabTexts(F), (QStringList{QStringLiteral("Calendar"), QStringLiteral("Birthdays/Yahrtzeits"),
                                         QStringLiteral("Festivals"), QStringLiteral("Year Details"),
-                                        QStringLiteral("Dates to Remember")}));
+                                        QStringLiteral("Dates to Remember"), QStringLiteral("Times")}));
     EXPECT_EQ(Find<QMenu>(F, "Optios1")->title(), QStringLiteral("&Options"));
     EXPECT_EQ(Find<QPushButton>(F, "Button1")->text(), QStringLiteral("Next Month"));
     EXPECT_EQ(Find<TUpDown>(F, "UpDown3")->accessibleName(), QStringLiteral("Year wanted up/down"));
