@@ -96,7 +96,7 @@ TEST_F(HebrewNames, KeptBetweenRunsInItsOwnGroup)
     Find<QAction>(Start(), "HebrewNames1")->trigger();
     Close();
     EXPECT_EQ(Store.Stored(QStringLiteral("Display")),
-              (std::map<std::string, QString>{{"CandleLightingTimes", "0"}, {"HebrewNames", "1"}}));
+              (std::map<std::string, QString>{{"HebrewNames", "1"}}));
     EXPECT_EQ(Store.Stored().count("HebrewNames"), 0U);
     EXPECT_LE(Store.Stored().size(), 5U);
 
@@ -106,7 +106,7 @@ TEST_F(HebrewNames, KeptBetweenRunsInItsOwnGroup)
     Find<QAction>(F, "HebrewNames1")->trigger();
     Close();
     EXPECT_EQ(Store.Stored(QStringLiteral("Display")),
-              (std::map<std::string, QString>{{"CandleLightingTimes", "0"}, {"HebrewNames", "0"}}));
+              (std::map<std::string, QString>{{"HebrewNames", "0"}}));
     EXPECT_FALSE(Find<QAction>(Start(), "HebrewNames1")->isChecked());
 }
 
