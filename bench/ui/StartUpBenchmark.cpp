@@ -1,6 +1,6 @@
 // Time from process start to the first painted main window, and the peak
 // resident memory, of Mirvane beside a Qt main window of its kind (its size,
-// a menu bar, five tabs with a line of text on each) and a bare one.
+// a menu bar, a tab for each page with a line of text on each) and a bare one.
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -175,7 +175,7 @@ void StartUpTakingTurns(benchmark::State& State)
     State.counters["MirvaneMiB"] = MirvaneMiB;
     State.counters["TabsWindowMiB"] = TabsMiB;
     State.counters["PeakRatio"] = TabsMiB > 0 ? MirvaneMiB / TabsMiB : 0;
-    std::fprintf(stderr, "%zu rounds taking turns; against the window with five tabs, %s:\n",
+    std::fprintf(stderr, "%zu rounds taking turns; against the window with a tab for each page, %s:\n",
                  Mirvane.Milliseconds.size(), TabsWindow.Size.c_str());
     PrintAgainst("Mirvane", Mirvane, TabsWindow);
     PrintAgainst("The bare window", Bare, TabsWindow);

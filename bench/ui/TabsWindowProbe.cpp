@@ -1,5 +1,5 @@
 // A Qt main window of the program's kind, started the same way: a menu bar,
-// five tabs with a line of text on each, at the size given as WIDTHxHEIGHT
+// a tab for each of its pages with a line of text on each, at the size given as WIDTHxHEIGHT
 // (the program's window, as the start-up benchmark measured it). Like the
 // program, it pays for the fonts before its first frame.
 
@@ -28,7 +28,8 @@ int main(int argc, char** argv)
         Window.menuBar()->addMenu(QString::fromLatin1(Menu));
     }
     auto* Tabs = new QTabWidget;
-    for (const char* Caption : {"Calendar", "Birthdays/Yahrtzeits", "Festivals", "Year Details", "Dates to Remember"}) {
+    for (const char* Caption : {"Calendar", "Birthdays/Yahrtzeits", "Festivals", "Year Details", "Dates to Remember",
+                                "Times"}) {
         Tabs->addTab(new QLabel(QStringLiteral("Tuesday 8 December 2026")), QString::fromLatin1(Caption));
     }
     Window.setCentralWidget(Tabs);
