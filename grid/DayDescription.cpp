@@ -4,7 +4,6 @@
 
 #include "engine/Anniversary.h"
 #include "engine/DateConversion.h"
-#include "engine/GregorianDateText.h"
 #include "engine/HebrewDateText.h"
 
 namespace mirvane {
@@ -20,10 +19,10 @@ std::string_view TrimBlanks(std::string_view Text)
 
 }  // namespace
 
-std::string DayDescription(TDateTime Date, std::string_view DayText, bool HebrewNames)
+std::string DayDescription(TDateTime Date, std::string_view DayText, bool HebrewNames, const TCivilNames& Names)
 {
     const TJewishDate Jewish = DateTimeToJewish(Date);
-    std::string Text = GregorianDateText(Date);
+    std::string Text = Names.LongDate(Date);
     Text += ", ";
     Text += JewishDateTextIn(Jewish, HebrewNames);
     const std::string_view Trimmed = TrimBlanks(DayText);

@@ -81,6 +81,11 @@ void TMirvaneGrid::SetHebrewNames(bool On)
     Grid.SetHebrewNames(On);
 }
 
+void TMirvaneGrid::SetCivilNames(const TCivilNames& Names)
+{
+    Grid.SetCivilNames(Names);
+}
+
 void TMirvaneGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
 {
     Grid.SetDayTimes(Site);

@@ -38,6 +38,7 @@ public:
     void ChangeDiaspora(bool Value);
     void SetJewishMonthMode(bool On);
     void SetHebrewNames(bool On);
+    void SetCivilNames(const TCivilNames& Names);
     // The candle lighting, havdalah and fast times at Site in the text
     // column; nothing for none.
     void SetDayTimes(const std::optional<TTimesSite>& Site);

@@ -160,6 +160,13 @@ void TMonthGrid::SetHebrewNames(bool On)
         OnRepaint();
 }
 
+void TMonthGrid::SetCivilNames(const TCivilNames& Names)
+{
+    FNames = Names;
+    if (OnRepaint)
+        OnRepaint();
+}
+
 void TMonthGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
 {
     TimesText.SetSite(Site);

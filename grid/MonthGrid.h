@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/CivilNames.h"
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
@@ -93,6 +94,9 @@ public:
     // changes; the date and the selection stay, so no OnChange.
     void SetHebrewNames(bool On);
     bool HebrewNames() const { return FHebrewNames; }
+    // The weekday and Gregorian month names and the long dates of the window's
+    // language; English until told otherwise. Asks for a repaint, no OnChange.
+    void SetCivilNames(const TCivilNames& Names);
     // The candle lighting, havdalah and fast times at Site added to the text
     // column on their days; nothing for none. Asks for a repaint, no
     // OnChange.
@@ -145,6 +149,7 @@ private:
     bool FByJewishMonth = false;
     bool FHebrewNames = false;
     TRules FRules = TRules::Diaspora;
+    TCivilNames FNames = EnglishCivilNames();
     std::int32_t FSelectedCol = GregorianColumn;
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;

@@ -52,8 +52,8 @@ std::string TMonthGrid::CellText(std::int32_t Col, std::int32_t Row) const
 
 std::string TMonthGrid::HeadingText(std::int32_t Col, std::int32_t Row) const
 {
-    const auto GregorianName = [](std::int32_t Month) {
-        return GregorianMonthShort[static_cast<std::size_t>(Month)];
+    const auto GregorianName = [this](std::int32_t Month) {
+        return FNames.ShortMonths[static_cast<std::size_t>(Month)];
     };
     const TMonthNameTable& JewishNames = !FHebrewNames  ? FYearCalc.GetMonthNames()
                                          : FYearCalc.IsLeap ? HebrewMonthNamesLeap
@@ -80,7 +80,7 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return {};
     switch (Col) {
     case WeekdayColumn:
-        return std::string{DayNames[static_cast<std::size_t>((FPage.FirstWeekday + Row - FirstDayRow - 1) % 7 + 1)]};
+        return FNames.Weekdays[static_cast<std::size_t>((FPage.FirstWeekday + Row - FirstDayRow - 1) % 7 + 1)];
     case GregorianColumn:
         return Decimal(CellDay(Col, Row));
     case JewishColumn:
@@ -102,7 +102,7 @@ std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
     return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames),
-                          FHebrewNames);
+                          FHebrewNames, FNames);
 }
 
 }  // namespace mirvane

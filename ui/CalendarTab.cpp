@@ -15,6 +15,7 @@
 #include "grid/MirvaneGrid.h"
 #include "pages/CalendarYearEntry.h"
 #include "ui/Controls.h"
+#include "ui/LocalDates.h"
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/PageGeometry.h"
@@ -42,6 +43,7 @@ void TCalendarTab::SetCaptions()
     NextYear->setText(tr("Next Year"));
     PreviousYear->setText(tr("Previous Year"));
     TodaysDate->setText(tr("Today's Date"));
+    Grid->SetCivilNames(WindowCivilNames());
 }
 
 void TCalendarTab::Build()
@@ -185,8 +187,7 @@ QString TCalendarTab::PrintedQuestion() const
             QString::number(Shown.FirstJewishYear));
     }
     const TGregorianDate First = DecodeDate(Shown.FirstDate);
-    return QStringLiteral("%1 %2").arg(QString::fromUtf8(GregorianMonthNames[static_cast<std::size_t>(First.Month)]),
-                                       QString::number(First.Year));
+    return LocalMonthYear(First.Month, First.Year);
 }
 
 QString TCalendarTab::PrintedHtml() const

@@ -19,6 +19,7 @@
 #include "ui/CalendarTab.h"
 #include "ui/FestivalsTab.h"
 #include "ui/Language.h"
+#include "ui/LocalDates.h"
 #include "ui/LocaleMonthNames.h"
 #include "ui/RememberTab.h"
 #include "ui/TimesSite.h"
@@ -163,8 +164,8 @@ TForm1::~TForm1()
 
 QString TForm1::GregorianDateText(TDateTime Value)
 {
-    // The pages and the command line format dates the same way.
-    return QString::fromStdString(mirvane::GregorianDateText(Value));
+    // The pages and the command line format dates the same way in English.
+    return LocalDateText(Value);
 }
 
 TDateEntry TForm1::ParseDateEntry(const QString& Text, TDateEntry Preset) const

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "engine/DateServices.h"
+#include "ui/LocalDates.h"
 #include "widgets/MemoLines.h"
 
 namespace mirvane {
@@ -29,11 +30,11 @@ void TAnswerTab::ShowAnswer(QLineEdit& Output, QPlainTextEdit& List, const std::
         List.hide();
         return;
     }
-    Output.setText(QString::fromStdString(Answer->Text));
+    Output.setText(LocalDateText(Answer->Date));
     QStringList Texts;
     Texts.reserve(static_cast<qsizetype>(Lines.size()));
     for (const TListedDate& Line : Lines) {
-        Texts.append(QString::fromStdString(Line.Text));
+        Texts.append(LocalDateText(Line.Date));
     }
     SetMemoLines(List, Texts);
     List.setVisible(ListShown);

@@ -1,8 +1,8 @@
 #include "ui/RememberItem.h"
 
 #include "engine/HebrewDateText.h"
-#include "engine/GregorianDateText.h"
 #include "engine/NameTables.h"
+#include "ui/LocalDates.h"
 
 namespace mirvane {
 namespace {
@@ -18,7 +18,7 @@ std::optional<TDateTime> DateOf(TGregorianDate Date)
 
 QString LongDateText(std::optional<TDateTime> Date)
 {
-    return Date ? QString::fromStdString(GregorianDateText(*Date)) : QString();
+    return Date ? LocalDateText(*Date) : QString();
 }
 
 }  // namespace
