@@ -1,5 +1,6 @@
 #include "engine/MoladTime.h"
 
+#include <cstddef>
 #include <cstdio>
 
 #include "engine/NameTables.h"
@@ -88,24 +89,27 @@ void TMoonTime::SetCycle()
     Add(CommonYears);
 }
 
-std::string TMoonTime::MoladText() const
+TMoladClock TMoonTime::Clock() const
 {
     // The molad day starts at 6 pm the evening before the civil day.
-    std::int64_t Day = Days;
-    std::int64_t Hour = std::int64_t{Hours} - 6;
-    const std::int64_t Minutes = Parts / 18;
-    const std::int64_t RemainingParts = Parts % 18;
+    std::int32_t Day = Days;
+    std::int32_t Hour = Hours - 6;
     if (Hour < 0) {
         Hour += 24;
         Day -= 1;
     }
-    std::int64_t Weekday = FloorMod(Day, DaysPerWeek);
+    std::int32_t Weekday = static_cast<std::int32_t>(FloorMod(Day, DaysPerWeek));
     if (Weekday == 0)
         Weekday = 7;
+    return {Weekday, Hour, Parts / 18, Parts % 18};
+}
+
+std::string TMoonTime::MoladText() const
+{
+    const TMoladClock Time = Clock();
     char Buffer[96];
-    std::snprintf(Buffer, sizeof Buffer, "%s %lld:%.2lld and %lld parts", DayNames[Weekday].data(),
-                  static_cast<long long>(Hour), static_cast<long long>(Minutes),
-                  static_cast<long long>(RemainingParts));
+    std::snprintf(Buffer, sizeof Buffer, "%s %d:%.2d and %d parts", DayNames[static_cast<std::size_t>(Time.Weekday)].data(),
+                  Time.Hour, Time.Minute, Time.Parts);
     return Buffer;
 }
 

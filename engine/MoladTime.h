@@ -5,6 +5,16 @@
 
 namespace mirvane {
 
+// A molad as the civil week tells it: weekday (1 = Sunday ... 7 = Saturday),
+// 24-hour clock and the parts left over the minute, 18 to the minute.
+struct TMoladClock {
+    std::int32_t Weekday = 0;
+    std::int32_t Hour = 0;
+    std::int32_t Minute = 0;
+    std::int32_t Parts = 0;
+    bool operator==(const TMoladClock&) const = default;
+};
+
 // A molad (mean new moon) as a point in the week: molad weekday (0 = Saturday
 // ... 6 = Friday), hours counted from 6 pm of the evening that begins the day,
 // and parts, 1080 to the hour. Only the weekday of a molad matters to the
@@ -54,6 +64,7 @@ public:
 
     // Civil weekday and 24-hour clock, e.g. "Sunday 23:11 and 6 parts".
     std::string MoladText() const;
+    TMoladClock Clock() const;
 
     bool operator==(const TMoonTime&) const = default;
 

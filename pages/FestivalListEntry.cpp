@@ -9,14 +9,16 @@ constexpr std::string_view Dash = " — ";
 
 }  // namespace
 
-std::string FestivalListEntry(std::string_view Name, bool HebrewNames)
+std::string FestivalListEntry(std::string_view Name, TFestivalEntryForm Form)
 {
     std::string Entry(Name);
     const std::string_view Hebrew = HebrewFestivalName(Name);
-    if (HebrewNames && !Hebrew.empty()) {
-        Entry += Dash;
-        Entry += Hebrew;
-    }
+    if (Hebrew.empty() || Form == TFestivalEntryForm::Name)
+        return Entry;
+    if (Form == TFestivalEntryForm::Hebrew)
+        return std::string(Hebrew);
+    Entry += Dash;
+    Entry += Hebrew;
     return Entry;
 }
 

@@ -5,9 +5,12 @@
 
 namespace mirvane {
 
-// The Festivals page's list entry for a festival: its name, and with
-// HebrewNames the Hebrew name after a dash ("Purim — פורים").
-std::string FestivalListEntry(std::string_view Name, bool HebrewNames);
+// How the Festivals page lists a festival: its name; with the Hebrew name
+// after a dash ("Purim — פורים"); or, in the Hebrew window, the Hebrew name
+// alone ("פורים"). A festival without a Hebrew name keeps its name.
+enum class TFestivalEntryForm { Name, NameAndHebrew, Hebrew };
+
+std::string FestivalListEntry(std::string_view Name, TFestivalEntryForm Form);
 
 // The festival name an entry or a typed text stands for: a list entry with
 // its Hebrew name reads as the name before the dash, a Hebrew name alone as

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-#include "engine/GregorianDateText.h"
 #include "engine/HebrewDateText.h"
 #include "engine/HebrewNumeral.h"
 #include "text/DecimalText.h"
@@ -30,7 +29,7 @@ TMonthDetails ComputeMonthDetails(const TJewishYear& Year, std::int32_t Month)
     // A month that is none shows an empty time.
     const TMoonTime Molad = Year.MonthMolad(Month).value_or(TMoonTime());
     return {std::to_string(Year.DaysInMonth(Month)), std::to_string(Molad.Days), std::to_string(Molad.Hours),
-            std::to_string(Molad.Parts), Molad.MoladText()};
+            std::to_string(Molad.Parts), Molad.MoladText(), Molad.Clock()};
 }
 
 TYearDetailsPage ComputeYearDetails(const TYearDetailsInput& Input)
@@ -46,12 +45,13 @@ TYearDetailsPage ComputeYearDetails(const TYearDetailsInput& Input)
     Page.MoladDays = std::to_string(Details.MoladTishrei.Days);
     Page.MoladHours = std::to_string(Details.MoladTishrei.Hours);
     Page.MoladParts = std::to_string(Details.MoladTishrei.Parts);
-    Page.FirstDayWeekday = DayNames[static_cast<std::size_t>(Details.NewYearWeekday)];
+    Page.FirstDayWeekday = Input.Names->Weekdays[static_cast<std::size_t>(Details.NewYearWeekday)];
     Page.CheshvanDays = std::to_string(Details.DaysInMonth(Cheshvan));
     Page.KislevDays = std::to_string(Details.DaysInMonth(Kislev));
     Page.SeasonTime = Details.NissanSeason.SeasonText();
+    Page.Season = Details.NissanSeason;
     if (Details.Year >= FirstYearWithNewYearDate)
-        Page.FirstDayDate = GregorianDateText(Details.NewYearDate);
+        Page.FirstDayDate = Input.Names->LongDate(Details.NewYearDate);
     Page.SeasonDay = Input.HebrewNames ? HebrewNumeral(Details.NissanSeasonDay) + ' ' +
                                              std::string(HebrewMonthName(Details.Year, Details.NissanSeasonMonth))
                                        : Details.NissanSeasonText;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/CivilNames.h"
 #include "engine/JewishYear.h"
 
 namespace mirvane {
@@ -16,6 +17,8 @@ struct TYearDetailsInput {
     // not a number, 0 or below) leaves the page on this year.
     std::int32_t ShownYear = 0;
     bool HebrewNames = false;  // the season's day in Hebrew letters
+    // The weekday and the date of the year's first day are written with these.
+    const TCivilNames* Names = &EnglishCivilNames();
 };
 
 // The outputs for one month of the year, all plain decimal numbers but the
@@ -26,6 +29,7 @@ struct TMonthDetails {
     std::string MoladHours;  // Edit17: counted from 6 pm
     std::string MoladParts;  // Edit18
     std::string MoladText;   // Edit19
+    TMoladClock MoladClock;  // what MoladText says, for other languages
 };
 
 struct TYearDetailsPage {
@@ -41,6 +45,7 @@ struct TYearDetailsPage {
     // does not place on a date.
     std::string FirstDayDate;
     std::string SeasonTime;    // Edit22: "197d 2h 776p 24f"
+    TSeasonTime Season;        // what SeasonTime says, for other languages
     std::string SeasonDay;     // Edit24: "19 Adar2", or "י״ט אדר ב׳"
     std::string CheshvanDays;  // Edit11
     std::string KislevDays;    // Edit12

@@ -982,5 +982,26 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <source>Molad</source>
         <translation>מולד</translation>
     </message>
+    <message>
+        <source>Adar</source>
+        <translation>אדר</translation>
+    </message>
+    <message>
+        <source>Adar1</source>
+        <translation>אדר א׳</translation>
+    </message>
+    <message>
+        <source>Adar2</source>
+        <translation>אדר ב׳</translation>
+    </message>
+    <message>
+        <source>%1 %2:%3 and %4 parts</source>
+        <translation>%1 %2:%3 ו־%4 חלקים</translation>
+    </message>
+    <message>
+        <source>%1d %2h %3p %4f</source>
+        <extracomment>Days, hours, parts (1080 to the hour) and moments (76 to the part).</extracomment>
+        <translation>%1י %2ש %3ח %4ר</translation>
+    </message>
 </context>
 </TS>

@@ -21,6 +21,7 @@
 #include "pages/FestivalListEntry.h"
 #include "pages/FestivalPage.h"
 #include "ui/Controls.h"
+#include "ui/Language.h"
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MemoLines.h"
@@ -51,6 +52,10 @@ void TFestivalsTab::SetCaptions()
     DateLabel->setText(tr("Date of Festival"));
     SetMemoLines(*ListHint, {tr("If you want a list of "), tr("festival dates for a "),
                              tr("number of years, enter "), tr("how many years here:")});
+    // The list names the festivals as the language does.
+    if (FestivalName->count() > 0) {
+        RunHandler([this] { RefillFestivalNames(); });
+    }
 }
 
 void TFestivalsTab::Build()
@@ -116,17 +121,20 @@ void TFestivalsTab::ChoicesChanged(const TChoices& Old)
 void TFestivalsTab::RefillFestivalNames()
 {
     const bool Hebrew = Choices().HebrewNames;
+    const TFestivalEntryForm Form = !Hebrew       ? TFestivalEntryForm::Name
+                                    : HebrewInUse() ? TFestivalEntryForm::Hebrew
+                                                    : TFestivalEntryForm::NameAndHebrew;
     std::vector<std::string> Names;
     FillFestivalNames(Names, RulesOf(Choices().InDiaspora));
     QStringList Items;
     Items.reserve(static_cast<qsizetype>(Names.size()));
     for (const std::string& Name : Names) {
-        Items.append(QString::fromStdString(FestivalListEntry(Name, Hebrew)));
+        Items.append(QString::fromStdString(FestivalListEntry(Name, Form)));
     }
     QString Text = FestivalName->currentText();
     const std::string Name = FestivalNameOfEntry(Text.toStdString());
     if (FestivalName->findText(Text) >= 0 && !HebrewFestivalName(Name).empty())
-        Text = QString::fromStdString(FestivalListEntry(Name, Hebrew));
+        Text = QString::fromStdString(FestivalListEntry(Name, Form));
     const QSignalBlocker Blocker(FestivalName.get());
     FestivalName->clear();
     FestivalName->addItems(Items);

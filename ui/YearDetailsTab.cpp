@@ -13,6 +13,7 @@
 
 #include "pages/YearDetailsPage.h"
 #include "ui/Controls.h"
+#include "ui/LocalDates.h"
 #include "ui/PrintedPage.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/PageGeometry.h"
@@ -39,6 +40,12 @@ constexpr std::array<const char*, AdarEntryIndex> MonthsBeforeAdar{
     QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Kislev"),
     QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Tevet"),
     QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Shvat")
+};
+// The Adar entries as the year names them.
+[[maybe_unused]] constexpr std::array<const char*, 3> AdarNames{
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Adar"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Adar1"),
+    QT_TRANSLATE_NOOP("mirvane::TYearDetailsTab", "Adar2")
 };
 
 }  // namespace
@@ -77,6 +84,25 @@ void TYearDetailsTab::SetCaptions()
     for (int Entry = 0; Entry < AdarEntryIndex; ++Entry) {
         Month->setItemText(Entry, tr(MonthsBeforeAdar[static_cast<std::size_t>(Entry)]));
     }
+    // The texts the engine writes follow the language too.
+    if (DetailsYear.Year != 0 && !JewishYear->text().isEmpty()) {
+        ShowYear();
+    }
+}
+
+QString TYearDetailsTab::MoladText(const TMoladClock& Clock)
+{
+    return tr("%1 %2:%3 and %4 parts")
+        .arg(QString::fromStdString(WindowCivilNames().Weekdays[static_cast<std::size_t>(Clock.Weekday)]))
+        .arg(Clock.Hour)
+        .arg(Clock.Minute, 2, 10, QLatin1Char('0'))
+        .arg(Clock.Parts);
+}
+
+QString TYearDetailsTab::SeasonText(const TSeasonTime& Season)
+{
+    //: Days, hours, parts (1080 to the hour) and moments (76 to the part).
+    return tr("%1d %2h %3p %4f").arg(Season.Days).arg(Season.Hours).arg(Season.Parts).arg(Season.Moments);
 }
 
 void TYearDetailsTab::Build()
@@ -190,6 +216,7 @@ void TYearDetailsTab::ShowYear()
         Input.MonthIndex = Month->currentIndex();
         Input.ShownYear = DetailsYear.Year;
         Input.HebrewNames = Choices().HebrewNames;
+        Input.Names = &WindowCivilNames();
         const TYearDetailsPage Page = ComputeYearDetails(Input);
         if (Page.Year != DetailsYear.Year) {
             DetailsYear.SetYear(Page.Year);
@@ -203,15 +230,15 @@ void TYearDetailsTab::ShowYear()
         FirstDayWeekday->setText(QString::fromStdString(Page.FirstDayWeekday));
         CheshvanDays->setText(QString::fromStdString(Page.CheshvanDays));
         KislevDays->setText(QString::fromStdString(Page.KislevDays));
-        SeasonTime->setText(QString::fromStdString(Page.SeasonTime));
+        SeasonTime->setText(SeasonText(Page.Season));
         FirstDayDate->setText(QString::fromStdString(Page.FirstDayDate));
         SeasonDay->setText(QString::fromStdString(Page.SeasonDay));
         ShowMonthDetails(Page.Month);
         // Rewriting the entries in place keeps the selection, also on the
         // blank thirteenth entry of a common year.
         const int Selected = Month->currentIndex();
-        Month->setItemText(AdarEntryIndex, QString::fromStdString(Page.AdarEntry));
-        Month->setItemText(SecondAdarEntryIndex, QString::fromStdString(Page.SecondAdarEntry));
+        Month->setItemText(AdarEntryIndex, tr(Page.AdarEntry.c_str()));
+        Month->setItemText(SecondAdarEntryIndex, tr(Page.SecondAdarEntry.c_str()));
         Month->setCurrentIndex(Selected);
     });
 }
@@ -222,7 +249,7 @@ void TYearDetailsTab::ShowMonthDetails(const TMonthDetails& Details)
     MonthMoladDays->setText(QString::fromStdString(Details.MoladDays));
     MonthMoladHours->setText(QString::fromStdString(Details.MoladHours));
     MonthMoladParts->setText(QString::fromStdString(Details.MoladParts));
-    MonthMolad->setText(QString::fromStdString(Details.MoladText));
+    MonthMolad->setText(MoladText(Details.MoladClock));
 }
 
 void TYearDetailsTab::ShowMonth()

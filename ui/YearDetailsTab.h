@@ -41,6 +41,10 @@ private:
     void ShowYear();
     void ShowMonth();
     void ShowMonthDetails(const TMonthDetails& Month);
+    // "Friday 18:00 and 0 parts" and "197d 2h 776p 24f" in the window's
+    // language.
+    static QString MoladText(const TMoladClock& Clock);
+    static QString SeasonText(const TSeasonTime& Season);
     // A Jewish date in Hebrew letters reads from the right edge of its box.
     void FollowHebrewNames();
     // The box shows the year's leap flag and takes no input.

@@ -45,9 +45,11 @@ TEST(HebrewPages, SeasonDayInHebrewOnlyWhenAsked)
 
 TEST(HebrewPages, FestivalEntriesShowTheHebrewNameAndSelectByTheName)
 {
-    EXPECT_EQ(FestivalListEntry("Purim", false), "Purim");
-    EXPECT_EQ(FestivalListEntry("Purim", true), "Purim — פורים");
-    EXPECT_EQ(FestivalListEntry("No such day", true), "No such day");
+    EXPECT_EQ(FestivalListEntry("Purim", TFestivalEntryForm::Name), "Purim");
+    EXPECT_EQ(FestivalListEntry("Purim", TFestivalEntryForm::NameAndHebrew), "Purim — פורים");
+    EXPECT_EQ(FestivalListEntry("Purim", TFestivalEntryForm::Hebrew), "פורים");
+    EXPECT_EQ(FestivalListEntry("No such day", TFestivalEntryForm::NameAndHebrew), "No such day");
+    EXPECT_EQ(FestivalListEntry("No such day", TFestivalEntryForm::Hebrew), "No such day");
 
     const struct {
         const char* Text;
