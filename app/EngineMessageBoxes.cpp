@@ -5,6 +5,8 @@
 #include <QString>
 
 #include "engine/EngineMessage.h"
+#include "ui/LibraryMessages.h"
+#include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
 
 namespace mirvane {
@@ -12,8 +14,9 @@ namespace mirvane {
 void ShowEngineMessagesInBoxes()
 {
     SetEngineMessageHook([](std::string_view Text) {
-        ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+        ShowMessageBox(TBoxKind::Message, WindowMessage(Text));
     });
+    SetErrorWording(WindowMessage);
 }
 
 }  // namespace mirvane

@@ -13,6 +13,188 @@
     </message>
 </context>
 <context>
+    <name>LibraryMessages</name>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>ערך לא תקין לקידוד תאריך</translation>
+    </message>
+    <message>
+        <source>Invalid Jewish Month</source>
+        <translation>חודש עברי לא תקין</translation>
+    </message>
+    <message>
+        <source>System Error in Calculating days in months</source>
+        <translation>שגיאת מערכת בחישוב מספר הימים בחודשים</translation>
+    </message>
+    <message>
+        <source>System Error in Converting Date</source>
+        <translation>שגיאת מערכת בהמרת תאריך</translation>
+    </message>
+    <message>
+        <source>The Jewish date is not a valid date, such as &quot;3 Kislev 5731&quot;.</source>
+        <translation>התאריך העברי אינו תאריך תקין, כגון &quot;ג׳ כסלו תשל״א&quot; או &quot;3 Kislev 5731&quot;.</translation>
+    </message>
+    <message>
+        <source>The Jewish date lies outside the years the calendar can show.</source>
+        <translation>התאריך העברי נמצא מחוץ לשנים שהלוח יכול להציג.</translation>
+    </message>
+    <message>
+        <source>The Jewish date does not exist: %1 is a common year, which has no Adar I.</source>
+        <translation>התאריך העברי אינו קיים: %1 היא שנה פשוטה, שאין בה אדר א׳.</translation>
+    </message>
+    <message>
+        <source>The Jewish date does not exist: %1 is a common year, which has no Adar II.</source>
+        <translation>התאריך העברי אינו קיים: %1 היא שנה פשוטה, שאין בה אדר ב׳.</translation>
+    </message>
+    <message>
+        <source>The Jewish date does not exist: %1 has %2 days in %3.</source>
+        <translation>התאריך העברי אינו קיים: בחודש %1 יש %2 ימים בשנת %3.</translation>
+    </message>
+    <message>
+        <source>Enter the date of the occasion, or its Jewish date.</source>
+        <translation>הקלידו את תאריך האירוע, או את התאריך העברי שלו.</translation>
+    </message>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>התאריך אינו תאריך תקין.</translation>
+    </message>
+    <message>
+        <source>The Jewish date is not a valid date.</source>
+        <translation>התאריך העברי אינו תאריך תקין.</translation>
+    </message>
+    <message>
+        <source>The name of the occasion is not valid text.</source>
+        <translation>שם האירוע אינו טקסט תקין.</translation>
+    </message>
+    <message>
+        <source>The name of the occasion must have 1 to 100 characters.</source>
+        <translation>שם האירוע חייב להכיל 1 עד 100 תווים.</translation>
+    </message>
+    <message>
+        <source>The name of the occasion may not hold control characters.</source>
+        <translation>שם האירוע אינו יכול להכיל תווי בקרה.</translation>
+    </message>
+    <message>
+        <source>The name of the occasion has blanks at its ends.</source>
+        <translation>בקצות שם האירוע יש רווחים.</translation>
+    </message>
+    <message>
+        <source>The number of days before must be a whole number from 0 to 365.</source>
+        <translation>מספר הימים מראש חייב להיות מספר שלם מ־0 עד 365.</translation>
+    </message>
+    <message>
+        <source>The kind of reminder is not known.</source>
+        <translation>סוג התזכורת אינו מוכר.</translation>
+    </message>
+    <message>
+        <source>The dates to remember cannot be saved in &quot;%1&quot;.</source>
+        <translation>לא ניתן לשמור את התאריכים לזכור בקובץ &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; cannot be read: the file is damaged or was not written by Mirvane. It is left as it is.</source>
+        <translation>לא ניתן לקרוא את התאריכים לזכור שבקובץ &quot;%1&quot;: הקובץ פגום או שלא נכתב על ידי Mirvane. הוא נשאר כפי שהוא.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; could not be read: the file is damaged or was not written by Mirvane. It was moved to &quot;%2&quot; and a new list begins.</source>
+        <translation>לא ניתן היה לקרוא את התאריכים לזכור שבקובץ &quot;%1&quot;: הקובץ פגום או שלא נכתב על ידי Mirvane. הוא הועבר אל &quot;%2&quot; ורשימה חדשה מתחילה.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; could not be read, and the file could not be moved aside (%2). It is left as it is; changes cannot be saved.</source>
+        <translation>לא ניתן היה לקרוא את התאריכים לזכור שבקובץ &quot;%1&quot;, וגם לא להעביר את הקובץ הצידה (%2). הוא נשאר כפי שהוא; לא ניתן לשמור שינויים.</translation>
+    </message>
+    <message>
+        <source>The dates to remember cannot be changed: &quot;%1&quot; cannot be read.</source>
+        <translation>לא ניתן לשנות את התאריכים לזכור: לא ניתן לקרוא את &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; were saved by a newer version of Mirvane. They are shown, but changes cannot be saved.</source>
+        <translation>התאריכים לזכור שבקובץ &quot;%1&quot; נשמרו על ידי גרסה חדשה יותר של Mirvane. הם מוצגים, אך לא ניתן לשמור שינויים.</translation>
+    </message>
+    <message>
+        <source>The dates to remember were saved by a newer version of Mirvane and cannot be changed.</source>
+        <translation>התאריכים לזכור נשמרו על ידי גרסה חדשה יותר של Mirvane ולא ניתן לשנותם.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; cannot be read.</source>
+        <translation>לא ניתן לקרוא את התאריכים לזכור שבקובץ &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; cannot be read. Changes cannot be saved.</source>
+        <translation>לא ניתן לקרוא את התאריכים לזכור שבקובץ &quot;%1&quot;. לא ניתן לשמור שינויים.</translation>
+    </message>
+    <message>
+        <source>The dates to remember are open for reading only.</source>
+        <translation>התאריכים לזכור פתוחים לקריאה בלבד.</translation>
+    </message>
+    <message>
+        <source>The dates to remember in &quot;%1&quot; are read-only; changes cannot be saved.</source>
+        <translation>התאריכים לזכור שבקובץ &quot;%1&quot; פתוחים לקריאה בלבד; לא ניתן לשמור שינויים.</translation>
+    </message>
+    <message>
+        <source>There is no date to remember with the id %1.</source>
+        <translation>אין תאריך לזכור שמספר הזיהוי שלו %1.</translation>
+    </message>
+    <message>
+        <source>The dates to remember cannot be read: %1.</source>
+        <translation>לא ניתן לקרוא את התאריכים לזכור: %1.</translation>
+    </message>
+    <message>
+        <source>The dates to remember cannot be used: %1.</source>
+        <translation>לא ניתן להשתמש בתאריכים לזכור: %1.</translation>
+    </message>
+    <message>
+        <source>the place list %1 cannot be read</source>
+        <translation>לא ניתן לקרוא את רשימת המקומות %1</translation>
+    </message>
+    <message>
+        <source>the place list %1 is damaged: it does not begin with its header</source>
+        <translation>רשימת המקומות %1 פגומה: היא אינה מתחילה בשורת הכותרת שלה</translation>
+    </message>
+    <message>
+        <source>the place list %1 is damaged at line %2</source>
+        <translation>רשימת המקומות %1 פגומה בשורה %2</translation>
+    </message>
+    <message>
+        <source>the place list %1 is damaged: it holds no place</source>
+        <translation>רשימת המקומות %1 פגומה: אין בה אף מקום</translation>
+    </message>
+    <message>
+        <source>an iCalendar file cannot hold the date %1</source>
+        <translation>קובץ iCalendar אינו יכול להכיל את התאריך %1</translation>
+    </message>
+    <message>
+        <source>an iCalendar file cannot hold the year %1</source>
+        <translation>קובץ iCalendar אינו יכול להכיל את השנה %1</translation>
+    </message>
+</context>
+<context>
+    <name>LocalDue</name>
+    <message>
+        <source>today</source>
+        <translation>היום</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>מחר</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>בעוד יום אחד</numerusform>
+            <numerusform>בעוד %n ימים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>occasion, date, when it is due</comment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>in 2 days</source>
+        <translation>בעוד יומיים</translation>
+    </message>
+</context>
+<context>
     <name>ReminderCheck</name>
     <message>
         <source>Dates to remember</source>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,12 +16,10 @@ TFormAbout::TFormAbout(QWidget* Parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(tr("About Mirvane"));
     setModal(true);
     const TFormScale Scale(font());
 
     ProgramIcon = MakeLabel(*this, "ProgramIcon", QString());
-    ProgramIcon->setAccessibleName(tr("Mirvane icon"));
     ProgramIcon->setPixmap(windowIcon().pixmap(Scale.X(32)));
     ProgramIcon->setGeometry(Scale.X(8), Scale.Y(8), Scale.X(32), Scale.X(32));
 
@@ -34,23 +33,41 @@ TFormAbout::TFormAbout(QWidget* Parent)
     LabelAppName->setGeometry(Scale.X(48), Scale.Y(8), Scale.X(217),
                               std::max(Scale.Y(32), LabelAppName->sizeHint().height()));
 
-    LabelVersion = MakeLabel(*this, "LabelVersion", tr("Version %1").arg(QStringLiteral(MIRVANE_VERSION)));
-    Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
-
+    LabelVersion = MakeLabel(*this, "LabelVersion", QString());
     // The place list's licence asks for its source to be named.
-    QLabel* PlaceData = MakeLabel(
-        *this, "LabelPlaceData",
-        tr("The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0."));
-    PlaceData->setWordWrap(true);
-    PlaceData->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    PlaceData->setGeometry(Scale.X(8), Scale.Y(120), Scale.X(326), Scale.Y(60));
+    LabelPlaceData = MakeLabel(*this, "LabelPlaceData", QString());
+    ButtonOk = MakeButton(*this, "ButtonOk", QString());
+    SetCaptions();
 
-    ButtonOk = MakeButton(*this, "ButtonOk", tr("Ok"));
+    Scale.PlaceNatural(*LabelVersion, 48, 40 + (LabelAppName->height() - Scale.Y(32)));
+    LabelPlaceData->setWordWrap(true);
+    LabelPlaceData->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelPlaceData->setGeometry(Scale.X(8), Scale.Y(120), Scale.X(326), Scale.Y(60));
+
     ButtonOk->setDefault(true);
     Scale.Place(*ButtonOk, 256, 200, 73, 25);
     connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(Scale.X(342), Scale.Y(241));
+}
+
+void TFormAbout::SetCaptions()
+{
+    setWindowTitle(tr("About Mirvane"));
+    ProgramIcon->setAccessibleName(tr("Mirvane icon"));
+    LabelVersion->setText(tr("Version %1").arg(QStringLiteral(MIRVANE_VERSION)));
+    LabelVersion->adjustSize();
+    LabelPlaceData->setText(
+        tr("The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0."));
+    ButtonOk->setText(tr("Ok"));
+}
+
+void TFormAbout::changeEvent(QEvent* Event)
+{
+    if (Event->type() == QEvent::LanguageChange) {
+        SetCaptions();
+    }
+    QDialog::changeEvent(Event);
 }
 
 }  // namespace mirvane

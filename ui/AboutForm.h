@@ -8,7 +8,8 @@ class QPushButton;
 namespace mirvane {
 
 // The About dialog: the program's name and version, closed with Ok or the
-// frame's close box. Fixed size, no minimise or maximise box.
+// frame's close box. Fixed size, no minimise or maximise box; it follows
+// the language while open.
 class TFormAbout : public QDialog {
     Q_OBJECT
 
@@ -19,7 +20,14 @@ public:
     QLabel* ProgramIcon = nullptr;
     QLabel* LabelAppName = nullptr;
     QLabel* LabelVersion = nullptr;
+    QLabel* LabelPlaceData = nullptr;
     QPushButton* ButtonOk = nullptr;
+
+protected:
+    void changeEvent(QEvent* Event) override;
+
+private:
+    void SetCaptions();
 };
 
 }  // namespace mirvane

@@ -10,6 +10,7 @@
 #include "export/ExportFailure.h"
 #include "remember/RememberExport.h"
 #include "widgets/MessageBox.h"
+#include "ui/LibraryMessages.h"
 #include "ui/Mirvane.h"
 #include "ui/WholeFile.h"
 
@@ -52,7 +53,7 @@ bool ExportListTo(TForm1& Form, const QString& Path, TExportFormat Format, const
         Text = ExportListText(Form, Form.ShownPage(), Format, Details, Problem);
     } catch (const EExportFailure& Failure) {
         // Such as a date after 9999, which a calendar file cannot hold.
-        Problem = TForm1::tr("Cannot export the list: %1.").arg(QString::fromStdString(Failure.what()));
+        Problem = TForm1::tr("Cannot export the list: %1.").arg(WindowMessage(Failure.what()));
     }
     if (Problem.isEmpty() && WriteWholeFile(Path, Text, Problem)) {
         return true;

@@ -15,6 +15,7 @@
 
 #include "times/DayTimes.h"
 #include "times/PlaceFile.h"
+#include "ui/LibraryMessages.h"
 #include "widgets/MessageBox.h"
 
 namespace mirvane {
@@ -187,7 +188,7 @@ const TPlaceIndex* TLocationDialog::Places()
         ListFailed = true;
         ListProblem->setText(tr("Places cannot be found by name: %1. Type the latitude, longitude and "
                                             "time zone instead.")
-                                 .arg(QString::fromStdString(Error.what())));
+                                 .arg(WindowMessage(Error.what())));
         ListProblem->show();
         return nullptr;
     }

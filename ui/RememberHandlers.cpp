@@ -28,6 +28,7 @@
 #include "widgets/EnterPresses.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
+#include "ui/LibraryMessages.h"
 #include "ui/RememberTab.h"
 #include "widgets/RadioTabStop.h"
 #include "ui/RememberItem.h"
@@ -127,7 +128,7 @@ void TRememberTab::OpenStore()
 {
     Store = TRememberStore::Open(DefaultRememberStorePath());
     if (!Store->Notice().empty())
-        ShowMessageBox(TBoxKind::Message, QString::fromStdString(Store->Notice()));
+        ShowMessageBox(TBoxKind::Message, WindowMessage(Store->Notice()));
 }
 
 void TRememberTab::RefreshList()
@@ -143,7 +144,7 @@ void TRememberTab::RefreshList()
         try {
             Entries = Store->List();
         } catch (const ERememberStoreError& Failure) {
-            ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Failure.what()));
+            ShowMessageBox(TBoxKind::Message, WindowMessage(Failure.what()));
         }
         Shown = RowsOf(std::move(Entries), Day, !Choices().PlainAdarIsAdar1);
         SortRows(Shown, SortByDate->isChecked() ? TRememberSort::NextDate : TRememberSort::Occasion,
@@ -237,7 +238,7 @@ std::optional<TRememberEntry> TRememberTab::Details()
     }
     switch (Read.Refused) {
     case TRememberField::Occasion:
-        return Refuse(*OccasionName, QString::fromStdString(Read.OccasionProblem));
+        return Refuse(*OccasionName, WindowMessage(Read.OccasionProblem));
     case TRememberField::Date:
     case TRememberField::JewishDate:
         // The box to blame, and why: a Jewish date that names no day says so.
@@ -245,7 +246,7 @@ std::optional<TRememberEntry> TRememberTab::Details()
                 OccasionDateRefusal(OccasionDate->text().toStdString(), Read.Refused == TRememberField::JewishDate,
                                     JewishText.toStdString()))
             return Refuse(Refusal->Box == TDateBox::Jewish ? *OccasionJewishDate : *OccasionDate,
-                          QString::fromStdString(Refusal->Message));
+                          WindowMessage(Refusal->Message));
         return Refuse(*OccasionDate, tr("The date is not a valid date."));
     default:
         return Refuse(*ReminderDays, tr("The number of days before must be a whole number from 0 to 365."));
@@ -260,7 +261,7 @@ bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Chang
         Change(*Store);
         return true;
     } catch (const ERememberStoreError& Refusal) {
-        ShowMessageBox(TBoxKind::Message, QString::fromUtf8(Refusal.what()));
+        ShowMessageBox(TBoxKind::Message, WindowMessage(Refusal.what()));
         return false;
     }
 }

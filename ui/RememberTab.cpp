@@ -21,6 +21,7 @@
 #include "remember/RememberExport.h"
 #include "ui/PrintedPage.h"
 #include "ui/Controls.h"
+#include "ui/LibraryMessages.h"
 #include "widgets/ButtonGlyphs.h"
 #include "widgets/PageGeometry.h"
 
@@ -227,7 +228,7 @@ std::string TRememberTab::ExportText(TExportFormat Format, const TExportDetails&
     try {
         Entries = ReadRememberEntries(DefaultRememberStorePath());
     } catch (const ERememberStoreError& Error) {
-        Problem = QString::fromStdString(Error.what());
+        Problem = WindowMessage(Error.what());
         return {};
     }
     const std::vector<TRememberEvent> Events =

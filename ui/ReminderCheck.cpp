@@ -19,6 +19,8 @@
 #include "settings/Options.h"
 #include "ui/DesktopNotification.h"
 #include "ui/Language.h"
+#include "ui/LibraryMessages.h"
+#include "ui/LocalDue.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderWindow.h"
 
@@ -103,7 +105,7 @@ int RunReminderCheck()
         // dates would have gone, and the window's "Open Mirvane" deals with
         // the list as it does at start.
         Complain(Error.what());
-        const QString Message = QString::fromStdString(Error.what());
+        const QString Message = WindowMessage(Error.what());
         TellAndWait({Message}, [Message] {
             auto* Box = new QMessageBox(QMessageBox::Warning,
                                         QCoreApplication::translate("ReminderCheck", "Dates to remember"), Message);
@@ -123,7 +125,7 @@ int RunReminderCheck()
 
     QStringList Lines;
     for (const TDueReminder& Reminder : Due) {
-        Lines.append(QString::fromStdString(DueReminderLine(Reminder)));
+        Lines.append(LocalDueLine(Reminder));
     }
     // Marked before the wait: the user has been told once the notification
     // or the window is up.

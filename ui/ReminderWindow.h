@@ -15,7 +15,7 @@ namespace mirvane {
 // "Dates to remember": the due entries, soonest first, one row each with the
 // occasion, the date and when it is. It does not block the window behind it.
 // "Show the list" runs ShowList and closes; "Close" closes. The window
-// deletes itself once closed.
+// deletes itself once closed, and follows the language while open.
 class TReminderWindow : public QDialog {
     Q_OBJECT
 
@@ -25,6 +25,15 @@ public:
     QTreeWidget* DueList = nullptr;
     QPushButton* ShowListButton = nullptr;
     QPushButton* CloseButton = nullptr;
+
+protected:
+    void changeEvent(QEvent* Event) override;
+
+private:
+    // Every text, the rows' dates and "when" among them, in the language in use.
+    void SetCaptions();
+
+    std::vector<TDueReminder> Reminders;
 };
 
 }  // namespace mirvane

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <exception>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 #include <QString>
@@ -10,6 +12,12 @@ namespace mirvane {
 // The text of the error report: the message with a full stop appended when
 // its last character sorts after the full stop.
 QString ErrorReportText(const QString& Message);
+
+// Puts a failure's English text in the window's language. These controls
+// know no calendar texts: until the window sets Wording, the text is shown
+// as it is.
+using TErrorWording = std::function<QString(std::string_view English)>;
+void SetErrorWording(TErrorWording Wording);
 
 // Shows the generic error report for a failure that ended a handler.
 void ShowErrorReport(const std::exception& Error);

@@ -1,5 +1,10 @@
 // The window in Hebrew, right to left, and English one menu choice away.
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -7,10 +12,22 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <QTreeWidget>
+
+#include "engine/ConvertError.h"
 #include "grid/GridShape.h"
 #include "grid/MirvaneGrid.h"
+#include "pages/JewishDateEntry.h"
+#include "pages/OccasionDateRefusal.h"
+#include "remember/RememberStore.h"
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/FindControl.h"
+#include "times/PlaceList.h"
+#include "ui/AboutForm.h"
+#include "ui/Language.h"
+#include "ui/LibraryMessages.h"
+#include "ui/LocalDates.h"
+#include "ui/ReminderWindow.h"
 #include "widgets/UpDown.h"
 
 namespace mirvane {
@@ -68,6 +85,99 @@ TEST_F(HebrewWindow, SpeaksHebrewRightToLeftUntilEnglishIsPicked)
     // The language is kept; Hebrew Names, still never chosen, is not.
     EXPECT_EQ(Store.Stored(QStringLiteral("Display")),
               (std::map<std::string, QString>{{"Language", QStringLiteral("English")}}));
+}
+
+// Takes the window into Language now, as the menu does.
+void Speak(TLanguage Language)
+{
+    UseLanguage(Language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+TEST_F(HebrewWindow, LibraryMessagesAreTranslatedWithTheirPartsAndUnknownOnesPassThrough)
+{
+    std::string PlaceListFailure;
+    try {
+        ReadPlaceList("/nowhere/places.tsv");
+    } catch (const EPlaceListError& Error) {
+        PlaceListFailure = Error.what();
+    }
+    const struct {
+        std::string English;
+        const char* Hebrew;
+    } Cases[] = {
+        {InvalidJewishMonthText, "חודש עברי לא תקין"},
+        {WhyNoJewishDay("31 Tishrei 5785"), "התאריך העברי אינו קיים: בחודש תשרי יש 30 ימים בשנת 5785."},
+        {PlaceListFailure, "לא ניתן לקרוא את רשימת המקומות /nowhere/places.tsv"},
+        {"database is locked", "database is locked"},
+    };
+    Speak(TLanguage::Hebrew);
+    for (const auto& Case : Cases) {
+        EXPECT_EQ(WindowMessage(Case.English), QString::fromUtf8(Case.Hebrew)) << Case.English;
+    }
+    Speak(TLanguage::English);
+    EXPECT_EQ(WindowMessage(Cases[1].English), QString::fromStdString(Cases[1].English));
+}
+
+// A sentence a library rewords would be shown in English again: these are
+// written by the libraries themselves, as the window meets them.
+TEST_F(HebrewWindow, TheLibrariesSentencesAllHaveTheirTranslation)
+{
+    QTemporaryDir Folder;
+    const std::filesystem::path Foreign = Folder.filePath(QStringLiteral("foreign.sqlite")).toStdString();
+    const std::filesystem::path Places = Folder.filePath(QStringLiteral("places.tsv")).toStdString();
+    std::ofstream(Foreign) << "not a list";
+    std::ofstream(Places) << "no header\n";
+    std::vector<std::string> Sentences = {
+        TRememberStore::Open(Foreign, TDamagedFile::LeaveInPlace).Notice(),
+        OccasionDateRefusal("", false, "")->Message,
+        WhyNoJewishDay("3 Adar1 5785"),
+        WhyNoJewishDay("Kislev"),
+        EntryProblem(TRememberEntry{}),
+    };
+    try {
+        TRememberStore::Open(Folder.filePath(QStringLiteral("new.sqlite")).toStdString()).Remove(99);
+    } catch (const ERememberStoreError& Error) {
+        Sentences.push_back(Error.what());
+    }
+    try {
+        ReadPlaceList(Places);
+    } catch (const EPlaceListError& Error) {
+        Sentences.push_back(Error.what());
+    }
+    // Moves the file aside, and so comes last.
+    Sentences.push_back(TRememberStore::Open(Foreign).Notice());
+
+    Speak(TLanguage::Hebrew);
+    for (const std::string& Sentence : Sentences) {
+        const QString Shown = WindowMessage(Sentence);
+        EXPECT_NE(Shown, QString::fromStdString(Sentence)) << Sentence;
+        EXPECT_FALSE(Shown.contains(u'%')) << Sentence;
+    }
+    Speak(TLanguage::English);
+}
+
+TEST_F(HebrewWindow, AboutBoxAndReminderWindowFollowTheLanguageWhileOpen)
+{
+    TFormAbout About;
+    TDueReminder InTwoDays{{}, Today() + 2, 2};
+    InTwoDays.Entry.Occasion = "Yahrtzeit";
+    TDueReminder InFiveDays = InTwoDays;
+    InFiveDays.Next = Today() + 5;
+    InFiveDays.DaysUntil = 5;
+    TReminderWindow Reminder({InTwoDays, InFiveDays}, {});
+
+    Speak(TLanguage::Hebrew);
+    EXPECT_EQ(About.windowTitle(), QStringLiteral("אודות מירווין"));
+    EXPECT_EQ(About.ButtonOk->text(), QStringLiteral("אישור"));
+    EXPECT_EQ(Reminder.ShowListButton->text(), QStringLiteral("הצגת הרשימה"));
+    EXPECT_EQ(Reminder.DueList->topLevelItem(0)->text(1), LocalDateText(Today() + 2));
+    EXPECT_EQ(Reminder.DueList->topLevelItem(0)->text(2), QStringLiteral("בעוד יומיים"));
+    EXPECT_EQ(Reminder.DueList->topLevelItem(1)->text(2), QStringLiteral("בעוד 5 ימים"));
+
+    Speak(TLanguage::English);
+    EXPECT_EQ(About.windowTitle(), QStringLiteral("About Mirvane"));
+    EXPECT_EQ(Reminder.DueList->topLevelItem(0)->text(2), QStringLiteral("in 2 days"));
 }
 
 }  // namespace
