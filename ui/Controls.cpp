@@ -6,10 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "text/DecimalText.h"
 #include "widgets/FollowPalette.h"
 #include "widgets/MemoLines.h"
+#include "widgets/OnEvent.h"
 #include "widgets/UpDown.h"
 
 namespace mirvane {
@@ -28,6 +31,17 @@ QPlainTextEdit* MakeMemo(QWidget& Page, const char* Name)
     auto* Memo = Make<QPlainTextEdit>(Page, Name);
     Memo->setReadOnly(true);
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Unwrapped lines align to the longest of them, not to the memo's edge,
+    // unless the memo's whole text takes the direction of its layout.
+    const auto FollowDirection = [Memo] {
+        QTextOption Option = Memo->document()->defaultTextOption();
+        Option.setTextDirection(Memo->layoutDirection());
+        Option.setAlignment((Memo->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                            Qt::AlignAbsolute);
+        Memo->document()->setDefaultTextOption(Option);
+    };
+    FollowDirection();
+    OnEvent(*Memo, QEvent::LayoutDirectionChange, FollowDirection);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return Memo;
 }

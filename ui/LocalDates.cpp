@@ -72,6 +72,19 @@ QString LocalMonthYear(int Month, int Year)
     return Name + QLatin1Char(' ') + QString::number(Year);
 }
 
+QString LocalDayMonthYear(TDateTime Value)
+{
+    const QDate Date = QDateOf(Value);
+    if (!Date.isValid())
+        return {};
+    if (HebrewInUse())
+        return DateInPattern(HebrewLocale(), Date, QStringLiteral("d בMMM yyyy"));
+    return QStringLiteral("%1 %2 %3")
+        .arg(Date.day())
+        .arg(QString::fromLatin1(GregorianMonthShort[static_cast<std::size_t>(Date.month())]))
+        .arg(Date.year());
+}
+
 QString LocalShortDate(TDateTime Value)
 {
     const QDate Date = QDateOf(Value);

@@ -18,6 +18,8 @@ const TCivilNames& WindowCivilNames();
 QString LocalDateText(TDateTime Value);
 // "December 2026", "דצמבר 2026".
 QString LocalMonthYear(int Month, int Year);
+// "1 Dec 1970", "1 בדצמ׳ 1970": a date in a column of a list.
+QString LocalDayMonthYear(TDateTime Value);
 // "Fri 4 Dec", "יום ו׳ 4 בדצמ׳": a day in a table of one month.
 QString LocalShortDate(TDateTime Value);
 

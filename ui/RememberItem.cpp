@@ -1,7 +1,6 @@
 #include "ui/RememberItem.h"
 
 #include "engine/HebrewDateText.h"
-#include "engine/NameTables.h"
 #include "ui/LocalDates.h"
 
 namespace mirvane {
@@ -27,20 +26,14 @@ TRememberItem::TRememberItem(const TRememberRow& Shown, bool Hebrew) : Row(Shown
 
 QString TRememberItem::ShortDateText(TDateTime Date)
 {
-    const TGregorianDate Parts = DecodeDate(Date);
-    if (Parts.Month < 1 || Parts.Month > 12)
-        return {};
-    return QStringLiteral("%1 %2 %3")
-        .arg(Parts.Day)
-        .arg(QString::fromLatin1(GregorianMonthShort[static_cast<std::size_t>(Parts.Month)]))
-        .arg(Parts.Year);
+    return LocalDayMonthYear(Date);
 }
 
 QVariant TRememberItem::data(int Column, int Role) const
 {
-    // A Hebrew date reads from the right edge of its cell.
+    // A Hebrew date reads from the right edge of its cell, in either layout.
     if (Role == Qt::TextAlignmentRole && Column == 2 && HebrewNames)
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter));
     if (Role != Qt::DisplayRole && Role != Qt::ToolTipRole && Role != Qt::AccessibleTextRole)
         return QTreeWidgetItem::data(Column, Role);
     const TRememberEntry& Entry = Row.Entry;
