@@ -4,8 +4,10 @@
 
 #include "ui/PrintedPage.h"
 
+#include <algorithm>
 #include <vector>
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QList>
@@ -28,21 +30,53 @@ QString Heading(const QString& Title)
     return QStringLiteral("<h2>%1</h2>").arg(Escaped(Title));
 }
 
+bool RightToLeft()
+{
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft;
+}
+
+// Qt lays a table's columns out from the left whatever the text's direction;
+// a right-to-left page lists them from the right as the window shows them.
+template <typename TList>
+TList InReadingOrder(TList Cells)
+{
+    if (RightToLeft()) {
+        std::reverse(Cells.begin(), Cells.end());
+    }
+    return Cells;
+}
+
+QString TableStart(const QString& Attributes)
+{
+    return QStringLiteral("<table%1%2>").arg(Attributes, RightToLeft() ? QStringLiteral(" align=\"right\"") : QString());
+}
+
 }  // namespace
 
 QString FactsTable(const TFacts& Facts)
 {
-    QString Html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
+    QString Html = TableStart(QStringLiteral(" cellspacing=\"0\" cellpadding=\"3\""));
     for (const auto& [Label, Value] : Facts) {
-        Html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(Escaped(Label), Escaped(Value));
+        const QStringList Cells = InReadingOrder(
+            QStringList{QStringLiteral("<b>%1</b>").arg(Escaped(Label)), Escaped(Value)});
+        Html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(Cells[0], Cells[1]);
     }
     return Html + QStringLiteral("</table>");
 }
 
-QString GridTable(const std::vector<QStringList>& Rows, int HeadingRows, const QList<int>& Widths)
+QString GridTable(const std::vector<QStringList>& Rows, int HeadingRows, const QList<int>& GivenWidths)
 {
-    QString Html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
+    QString Html = TableStart(QStringLiteral(" border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\""));
+    // The widths given are those of the first columns, the rest share what is left.
+    QList<int> Widths = GivenWidths;
+    if (RightToLeft() && !Rows.empty()) {
+        while (Widths.size() < Rows.front().size()) {
+            Widths.append(0);
+        }
+        Widths = InReadingOrder(Widths);
+    }
     for (std::size_t Index = 0; Index < Rows.size(); ++Index) {
+        const QStringList Row = InReadingOrder(Rows[Index]);
         const QString Tag = static_cast<int>(Index) < HeadingRows ? QStringLiteral("th") : QStringLiteral("td");
         // The heading rows as the table's head, which the layout repeats on
         // each page.
@@ -53,14 +87,15 @@ QString GridTable(const std::vector<QStringList>& Rows, int HeadingRows, const Q
             Html += QStringLiteral("</thead>");
         }
         Html += QStringLiteral("<tr>");
-        for (qsizetype Column = 0; Column < Rows[Index].size(); ++Column) {
-            QString Attributes =
-                Index == 0 && Column < Widths.size() ? QStringLiteral(" width=\"%1%\"").arg(Widths[Column]) : QString();
+        for (qsizetype Column = 0; Column < Row.size(); ++Column) {
+            QString Attributes = Index == 0 && Column < Widths.size() && Widths[Column] > 0
+                                     ? QStringLiteral(" width=\"%1%\"").arg(Widths[Column])
+                                     : QString();
             // A Hebrew text reads from the right edge of its cell; headings
             // stay centred.
-            if (static_cast<int>(Index) >= HeadingRows && Rows[Index][Column].isRightToLeft())
+            if (static_cast<int>(Index) >= HeadingRows && Row[Column].isRightToLeft())
                 Attributes += QStringLiteral(" align=\"right\"");
-            Html += QStringLiteral("<%1%2>%3</%1>").arg(Tag, Attributes, Escaped(Rows[Index][Column]));
+            Html += QStringLiteral("<%1%2>%3</%1>").arg(Tag, Attributes, Escaped(Row[Column]));
         }
         Html += QStringLiteral("</tr>");
     }
@@ -111,7 +146,8 @@ QString PrintedPageHtml(const TForm1& Form, int Page)
         return {};
     }
     const TWindowPage& Shown = Form.Page(Page);
-    return QStringLiteral("<html><body>") + Heading(Shown.Title()) + Shown.PrintedHtml() +
+    return QStringLiteral("<html><body%1>").arg(RightToLeft() ? QStringLiteral(" dir=\"rtl\"") : QString()) +
+           Heading(Shown.Title()) + Shown.PrintedHtml() +
            QStringLiteral("</body></html>");
 }
 

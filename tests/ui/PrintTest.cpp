@@ -185,6 +185,22 @@ TEST_F(Printing, HebrewDayTextsStandAtTheRightOfTheirCellsUnderTheHebrewNamesOpt
     EXPECT_TRUE(Html.contains(QStringLiteral("<th>כסלו/טבת</th>"))) << "headings stay centred";
 }
 
+// The Hebrew window prints right to left, its columns in the order the grid
+// shows them: the weekday at the right edge.
+TEST_F(Printing, TheHebrewWindowPrintsRightToLeft)
+{
+    Store.Put({{"Language", QStringLiteral("Hebrew")}}, QStringLiteral("Display"));
+    TForm1& F = Start();
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
+    const QString Html = PrintedPageHtml(F, TForm1::CalendarPage);
+    EXPECT_TRUE(Html.contains(QStringLiteral("<body dir=\"rtl\"><h2>לוח שנה</h2>"))) << Html.toStdString();
+    EXPECT_TRUE(Html.contains(QStringLiteral("<td align=\"right\">חנוכה ב׳</td><td align=\"right\">כ״ו</td><td>6</td>"
+                                             "<td align=\"right\">יום ראשון</td>")))
+        << Html.toStdString();
+    Print(F, TForm1::CalendarPage);
+    EXPECT_EQ(Title, QStringLiteral("לוח שנה: דצמבר 2026"));
+}
+
 TEST_F(Printing, DatesToRememberPrintsItsListAsATable)
 {
     TemporaryDataHome Data;
