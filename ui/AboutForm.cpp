@@ -8,6 +8,7 @@
 
 #include "ui/Controls.h"
 #include "widgets/FormScale.h"
+#include "widgets/PageGeometry.h"
 
 namespace mirvane {
 
@@ -49,6 +50,8 @@ TFormAbout::TFormAbout(QWidget* Parent)
     connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(Scale.X(342), Scale.Y(241));
+    // Placed in pixels like the pages, so mirrored like them right to left.
+    KeepDesignedPlaces(*this, size());
 }
 
 void TFormAbout::SetCaptions()
