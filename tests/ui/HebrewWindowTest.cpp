@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "engine/ConvertError.h"
+#include "engine/DateServices.h"
 #include "grid/GridShape.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/JewishDateEntry.h"
@@ -64,6 +65,10 @@ TEST_F(HebrewWindow, SpeaksHebrewRightToLeftUntilEnglishIsPicked)
     const TMirvaneGrid& Grid = *Find<TMirvaneGrid>(F, "MirvaneGrid1");
     EXPECT_GT(Grid.CellRect(0, FirstDayRow).left(), Grid.CellRect(1, FirstDayRow).left());
     EXPECT_LT(Grid.CellRect(GridColCount - 1, FirstDayRow).left(), Grid.CellRect(0, FirstDayRow).left());
+    // Weekdays and Gregorian months are the locale's.
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2026, 12, 6));
+    EXPECT_EQ(Grid.CellText(0, FirstDayRow), QStringLiteral("יום שלישי"));
+    EXPECT_EQ(Grid.CellText(GregorianColumn, MonthRow), QStringLiteral("דצמ׳"));
     // Qt's own buttons come from Qt's Hebrew translation.
     QMessageBox Box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(Box.button(QMessageBox::Yes)->text(), QStringLiteral("&כן"));
@@ -79,12 +84,27 @@ TEST_F(HebrewWindow, SpeaksHebrewRightToLeftUntilEnglishIsPicked)
     EXPECT_EQ(Find<TUpDown>(F, "UpDown3")->accessibleName(), QStringLiteral("Year wanted up/down"));
     EXPECT_EQ(F.layoutDirection(), Qt::LeftToRight);
     EXPECT_LT(Grid.CellRect(0, FirstDayRow).left(), Grid.CellRect(1, FirstDayRow).left());
+    EXPECT_EQ(Grid.CellText(0, FirstDayRow), QStringLiteral("Tuesday"));
     EXPECT_FALSE(Find<QAction>(F, "HebrewNames1")->isChecked());
     EXPECT_TRUE(Find<QAction>(F, "LanguageEnglish1")->isChecked());
     Close();
     // The language is kept; Hebrew Names, still never chosen, is not.
     EXPECT_EQ(Store.Stored(QStringLiteral("Display")),
               (std::map<std::string, QString>{{"Language", QStringLiteral("English")}}));
+}
+
+// Run by ctest under LANG=he_IL.UTF-8, as on a Hebrew desktop.
+TEST_F(HebrewWindow, AHebrewDesktopGetsTheHebrewWindowUnasked)
+{
+    if (!qgetenv("LANG").startsWith("he")) {
+        GTEST_SKIP() << "needs LANG=he_IL.UTF-8";
+    }
+    TForm1& F = Start();
+    EXPECT_EQ(TabTexts(F).front(), QStringLiteral("לוח שנה"));
+    EXPECT_EQ(F.layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(Find<QAction>(F, "LanguageSystem1")->isChecked());
+    Close();
+    EXPECT_TRUE(Store.Stored(QStringLiteral("Display")).empty());
 }
 
 // Takes the window into Language now, as the menu does.
