@@ -1,6 +1,8 @@
 // The main window for looking at by eye and for screenshots, in the light
 // palette of the style or in a dark one:
 //   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [size WxH] [shot FILE]
+// "location" shows the Location dialog beside the window, "reminder" a
+// reminder window with two dates due (both shot like the About dialog);
 // "filled" types a birth date, a festival, a month and list lengths into
 // the pages, so that their answers and lists show; "about" shows the About
 // dialog beside the window; "filled" with "page 4" also loads the first
@@ -22,8 +24,11 @@
 #include <QTreeWidget>
 
 #include "app/AppIcon.h"
+#include "engine/DateServices.h"
 #include "tests/app/DarkPalette.h"
 #include "ui/AboutForm.h"
+#include "ui/LocationDialog.h"
+#include "ui/ReminderWindow.h"
 #include "ui/Mirvane.h"
 #include "tests/ui/FindControl.h"
 
@@ -85,17 +90,32 @@ int main(int argc, char** argv)
         About.move(Form1.frameGeometry().right() + 20, 0);
         About.show();
     }
+    mirvane::TLocationDialog Location(std::nullopt, true);
+    if (Arguments.contains(QStringLiteral("location"))) {
+        Location.move(Form1.frameGeometry().right() + 20, 0);
+        Location.show();
+    }
+    mirvane::TDueReminder Soon{{}, mirvane::Today() + 2, 2};
+    Soon.Entry.Occasion = "Grandfather's yahrtzeit";
+    mirvane::TReminderWindow Reminder({Soon, {Soon.Entry, mirvane::Today(), 0}}, {});
+    if (Arguments.contains(QStringLiteral("reminder"))) {
+        Reminder.move(Form1.frameGeometry().right() + 20, 0);
+        Reminder.show();
+    }
     if (Arguments.contains(QStringLiteral("festivals"))) {
         Find<QTabWidget>(Form1, "PageControl1")->setCurrentIndex(mirvane::TForm1::FestivalsPage);
         Find<QComboBox>(Form1, "ComboBox2")->showPopup();
     }
     if (const QString Shot = Value(QStringLiteral("shot")); !Shot.isEmpty()) {
         bool Saved = Shoot(Form1, Shot);
-        if (About.isVisible()) {
-            const QFileInfo File(Shot);
-            Saved = Shoot(About, File.path() + QStringLiteral("/") + File.completeBaseName() +
-                                     QStringLiteral("-about.") + File.suffix()) &&
-                    Saved;
+        const QFileInfo File(Shot);
+        for (const auto& [Dialog, Name] : {std::pair<QWidget*, const char*>{&About, "about"},
+                                           {&Location, "location"}, {&Reminder, "reminder"}}) {
+            if (Dialog->isVisible()) {
+                Saved = Shoot(*Dialog, File.path() + QStringLiteral("/") + File.completeBaseName() + QLatin1Char('-') +
+                                           QLatin1String(Name) + QLatin1Char('.') + File.suffix()) &&
+                        Saved;
+            }
         }
         return Saved ? 0 : 1;
     }
