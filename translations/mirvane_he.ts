@@ -983,6 +983,74 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <source>Choose your place first: Options, Location...</source>
         <translation>בחרו קודם את מקומכם: אפשרויות, מיקום...</translation>
     </message>
+    <message>
+        <source>Dawn</source>
+        <translation>עלות השחר</translation>
+    </message>
+    <message>
+        <source>Earliest tallit and tefillin</source>
+        <translation>זמן ציצית ותפילין</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>הנץ החמה</translation>
+    </message>
+    <message>
+        <source>Latest Shma (Magen Avraham)</source>
+        <translation>סוף זמן קריאת שמע (מג״א)</translation>
+    </message>
+    <message>
+        <source>Latest Shma (Gra)</source>
+        <translation>סוף זמן קריאת שמע (גר״א)</translation>
+    </message>
+    <message>
+        <source>Latest Shacharit (Magen Avraham)</source>
+        <translation>סוף זמן תפילה (מג״א)</translation>
+    </message>
+    <message>
+        <source>Latest Shacharit (Gra)</source>
+        <translation>סוף זמן תפילה (גר״א)</translation>
+    </message>
+    <message>
+        <source>Midday</source>
+        <translation>חצות היום</translation>
+    </message>
+    <message>
+        <source>Earliest Mincha</source>
+        <translation>מנחה גדולה</translation>
+    </message>
+    <message>
+        <source>Mincha Ketana</source>
+        <translation>מנחה קטנה</translation>
+    </message>
+    <message>
+        <source>Plag HaMincha</source>
+        <translation>פלג המנחה</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>שקיעה</translation>
+    </message>
+    <message>
+        <source>Nightfall</source>
+        <translation>צאת הכוכבים</translation>
+    </message>
+    <message>
+        <source>Candle lighting</source>
+        <translation>הדלקת נרות</translation>
+    </message>
+    <message>
+        <source>Havdalah</source>
+        <translation>הבדלה</translation>
+    </message>
+    <message>
+        <source>Fast begins</source>
+        <translation>תחילת הצום</translation>
+    </message>
+    <message>
+        <source>Fast ends</source>
+        <translation>סוף הצום</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TUpDown</name>

@@ -1,9 +1,12 @@
 // The Times page: the day's times at the user's place and the month's
 // candle lighting, havdalah and fast times. The month sheet is worked out
-// when the month changes, not at every new day of it.
+// when the month changes, not at every new day of it. A new day changes
+// texts only: the tables keep their items and, while their texts keep their
+// widths, their columns, and nothing above the tables is laid out again.
 
 #include "ui/TimesTab.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include <date/tz.h>
@@ -14,30 +17,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
 #include "engine/Rules.h"
-#include "engine/GregorianDateText.h"
 #include "engine/JewishYear.h"
-#include "engine/NameTables.h"
 #include "export/TimesFile.h"
 #include "grid/DayDescription.h"
+#include "ui/LocalDates.h"
+#include "ui/TimeCaptions.h"
 #include "ui/TimesSite.h"
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/SteadyLabel.h"
 
 namespace mirvane {
 namespace {
-
-QString Text(std::string_view Value)
-{
-    return QString::fromUtf8(Value.data(), static_cast<qsizetype>(Value.size()));
-}
 
 QString InvitationText()
 {
@@ -45,15 +43,8 @@ QString InvitationText()
                                                              "click Location... or use Options, Location...");
 }
 
-// "Fri 4 Dec".
-QString ShortDateText(TDateTime Day)
-{
-    const TGregorianDate Date = DecodeDate(Day);
-    return QStringLiteral("%1 %2 %3")
-        .arg(Text(DayNames[static_cast<std::size_t>(DayOfWeek(Day))]).left(3))
-        .arg(Date.Day)
-        .arg(Text(GregorianMonthShort[static_cast<std::size_t>(Date.Month)]));
-}
+// The month sheet's columns: the date, the time, the portion or festival.
+constexpr int OccasionColumn = 2;
 
 QTableWidget* MakeTable(QWidget& Page, const char* Name, int Columns)
 {
@@ -68,6 +59,43 @@ QTableWidget* MakeTable(QWidget& Page, const char* Name, int Columns)
     return Table;
 }
 
+// The direction of a text's first letter; Otherwise for one of digits and
+// signs only.
+Qt::LayoutDirection DirectionOf(QStringView Text, Qt::LayoutDirection Otherwise)
+{
+    for (const QChar Char : Text) {
+        const QChar::Direction Of = Char.direction();
+        if (Of == QChar::DirL)
+            return Qt::LeftToRight;
+        if (Of == QChar::DirR || Of == QChar::DirAL)
+            return Qt::RightToLeft;
+    }
+    return Otherwise;
+}
+
+// A text reads from the edge its own letters start from; one of digits
+// and signs only, from the window's.
+Qt::Alignment AlignmentOf(const QString& Text, Qt::LayoutDirection Window)
+{
+    return (DirectionOf(Text, Window) == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
+           Qt::AlignVCenter;
+}
+
+// In a right-to-left line, the English parts of a list ("1 Tevet 5787" under
+// English names) would lose a leading number to the Hebrew before them; a
+// left-to-right mark ahead of each keeps its words and numbers in order.
+QString KeptInOrder(const QString& List, Qt::LayoutDirection Window)
+{
+    if (Window != Qt::RightToLeft)
+        return List;
+    QStringList Parts = List.split(QStringLiteral(", "));
+    for (QString& Part : Parts) {
+        if (DirectionOf(Part, Window) == Qt::LeftToRight)
+            Part.prepend(QChar(0x200E));
+    }
+    return Parts.join(QStringLiteral(", "));
+}
+
 // The items of a row already there take the new texts, so a new day only
 // repaints what changed.
 void SetRow(QTableWidget& Table, int Row, const QStringList& Cells)
@@ -80,10 +108,59 @@ void SetRow(QTableWidget& Table, int Row, const QStringList& Cells)
         }
         if (Item->text() != Cells[Column])
             Item->setText(Cells[Column]);
-        const Qt::Alignment Alignment = Cells[Column].isRightToLeft() ? Qt::AlignRight | Qt::AlignVCenter
-                                                                      : Qt::AlignLeft | Qt::AlignVCenter;
+        const Qt::Alignment Alignment = AlignmentOf(Cells[Column], Table.layoutDirection());
         if (Item->textAlignment() != static_cast<int>(Alignment.toInt()))
             Item->setTextAlignment(Alignment);
+    }
+}
+
+// Sizes the first Columns columns of Table to their texts unless the texts
+// are those they were last sized for (Fitted), every digit counted alike as
+// the font draws them: measuring every cell again costs more than the rest
+// of a new day. True when the columns were sized.
+bool FitColumns(QTableWidget& Table, int Columns, QString& Fitted)
+{
+    QString Texts;
+    for (int Row = 0; Row < Table.rowCount(); ++Row) {
+        for (int Column = 0; Column < Columns; ++Column) {
+            const QTableWidgetItem* Item = Table.item(Row, Column);
+            Texts += (Item != nullptr ? Item->text() : QString()) + u'\t';
+        }
+    }
+    for (QChar& Char : Texts) {
+        if (Char.isDigit())
+            Char = u'0';
+    }
+    if (Texts == Fitted)
+        return false;
+    Fitted = Texts;
+    for (int Column = 0; Column < Columns; ++Column)
+        Table.resizeColumnToContents(Column);
+    return true;
+}
+
+// A row whose text is wider than Column runs onto as many lines as it
+// needs; the others keep one. The rows are measured again only when the
+// column's texts or its width are not those of Fitted.
+void FitRows(QTableWidget& Table, int Column, TFittedRows& Fitted)
+{
+    QString Texts = QString::number(Table.columnWidth(Column));
+    for (int Row = 0; Row < Table.rowCount(); ++Row) {
+        const QTableWidgetItem* Item = Table.item(Row, Column);
+        Texts += u'\t' + (Item != nullptr ? Item->text() : QString());
+    }
+    if (Texts != Fitted.Texts) {
+        Fitted.Texts = Texts;
+        Fitted.Heights.clear();
+        const int OneLine = Table.verticalHeader()->defaultSectionSize();
+        for (int Row = 0; Row < Table.rowCount(); ++Row) {
+            Table.resizeRowToContents(Row);
+            Fitted.Heights.push_back(std::max(OneLine, Table.rowHeight(Row)));
+        }
+    }
+    for (int Row = 0; Row < Table.rowCount(); ++Row) {
+        if (Table.rowHeight(Row) != Fitted.Heights[static_cast<std::size_t>(Row)])
+            Table.setRowHeight(Row, Fitted.Heights[static_cast<std::size_t>(Row)]);
     }
 }
 
@@ -122,14 +199,15 @@ void TTimesTab::Build()
     DateBox->setObjectName(QStringLiteral("EditTimesDate"));
     DateBox->setMaximumWidth(DateBox->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     DateLabel->setBuddy(DateBox);
-    DayDescriptionLabel = new QLabel(&Page);
+    auto* DayLine = new TSteadyLabel(&Page);
+    DayDescriptionLabel = &DayLine->Label();
     DayDescriptionLabel->setObjectName(QStringLiteral("LabelTimesDay"));
     DayDescriptionLabel->setWordWrap(true);
     DateRow->addWidget(DateLabel);
     DateRow->addWidget(DateBox);
     DateRow->addStretch();
     Layout->addLayout(DateRow);
-    Layout->addWidget(DayDescriptionLabel);
+    Layout->addWidget(DayLine);
 
     Invitation = new QLabel(&Page);
     Invitation->setObjectName(QStringLiteral("LabelChoosePlace"));
@@ -139,13 +217,31 @@ void TTimesTab::Build()
     auto* Tables = new QHBoxLayout;
     DayTable = MakeTable(Page, "GridDayTimes", 2);
     auto* MonthColumn = new QVBoxLayout;
-    MonthTitle = new QLabel(&Page);
+    auto* MonthLine = new TSteadyLabel(&Page);
+    MonthTitle = &MonthLine->Label();
     MonthTitle->setObjectName(QStringLiteral("LabelTimesMonth"));
     MonthTable = MakeTable(Page, "GridMonthTimes", 3);
-    MonthColumn->addWidget(MonthTitle);
+    MonthColumn->addWidget(MonthLine);
     MonthColumn->addWidget(MonthTable, 1);
     DayTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every time a day can have fits without a scroll bar, which would
+    // cover the clock times.
+    const int MostRows = static_cast<int>(DayTimeKeys().size());
+    DayTable->setMinimumHeight(DayTable->horizontalHeader()->sizeHint().height() +
+                               MostRows * DayTable->verticalHeader()->defaultSectionSize() + 2 * DayTable->frameWidth());
     DayTable->horizontalHeader()->setStretchLastSection(false);
+    // The portion or festival takes the room the date and the time leave,
+    // and a name longer than that runs onto a second line, not cut.
+    MonthTable->horizontalHeader()->setSectionResizeMode(OccasionColumn, QHeaderView::Stretch);
+    MonthTable->setWordWrap(true);
+    // (The header tells of a new width before the table reads it.)
+    connect(
+        MonthTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+        [this](int Column) {
+            if (Column == OccasionColumn)
+                FitRows(*MonthTable, OccasionColumn, MonthRowsFitted);
+        },
+        Qt::QueuedConnection);
     Tables->addWidget(DayTable);
     Tables->addLayout(MonthColumn, 1);
     Layout->addLayout(Tables, 1);
@@ -172,6 +268,11 @@ void TTimesTab::SetCaptions()
     MonthTitle->setAccessibleName(tr("Month of times"));
     MonthTable->setAccessibleName(tr("Candle lighting and havdalah this month"));
     MonthTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Portion or festival")});
+    // The headings and every text of the tables change with the language.
+    DayColumnsFitted.clear();
+    MonthColumnsFitted.clear();
+    MonthRowsFitted = {};
+    SheetMonth.reset();
     if (Day || !Invitation->text().isEmpty())
         RunHandler([this] { ShowAll(); });
 }
@@ -237,8 +338,12 @@ void TTimesTab::ShowDay()
         return;
     }
     const TJewishDate Jewish = DateTimeToJewish(*Day);
-    DayDescriptionLabel->setText(QString::fromStdString(DayDescription(
-        *Day, Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day, RulesOf(Choices().InDiaspora), Choices().HebrewNames), Choices().HebrewNames)));
+    DayDescriptionLabel->setText(KeptInOrder(
+        QString::fromStdString(DayDescription(*Day,
+                                              Texts.DayText(Jewish.Year, Jewish.Month, Jewish.Day,
+                                                            RulesOf(Choices().InDiaspora), Choices().HebrewNames),
+                                              Choices().HebrewNames, WindowCivilNames())),
+        layoutDirection()));
     if (!Site) {
         DayTable->setRowCount(0);
         return;
@@ -249,13 +354,13 @@ void TTimesTab::ShowDay()
     for (std::size_t Row = 0; Row < Times.Times.size(); ++Row) {
         const TDayTime& Time = Times.Times[Row];
         SetRow(*DayTable, static_cast<int>(Row),
-               {Text(Time.Caption), QString::fromStdString(ClockTextOrDash(Time.At, Zone, Time.Rounding))});
+               {TimeCaption(Time), QString::fromStdString(ClockTextOrDash(Time.At, Zone, Time.Rounding))});
     }
     // The day's table is as wide as its captions and times; the month's
     // takes the rest of the page.
-    DayTable->resizeColumnsToContents();
-    DayTable->setFixedWidth(DayTable->columnWidth(0) + DayTable->columnWidth(1) + 2 * DayTable->frameWidth() +
-                            DayTable->verticalScrollBar()->sizeHint().width());
+    if (!FitColumns(*DayTable, DayTable->columnCount(), DayColumnsFitted))
+        return;
+    DayTable->setFixedWidth(DayTable->columnWidth(0) + DayTable->columnWidth(1) + 2 * DayTable->frameWidth());
 }
 
 QString TTimesTab::OccasionOf(TDateTime Of) const
@@ -293,37 +398,45 @@ void TTimesTab::ShowMonth()
             // day's holy day or fast; the rest belong to their own day.
             const bool Begins = Time.Key == "candleLighting" ||
                                 (Time.Key == "fastBegins" && Time.At == Times.Times[DailyTimeCount - 2].At);
-            Sheet.push_back({ShortDateText(Each),
-                             Text(Time.Caption) + u' ' +
+            Sheet.push_back({LocalShortDate(Each),
+                             TimeCaption(Time) + u' ' +
                                  QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
                              OccasionOf(Begins ? Each + 1 : Each)});
         }
     }
     SheetMonth = First;
-    MonthTitle->setText(QStringLiteral("%1 %2").arg(Text(GregorianMonthNames[static_cast<std::size_t>(Date.Month)]))
-                            .arg(Date.Year));
+    MonthTitle->setText(LocalMonthYear(Date.Month, Date.Year));
     MonthTable->setRowCount(static_cast<int>(Sheet.size()));
     for (std::size_t Row = 0; Row < Sheet.size(); ++Row)
         SetRow(*MonthTable, static_cast<int>(Row), {Sheet[Row].Date, Sheet[Row].Time, Sheet[Row].Occasion});
-    MonthTable->resizeColumnsToContents();
+    FitColumns(*MonthTable, OccasionColumn, MonthColumnsFitted);
+    FitRows(*MonthTable, OccasionColumn, MonthRowsFitted);
 }
 
 QString TTimesTab::PrintedHtml() const
 {
     DateBox.get();  // reaching a control makes the page
-    if (Sheet.empty())
-        return QStringLiteral("<p>%1</p>").arg(Invitation->text().toHtmlEscaped());
-    QString Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
-                       .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
-    Html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>"
-                           "<th width=\"20%\">%1</th><th width=\"30%\">%2</th><th>%3</th></tr>")
-                .arg(tr("Date"), tr("Time"), tr("Portion or festival"));
-    for (const TSheetRow& Row : Sheet) {
-        const QString Align = Row.Occasion.isRightToLeft() ? QStringLiteral(" align=\"right\"") : QString();
-        Html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td></tr>")
-                    .arg(Row.Date.toHtmlEscaped(), Row.Time.toHtmlEscaped(), Align, Row.Occasion.toHtmlEscaped());
+    QString Html;
+    if (Sheet.empty()) {
+        Html = QStringLiteral("<p>%1</p>").arg(Invitation->text().toHtmlEscaped());
+    } else {
+        Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
+                   .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
+        Html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>"
+                               "<th width=\"20%\">%1</th><th width=\"30%\">%2</th><th>%3</th></tr>")
+                    .arg(tr("Date"), tr("Time"), tr("Portion or festival"));
+        for (const TSheetRow& Row : Sheet) {
+            // A Hebrew name on an English page reads from its cell's right
+            // edge; on a Hebrew page every cell does.
+            const QString Align = !isRightToLeft() && Row.Occasion.isRightToLeft() ? QStringLiteral(" align=\"right\"")
+                                                                                    : QString();
+            Html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td></tr>")
+                        .arg(Row.Date.toHtmlEscaped(), Row.Time.toHtmlEscaped(), Align, Row.Occasion.toHtmlEscaped());
+        }
+        Html += QStringLiteral("</table>");
     }
-    return Html + QStringLiteral("</table>");
+    // The Hebrew sheet runs from the right, its first column at the right.
+    return isRightToLeft() ? QStringLiteral("<div dir=\"rtl\">") + Html + QStringLiteral("</div>") : Html;
 }
 
 std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/, QString& Problem) const

@@ -19,6 +19,13 @@ class QTableWidget;
 
 namespace mirvane {
 
+// The heights a table's rows were given for the texts of one column at one
+// width, the texts first.
+struct TFittedRows {
+    QString Texts;
+    std::vector<int> Heights;
+};
+
 // One time of the month sheet: the day, the time with its caption, and the
 // week's portion or the festival it begins or ends.
 struct TSheetRow {
@@ -88,6 +95,11 @@ private:
     // month leaves it alone.
     std::optional<TDateTime> SheetMonth;
     std::vector<TSheetRow> Sheet;
+    // The texts the tables' columns were last sized for.
+    QString DayColumnsFitted;
+    QString MonthColumnsFitted;
+    // And the texts and width the month's rows were last given heights for.
+    TFittedRows MonthRowsFitted;
     mutable TDayTextCache Texts;
 };
 

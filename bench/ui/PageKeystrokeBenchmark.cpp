@@ -112,6 +112,22 @@ void TimesKeystroke(benchmark::State& State, bool Paint)
     }
 }
 
+// The same page from one whole month to another: the key turns 11/1/2026
+// into 11/12/2026 (and the untimed backspace turns it back), so every text of
+// both tables changes and is measured for its columns and rows again.
+void TimesMonthKeystroke(benchmark::State& State, bool Paint)
+{
+    TForm1& F = Window();
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::TimesPage);
+    QLineEdit& Box = *Find<QLineEdit>(F, "EditTimesDate");
+    Retype(Box, "11/1/2026");
+    Box.setCursorPosition(4);
+    TimeKeystrokes(State, Box, Qt::Key_2, Paint);
+    if (Find<QTableWidget>(F, "GridMonthTimes")->rowCount() == 0) {
+        State.SkipWithError("no month sheet shown");
+    }
+}
+
 BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYear, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -120,6 +136,7 @@ BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYearsAndPaint, true)->UseManualT
 BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYearAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonth, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonthAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TimesMonthKeystroke, MonthToMonthAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mirvane

@@ -1,8 +1,8 @@
 // The Times page and its options in the window: the invitation without a
 // place, Options > Location... choosing one and switching the festival
 // rules when asked, the typed date's times, the Hebrew Names option, the
-// page's print and export, the grid's Candle-lighting Times option, and the
-// page at start.
+// page's print and export, the page in the Hebrew window, the grid's
+// Candle-lighting Times option, and the page at start.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +92,28 @@ TEST_F(TimesTab, TheTypedDayAndItsMonthFollowTheOptionsAndArePrintedAndExported)
     ASSERT_TRUE(Cli.waitForFinished(30000));
     EXPECT_EQ(QByteArray::fromStdString(F.Page(TForm1::TimesPage).ExportText(TExportFormat::Csv, {}, Problem)),
               Cli.readAllStandardOutput());
+}
+
+TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
+{
+    StoreJerusalem();
+    Store.Put({{"Language", QStringLiteral("Hebrew")}}, QStringLiteral("Display"));
+    TForm1& F = StartShowing(TForm1::TimesPage);
+    Find<QAction>(F, "Israel1")->trigger();
+    Retype(*Find<QLineEdit>(F, "EditTimesDate"), "11/12/2026");
+    const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
+    const QTableWidget& Month = *Find<QTableWidget>(F, "GridMonthTimes");
+    EXPECT_EQ(Day.item(0, 0)->text(), QStringLiteral("עלות השחר"));
+    const QString DayLine = Find<QLabel>(F, "LabelTimesDay")->text();
+    EXPECT_TRUE(DayLine.startsWith(QStringLiteral("יום שישי, 11 בדצמבר 2026, "))) << DayLine.toStdString();
+    EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->text(), QStringLiteral("דצמבר 2026"));
+    EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("הדלקת נרות 15:54"));
+    EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("<div dir=\"rtl\">")));
+
+    Find<QAction>(F, "LanguageEnglish1")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(Day.item(0, 0)->text(), QStringLiteral("Dawn"));
+    EXPECT_EQ(Month.item(0, 0)->text(), QStringLiteral("Fri 4 Dec"));
 }
 
 TEST_F(TimesTab, TheGridOptionAddsTheTimesAndIsKeptInDisplay)
