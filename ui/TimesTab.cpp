@@ -27,6 +27,7 @@
 #include "export/TimesFile.h"
 #include "grid/DayDescription.h"
 #include "ui/LocalDates.h"
+#include "ui/PrintedPage.h"
 #include "ui/TimeCaptions.h"
 #include "ui/TimesSite.h"
 #include "times/CivilDay.h"
@@ -422,21 +423,13 @@ QString TTimesTab::PrintedHtml() const
     } else {
         Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
                    .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
-        Html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>"
-                               "<th width=\"20%\">%1</th><th width=\"30%\">%2</th><th>%3</th></tr>")
-                    .arg(tr("Date"), tr("Time"), tr("Portion or festival"));
+        std::vector<QStringList> Rows{{tr("Date"), tr("Time"), tr("Portion or festival")}};
         for (const TSheetRow& Row : Sheet) {
-            // A Hebrew name on an English page reads from its cell's right
-            // edge; on a Hebrew page every cell does.
-            const QString Align = !isRightToLeft() && Row.Occasion.isRightToLeft() ? QStringLiteral(" align=\"right\"")
-                                                                                    : QString();
-            Html += QStringLiteral("<tr><td>%1</td><td>%2</td><td%3>%4</td></tr>")
-                        .arg(Row.Date.toHtmlEscaped(), Row.Time.toHtmlEscaped(), Align, Row.Occasion.toHtmlEscaped());
+            Rows.push_back({Row.Date, Row.Time, Row.Occasion});
         }
-        Html += QStringLiteral("</table>");
+        Html += GridTable(Rows, 1, {20, 30});
     }
-    // The Hebrew sheet runs from the right, its first column at the right.
-    return isRightToLeft() ? QStringLiteral("<div dir=\"rtl\">") + Html + QStringLiteral("</div>") : Html;
+    return Html;
 }
 
 std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/, QString& Problem) const

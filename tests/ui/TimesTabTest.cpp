@@ -108,7 +108,8 @@ TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
     EXPECT_TRUE(DayLine.startsWith(QStringLiteral("יום שישי, 11 בדצמבר 2026, "))) << DayLine.toStdString();
     EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->text(), QStringLiteral("דצמבר 2026"));
     EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("הדלקת נרות 15:54"));
-    EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("<div dir=\"rtl\">")));
+    // The sheet's first column at the right.
+    EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("<td align=\"right\">הדלקת נרות 15:54</td><td align=\"right\">יום ו׳ 4 בדצמ׳</td>")));
 
     Find<QAction>(F, "LanguageEnglish1")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
