@@ -9,6 +9,7 @@
 #include "app/AppIcon.h"
 #include "app/EngineMessageBoxes.h"
 #include "widgets/LazyExtensionIcons.h"
+#include "widgets/LazyIcon.h"
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 #include "ui/ReminderCheck.h"
@@ -39,8 +40,9 @@ void DressApplication()
     // bar's overflow arrow only when it is shown.
     QApplication::setStyle(new TLazyExtensionIcons(QApplication::style()->name()));
     // The main window and every dialog carry the program's icon; it is set
-    // before the first window is made.
-    QApplication::setWindowIcon(AppIcon());
+    // before the first window is made, and its images are read when a window
+    // first asks for them.
+    QApplication::setWindowIcon(LazyIcon(AppIcon));
     ShowEngineMessagesInBoxes();
 }
 
