@@ -11,6 +11,8 @@
 
 #include "engine/ConvertError.h"
 #include "engine/DateServices.h"
+#include "engine/HebrewDateText.h"
+#include "engine/HebrewNumeral.h"
 #include "engine/NameTables.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/CalendarYearEntry.h"
@@ -174,13 +176,16 @@ void TCalendarTab::SetTypedYear(const std::optional<TYearInCalendar>& Target)
     }
 }
 
-// The month as the grid shows it: the two heading rows, then every day with
-// its weekday, both days and its text.
-// The month the grid pages through, in the calendar it pages by.
+// The month the grid pages through, in the calendar it pages by, named as
+// the grid's heading names it.
 QString TCalendarTab::PrintedQuestion() const
 {
     const TMonthGrid& Model = Grid->Model();
     const TMonthPage& Shown = Model.Page();
+    if (Model.ByJewishMonth() && Model.HebrewNames()) {
+        return QString::fromStdString(std::string(HebrewMonthName(Shown.FirstJewishYear, Shown.FirstJewishMonth)) + ' ' +
+                                      HebrewYearNumeral(Shown.FirstJewishYear));
+    }
     if (Model.ByJewishMonth()) {
         return QStringLiteral("%1 %2").arg(
             QString::fromUtf8(Model.YearCalc().GetMonthNames()[static_cast<std::size_t>(Shown.FirstJewishMonth)]),
@@ -190,6 +195,8 @@ QString TCalendarTab::PrintedQuestion() const
     return LocalMonthYear(First.Month, First.Year);
 }
 
+// The month as the grid shows it: the two heading rows, then every day with
+// its weekday, both days and its text.
 QString TCalendarTab::PrintedHtml() const
 {
     const TMonthGrid& Model = Grid->Model();

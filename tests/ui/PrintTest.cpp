@@ -199,6 +199,8 @@ TEST_F(Printing, TheHebrewWindowPrintsRightToLeft)
         << Html.toStdString();
     Print(F, TForm1::CalendarPage);
     EXPECT_EQ(Title, QStringLiteral("לוח שנה: דצמבר 2026"));
+    Find<QAction>(F, "JewishMonth1")->trigger();
+    EXPECT_EQ(PrintedTitle(F, TForm1::CalendarPage), QStringLiteral("לוח שנה: כסלו תשפ״ז"));
 }
 
 TEST_F(Printing, DatesToRememberPrintsItsListAsATable)
