@@ -1,6 +1,5 @@
 #include "ui/LocationDialog.h"
 
-#include <date/tz.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -51,11 +50,7 @@ std::optional<double> ReadDegrees(const QString& Text, double Limit)
 
 bool IsZone(const std::string& Name)
 {
-    try {
-        return date::locate_zone(Name) != nullptr;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return FindTimeZone(Name) != nullptr;
 }
 
 // A place of the list by its country; coordinates typed by the zone whose

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include <date/tz.h>
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -349,7 +348,7 @@ void TTimesTab::ShowDay()
         DayTable->setRowCount(0);
         return;
     }
-    const date::time_zone& Zone = *Site->Zone;
+    const TTimeZone& Zone = *Site->Zone;
     const TDayTimes Times = ComputeDayTimes(DayOfDateTime(*Day), Site->Where, Zone, Site->Rules);
     DayTable->setRowCount(static_cast<int>(Times.Times.size()));
     for (std::size_t Row = 0; Row < Times.Times.size(); ++Row) {
@@ -392,17 +391,15 @@ void TTimesTab::ShowMonth()
                                                      : EncodeDate(Date.Year, Date.Month + 1, 1) - First) -
                            1;
     for (TDateTime Each = First; Each <= Last; ++Each) {
+        if (!Site->Zone->HasDay(DayOfDateTime(Each)))
+            continue;
         const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Each), Site->Where, *Site->Zone, Site->Rules);
         for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {
             const TDayTime& Time = Times.Times[Index];
-            // Candles, and the fast of Tisha B'Av at sunset, begin the next
-            // day's holy day or fast; the rest belong to their own day.
-            const bool Begins = Time.Key == "candleLighting" ||
-                                (Time.Key == "fastBegins" && Time.At == Times.Times[DailyTimeCount - 2].At);
             Sheet.push_back({LocalShortDate(Each),
                              TimeCaption(Time) + u' ' +
                                  QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
-                             OccasionOf(Begins ? Each + 1 : Each)});
+                             OccasionOf(Time.BeginsNextDay ? Each + 1 : Each)});
         }
     }
     SheetMonth = First;
