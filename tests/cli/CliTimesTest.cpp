@@ -23,7 +23,7 @@ TEST(CliTimes, ADayAtAPlaceAsJsonAndTheRefusals)
     ASSERT_EQ(Answer["days"].size(), 1u);
     const nlohmann::json& Day = Answer["days"][0];
     EXPECT_EQ(Day["date"], "2026-12-11");
-    EXPECT_EQ(Day.size(), 15u);  // the date, the thirteen daily times and candle lighting
+    EXPECT_EQ(Day.size(), 16u);  // the date, the thirteen daily times, Chanukah's and Shabbat's candles
     EXPECT_EQ(Day["sunset"].get<std::string>().substr(0, 16), "2026-12-11T16:35");
     EXPECT_EQ(Day["candleLighting"].get<std::string>().substr(0, 16), "2026-12-11T15:55");
     EXPECT_EQ(Day["candleLighting"].get<std::string>().substr(19), "+02:00");

@@ -24,7 +24,7 @@ TEST(DayTimesText, TheTextColumnAddsTheTimesOfTheirDaysOnlyWhileAPlaceIsSet)
         const char* Expected;
     } Cases[] = {{5, ""},
                  {6, "Erev Rosh Hashana  Candles 19:0"},
-                 {7, "Rosh Hashana day 1    Candles 19:"},
+                 {7, "Rosh Hashana day 1    Candles 20:00"},  // at nightfall, 19:59:xx, rounded up
                  {8, "Rosh Hashana day 2  Havdalah 19:"},
                  {9, "Tzom Gedalia  Fast begins 05:"}};
     for (const auto& Case : Cases) {

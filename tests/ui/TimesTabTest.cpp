@@ -68,14 +68,15 @@ TEST_F(TimesTab, TheTypedDayAndItsMonthFollowTheOptionsAndArePrintedAndExported)
     Retype(*Find<QLineEdit>(F, "EditTimesDate"), "11/12/2026");  // a Friday of Chanukah
     const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
     const QStringList Captions = Column(Day, 0);
-    ASSERT_EQ(Captions.size(), 14);
+    ASSERT_EQ(Captions.size(), 15);  // Chanukah's candles, then Shabbat's
     EXPECT_EQ(Captions.front(), QStringLiteral("Dawn"));
     EXPECT_EQ(Captions.back(), QStringLiteral("Candle lighting"));
     EXPECT_TRUE(Find<QLabel>(F, "LabelTimesDay")->text().startsWith(QStringLiteral("Friday 11 December 2026, ")));
     const QTableWidget& Month = *Find<QTableWidget>(F, "GridMonthTimes");
     EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->text(), QStringLiteral("December 2026"));
     EXPECT_EQ(Month.item(0, 0)->text(), QStringLiteral("Fri 4 Dec"));
-    EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("Candle lighting 15:54"));
+    EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("Chanukah candles 15:54"));
+    EXPECT_EQ(Month.item(1, 1)->text(), QStringLiteral("Candle lighting 15:54"));
     EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("Candle lighting 15:54")));
 
     Find<QAction>(F, "HebrewNames1")->trigger();
@@ -107,7 +108,7 @@ TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
     const QString DayLine = Find<QLabel>(F, "LabelTimesDay")->text();
     EXPECT_TRUE(DayLine.startsWith(QStringLiteral("יום שישי, 11 בדצמבר 2026, "))) << DayLine.toStdString();
     EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->text(), QStringLiteral("דצמבר 2026"));
-    EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("הדלקת נרות 15:54"));
+    EXPECT_EQ(Month.item(1, 1)->text(), QStringLiteral("הדלקת נרות 15:54"));
     // The sheet's first column at the right.
     EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("<td align=\"right\">הדלקת נרות 15:54</td><td align=\"right\">יום ו׳ 4 בדצמ׳</td>")));
 
