@@ -128,9 +128,13 @@ TInstant SolarTransitNear(TInstant Near, const TCoordinates& Where)
 
 TSunCrossing SunCrossing(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning)
 {
-    // The event belongs to the half day of this transit.
-    const TInstant Lowest = LowerCulmination(Transit, Where, Morning);
+    // The event belongs to the half day of this transit, which ends at the
+    // lowest point some twelve hours away (a minute either side): only a
+    // crossing near that end needs the lowest point found.
     const std::optional<TInstant> Quick = RefinedCrossing(Transit, Where, Zenith, Morning);
+    if (Quick && std::chrono::abs(*Quick - Transit) < hours{11})
+        return {Quick};
+    const TInstant Lowest = LowerCulmination(Transit, Where, Morning);
     if (Quick && std::chrono::abs(*Quick - Transit) <= std::chrono::abs(Lowest - Transit))
         return {Quick};
     if (ZenithDistance(Transit, Where) > Zenith)
