@@ -11,6 +11,12 @@ TDateTime DateTimeOfDay(sys_days Day)
                       static_cast<std::int32_t>(static_cast<unsigned>(Date.day())));
 }
 
+std::pair<sys_days, sys_days> MonthOfDay(sys_days Day)
+{
+    const year_month Month = year_month_day{Day}.year() / year_month_day{Day}.month();
+    return {sys_days{Month / 1}, sys_days{Month / last}};
+}
+
 sys_days DayOfDateTime(TDateTime Value)
 {
     const TGregorianDate Date = DecodeDate(Value);

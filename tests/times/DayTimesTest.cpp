@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "times/CivilDay.h"
 #include "times/DayTimes.h"
 #include "times/TimeText.h"
 
@@ -115,10 +116,13 @@ TEST(DayTimes, AFastOnAFridayHasNoEnd)
     EXPECT_NE(Find(TimesAt(2026y / 12 / 20, NewYork, "America/New_York"), "fastEnds"), nullptr);
 }
 
-TEST(DayTimes, TheCalendarsLastDayHasItsTimes)
+TEST(DayTimes, TheCalendarsLastMonthHasItsTimes)
 {
-    const TDayTimes Last = TimesAt(9999y / 12 / 31, NewYork, "America/New_York");
-    EXPECT_TRUE(Find(Last, "sunset")->At);
+    const auto [First, Last] = MonthOfDay(9999y / 12 / 15);
+    EXPECT_EQ(First, sys_days{9999y / 12 / 1});
+    EXPECT_EQ(Last, sys_days{9999y / 12 / 31});
+    for (sys_days Day = First; Day <= Last; Day += days{1})
+        EXPECT_TRUE(Find(TimesAt(Day, NewYork, "America/New_York"), "sunset")->At);
 }
 
 TEST(DayTimes, ALocalMeanTimeIsWrittenToTheMinuteAsTheSameMoment)
