@@ -2,6 +2,7 @@
 
 #include "learning/CycleReadings.h"
 #include "learning/PageWalk.h"
+#include "learning/TalmudTractates.h"
 
 namespace mirvane {
 

@@ -51,9 +51,24 @@ std::optional<TLearningReading> LearningReadingOn(TLearningCycle Cycle, std::chr
     switch (Cycle) {
     case TLearningCycle::DafYomi:
         return DafYomiReading(Day);
-    default:
-        return std::nullopt;
+    case TLearningCycle::MishnaYomit:
+        return MishnaYomitReading(Day);
+    case TLearningCycle::NachYomi:
+        return NachYomiReading(Day);
+    case TLearningCycle::YerushalmiVilna:
+        return YerushalmiVilnaReading(Day);
+    case TLearningCycle::YerushalmiSchottenstein:
+        return YerushalmiSchottensteinReading(Day);
+    case TLearningCycle::Rambam1:
+        return Rambam1Reading(Day);
+    case TLearningCycle::Rambam3:
+        return Rambam3Reading(Day);
+    case TLearningCycle::ChofetzChaim:
+        return ChofetzChaimReading(Day);
+    case TLearningCycle::DafWeekly:
+        return DafWeeklyReading(Day);
     }
+    return std::nullopt;
 }
 
 }  // namespace mirvane

@@ -7,18 +7,18 @@
 
 namespace mirvane {
 
-TPageWalk::TPageWalk(std::span<const TTractatePages> Tractates)
-    : TPageWalk(Tractates, -1, 0)
+TPageWalk::TPageWalk(std::span<const TStudyBook> Books)
+    : TPageWalk(Books, -1, 0)
 {
 }
 
-TPageWalk::TPageWalk(std::span<const TTractatePages> Tractates, int ChangedIndex, int ChangedLast)
-    : Tractates(Tractates)
+TPageWalk::TPageWalk(std::span<const TStudyBook> Books, int ChangedIndex, int ChangedLast)
+    : Books(Books)
 {
     Starts.push_back(0);
-    for (int Index = 0; Index < static_cast<int>(Tractates.size()); ++Index) {
-        const int Last = Index == ChangedIndex ? ChangedLast : Tractates[Index].Last;
-        Starts.push_back(Starts.back() + Last - Tractates[Index].First + 1);
+    for (int Index = 0; Index < static_cast<int>(Books.size()); ++Index) {
+        const int Last = Index == ChangedIndex ? ChangedLast : Books[Index].Last;
+        Starts.push_back(Starts.back() + Last - Books[Index].First + 1);
     }
 }
 
@@ -26,8 +26,8 @@ TLearningReading TPageWalk::PageAt(int Index) const
 {
     const auto After = std::upper_bound(Starts.begin(), Starts.end(), Index);
     const auto Which = static_cast<std::size_t>(After - Starts.begin() - 1);
-    const TTractatePages& Tractate = Tractates[Which];
-    return PageReading(Tractate.English, Tractate.Hebrew, Tractate.First + Index - Starts[Which]);
+    const TStudyBook& Book = Books[Which];
+    return PageReading(Book.English, Book.Hebrew, Book.First + Index - Starts[Which]);
 }
 
 TLearningReading PageReading(std::string_view English, std::string_view Hebrew, int Page)
