@@ -1,9 +1,8 @@
 #include "learning/PageWalk.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "engine/HebrewNumeral.h"
+#include "learning/ReadingText.h"
 
 namespace mirvane {
 
@@ -32,12 +31,11 @@ TLearningReading TPageWalk::PageAt(int Index) const
 
 TLearningReading PageReading(std::string_view English, std::string_view Hebrew, int Page)
 {
-    char Digits[12];
-    const auto End = std::to_chars(Digits, Digits + sizeof Digits, Page).ptr;
     TLearningReading Reading;
-    Reading.English.reserve(English.size() + 1 + static_cast<std::size_t>(End - Digits));
-    Reading.English.append(English).append(1, ' ').append(Digits, End);
-    Reading.Hebrew.append(Hebrew).append(1, ' ').append(HebrewNumeral(Page));
+    Reading.English.append(English).append(1, ' ');
+    AppendNumber(Reading.English, Page);
+    Reading.Hebrew.append(Hebrew).append(1, ' ');
+    AppendHebrewNumber(Reading.Hebrew, Page);
     return Reading;
 }
 
