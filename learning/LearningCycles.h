@@ -44,7 +44,8 @@ struct TLearningReading {
     std::string Hebrew;
 };
 
-// Nothing before the cycle's first day or on a day it skips. Day = a civil day.
+// Nothing before the cycle's first day or on a day it skips, and nothing
+// after 9999, which the calendar's dates end with. Day = a civil day.
 std::optional<TLearningReading> LearningReadingOn(TLearningCycle Cycle, std::chrono::sys_days Day);
 
 }  // namespace mirvane
