@@ -13,13 +13,15 @@
 // before the cycle's first day (before); the first and last day of every round
 // (round); every day the cycle skips (skip); the first and last day of every
 // book in the cycle's first 3,000 days (book); and one day in 37 besides
-// (sample), through 2100.
+// (sample), through 2100. The Chofetz Chaim, read on fixed Jewish dates, adds
+// the last days of Cheshvan and Kislev and the day after them, every year
+// (month-end): those months have 29 days or 30 by the year.
 //
 // daf-yomi-hebcal.tsv holds the first and last day of every tractate of the
 // Daf Yomi from 1923 through 2100 as Debian's hebcal (4.31) prints them with
 // -F, in the same form; it needs hebcal on the PATH.
 import { execFileSync } from 'child_process';
-import { DailyLearning, HDate } from '@hebcal/core';
+import { DailyLearning, HDate, months } from '@hebcal/core';
 import '@hebcal/learning';
 import fs from 'fs';
 import path from 'path';
@@ -56,6 +58,13 @@ function book(text) {
   return text.replace(/ [0-9][0-9:.,\- ]*$/, '');
 }
 
+// The 29th and 30th of Cheshvan and Kislev, and the 1st of Kislev and Tevet.
+function isMonthEnd(hd) {
+  const month = hd.getMonth();
+  return ((month === months.CHESHVAN || month === months.KISLEV) && hd.getDate() >= 29) ||
+    ((month === months.KISLEV || month === months.TEVET) && hd.getDate() === 1);
+}
+
 for (const [key, name] of Object.entries(Cycles)) {
   const first = DailyLearning.getStartDate(name).abs();
   const lines = [];
@@ -69,6 +78,7 @@ for (const [key, name] of Object.entries(Cycles)) {
     const roundBoundary = text === opening || next === opening;
     const boundary = abs - first < BookDays && bookBoundary;
     const why = text === '-' ? 'skip' : roundBoundary ? 'round' : boundary ? 'book' :
+      key === 'chofetz-chaim' && isMonthEnd(new HDate(abs)) ? 'month-end' :
       (abs - first) % SampleEvery === 0 ? 'sample' : '';
     if (why)
       lines.push(`${isoDate(new HDate(abs))}\t${text}\t${why}`);

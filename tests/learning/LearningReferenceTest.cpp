@@ -82,6 +82,11 @@ TEST(LearningReference, FirstAndLastDayOfEachBook)
     ExpectAgreementOn("book");
 }
 
+TEST(LearningReference, ChofetzChaimAtTheEndsOfCheshvanAndKislev)
+{
+    ExpectAgreementOn("month-end");
+}
+
 TEST(LearningReference, SampleDays)
 {
     ExpectAgreementOn("sample");
