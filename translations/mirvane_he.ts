@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;שפה</translation>
+        <translation>ש&amp;פה</translation>
     </message>
     <message>
         <source>System</source>
@@ -570,7 +570,7 @@ The calendar was changed at this date, and this program assumes a theoretical ca
 בתאריך זה הוחלף הלוח, והתוכנה מניחה לוח תאורטי שלא השתנה</translation>
     </message>
     <message>
-        <source>&amp;Location...</source>
+        <source>Lo&amp;cation...</source>
         <translation>&amp;מיקום...</translation>
     </message>
     <message>

@@ -45,4 +45,10 @@ QString TimeCaption(const TDayTime& Time)
     return QString::fromUtf8(Time.Caption.data(), static_cast<qsizetype>(Time.Caption.size()));
 }
 
+QString CandleRuleText(const TTimesRules& Rules)
+{
+    return QCoreApplication::translate("mirvane::TTimesTab", "Candles %1 minutes before sunset")
+        .arg(Rules.CandleMinutes);
+}
+
 }  // namespace mirvane

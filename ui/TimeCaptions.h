@@ -14,4 +14,8 @@ namespace mirvane {
 // caption.
 QString TimeCaption(const TDayTime& Time);
 
+// The minutes the candle-lighting times are worked out by: "Candles 40
+// minutes before sunset".
+QString CandleRuleText(const TTimesRules& Rules);
+
 }  // namespace mirvane

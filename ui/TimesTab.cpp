@@ -26,6 +26,8 @@
 #include "engine/JewishYear.h"
 #include "export/TimesFile.h"
 #include "grid/DayDescription.h"
+#include "grid/GregorianMonthLength.h"
+#include "pages/TimesPageDay.h"
 #include "ui/LocalDates.h"
 #include "ui/PrintedPage.h"
 #include "ui/TimeCaptions.h"
@@ -33,6 +35,7 @@
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/MessageBox.h"
 #include "widgets/SteadyLabel.h"
 
 namespace mirvane {
@@ -193,6 +196,9 @@ void TTimesTab::Build()
     PlaceRow->addWidget(PlaceName, 1);
     PlaceRow->addWidget(ChooseButton);
     Layout->addLayout(PlaceRow);
+    RulesLine = new QLabel(&Page);
+    RulesLine->setObjectName(QStringLiteral("LabelTimesRules"));
+    Layout->addWidget(RulesLine);
 
     auto* DateRow = new QHBoxLayout;
     DateLabel = new QLabel(&Page);
@@ -249,6 +255,12 @@ void TTimesTab::Build()
 
     connect(ChooseButton, &QPushButton::clicked, this, &TTimesTab::LocationWanted);
     connect(DateBox, &QLineEdit::textChanged, this, [this] { RunHandler([this] { DateChanged(); }); });
+    // A date being typed passes through prefixes that are no dates
+    // ("2/29/2"); it is told only once the user leaves the box.
+    connect(DateBox, &QLineEdit::editingFinished, this, [this] {
+        if (!Day && !DateBox->text().trimmed().isEmpty())
+            ShowMessageBox(TBoxKind::Message, NoDateText());
+    });
     const QSignalBlocker Quiet(DateBox.get());
     DateBox->setText(DateBoxText(DecodeDate(mirvane::Today()), Choices().Order()));
     Site = TimesSiteOf(Location, Choices().InDiaspora, SiteProblem);
@@ -259,14 +271,11 @@ void TTimesTab::Build()
 void TTimesTab::SetCaptions()
 {
     PlaceLabel->setText(tr("Place:"));
-    PlaceName->setAccessibleName(tr("Place"));
     ChooseButton->setText(tr("&Location..."));
     DateLabel->setText(tr("&Date:"));
     DateBox->setAccessibleName(tr("Date of times"));
-    DayDescriptionLabel->setAccessibleName(tr("Day of times"));
     DayTable->setAccessibleName(tr("Times of the day"));
     DayTable->setHorizontalHeaderLabels({tr("Time"), tr("At")});
-    MonthTitle->setAccessibleName(tr("Month of times"));
     MonthTable->setAccessibleName(tr("Candle lighting and havdalah this month"));
     MonthTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Portion or festival")});
     // The headings and every text of the tables change with the language.
@@ -300,14 +309,16 @@ void TTimesTab::ChoicesChanged(const TChoices& Old)
 
 void TTimesTab::DateChanged()
 {
-    const TDateEntry Entry = ParseDateEntry(DateBox->text().toStdString(), Choices().Order(), Start.MonthNames);
-    Day.reset();
-    if (Entry.Usable()) {
-        const TDateTime Typed = EncodeDate(Entry.Year, Entry.Month, Entry.Day);
-        DateTimeToJewish(Typed);  // a day the calendar does not reach is refused here
-        Day = Typed;
-    }
+    Day = TimesPageDay(ParseDateEntry(DateBox->text().toStdString(), Choices().Order(), Start.MonthNames));
     ShowAll();
+}
+
+QString TTimesTab::NoDateText() const
+{
+    const TDateOrder Order = Choices().Order();
+    return tr("\"%1\" is no date the page can show. Type a day, month and year from %2 to %3, e.g. %4.")
+        .arg(DateBox->text().trimmed(), DateBoxText(DecodeDate(FirstConvertibleDate()), Order),
+             DateBoxText(DecodeDate(LastTimesPageDay()), Order), DateBoxText(DecodeDate(mirvane::Today()), Order));
 }
 
 void TTimesTab::ShowAll()
@@ -321,6 +332,10 @@ void TTimesTab::ShowAll()
         Place += QStringLiteral(" (%1)").arg(QString::fromStdString(Location->TimeZone));
     }
     PlaceName->setText(Place);
+    // The line's answer is what a screen reader should hear, not its name.
+    PlaceName->setAccessibleName(tr("Place: %1").arg(Place));
+    RulesLine->setText(Site ? CandleRuleText(Site->Rules) : QString());
+    RulesLine->setVisible(Site.has_value());
     const bool Shown = Site.has_value();
     Invitation->setText(SiteProblem.isEmpty() ? InvitationText() : SiteProblem);
     Invitation->setVisible(!Shown);
@@ -335,6 +350,7 @@ void TTimesTab::ShowDay()
 {
     if (!Day) {
         DayDescriptionLabel->clear();
+        DayDescriptionLabel->setAccessibleName(tr("Day of times"));
         DayTable->setRowCount(0);
         return;
     }
@@ -345,6 +361,7 @@ void TTimesTab::ShowDay()
                                                             RulesOf(Choices().InDiaspora), Choices().HebrewNames),
                                               Choices().HebrewNames, WindowCivilNames())),
         layoutDirection()));
+    DayDescriptionLabel->setAccessibleName(DayDescriptionLabel->text());
     if (!Site) {
         DayTable->setRowCount(0);
         return;
@@ -374,12 +391,23 @@ QString TTimesTab::OccasionOf(TDateTime Of) const
     }
 }
 
+// A time that begins the next day's holy day or fast names that day as the
+// evening it begins, so that a row of the eve of Pessach's second day, dated
+// on its first, does not seem to contradict the page's heading.
+QString TTimesTab::EveningOf(const QString& Occasion) const
+{
+    if (Occasion.isEmpty())
+        return Occasion;
+    return Choices().HebrewNames ? QStringLiteral("ליל ") + Occasion : QStringLiteral("Evening of ") + Occasion;
+}
+
 void TTimesTab::ShowMonth()
 {
     if (!Day || !Site) {
         SheetMonth.reset();
         Sheet.clear();
         MonthTitle->clear();
+        MonthTitle->setAccessibleName(tr("Month of times"));
         MonthTable->setRowCount(0);
         return;
     }
@@ -388,9 +416,7 @@ void TTimesTab::ShowMonth()
     if (SheetMonth == First)
         return;
     Sheet.clear();
-    const TDateTime Last = First + (Date.Month == 12 ? EncodeDate(Date.Year + 1, 1, 1) - First
-                                                     : EncodeDate(Date.Year, Date.Month + 1, 1) - First) -
-                           1;
+    const TDateTime Last = First + GregorianMonthDays(Date.Year, Date.Month) - 1;
     for (TDateTime Each = First; Each <= Last; ++Each) {
         const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Each), Site->Where, *Site->Zone, Site->Rules);
         for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {
@@ -402,11 +428,12 @@ void TTimesTab::ShowMonth()
             Sheet.push_back({LocalShortDate(Each),
                              TimeCaption(Time) + u' ' +
                                  QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
-                             OccasionOf(Begins ? Each + 1 : Each)});
+                             Begins ? EveningOf(OccasionOf(Each + 1)) : OccasionOf(Each)});
         }
     }
     SheetMonth = First;
     MonthTitle->setText(LocalMonthYear(Date.Month, Date.Year));
+    MonthTitle->setAccessibleName(MonthTitle->text());
     MonthTable->setRowCount(static_cast<int>(Sheet.size()));
     for (std::size_t Row = 0; Row < Sheet.size(); ++Row)
         SetRow(*MonthTable, static_cast<int>(Row), {Sheet[Row].Date, Sheet[Row].Time, Sheet[Row].Occasion});
@@ -421,8 +448,9 @@ QString TTimesTab::PrintedHtml() const
     if (Sheet.empty()) {
         Html = QStringLiteral("<p>%1</p>").arg(Invitation->text().toHtmlEscaped());
     } else {
-        Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
-                   .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
+        Html = QStringLiteral("<p><b>%1</b><br>%2</p><h3>%3</h3>")
+                   .arg(PlaceName->text().toHtmlEscaped(), RulesLine->text().toHtmlEscaped(),
+                        MonthTitle->text().toHtmlEscaped());
         std::vector<QStringList> Rows{{tr("Date"), tr("Time"), tr("Portion or festival")}};
         for (const TSheetRow& Row : Sheet) {
             Rows.push_back({Row.Date, Row.Time, Row.Occasion});
@@ -430,6 +458,23 @@ QString TTimesTab::PrintedHtml() const
         Html += GridTable(Rows, 1, {20, 30});
     }
     return Html;
+}
+
+bool TTimesTab::AskExportDetails(TExportDetails& /*Details*/)
+{
+    DateBox.get();  // reaching a control makes the page
+    if (!Site)
+        emit LocationWanted();
+    return Site.has_value();
+}
+
+QString TTimesTab::PrintedQuestion() const
+{
+    DateBox.get();  // reaching a control makes the page
+    if (!Location || !SheetMonth)
+        return {};
+    const QString Place = Location->Name.empty() ? tr("the place typed") : QString::fromStdString(Location->Name);
+    return QuestionOf({Place, MonthTitle->text()});
 }
 
 std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/, QString& Problem) const
@@ -441,9 +486,9 @@ std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*
         return {};
     }
     const TGregorianDate Date = DecodeDate(*SheetMonth);
-    const TDateTime Next = Date.Month == 12 ? EncodeDate(Date.Year + 1, 1, 1) : EncodeDate(Date.Year, Date.Month + 1, 1);
+    const TDateTime Last = *SheetMonth + GregorianMonthDays(Date.Year, Date.Month) - 1;
     std::ostringstream Out;
-    WriteTimesFile(Out, Site->Where, *Site->Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Next - 1), Site->Rules,
+    WriteTimesFile(Out, Site->Where, *Site->Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Last), Site->Rules,
                    Format == TExportFormat::Csv ? TTimesFileFormat::Csv : TTimesFileFormat::Ics);
     return Out.str();
 }

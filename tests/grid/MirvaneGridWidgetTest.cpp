@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <date/tz.h>
+
 #include "engine/ConvertError.h"
 #include "engine/DateServices.h"
 #include "grid/GridShape.h"
@@ -210,6 +212,31 @@ TEST_F(MirvaneGridWidget, ALongDayTextEndsInAnEllipsisAndShowsWholeInItsTooltip)
     };
     EXPECT_EQ(TooltipAt(DayTextColumn, Row), Whole);
     EXPECT_EQ(TooltipAt(GregorianColumn, Row), QString());  // "5" fits
+}
+
+TEST_F(MirvaneGridWidget, TheTimesKeepTheirRoomBesideALongDayTextAtEveryWidthAndInHebrew)
+{
+    Grid.SetDayTimes(TTimesSite{{31.76904, 35.21633}, date::locate_zone("Asia/Jerusalem"), {40, 0, false}});
+    Grid.SetDate(EncodeDate(2026, 12, 5));  // Shabbat VaYeshev, Chanukah day 1: a long text and havdalah
+    const int Row = Grid.Row();
+    for (const bool Hebrew : {false, true}) {
+        Grid.SetHebrewNames(Hebrew);
+        const QString Times = Grid.CellTimes(DayTextColumn, Row);
+        ASSERT_TRUE(Times.contains(Hebrew ? QStringLiteral("הבדלה") : QStringLiteral("Havdalah")));
+        for (const int Width : {345, 400, 800}) {
+            Grid.resize(Width, 369);
+            const QString Shown = Grid.ShownText(DayTextColumn, Row);
+            EXPECT_TRUE(Shown.endsWith(Times)) << Width << ' ' << Shown.toStdString();
+            EXPECT_LE(Grid.fontMetrics().horizontalAdvance(Shown), Grid.ColWidth(DayTextColumn) + 1) << Width;
+        }
+        Grid.resize(400, 369);
+        EXPECT_TRUE(Grid.ShownText(DayTextColumn, Row).contains(QStringLiteral("\u2026  ") + Times))
+            << Grid.ShownText(DayTextColumn, Row).toStdString();
+    }
+    Grid.resize(345, 369);
+    Grid.SetHebrewNames(false);
+    Grid.SetDayTimes(std::nullopt);
+    EXPECT_EQ(Grid.CellTimes(DayTextColumn, Row), QString());
 }
 
 TEST_F(MirvaneGridWidget, HebrewNamesReachTheCellsAndTheSentence)
