@@ -3,8 +3,6 @@
 #include <optional>
 #include <string>
 
-#include <date/tz.h>
-
 #include "cli/CliDate.h"
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
@@ -30,13 +28,11 @@ struct TTimesOptions {
     TTimesFormat Format = TTimesFormat::Text;
 };
 
-const date::time_zone& RequireZone(const std::string& Name)
+const TTimeZone& RequireZone(const std::string& Name)
 {
-    try {
-        return *date::locate_zone(Name);
-    } catch (const std::exception&) {
-        throw ECliFailure("no time zone is named \"" + Name + "\" in the system's zone database");
-    }
+    if (const TTimeZone* Zone = FindTimeZone(Name))
+        return *Zone;
+    throw ECliFailure("no time zone is named \"" + Name + "\" in the system's zone database");
 }
 
 // The place named, or the coordinates and zone typed: one or the other.
@@ -53,9 +49,9 @@ TTimesPlace ChosenPlace(const TTimesOptions& Options)
     if (!Options.Latitude || !Options.Longitude || Options.TimeZone.empty())
         throw ECliUsageError("give --place NAME, or --latitude, --longitude and --timezone");
     const TCoordinates Where{*Options.Latitude, *Options.Longitude};
-    const date::time_zone& Zone = RequireZone(Options.TimeZone);
+    const TTimeZone& Zone = RequireZone(Options.TimeZone);
     return {std::nullopt, std::nullopt,
-            DegreesText(Where.Latitude) + ", " + DegreesText(Where.Longitude) + ", " + Zone.name(), Where,
+            DegreesText(Where.Latitude) + ", " + DegreesText(Where.Longitude) + ", " + Zone.Name(), Where,
             &Zone};
 }
 

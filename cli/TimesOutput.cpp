@@ -1,6 +1,6 @@
 #include "cli/TimesOutput.h"
 
-#include <date/tz.h>
+#include <date/date.h>
 
 #include "cli/JsonText.h"
 #include "engine/GregorianDateText.h"
@@ -14,18 +14,18 @@ namespace {
 using namespace std::chrono;
 
 // One day for people: its date, then a time a line, caption first.
-void WriteTextDay(std::ostream& Out, const TDayTimes& Day, const date::time_zone& Zone)
+void WriteTextDay(std::ostream& Out, const TDayTimes& Day, const TTimeZone& Zone)
 {
     constexpr std::size_t CaptionWidth = 36;
     Out << '\n' << GregorianDateText(DateTimeOfDay(Day.Day)) << '\n';
     for (const TDayTime& Time : Day.Times) {
         std::string Line = "  " + std::string(Time.Caption);
         Line.resize(CaptionWidth, ' ');
-        Out << Line << ClockTextOrDash(Time.At, Zone, Time.Rounding) << '\n';
+        Out << Line << DayClockText(Time, Day.Day, Zone) << '\n';
     }
 }
 
-std::string JsonDay(const TDayTimes& Day, const date::time_zone& Zone)
+std::string JsonDay(const TDayTimes& Day, const TTimeZone& Zone)
 {
     TJson Object{{"date", date::format("%F", Day.Day)}};
     for (const TDayTime& Time : Day.Times)
@@ -40,7 +40,7 @@ TJson PlaceJson(const TTimesPlace& Place)
             {"country", OrNull(Place.Country)},
             {"latitude", Place.Where.Latitude},
             {"longitude", Place.Where.Longitude},
-            {"timezone", Place.Zone->name()}};
+            {"timezone", Place.Zone->Name()}};
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ TJson PlaceJson(const TTimesPlace& Place)
 void WriteTimes(std::ostream& Out, const TTimesPlace& Place, sys_days First, sys_days Last, const TTimesRules& Rules,
                 TTimesFormat Format)
 {
-    const date::time_zone& Zone = *Place.Zone;
+    const TTimeZone& Zone = *Place.Zone;
     if (Format == TTimesFormat::Csv || Format == TTimesFormat::Ics) {
         WriteTimesFile(Out, Place.Where, Zone, First, Last, Rules,
                        Format == TTimesFormat::Csv ? TTimesFileFormat::Csv : TTimesFileFormat::Ics);
@@ -58,12 +58,16 @@ void WriteTimes(std::ostream& Out, const TTimesPlace& Place, sys_days First, sys
         Out << Place.Title << '\n';
     else
         Out << "{\"place\": " << JsonText(PlaceJson(Place)) << ", \"days\": [";
+    bool FirstDay = true;
     for (sys_days Day = First; Day <= Last; Day += days{1}) {
+        if (!Zone.HasDay(Day))
+            continue;
         const TDayTimes Times = ComputeDayTimes(Day, Place.Where, Zone, Rules);
         if (Format == TTimesFormat::Text)
             WriteTextDay(Out, Times, Zone);
         else
-            Out << (Day == First ? "" : ", ") << JsonDay(Times, Zone);
+            Out << (FirstDay ? "" : ", ") << JsonDay(Times, Zone);
+        FirstDay = false;
     }
     if (Format == TTimesFormat::Json)
         Out << "]}\n";

@@ -18,12 +18,13 @@ struct TTimesPlace {
     std::optional<std::string> Country;
     std::string Title;  // the heading of the text form
     TCoordinates Where;
-    const date::time_zone* Zone = nullptr;
+    const TTimeZone* Zone = nullptr;
 };
 
 // Writes the times of each day from First to Last, one at a time, so that
 // any range runs in constant memory (ics gathers only its events). Each time
 // is rounded its own way: to the minute in text, to the second elsewhere.
+// Days the zone's calendar skipped are left out.
 void WriteTimes(std::ostream& Out, const TTimesPlace& Place, std::chrono::sys_days First,
                 std::chrono::sys_days Last, const TTimesRules& Rules, TTimesFormat Format);
 

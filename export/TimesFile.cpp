@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include <date/tz.h>
+#include <date/date.h>
 
 #include "export/CsvText.h"
 #include "export/IcsCalendar.h"
@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::chrono;
 
-std::string CsvDay(const TDayTimes& Day, const date::time_zone& Zone)
+std::string CsvDay(const TDayTimes& Day, const TTimeZone& Zone)
 {
     std::vector<std::string> Cells(DayTimeKeys().size() + 1);
     Cells[0] = date::format("%F", Day.Day);
@@ -27,22 +27,21 @@ std::string CsvDay(const TDayTimes& Day, const date::time_zone& Zone)
     return CsvRecord(Cells);
 }
 
-void AddEvents(std::vector<TIcsMoment>& Events, const TDayTimes& Day, const date::time_zone& Zone,
+void AddEvents(std::vector<TIcsMoment>& Events, const TDayTimes& Day, const TTimeZone& Zone,
                const std::string& Origin)
 {
     for (std::size_t Index = DailyTimeCount; Index < Day.Times.size(); ++Index) {
         const TDayTime& Time = Day.Times[Index];
         if (!Time.At)
             continue;
-        const sys_seconds At = Time.Rounding == TRounding::Up ? ceil<seconds>(*Time.At) : floor<seconds>(*Time.At);
-        Events.push_back({At, std::string(Time.Caption) + ' ' + ClockText(*Time.At, Zone, Time.Rounding),
+        Events.push_back({ShownMinute(*Time.At, Zone, Time.Rounding), std::string(Time.Caption) + ' ' + ClockText(*Time.At, Zone, Time.Rounding),
                           IcsUid(DateTimeOfDay(Day.Day), "time", Time.Caption, Origin)});
     }
 }
 
 }  // namespace
 
-void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const date::time_zone& Zone, sys_days First,
+void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const TTimeZone& Zone, sys_days First,
                     sys_days Last, const TTimesRules& Rules, TTimesFileFormat Format)
 {
     if (Format == TTimesFileFormat::Csv) {
@@ -52,9 +51,11 @@ void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const date::ti
     }
     // The same time of one day at two places is two events.
     const std::string Origin =
-        std::to_string(Where.Latitude) + ' ' + std::to_string(Where.Longitude) + ' ' + Zone.name();
+        std::to_string(Where.Latitude) + ' ' + std::to_string(Where.Longitude) + ' ' + Zone.Name();
     std::vector<TIcsMoment> Events;
     for (sys_days Day = First; Day <= Last; Day += days{1}) {
+        if (!Zone.HasDay(Day))
+            continue;
         const TDayTimes Times = ComputeDayTimes(Day, Where, Zone, Rules);
         if (Format == TTimesFileFormat::Csv)
             Out << CsvDay(Times, Zone);

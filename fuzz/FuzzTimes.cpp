@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <date/tz.h>
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzValues.h"
@@ -48,7 +47,7 @@ void CheckDay(TFuzzValues& Values)
                                                 : Bytes.ConsumeFloatingPointInRange<double>(-90.0, 90.0);
     const double Longitude = Bytes.ConsumeBool() ? Bytes.PickValueInArray<double>({-180.0, 180.0, 0.0, -176.5, 179.9})
                                                  : Bytes.ConsumeFloatingPointInRange<double>(-180.0, 180.0);
-    const date::time_zone& Zone = *date::locate_zone(Bytes.PickValueInArray<const char*>(
+    const TTimeZone& Zone = *FindTimeZone(Bytes.PickValueInArray<const char*>(
         {"UTC", "Asia/Jerusalem", "Pacific/Chatham", "Pacific/Kiritimati", "Pacific/Pago_Pago", "Asia/Kathmandu",
          "America/St_Johns", "Europe/Oslo", "Antarctica/Troll", "Australia/Lord_Howe"}));
     // 1 January of year 3 to 30 December 9999.
@@ -61,8 +60,7 @@ void CheckDay(TFuzzValues& Values)
 
     const TDayTimes Times = ComputeDayTimes(Day, {Latitude, Longitude}, Zone, Rules);
     Require(Times.Times.size() >= DailyTimeCount, "a daily time is missing");
-    const TInstant Noon = time_point_cast<milliseconds>(Zone.to_sys(date::local_days{Day.time_since_epoch()} + hours{12},
-                                                                    date::choose::earliest));
+    const TInstant Noon = time_point_cast<milliseconds>(Zone.InstantOf(local_days{Day.time_since_epoch()} + hours{12}));
     for (const TDayTime& Time : Times.Times) {
         if (!Time.At)
             continue;

@@ -16,6 +16,8 @@ std::string_view ShortCaption(std::string_view Key, bool Hebrew)
 {
     if (Key == "candleLighting")
         return Hebrew ? "הדלקת נרות" : "Candles";
+    if (Key == "chanukahCandles")
+        return Hebrew ? "חנוכה" : "Chanukah";
     if (Key == "havdalah")
         return Hebrew ? "הבדלה" : "Havdalah";
     if (Key == "fastBegins")
@@ -27,6 +29,8 @@ std::string ComputeText(TDateTime Day, const TTimesSite& Site, TRules DayRules, 
 {
     TTimesRules Rules = Site.Rules;
     Rules.Diaspora = DayRules == TRules::Diaspora;
+    if (!Site.Zone->HasDay(DayOfDateTime(Day)))
+        return {};
     const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Day), Site.Where, *Site.Zone, Rules);
     std::string Text;
     for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {

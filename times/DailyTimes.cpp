@@ -1,6 +1,6 @@
 #include "times/DailyTimes.h"
 
-#include <date/tz.h>
+#include "times/TimeZone.h"
 
 namespace mirvane {
 namespace {
@@ -24,6 +24,18 @@ TInstant HoursInto(TInstant Start, TInstant End, double Hours)
     return Start + round<milliseconds>((End - Start) * (Hours / 12.0));
 }
 
+// Sets At to the crossing, or Why to the reason there is none.
+void Take(const TSunCrossing& Crossing, bool Horizon, std::optional<TInstant>& At, TAbsence& Why)
+{
+    At = Crossing.At;
+    if (At)
+        Why = TAbsence::None;
+    else if (Horizon)
+        Why = Crossing.StaysHigher ? TAbsence::SunDoesNotSet : TAbsence::SunDoesNotRise;
+    else
+        Why = Crossing.StaysHigher ? TAbsence::NotDarkEnough : TAbsence::NotLightEnough;
+}
+
 std::optional<TInstant> HoursInto(const std::optional<TInstant>& Start, const std::optional<TInstant>& End, double Hours,
                                   minutes Margin = {})
 {
@@ -39,23 +51,24 @@ std::optional<TInstant> EveningAtDepression(TInstant Transit, const TCoordinates
     return SunAtZenith(Transit, Where, 90.0 + Depression, false);
 }
 
-TDailyTimes ComputeDailyTimes(sys_days Day, const TCoordinates& Where, const date::time_zone& Zone)
+TDailyTimes ComputeDailyTimes(sys_days Day, const TCoordinates& Where, const TTimeZone& Zone)
 {
     // The day's transit is the one nearest noon on the local clocks, which
     // puts the right sun on the right date across the date line and at
     // offsets of more than twelve hours.
-    const date::local_days LocalDay{Day.time_since_epoch()};
-    const TInstant LocalNoon = time_point_cast<milliseconds>(
-        Zone.to_sys(LocalDay + hours{12}, date::choose::earliest));
+    const local_days LocalDay{Day.time_since_epoch()};
+    const TInstant LocalNoon = time_point_cast<milliseconds>(Zone.InstantOf(LocalDay + hours{12}));
     TDailyTimes Times;
     Times.Chatzot = SolarTransitNear(LocalNoon, Where);
-    const auto Morning = [&](double Zenith) { return SunAtZenith(Times.Chatzot, Where, Zenith, true); };
-    Times.Dawn = Morning(90.0 + DawnDepression);
-    Times.Misheyakir = Morning(90.0 + MisheyakirDepression);
-    Times.Sunrise = Morning(SeaLevelZenith);
-    Times.Sunset = SunAtZenith(Times.Chatzot, Where, SeaLevelZenith, false);
-    Times.Nightfall = EveningAtDepression(Times.Chatzot, Where, NightfallDepression);
-    Times.FastEnds = EveningAtDepression(Times.Chatzot, Where, FastEndsDepression);
+    const auto At = [&](double Zenith, bool Morning, std::optional<TInstant>& Time, TAbsence& Why) {
+        Take(SunCrossing(Times.Chatzot, Where, Zenith, Morning), Zenith == SeaLevelZenith, Time, Why);
+    };
+    At(90.0 + DawnDepression, true, Times.Dawn, Times.Why.Dawn);
+    At(90.0 + MisheyakirDepression, true, Times.Misheyakir, Times.Why.Misheyakir);
+    At(SeaLevelZenith, true, Times.Sunrise, Times.Why.Sunrise);
+    At(SeaLevelZenith, false, Times.Sunset, Times.Why.Sunset);
+    At(90.0 + NightfallDepression, false, Times.Nightfall, Times.Why.Nightfall);
+    At(90.0 + FastEndsDepression, false, Times.FastEnds, Times.Why.FastEnds);
 
     Times.SofZmanShmaGRA = HoursInto(Times.Sunrise, Times.Sunset, 3);
     Times.SofZmanTfilaGRA = HoursInto(Times.Sunrise, Times.Sunset, 4);

@@ -26,6 +26,7 @@ constexpr std::array<std::string_view, 2> DiasporaSecondDays = {"Succot day 2", 
 constexpr std::array<std::string_view, 4> MinorFasts = {"Tzom Gedalia", "Asara B'Tevet", "Fast of Ester",
                                                         "17th of Tamuz"};
 constexpr std::string_view TishaBeAv = "Tisha B'Av";
+constexpr std::string_view ChanukahDay = "Chanukah day";
 
 template <std::size_t Size>
 bool IsOneOf(std::string_view Name, const std::array<std::string_view, Size>& Names)
@@ -73,7 +74,10 @@ TDayObservances ObservancesOf(TDateTime Day, bool DiasporaRules)
     Observances.Havdalah = Today.Holy && !Tomorrow.Holy;
     Observances.FastBeginsAtDawn = IsOneOf(Today.Festival, MinorFasts);
     Observances.FastBeginsAtSunset = Tomorrow.Festival == TishaBeAv;
-    Observances.FastEnds = Observances.FastBeginsAtDawn || Today.Festival == TishaBeAv;
+    Observances.ChanukahCandles = Tomorrow.Festival.starts_with(ChanukahDay);
+    // A fast on a Friday runs into Shabbat, which its candles begin: no end
+    // is given.
+    Observances.FastEnds = (Observances.FastBeginsAtDawn && !Tomorrow.Saturday) || Today.Festival == TishaBeAv;
     return Observances;
 }
 

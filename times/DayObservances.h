@@ -14,9 +14,10 @@ struct TDayObservances {
     // nightfall: the second night of a festival, or one after Shabbat.
     bool CandlesAfterNightfall = false;
     bool Havdalah = false;
+    bool ChanukahCandles = false;     // the evening before a day of Chanukah
     bool FastBeginsAtDawn = false;    // the minor fasts
     bool FastBeginsAtSunset = false;  // the eve of Tisha B'Av
-    bool FastEnds = false;            // not on Yom Kippur, which ends with havdalah
+    bool FastEnds = false;            // not on Yom Kippur, which ends with havdalah, nor into Shabbat
 
     bool operator==(const TDayObservances&) const = default;
 };

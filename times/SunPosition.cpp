@@ -2,6 +2,7 @@
 // minute for the centuries either side of now.
 #include "times/SunPosition.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -79,17 +80,20 @@ std::optional<double> HourAngleAt(double Zenith, double Latitude, double Declina
     return std::acos(Cosine) * DegreesPerRadian;
 }
 
-}  // namespace
-
-TInstant SolarTransitNear(TInstant Near, const TCoordinates& Where)
+// The sun's centre's distance from the zenith at At, in degrees.
+double ZenithDistance(TInstant At, const TCoordinates& Where)
 {
-    TInstant Transit = Near;
-    for (int Step = 0; Step < Refinements; ++Step)
-        Transit = MovedBy(Transit, MinutesPast(Transit, 0, Where, SunPlace(Transit)));
-    return Transit;
+    const TSunPlace Place = SunPlace(At);
+    const double HourAngle = MinutesPast(At, 0, Where, Place) / 4.0;
+    const double Cosine = Sin(Where.Latitude) * Sin(Place.Declination) +
+                          Cos(Where.Latitude) * Cos(Place.Declination) * Cos(HourAngle);
+    return std::acos(std::clamp(Cosine, -1.0, 1.0)) * DegreesPerRadian;
 }
 
-std::optional<TInstant> SunAtZenith(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning)
+// The quick answer: the hour angle of the zenith distance, refined with the
+// sun's place at the moment found. It fails where the sun only just reaches
+// the angle, as the declination at the first guess may not allow it.
+std::optional<TInstant> RefinedCrossing(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning)
 {
     TInstant At = Transit;
     for (int Step = 0; Step < Refinements; ++Step) {
@@ -100,11 +104,53 @@ std::optional<TInstant> SunAtZenith(TInstant Transit, const TCoordinates& Where,
         const double Wanted = Morning ? -*HourAngle : *HourAngle;
         At = MovedBy(At, MinutesPast(At, Wanted, Where, Place));
     }
-    // The event belongs to the day of this transit: never more than half a
-    // day away from it.
-    if (std::chrono::abs(At - Transit) > hours{12})
-        return std::nullopt;
     return At;
+}
+
+// The sun's lowest point before (Morning) or after the transit.
+TInstant LowerCulmination(TInstant Transit, const TCoordinates& Where, bool Morning)
+{
+    TInstant At = Transit + (Morning ? -hours{12} : hours{12});
+    for (int Step = 0; Step < Refinements; ++Step)
+        At = MovedBy(At, MinutesPast(At, 180, Where, SunPlace(At)));
+    return At;
+}
+
+}  // namespace
+
+TInstant SolarTransitNear(TInstant Near, const TCoordinates& Where)
+{
+    TInstant Transit = Near;
+    for (int Step = 0; Step < Refinements; ++Step)
+        Transit = MovedBy(Transit, MinutesPast(Transit, 0, Where, SunPlace(Transit)));
+    return Transit;
+}
+
+TSunCrossing SunCrossing(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning)
+{
+    // The event belongs to the half day of this transit.
+    const TInstant Lowest = LowerCulmination(Transit, Where, Morning);
+    const std::optional<TInstant> Quick = RefinedCrossing(Transit, Where, Zenith, Morning);
+    if (Quick && std::chrono::abs(*Quick - Transit) <= std::chrono::abs(Lowest - Transit))
+        return {Quick};
+    if (ZenithDistance(Transit, Where) > Zenith)
+        return {std::nullopt, false};
+    if (ZenithDistance(Lowest, Where) < Zenith)
+        return {std::nullopt, true};
+    // The distance grows steadily from the transit to the lowest point:
+    // halve the interval down to the millisecond.
+    TInstant Near = Transit;
+    TInstant Far = Lowest;
+    while (std::chrono::abs(Far - Near) > milliseconds{1}) {
+        const TInstant Middle = Near + (Far - Near) / 2;
+        (ZenithDistance(Middle, Where) < Zenith ? Near : Far) = Middle;
+    }
+    return {Far};
+}
+
+std::optional<TInstant> SunAtZenith(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning)
+{
+    return SunCrossing(Transit, Where, Zenith, Morning).At;
 }
 
 }  // namespace mirvane

@@ -23,8 +23,19 @@ struct TCoordinates {
 // no longer moves.
 TInstant SolarTransitNear(TInstant Near, const TCoordinates& Where);
 
-// Nothing when the sun stays above or below that zenith distance all day
-// (polar day and night, summer nights far north).
+// The sun's centre at a zenith distance on the way down from a transit to
+// the next lower culmination (or up to it from the one before, in the
+// morning), however near either end: far north it may be after local
+// midnight. Absent when the sun stays nearer the zenith all that half day
+// (it does not set, or get dark enough) or farther (it does not rise, or get
+// light enough).
+struct TSunCrossing {
+    std::optional<TInstant> At;
+    bool StaysHigher = false;  // why it is absent
+};
+TSunCrossing SunCrossing(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning);
+
+// SunCrossing's moment alone.
 std::optional<TInstant> SunAtZenith(TInstant Transit, const TCoordinates& Where, double Zenith, bool Morning);
 
 }  // namespace mirvane

@@ -11,7 +11,7 @@ MIRVANE_PACKAGES=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     xvfb xauth
     libcli11-dev libical-dev libsqlite3-dev nlohmann-json3-dev
-    libhowardhinnant-date-dev tzdata
+    libhowardhinnant-date-dev libcctz-dev tzdata
     clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus

@@ -1040,6 +1040,10 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <translation>הדלקת נרות</translation>
     </message>
     <message>
+        <source>Chanukah candles</source>
+        <translation>נרות חנוכה</translation>
+    </message>
+    <message>
         <source>Havdalah</source>
         <translation>הבדלה</translation>
     </message>

@@ -18,6 +18,7 @@
 #include "times/CandleMinutes.h"
 #include "times/DayTimes.h"
 #include "times/PlaceFile.h"
+#include "times/TimeZone.h"
 #include "times/ZoneNames.h"
 #include "ui/Isolated.h"
 #include "ui/LibraryMessages.h"
@@ -309,7 +310,7 @@ bool TLocationDialog::ReadBoxes()
                                                    "180 (west below 0), e.g. -74.00597."));
     const QString Typed = ZoneBox->text().trimmed();
     const std::optional<std::string> Zone = CanonicalZoneName(Typed.toStdString());
-    if (!Zone)
+    if (!Zone || FindTimeZone(*Zone) == nullptr)
         return Refuse(ZoneBox, tr("Time zone: \"%1\" is not a time zone of the system's zone "
                                               "database; type one such as Europe/London or America/New_York.")
                                    .arg(Typed));

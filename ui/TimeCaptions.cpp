@@ -29,6 +29,7 @@ constexpr TCaption Captions[] = {
     {"sunset", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Sunset")},
     {"tzeit", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Nightfall")},
     {"candleLighting", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Candle lighting")},
+    {"chanukahCandles", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Chanukah candles")},
     {"havdalah", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Havdalah")},
     {"fastBegins", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Fast begins")},
     {"fastEnds", QT_TRANSLATE_NOOP("mirvane::TTimesTab", "Fast ends")},

@@ -1,7 +1,5 @@
 #include "ui/TimesSite.h"
 
-#include <date/tz.h>
-
 #include <QCoreApplication>
 
 namespace mirvane {
@@ -11,11 +9,11 @@ std::optional<TTimesSite> TimesSiteOf(const std::optional<TLocation>& Location, 
     Problem.clear();
     if (!Location)
         return std::nullopt;
-    try {
+    if (const TTimeZone* Zone = FindTimeZone(Location->TimeZone)) {
         return TTimesSite{{Location->Latitude, Location->Longitude},
-                          date::locate_zone(Location->TimeZone),
+                          Zone,
                           {Location->CandleMinutes, Location->HavdalahMinutes, InDiaspora}};
-    } catch (const std::exception&) {
+    } else {
         Problem = QCoreApplication::translate("mirvane::TTimesTab",
                                               "The time zone %1 is not in the system's zone database; choose the "
                                               "place again (Options, Location...).")

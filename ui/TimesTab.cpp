@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include <date/tz.h>
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -215,6 +214,11 @@ void TTimesTab::Build()
     DateRow->addStretch();
     Layout->addLayout(DateRow);
     Layout->addWidget(DayLine);
+    AbsentNote = new QLabel(&Page);
+    AbsentNote->setObjectName(QStringLiteral("LabelTimesAbsent"));
+    AbsentNote->setWordWrap(true);
+    AbsentNote->hide();
+    Layout->addWidget(AbsentNote);
 
     Invitation = new QLabel(&Page);
     Invitation->setObjectName(QStringLiteral("LabelChoosePlace"));
@@ -348,6 +352,7 @@ void TTimesTab::ShowAll()
 
 void TTimesTab::ShowDay()
 {
+    AbsentNote->hide();
     if (!Day) {
         DayDescriptionLabel->clear();
         DayDescriptionLabel->setAccessibleName(tr("Day of times"));
@@ -366,14 +371,27 @@ void TTimesTab::ShowDay()
         DayTable->setRowCount(0);
         return;
     }
-    const date::time_zone& Zone = *Site->Zone;
-    const TDayTimes Times = ComputeDayTimes(DayOfDateTime(*Day), Site->Where, Zone, Site->Rules);
+    const TTimeZone& Zone = *Site->Zone;
+    const std::chrono::sys_days Date = DayOfDateTime(*Day);
+    if (!Zone.HasDay(Date)) {
+        DayTable->setRowCount(0);
+        AbsentNote->setText(tr("The clocks of %1 skipped this day.").arg(QString::fromStdString(Location->TimeZone)));
+        AbsentNote->show();
+        return;
+    }
+    const TDayTimes Times = ComputeDayTimes(Date, Site->Where, Zone, Site->Rules);
     DayTable->setRowCount(static_cast<int>(Times.Times.size()));
+    QStringList Reasons;
     for (std::size_t Row = 0; Row < Times.Times.size(); ++Row) {
         const TDayTime& Time = Times.Times[Row];
-        SetRow(*DayTable, static_cast<int>(Row),
-               {TimeCaption(Time), QString::fromStdString(ClockTextOrDash(Time.At, Zone, Time.Rounding))});
+        SetRow(*DayTable, static_cast<int>(Row), {TimeCaption(Time), WindowClockText(Time, Date, Zone)});
+        const QString Reason = AbsenceText(Time);
+        if (!Reason.isEmpty() && !Reasons.contains(Reason))
+            Reasons.append(Reason);
     }
+    // "—" alone would not say whether the sun or the program failed.
+    AbsentNote->setText(Reasons.join(QStringLiteral(". ")) + (Reasons.isEmpty() ? QString() : QStringLiteral(".")));
+    AbsentNote->setVisible(!Reasons.isEmpty());
     // The day's table is as wide as its captions and times; the month's
     // takes the rest of the page.
     if (!FitColumns(*DayTable, DayTable->columnCount(), DayColumnsFitted))
@@ -418,17 +436,15 @@ void TTimesTab::ShowMonth()
     Sheet.clear();
     const TDateTime Last = First + GregorianMonthDays(Date.Year, Date.Month) - 1;
     for (TDateTime Each = First; Each <= Last; ++Each) {
+        if (!Site->Zone->HasDay(DayOfDateTime(Each)))
+            continue;
         const TDayTimes Times = ComputeDayTimes(DayOfDateTime(Each), Site->Where, *Site->Zone, Site->Rules);
         for (std::size_t Index = DailyTimeCount; Index < Times.Times.size(); ++Index) {
             const TDayTime& Time = Times.Times[Index];
-            // Candles, and the fast of Tisha B'Av at sunset, begin the next
-            // day's holy day or fast; the rest belong to their own day.
-            const bool Begins = Time.Key == "candleLighting" ||
-                                (Time.Key == "fastBegins" && Time.At == Times.Times[DailyTimeCount - 2].At);
             Sheet.push_back({LocalShortDate(Each),
                              TimeCaption(Time) + u' ' +
-                                 QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
-                             Begins ? EveningOf(OccasionOf(Each + 1)) : OccasionOf(Each)});
+                                 WindowClockText(Time, DayOfDateTime(Each), *Site->Zone),
+                             Time.BeginsNextDay ? EveningOf(OccasionOf(Each + 1)) : OccasionOf(Each)});
         }
     }
     SheetMonth = First;

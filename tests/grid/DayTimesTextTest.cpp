@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include <date/tz.h>
 
 #include "grid/GridShape.h"
 #include "grid/MonthGrid.h"
@@ -18,7 +17,7 @@ using testing::Date;
 TEST(DayTimesText, TheTextColumnAddsTheTimesOfTheirDaysOnlyWhileAPlaceIsSet)
 {
     TMonthGrid Grid(Date(2002, 9, 1));
-    const TTimesSite NewYork{{40.71427, -74.00597}, date::locate_zone("America/New_York"), {}};
+    const TTimesSite NewYork{{40.71427, -74.00597}, FindTimeZone("America/New_York"), {}};
     Grid.SetDayTimes(NewYork);
     const struct {
         std::int32_t Day;

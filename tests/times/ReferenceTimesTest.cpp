@@ -6,7 +6,6 @@
 #include <fstream>
 #include <map>
 
-#include <date/tz.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -45,7 +44,7 @@ TEST(ReferenceTimesTest, EveryPlaceAndDayAgreesWithKosherJavaWithinThirtySeconds
     int Compared = 0;
     for (const auto& Place : Fixture["places"]) {
         const TCoordinates Where{Place["latitude"], Place["longitude"]};
-        const date::time_zone& Zone = *date::locate_zone(Place["timezone"].get<std::string>());
+        const TTimeZone& Zone = *FindTimeZone(Place["timezone"].get<std::string>());
         for (const auto& Day : Place["days"]) {
             const std::string Date = Day["date"];
             const auto Ours = ByKey(ComputeDailyTimes(FixtureDay(Date), Where, Zone));
