@@ -91,6 +91,8 @@ private:
     TPageControl<QLineEdit> DateBox{Controls};
     TPageControl<QLabel> DayDescriptionLabel{Controls};
     TPageControl<QLabel> Invitation{Controls};
+    // Why times of the day are absent, where they are.
+    TPageControl<QLabel> AbsentNote{Controls};
     TPageControl<QTableWidget> DayTable{Controls};
     TPageControl<QLabel> MonthTitle{Controls};
     TPageControl<QTableWidget> MonthTable{Controls};

@@ -125,6 +125,24 @@ TEST_F(TimesTab, TypingADateAnswersOnlyAWholeDateAndTellsOfAWrongOneOnLeavingThe
         << Captured.Boxes[0].second.toStdString();
 }
 
+TEST_F(TimesTab, FarNorthTheDaySaysWhyATimeIsAbsentAndDatesOneAfterMidnight)
+{
+    Store.Put({{"Name", QStringLiteral("Longyearbyen")}, {"Country", QStringLiteral("Svalbard and Jan Mayen")},
+               {"Latitude", 78.2232}, {"Longitude", 15.64689}, {"TimeZone", QStringLiteral("Arctic/Longyearbyen")},
+               {"CandleMinutes", 18}, {"HavdalahMinutes", 0}},
+              QStringLiteral("Location"));
+    TForm1& F = StartShowing(TForm1::TimesPage);
+    Retype(*Find<QLineEdit>(F, "EditTimesDate"), "24/8/2026");
+    const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
+    const int Sunset = static_cast<int>(Column(Day, 0).indexOf(QStringLiteral("Sunset")));
+    ASSERT_GE(Sunset, 0);
+    EXPECT_TRUE(Day.item(Sunset, 1)->text().startsWith(QStringLiteral("00:"))) << Day.item(Sunset, 1)->text().toStdString();
+    EXPECT_TRUE(Day.item(Sunset, 1)->text().endsWith(QStringLiteral("(Tue 25 Aug)")));
+    const QLabel& Note = *Find<QLabel>(F, "LabelTimesAbsent");
+    EXPECT_FALSE(Note.isHidden());
+    EXPECT_TRUE(Note.text().contains(QStringLiteral("It does not get dark enough for nightfall"))) << Note.text().toStdString();
+}
+
 TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
 {
     StoreJerusalem();
