@@ -29,15 +29,6 @@ std::optional<TInstant> HolyDayEnds(const TDailyTimes& Times, const TTimesRules&
 
 }  // namespace
 
-int DefaultCandleMinutes(std::string_view PlaceName, std::string_view Country)
-{
-    if (Country == "Israel" && PlaceName == "Jerusalem")
-        return 40;
-    if (Country == "Israel" && PlaceName == "Haifa")
-        return 30;
-    return TTimesRules{}.CandleMinutes;
-}
-
 const std::vector<std::string_view>& DayTimeKeys()
 {
     static const std::vector<std::string_view> Keys{

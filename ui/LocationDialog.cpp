@@ -13,6 +13,7 @@
 #include <QTimeZone>
 #include <QVBoxLayout>
 
+#include "times/CandleMinutes.h"
 #include "times/DayTimes.h"
 #include "times/PlaceFile.h"
 #include "ui/LibraryMessages.h"
@@ -209,7 +210,7 @@ void TLocationDialog::ChoosePlace(const TPlace& Place)
     LatitudeBox->setText(DegreesText(Place.Latitude));
     LongitudeBox->setText(DegreesText(Place.Longitude));
     ZoneBox->setText(QString::fromStdString(Place.TimeZone));
-    CandleBox->setValue(DefaultCandleMinutes(Place.Name, Place.Country));
+    CandleBox->setValue(DefaultCandleMinutes({Place.Latitude, Place.Longitude}));
     Result.Name = Place.Name;
     Result.Country = Place.Country;
 }
