@@ -21,6 +21,7 @@
 #include "times/TimeZone.h"
 #include "times/ZoneNames.h"
 #include "ui/Isolated.h"
+#include "ui/WindowPlaceTitle.h"
 #include "ui/LibraryMessages.h"
 #include "widgets/MessageBox.h"
 
@@ -273,7 +274,7 @@ void TLocationDialog::Search(const QString& Text)
     const QSignalBlocker Quiet(FoundList);
     FoundList->clear();
     for (const TPlace& Place : Found)
-        FoundList->addItem(QString::fromStdString(PlaceTitle(Place)));
+        FoundList->addItem(WindowPlaceTitle(Place, layoutDirection() == Qt::RightToLeft));
     const QString Typed = Text.trimmed();
     NothingFound->setText(tr("No place called \"%1\" was found. Try another spelling, or type the "
                              "coordinates and time zone below.")

@@ -10,12 +10,11 @@
 #include <QTest>
 #include <QToolTip>
 
-#include <date/tz.h>
-
 #include "engine/ConvertError.h"
 #include "engine/DateServices.h"
 #include "grid/GridShape.h"
 #include "grid/MirvaneGrid.h"
+#include "times/TimeZone.h"
 
 namespace mirvane {
 namespace {
@@ -216,7 +215,7 @@ TEST_F(MirvaneGridWidget, ALongDayTextEndsInAnEllipsisAndShowsWholeInItsTooltip)
 
 TEST_F(MirvaneGridWidget, TheTimesKeepTheirRoomBesideALongDayTextAtEveryWidthAndInHebrew)
 {
-    Grid.SetDayTimes(TTimesSite{{31.76904, 35.21633}, date::locate_zone("Asia/Jerusalem"), {40, 0, false}});
+    Grid.SetDayTimes(TTimesSite{{31.76904, 35.21633}, FindTimeZone("Asia/Jerusalem"), {40, 0, false}});
     Grid.SetDate(EncodeDate(2026, 12, 5));  // Shabbat VaYeshev, Chanukah day 1: a long text and havdalah
     const int Row = Grid.Row();
     for (const bool Hebrew : {false, true}) {
