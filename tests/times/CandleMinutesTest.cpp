@@ -2,7 +2,6 @@
 // names the system's database declares.
 #include <gtest/gtest.h>
 
-
 #include "times/CandleMinutes.h"
 #include "times/TimeZone.h"
 #include "times/ZoneNames.h"
