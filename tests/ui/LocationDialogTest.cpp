@@ -117,7 +117,7 @@ TEST(LocationDialog, TheMinutesFollowTheCoordinatesUntilSetByHandAndAreRefusedOu
     TypeCoordinates("48.85341", "2.3488");  // Paris
     EXPECT_EQ(Dialog.CandleBox->value(), 18);
 
-    Dialog.CandleBox->lineEdit()->selectAll();
+    Dialog.CandleBox->selectAll();
     QTest::keyClicks(Dialog.CandleBox, QStringLiteral("500"));
     EXPECT_EQ(Dialog.CandleBox->value(), 500);
     TypeCoordinates("31.7767", "35.2345");
