@@ -216,7 +216,7 @@ TEST_F(MirvaneGridWidget, ALongDayTextEndsInAnEllipsisAndShowsWholeInItsTooltip)
 TEST_F(MirvaneGridWidget, TheTimesKeepTheirRoomBesideALongDayTextAtEveryWidthAndInHebrew)
 {
     Grid.SetDayTimes(TTimesSite{{31.76904, 35.21633}, FindTimeZone("Asia/Jerusalem"), {40, 0, false}});
-    Grid.SetDate(EncodeDate(2026, 12, 5));  // Shabbat VaYeshev, Chanukah day 1: a long text and havdalah
+    Grid.SetDate(EncodeDate(2026, 12, 12));  // Shabbat Miketz, Chanukah day 8: a long text and havdalah
     const int Row = Grid.Row();
     for (const bool Hebrew : {false, true}) {
         Grid.SetHebrewNames(Hebrew);
