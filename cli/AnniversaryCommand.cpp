@@ -5,6 +5,7 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
+#include "cli/OptionChecks.h"
 #include "cli/DateListOutput.h"
 #include "engine/HebrewDateText.h"
 #include "engine/JewishYear.h"
@@ -46,7 +47,7 @@ TCommand AddAnniversaryCommand(CLI::App& App)
     Command->add_option("GYEAR", Options->Year, "The Gregorian year asked about")->required();
     AddYearsOption(*Command, Options->Years);
     Command->add_option("--order", Options->Order, "How TEXT is read: dmy (default), mdy or ymd")
-        ->transform(CLI::CheckedTransformer(DateOrderNames()))
+        ->transform(NamedChoice(DateOrderNames()))
         ->option_text("dmy|mdy|ymd");
     Command->add_flag("--after-sunset", Options->AfterSunset, "The event was between sunset and midnight");
     Command->add_flag("--night", Options->Night, "Give the evening that begins each anniversary");

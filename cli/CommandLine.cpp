@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CliFailure.h"
+#include "cli/UsageMessage.h"
 #include "export/ExportFailure.h"
 #include "engine/ConvertError.h"
 #include "remember/RememberStore.h"
@@ -16,10 +17,11 @@ namespace {
 constexpr int Failed = 1;
 constexpr int UsageFailed = 2;
 
-void ReportUsageError(const CLI::App& App, const char* Message, std::ostream& Err)
+// One line saying what is wrong, one saying where the usage is: the whole
+// help would bury the line that matters.
+void ReportUsageError(const CLI::App& App, const std::string& Message, std::ostream& Err)
 {
-    // The application's help is that of the command chosen, if any.
-    Err << "mirvane-cli: " << Message << '\n' << App.help();
+    Err << "mirvane-cli: " << Message << '\n' << UsageHint(App) << '\n';
 }
 
 int RunChosen(const CLI::App& App, const std::vector<TCommand>& Commands, std::ostream& Out, std::ostream& Err)
@@ -76,7 +78,7 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
         } catch (const CLI::Success& Request) {
             return App.exit(Request, Out, Err);
         } catch (const CLI::ParseError& Error) {
-            ReportUsageError(App, Error.what(), Err);
+            ReportUsageError(App, UsageMessage(App, Error), Err);
             return UsageFailed;
         }
         return RunChosen(App, Commands, Out, Err);

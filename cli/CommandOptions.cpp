@@ -1,6 +1,7 @@
 #include "cli/CommandOptions.h"
 
 #include "cli/CliDate.h"
+#include "cli/OptionChecks.h"
 #include "pages/YearList.h"
 
 namespace mirvane {
@@ -18,14 +19,14 @@ void AddIsraelFlag(CLI::App& Command, bool& Israel)
 void AddFormatOption(CLI::App& Command, TOutputFormat& Format)
 {
     Command.add_option("--format", Format, "Output format: text (default), tsv, csv, json or ics")
-        ->transform(CLI::CheckedTransformer(OutputFormatNames()))
+        ->transform(NamedChoice(OutputFormatNames()))
         ->option_text("text|tsv|csv|json|ics");
 }
 
 void AddYearsOption(CLI::App& Command, int& Years)
 {
     Command.add_option("--years", Years, "List that many years, 1 to 200")
-        ->check(CLI::Range(1, MaxListedYears));
+        ->check(WholeNumberFromTo(1, MaxListedYears));
 }
 
 void AddHebrewFlag(CLI::App& Command, bool& Hebrew)

@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOutput.h"
 #include "cli/JsonText.h"
+#include "cli/OptionChecks.h"
 #include "cli/PlaceLookup.h"
 
 namespace mirvane {
@@ -15,7 +16,8 @@ namespace {
 
 constexpr std::size_t ListedPlaces = 20;
 
-TCommandOutput PlacesOutput(const std::vector<TPlace>& Found)
+// More matched than are shown: said after the table, and as "more" in json.
+TCommandOutput PlacesOutput(const std::vector<TPlace>& Found, std::size_t More)
 {
     const auto Table = [Found] {
         TTable Table{{"place", "latitude", "longitude", "timezone", "population"}, {}};
@@ -24,7 +26,12 @@ TCommandOutput PlacesOutput(const std::vector<TPlace>& Found)
                                   Place.TimeZone, std::to_string(Place.Population)});
         return Table;
     };
-    const auto Json = [Found] {
+    const auto Text = [Table, More](std::ostream& Out) {
+        WriteTable(Out, Table(), TOutputFormat::Text);
+        if (More > 0)
+            Out << "… and " << More << " more; add more of the name, or \", COUNTRY\"\n";
+    };
+    const auto Json = [Found, More] {
         TJson Places = TJson::array();
         for (const TPlace& Place : Found)
             Places.push_back({{"name", Place.Name},
@@ -34,9 +41,12 @@ TCommandOutput PlacesOutput(const std::vector<TPlace>& Found)
                               {"longitude", Place.Longitude},
                               {"timezone", Place.TimeZone},
                               {"population", Place.Population}});
-        return JsonText({{"places", std::move(Places)}});
+        TJson Answer{{"places", std::move(Places)}};
+        if (More > 0)
+            Answer["more"] = More;
+        return JsonText(Answer);
     };
-    return {{}, Table, Json, {}};
+    return {Text, Table, Json, {}};
 }
 
 }  // namespace
@@ -54,14 +64,17 @@ TCommand AddPlacesCommand(CLI::App& App)
                         "A name in any case, accents optional; \"NAME, REGION OR COUNTRY\" narrows it")
         ->required();
     Command->add_option("--format", Options->Format, "Output format: text (default) or json")
-        ->transform(CLI::CheckedTransformer(
+        ->transform(NamedChoice(
             std::map<std::string, TOutputFormat>{{"text", TOutputFormat::Text}, {"json", TOutputFormat::Json}}))
         ->option_text("text|json");
     return {Command, [Options](std::ostream& Out) {
-                const std::vector<TPlace> Found = PlacesMatching(Options->Query, ListedPlaces);
+                std::size_t Count = 0;
+                const std::vector<TPlace> Found = PlacesMatching(Options->Query, ListedPlaces, &Count);
+                // A program reading json is given an empty list rather than nothing.
+                if (!Found.empty() || Options->Format == TOutputFormat::Json)
+                    WriteCommandOutput(Out, PlacesOutput(Found, Count - Found.size()), Options->Format);
                 if (Found.empty())
                     throw ECliFailure("no place of the list is named \"" + Options->Query + "\"");
-                WriteCommandOutput(Out, PlacesOutput(Found), Options->Format);
             }};
 }
 

@@ -7,6 +7,7 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
+#include "cli/OptionChecks.h"
 #include "cli/RememberOutput.h"
 #include "engine/DateConversion.h"
 #include "pages/DateEntry.h"
@@ -103,15 +104,15 @@ CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options
     Add->add_option("DATE", Options->DateText, "Its Gregorian date, read like the page's date box (\"1/12/70\")");
     Add->add_option("--jewish-date", Options->JewishText, "Its Jewish date instead, as \"3 Kislev 5731\"");
     Add->add_option("--order", Options->Order, "How DATE is read: dmy (default), mdy or ymd")
-        ->transform(CLI::CheckedTransformer(Orders))
+        ->transform(NamedChoice(Orders))
         ->option_text("dmy|mdy|ymd");
     Add->add_flag("--after-sunset", Options->AfterSunset, "The event was between sunset and midnight");
     Add->add_option("--kind", Options->Kind,
                     "Every year on the Jewish date (jewish, default), on the Gregorian date, or once")
-        ->transform(CLI::CheckedTransformer(Kinds))
+        ->transform(NamedChoice(Kinds))
         ->option_text("jewish|gregorian|once");
     Add->add_option("--days-before", Options->DaysBefore, "Remind that many days before, 0 to 365 (default 7)")
-        ->check(CLI::Range(0, MaxDaysBefore));
+        ->check(WholeNumberFromTo(0, MaxDaysBefore));
     AddCommonOptions(*Add, Options->Common, false);
     return Add;
 }
@@ -143,10 +144,10 @@ TCommand AddRememberCommand(CLI::App& App)
 
     CLI::App* List = Remember->add_subcommand("list", "List the dates to remember with their date this year");
     List->add_option("--sort", Options->Sort, "By occasion (default) or by date this year")
-        ->check(CLI::IsMember({"occasion", "date"}))
+        ->check(OneOf({"occasion", "date"}))
         ->option_text("occasion|date");
     List->add_option("--format", Options->Format, "Output format: text (default), tsv, csv or json")
-        ->transform(CLI::CheckedTransformer(ListFormats))
+        ->transform(NamedChoice(ListFormats))
         ->option_text("text|tsv|csv|json");
     AddHebrewFlag(*List, Options->Hebrew);
     AddCommonOptions(*List, Options->Common, true);
@@ -160,10 +161,10 @@ TCommand AddRememberCommand(CLI::App& App)
 
     CLI::App* Export = Remember->add_subcommand("export", "Every date to remember over years, for calendar programs");
     Export->add_option("--years", Options->Years, "That many years from this one, 1 to 200 (default 10)")
-        ->check(CLI::Range(1, MaxExportYears));
+        ->check(WholeNumberFromTo(1, MaxExportYears));
     Options->Format = TOutputFormat::Text;
     Export->add_option("--format", Options->Format, "ics or csv")
-        ->transform(CLI::CheckedTransformer(ExportFormats))
+        ->transform(NamedChoice(ExportFormats))
         ->option_text("ics|csv")
         ->required();
     AddCommonOptions(*Export, Options->Common, true);

@@ -21,6 +21,8 @@ public:
     // The place, or nothing for no times at all.
     void SetSite(const std::optional<TTimesSite>& Site);
     bool HasSite() const { return Site.has_value(); }
+    // The place's minutes of candle lighting before sunset; 0 without one.
+    int CandleMinutes() const { return Site ? Site->Rules.CandleMinutes : 0; }
 
     // Empty on a day without such times, without a place, and for a day
     // without a Jewish date.

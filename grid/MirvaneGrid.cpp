@@ -142,16 +142,65 @@ void TMirvaneGrid::CellClicked()
     Grid.CellClicked(Col(), Row());
 }
 
+QString TMirvaneGrid::CellTimes(int Col, int Row) const
+{
+    return QString::fromStdString(Grid.CellTimes(Col, Row));
+}
+
+// A day's times keep their own place at the end of its cell, so a long
+// festival name cuts only itself short: they are what the option was
+// turned on for. The day's text takes the room they leave, if any: at the
+// window's smallest a festival's name may shrink to "…", and the cell's
+// tooltip and the grid's accessible description still hold it whole.
+QString TMirvaneGrid::ShownDayText(int Col, int Row) const
+{
+    const QString Times = CellTimes(Col, Row);
+    const QString Whole = CellText(Col, Row);
+    const QString Day = Whole.left(Whole.size() - Times.size() - TimesGap.size());
+    const int Room = CellRect(Col, Row).width() - fontMetrics().horizontalAdvance(Times + TimesGap);
+    // Even a lone "…" tells that the day has more, in the tooltip.
+    if (Room < fontMetrics().horizontalAdvance(QChar(0x2026)))
+        return {};
+    return fontMetrics().elidedText(Day, Qt::ElideRight, Room);
+}
+
 QString TMirvaneGrid::ShownText(int Col, int Row) const
 {
     // A text wider than its cell ends in "…" instead of losing both ends;
     // the cell's tooltip and the accessible description hold it whole.
-    return fontMetrics().elidedText(CellText(Col, Row), Qt::ElideRight, CellRect(Col, Row).width());
+    const QString Times = CellTimes(Col, Row);
+    const int Width = CellRect(Col, Row).width();
+    if (Times.isEmpty())
+        return fontMetrics().elidedText(CellText(Col, Row), Qt::ElideRight, Width);
+    const QString Day = ShownDayText(Col, Row);
+    if (Day.trimmed().isEmpty())
+        return fontMetrics().elidedText(Times, Qt::ElideRight, Width);
+    return Day + TimesGap + Times;
 }
 
 void TMirvaneGrid::PaintCell(QPainter& Painter, int Col, int Row, const QRect& Rect, TCellState)
 {
-    const QString Text = ShownText(Col, Row);
+    const QString Times = CellTimes(Col, Row);
+    const QString Day = Times.isEmpty() ? QString() : ShownDayText(Col, Row);
+    if (Day.trimmed().isEmpty()) {
+        DrawCentred(Painter, ShownText(Col, Row), Rect);
+        return;
+    }
+    // The times stand at the end of the cell as its text reads: at the left
+    // in Hebrew, at the right in English; the day's text is centred in the
+    // room they leave.
+    const int TimesWidth = fontMetrics().horizontalAdvance(Times + TimesGap);
+    const bool AtLeft = Times.isRightToLeft();
+    const QRect TimesRect = AtLeft ? QRect(Rect.left(), Rect.top(), TimesWidth, Rect.height())
+                                   : QRect(Rect.right() + 1 - TimesWidth, Rect.top(), TimesWidth, Rect.height());
+    const QRect DayRect = AtLeft ? QRect(TimesRect.right() + 1, Rect.top(), Rect.width() - TimesWidth, Rect.height())
+                                 : QRect(Rect.left(), Rect.top(), Rect.width() - TimesWidth, Rect.height());
+    DrawCentred(Painter, Times, TimesRect);
+    DrawCentred(Painter, Day, DayRect);
+}
+
+void TMirvaneGrid::DrawCentred(QPainter& Painter, const QString& Text, const QRect& Rect)
+{
     if (Text.isEmpty())
         return;
     const QFontMetrics Metrics = Painter.fontMetrics();
@@ -179,9 +228,13 @@ bool TMirvaneGrid::event(QEvent* Event)
         return TCustomGrid::event(Event);
     const auto* Help = static_cast<QHelpEvent*>(Event);
     const std::optional<TGridCell> Cell = CellAt(Help->pos());
-    // Only a cut text has more to show.
-    if (Cell && ShownText(Cell->Col, Cell->Row) != CellText(Cell->Col, Cell->Row)) {
-        QToolTip::showText(Help->globalPos(), CellText(Cell->Col, Cell->Row), this, CellRect(Cell->Col, Cell->Row));
+    // Only a cut text has more to show, and times the minutes they follow.
+    const bool WithTimes = Cell && !CellTimes(Cell->Col, Cell->Row).isEmpty();
+    if (Cell && (WithTimes || ShownText(Cell->Col, Cell->Row) != CellText(Cell->Col, Cell->Row))) {
+        QString Tip = CellText(Cell->Col, Cell->Row);
+        if (WithTimes)
+            Tip += u'\n' + tr("Candles %1 minutes before sunset").arg(Grid.DayTimesCandleMinutes());
+        QToolTip::showText(Help->globalPos(), Tip, this, CellRect(Cell->Col, Cell->Row));
     } else {
         QToolTip::hideText();
         Event->ignore();

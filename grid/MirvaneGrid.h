@@ -56,6 +56,8 @@ public:
     QString CellText(int Col, int Row) const override;
     // The cell's text as drawn: cut with "…" when wider than the cell.
     QString ShownText(int Col, int Row) const;
+    // The times that end a day's text, which the cell always shows whole.
+    QString CellTimes(int Col, int Row) const;
 
 protected:
     bool event(QEvent* Event) override;
@@ -66,6 +68,11 @@ protected:
 
 private:
     void ShowModel();
+    // A day's text as drawn beside its times: cut to the room they leave,
+    // empty when none is left.
+    QString ShownDayText(int Col, int Row) const;
+    void DrawCentred(QPainter& Painter, const QString& Text, const QRect& Rect);
+    inline static const QString TimesGap = QStringLiteral("  ");
     void NotifyChange();
 
     TMonthGrid Grid;

@@ -102,6 +102,7 @@ public:
     // OnChange.
     void SetDayTimes(const std::optional<TTimesSite>& Site);
     bool ShowsDayTimes() const { return TimesText.HasSite(); }
+    int DayTimesCandleMinutes() const { return TimesText.CandleMinutes(); }
     // Jewish-month pages (true) or Gregorian-month pages; the date and the
     // active calendar stay. Nothing happens when the kind is already shown.
     void SetJewishMonthMode(bool On);
@@ -127,6 +128,9 @@ public:
     // The text a cell shows; empty outside the grid. Reads festival and
     // portion rules, so its result follows ChangeDiaspora.
     std::string CellText(std::int32_t Col, std::int32_t Row) const;
+    // The candle lighting, havdalah and fast times that end a day's text in
+    // CellText; empty for any other cell and without a place.
+    std::string CellTimes(std::int32_t Col, std::int32_t Row) const;
     // The selected day as one sentence (see DayDescription).
     std::string SelectedDayDescription() const;
 

@@ -88,14 +88,19 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
         std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames);
-        if (TimesText.HasSite()) {
-            const std::string Times = TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FRules, FHebrewNames);
-            if (!Times.empty())
-                Text += "  " + Times;
-        }
+        const std::string Times = CellTimes(Col, Row);
+        if (!Times.empty())
+            Text += "  " + Times;
         return Text;
     }
     }
+}
+
+std::string TMonthGrid::CellTimes(std::int32_t Col, std::int32_t Row) const
+{
+    if (Col != DayTextColumn || !IsDayRow(Row) || !TimesText.HasSite())
+        return {};
+    return TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FRules, FHebrewNames);
 }
 
 std::string TMonthGrid::SelectedDayDescription() const

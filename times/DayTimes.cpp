@@ -39,15 +39,6 @@ TDayTime Listed(std::string_view Key, std::string_view Caption, const TMoment& M
 
 }  // namespace
 
-int DefaultCandleMinutes(std::string_view PlaceName, std::string_view Country)
-{
-    if (Country == "Israel" && PlaceName == "Jerusalem")
-        return 40;
-    if (Country == "Israel" && PlaceName == "Haifa")
-        return 30;
-    return TTimesRules{}.CandleMinutes;
-}
-
 const std::vector<std::string_view>& DayTimeKeys()
 {
     static const std::vector<std::string_view> Keys{

@@ -28,10 +28,6 @@ struct TTimesSite {
     TTimesRules Rules;
 };
 
-// The minutes before sunset a place lights candles by its own custom: 40 in
-// Jerusalem, 30 in Haifa, 18 elsewhere.
-int DefaultCandleMinutes(std::string_view PlaceName, std::string_view Country);
-
 // Which way a time is rounded when shown: a time not to be passed is never
 // shown later than it is, one not to be anticipated never earlier. So
 // candles lit before sunset are rounded down, and candles, Chanukah's lights

@@ -1,78 +1,143 @@
 #include "times/PlaceIndex.h"
 
 #include <algorithm>
-#include <sstream>
+#include <array>
 
 #include "times/TextFold.h"
 
 namespace mirvane {
 namespace {
 
-// Does Query begin Text, or one of its words?
-bool BeginsWord(std::string_view Text, std::string_view Query)
+constexpr char Separator = '|';
+
+// "|name|other name|", each folded.
+std::string FoldedNameList(std::initializer_list<std::string_view> Names)
 {
-    for (std::size_t At = 0; At + Query.size() <= Text.size(); ++At) {
-        const bool WordStart = At == 0 || Text[At - 1] == ' ' || Text[At - 1] == '-' || Text[At - 1] == '\'';
-        if (WordStart && Text.compare(At, Query.size(), Query) == 0)
-            return true;
+    std::string List(1, Separator);
+    for (const std::string_view Name : Names) {
+        const std::string Folded = FoldedText(Name);
+        if (!Folded.empty())
+            List += Folded + Separator;
     }
+    return List;
+}
+
+std::string FoldedAlternateList(std::string_view Alternates)
+{
+    std::string List(1, Separator);
+    for (std::size_t Start = 0, End; (End = Alternates.find(Separator, Start)) != std::string_view::npos;
+         Start = End + 1) {
+        const std::string Folded = FoldedText(Alternates.substr(Start, End - Start));
+        if (!Folded.empty())
+            List += Folded + Separator;
+    }
+    return List;
+}
+
+bool HasExactly(std::string_view List, std::string_view Name)
+{
+    for (std::size_t At = List.find(Name); At != std::string_view::npos; At = List.find(Name, At + 1))
+        if (List[At - 1] == Separator && At + Name.size() < List.size() && List[At + Name.size()] == Separator)
+            return true;
     return false;
 }
 
-std::string_view Trimmed(std::string_view Text)
+// Does Query begin one of the names of List, or one of their words?
+bool BeginsWord(std::string_view List, std::string_view Query)
 {
-    const std::size_t First = Text.find_first_not_of(' ');
-    if (First == std::string_view::npos)
-        return {};
-    return Text.substr(First, Text.find_last_not_of(' ') - First + 1);
+    for (std::size_t At = List.find(Query); At != std::string_view::npos; At = List.find(Query, At + 1))
+        if (At > 0 && (List[At - 1] == Separator || List[At - 1] == ' '))
+            return true;
+    return false;
+}
+
+// The other names people give a country after a comma.
+std::string_view CountryNickname(std::string_view Code)
+{
+    if (Code == "GB")
+        return "uk";
+    if (Code == "US")
+        return "usa";
+    return {};
+}
+
+bool Narrows(const TPlace& Place, const std::vector<std::string>& Narrowing)
+{
+    if (Narrowing.empty())
+        return true;
+    const std::string Where =
+        FoldedNameList({Place.Region, Place.Country, Place.CountryCode, CountryNickname(Place.CountryCode)});
+    return std::ranges::all_of(Narrowing, [&](const std::string& Part) { return BeginsWord(Where, Part); });
 }
 
 }  // namespace
 
+// The places found so far, by how well they match.
+struct TPlaceIndex::TMatches {
+    static constexpr std::size_t Kinds = 4;  // the name, another name, a name begun, another begun
+    std::array<std::vector<std::size_t>, Kinds> Found;
+    std::size_t Count = 0;
+};
+
 TPlaceIndex::TPlaceIndex(std::vector<TPlace> Places) : List(std::move(Places))
 {
     FoldedNames.reserve(List.size());
-    FoldedAsciiNames.reserve(List.size());
+    FoldedAlternates.reserve(List.size());
     for (const TPlace& Place : List) {
-        FoldedNames.push_back(FoldedText(Place.Name));
-        FoldedAsciiNames.push_back(FoldedText(Place.AsciiName));
+        FoldedNames.push_back(FoldedNameList({Place.Name, Place.AsciiName, Place.HebrewName}));
+        FoldedAlternates.push_back(FoldedAlternateList(Place.AlternateNames));
     }
 }
 
-std::vector<TPlace> TPlaceIndex::Search(std::string_view Query, std::size_t Limit) const
+void TPlaceIndex::Gather(std::string_view Name, const std::vector<std::string>& Narrowing, TMatches& Matches) const
+{
+    for (std::size_t Index = 0; Index < List.size(); ++Index) {
+        const std::string& Names = FoldedNames[Index];
+        const std::string& Alternates = FoldedAlternates[Index];
+        std::size_t Kind = 0;
+        if (HasExactly(Names, Name))
+            Kind = 0;
+        else if (HasExactly(Alternates, Name))
+            Kind = 1;
+        else if (BeginsWord(Names, Name))
+            Kind = 2;
+        else if (BeginsWord(Alternates, Name))
+            Kind = 3;
+        else
+            continue;
+        // Only the few places the name found have their region folded.
+        if (!Narrows(List[Index], Narrowing))
+            continue;
+        ++Matches.Count;
+        Matches.Found[Kind].push_back(Index);
+    }
+}
+
+std::vector<TPlace> TPlaceIndex::Search(std::string_view Query, std::size_t Limit, std::size_t* Count) const
 {
     // The name, then what narrows it, each folded.
     std::vector<std::string> Parts;
-    std::istringstream Split{FoldedText(Query)};
-    for (std::string Part; std::getline(Split, Part, ',');)
-        Parts.emplace_back(Trimmed(Part));
-    if (Parts.empty() || Parts.front().empty())
-        return {};
-    const std::string& Name = Parts.front();
-
-    std::vector<std::size_t> Exact;
-    std::vector<std::size_t> Others;
-    for (std::size_t Index = 0; Index < List.size(); ++Index) {
-        const std::string& Ascii = FoldedAsciiNames[Index];
-        const std::string& Folded = FoldedNames[Index];
-        if (!BeginsWord(Ascii, Name) && !BeginsWord(Folded, Name))
-            continue;
-        // Only the few places the name found have their region folded.
-        if (Parts.size() > 1) {
-            const std::string Where = FoldedText(List[Index].Region) + ' ' + FoldedText(List[Index].Country);
-            if (!std::all_of(Parts.begin() + 1, Parts.end(),
-                             [&](const std::string& Part) { return BeginsWord(Where, Part); }))
-                continue;
-        }
-        const bool Same = Ascii == Name || Folded == Name;
-        // Once the exact names alone fill the answer, the others cannot enter it.
-        if (Same || Others.size() < Limit)
-            (Same ? Exact : Others).push_back(Index);
+    for (std::size_t Start = 0;;) {
+        const std::size_t Comma = Query.find(',', Start);
+        Parts.push_back(FoldedText(Query.substr(Start, Comma - Start)));
+        if (Comma == std::string_view::npos)
+            break;
+        Start = Comma + 1;
     }
+    std::erase_if(Parts, [](const std::string& Part) { return Part.empty(); });
+    TMatches Matches;
+    if (!Parts.empty()) {
+        Gather(Parts.front(), {Parts.begin() + 1, Parts.end()}, Matches);
+        // A comma may belong to the name itself ("Washington, D.C.").
+        if (Matches.Count == 0 && Parts.size() > 1)
+            Gather(FoldedText(Query), {}, Matches);
+    }
+    if (Count)
+        *Count = Matches.Count;
     // The list is kept most people first, so each group already is.
     std::vector<TPlace> Found;
-    for (const std::vector<std::size_t>* Group : {&Exact, &Others})
-        for (const std::size_t Index : *Group)
+    for (const std::vector<std::size_t>& Group : Matches.Found)
+        for (const std::size_t Index : Group)
             if (Found.size() < Limit)
                 Found.push_back(List[Index]);
     return Found;
@@ -88,7 +153,7 @@ std::optional<TPlace> TPlaceIndex::PlaceOfZone(std::string_view ZoneName) const
     for (std::size_t Index = 0; Index < List.size(); ++Index) {
         if (List[Index].TimeZone != ZoneName)
             continue;
-        if (FoldedAsciiNames[Index] == City || FoldedNames[Index] == City)
+        if (!City.empty() && HasExactly(FoldedNames[Index], City))
             return List[Index];
         if (!Busiest)
             Busiest = Index;

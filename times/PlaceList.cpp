@@ -7,8 +7,9 @@
 namespace mirvane {
 namespace {
 
-constexpr std::string_view Header = "name\tasciiName\tregion\tcountry\tlatitude\tlongitude\ttimezone\tpopulation";
-constexpr std::size_t FieldCount = 8;
+constexpr std::string_view Header = "name\tasciiName\thebrewName\tregion\tcountry\tcountryCode\tlatitude\tlongitude\t"
+                                    "timezone\tpopulation\tisrael\talternateNames";
+constexpr std::size_t FieldCount = 12;
 
 std::vector<std::string_view> Fields(std::string_view Line)
 {
@@ -33,15 +34,21 @@ bool ReadNumber(std::string_view Text, Number& Value)
 bool ReadPlace(std::string_view Line, TPlace& Place)
 {
     const std::vector<std::string_view> Cells = Fields(Line);
-    if (Cells.size() != FieldCount || Cells[0].empty() || Cells[1].empty() || Cells[3].empty() || Cells[6].empty())
+    if (Cells.size() != FieldCount || Cells[0].empty() || Cells[1].empty() || Cells[4].empty() || Cells[8].empty() ||
+        (Cells[10] != "0" && Cells[10] != "1"))
         return false;
     Place.Name = Cells[0];
     Place.AsciiName = Cells[1];
-    Place.Region = Cells[2];
-    Place.Country = Cells[3];
-    Place.TimeZone = Cells[6];
-    return ReadNumber(Cells[4], Place.Latitude) && ReadNumber(Cells[5], Place.Longitude) &&
-           ReadNumber(Cells[7], Place.Population) && Place.Latitude >= -90 && Place.Latitude <= 90 &&
+    Place.HebrewName = Cells[2];
+    Place.Region = Cells[3];
+    Place.Country = Cells[4];
+    Place.CountryCode = Cells[5];
+    Place.TimeZone = Cells[8];
+    Place.IsraeliLocality = Cells[10] == "1";
+    if (!Cells[11].empty())
+        Place.AlternateNames = std::string(Cells[11]) + '|';
+    return ReadNumber(Cells[6], Place.Latitude) && ReadNumber(Cells[7], Place.Longitude) &&
+           ReadNumber(Cells[9], Place.Population) && Place.Latitude >= -90 && Place.Latitude <= 90 &&
            Place.Longitude >= -180 && Place.Longitude <= 180 && Place.Population >= 0;
 }
 

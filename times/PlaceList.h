@@ -13,12 +13,16 @@ namespace mirvane {
 struct TPlace {
     std::string Name;
     std::string AsciiName;
-    std::string Region;  // empty where GeoNames has no name for it
+    std::string HebrewName;  // empty where GeoNames has none
+    std::string Region;      // empty where GeoNames has no name for it
     std::string Country;
+    std::string CountryCode;  // ISO 3166, "IL"
     double Latitude = 0;
     double Longitude = 0;
     std::string TimeZone;  // IANA
     std::int64_t Population = 0;
+    bool IsraeliLocality = false;  // in Israel, or one of its localities beyond the 1949 lines
+    std::string AlternateNames;    // other names in Latin or Hebrew letters, each ended by '|'
 };
 
 // "Lakewood, New Jersey, United States": the name, the region and the

@@ -22,9 +22,34 @@ std::string_view TwoLetterBase(char32_t Code)
     case U'Ĳ': case U'ĳ': return "ij";
     case U'Œ': case U'œ': return "oe";
     case U'ŉ': return "n";
-    case U'’': case U'‘': case U'ʼ': case U'ʻ': return "'";
+    // Hebrew final letters, typed or not at a word's end.
+    case U'ך': return "כ";
+    case U'ם': return "מ";
+    case U'ן': return "נ";
+    case U'ף': return "פ";
+    case U'ץ': return "צ";
     default: return {};
     }
+}
+
+// Accents typed apart from their letter, Hebrew vowel points and cantillation
+// (not the maqaf, U+05BE), direction marks, typographic apostrophes.
+bool LeftOut(char32_t Code)
+{
+    return (Code >= 0x300 && Code <= 0x36F) || (Code >= 0x591 && Code <= 0x5C7 && Code != 0x5BE) ||
+           Code == 0x200E || Code == 0x200F || Code == U'’' || Code == U'‘' || Code == U'ʼ' || Code == U'ʻ';
+}
+
+bool SeparatesWords(char32_t Code)
+{
+    return Code == ' ' || Code == '-' || Code == ',' || Code == '\t' || Code == 0x5BE || Code == 0x2013 ||
+           Code == 0xA0;
+}
+
+void AppendSpace(std::string& Folded)
+{
+    if (!Folded.empty() && Folded.back() != ' ')
+        Folded += ' ';
 }
 
 // The two-byte sequences of U+0080 to U+07FF and the three-byte ones; a
@@ -55,6 +80,15 @@ std::string FoldedText(std::string_view Text)
     Folded.reserve(Text.size());
     for (std::size_t At = 0; At < Text.size();) {
         const char Character = Text[At];
+        if (Character == '\'' || Character == '.' || Character == '`') {
+            ++At;
+            continue;
+        }
+        if (SeparatesWords(static_cast<unsigned char>(Character))) {
+            AppendSpace(Folded);
+            ++At;
+            continue;
+        }
         if (Character >= 'A' && Character <= 'Z') {
             Folded += static_cast<char>(Character - 'A' + 'a');
             ++At;
@@ -68,7 +102,11 @@ std::string FoldedText(std::string_view Text)
         char32_t Code = 0;
         const std::size_t Length = SequenceLength(Text, At, Code);
         const std::size_t Index = Code - FirstLatin;
-        if (Length > 1 && Code >= FirstLatin && Index < LatinBases.size() && LatinBases[Index] != '.')
+        if (Length > 1 && SeparatesWords(Code))
+            AppendSpace(Folded);
+        else if (Length > 1 && LeftOut(Code)) {
+        }
+        else if (Length > 1 && Code >= FirstLatin && Index < LatinBases.size() && LatinBases[Index] != '.')
             Folded += LatinBases[Index];
         else if (const std::string_view Base = TwoLetterBase(Code); Length > 1 && !Base.empty())
             Folded += Base;
@@ -76,6 +114,8 @@ std::string FoldedText(std::string_view Text)
             Folded.append(Text.substr(At, Length));
         At += Length;
     }
+    if (!Folded.empty() && Folded.back() == ' ')
+        Folded.pop_back();
     return Folded;
 }
 

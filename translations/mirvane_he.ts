@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;שפה</translation>
+        <translation>ש&amp;פה</translation>
     </message>
     <message>
         <source>System</source>
@@ -570,12 +570,16 @@ The calendar was changed at this date, and this program assumes a theoretical ca
 בתאריך זה הוחלף הלוח, והתוכנה מניחה לוח תאורטי שלא השתנה</translation>
     </message>
     <message>
-        <source>&amp;Location...</source>
+        <source>Lo&amp;cation...</source>
         <translation>&amp;מיקום...</translation>
     </message>
     <message>
         <source>Candle-lighting &amp;Times</source>
         <translation>&amp;זמני הדלקת נרות</translation>
+    </message>
+    <message>
+        <source>Candle-lighting &amp;Times (choose a place first)</source>
+        <translation>&amp;זמני הדלקת נרות (בחרו מקום תחילה)</translation>
     </message>
 </context>
 <context>
@@ -597,8 +601,8 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <translation>אישור</translation>
     </message>
     <message>
-        <source>The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0.</source>
-        <translation>רשימת המקומות מבוססת על GeoNames ‏(https://www.geonames.org/), ברישיון CC BY 4.0.</translation>
+        <source>The place list is from %1 (%2), licensed under %3.</source>
+        <translation>רשימת המקומות מבוססת על %1 ‏(%2), ברישיון %3.</translation>
     </message>
 </context>
 <context>
@@ -719,12 +723,24 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <source>%1 is outside Israel. Use the Diaspora rules for the festivals and portions?</source>
         <translation>%1 נמצא מחוץ לארץ ישראל. להשתמש בכללי חוץ לארץ לחגים ולפרשות?</translation>
     </message>
+    <message>
+        <source>No place called &quot;%1&quot; was found. Try another spelling, or type the coordinates and time zone below.</source>
+        <translation>לא נמצא מקום בשם „%1”. נסו כתיב אחר, או הקלידו למטה את הקואורדינטות ואזור הזמן.</translation>
+    </message>
+    <message>
+        <source>Candle lighting: type the minutes before sunset, from 0 to %1.</source>
+        <translation>הדלקת נרות: הקלידו את מספר הדקות לפני השקיעה, מ־0 עד %1.</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TMirvaneGrid</name>
     <message>
         <source>Month grid</source>
         <translation>טבלת החודש</translation>
+    </message>
+    <message>
+        <source>Candles %1 minutes before sunset</source>
+        <translation>הדלקת נרות %1 דקות לפני השקיעה</translation>
     </message>
 </context>
 <context>
@@ -924,10 +940,6 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <translation>מקום:</translation>
     </message>
     <message>
-        <source>Place</source>
-        <translation>מקום</translation>
-    </message>
-    <message>
         <source>&amp;Location...</source>
         <translation>&amp;מיקום...</translation>
     </message>
@@ -1054,6 +1066,42 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>Fast ends</source>
         <translation>סוף הצום</translation>
+    </message>
+    <message>
+        <source>Candles %1 minutes before sunset</source>
+        <translation>הדלקת נרות %1 דקות לפני השקיעה</translation>
+    </message>
+    <message>
+        <source>The sun does not set on this day</source>
+        <translation>השמש אינה שוקעת ביום הזה</translation>
+    </message>
+    <message>
+        <source>The sun does not rise on this day</source>
+        <translation>השמש אינה זורחת ביום הזה</translation>
+    </message>
+    <message>
+        <source>It does not get dark enough for %1</source>
+        <translation>לא מחשיך די הצורך ל%1</translation>
+    </message>
+    <message>
+        <source>It does not get light enough for %1</source>
+        <translation>לא מאיר די הצורך ל%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date the page can show. Type a day, month and year from %2 to %3, e.g. %4.</source>
+        <translation>„%1” אינו תאריך שהדף יכול להציג. הקלידו יום, חודש ושנה מ־%2 עד %3, למשל %4.</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>מקום: %1</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped this day.</source>
+        <translation>השעונים של %1 דילגו על היום הזה.</translation>
+    </message>
+    <message>
+        <source>the place typed</source>
+        <translation>המקום שהוקלד</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/Controls.h"
+#include "ui/Isolated.h"
 #include "widgets/FormScale.h"
 #include "widgets/PageGeometry.h"
 
@@ -60,8 +61,10 @@ void TFormAbout::SetCaptions()
     ProgramIcon->setAccessibleName(tr("Mirvane icon"));
     LabelVersion->setText(tr("Version %1").arg(QStringLiteral(MIRVANE_VERSION)));
     LabelVersion->adjustSize();
-    LabelPlaceData->setText(
-        tr("The place list is from GeoNames (https://www.geonames.org/), licensed under CC BY 4.0."));
+    LabelPlaceData->setText(tr("The place list is from %1 (%2), licensed under %3.")
+                                .arg(Isolated(QStringLiteral("GeoNames")),
+                                     Isolated(QStringLiteral("https://www.geonames.org/")),
+                                     Isolated(QStringLiteral("CC BY 4.0"))));
     ButtonOk->setText(tr("Ok"));
 }
 

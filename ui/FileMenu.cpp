@@ -52,6 +52,8 @@ void TForm1::Print1Click()
 {
     const int Shown = ShownPage();
     QPrinter Printer(QPrinter::HighResolution);
+    // The name a PDF file is offered under.
+    Printer.setDocName(PrintedTitle(*this, Shown));
     QPrintDialog Dialog(&Printer, this);
     Dialog.setWindowTitle(tr("Print"));
     if (Dialog.exec() == QDialog::Accepted) {

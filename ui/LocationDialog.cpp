@@ -1,10 +1,13 @@
 #include "ui/LocationDialog.h"
 
+#include <cmath>
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,8 +15,13 @@
 #include <QTimeZone>
 #include <QVBoxLayout>
 
+#include "times/CandleMinutes.h"
 #include "times/DayTimes.h"
 #include "times/PlaceFile.h"
+#include "times/TimeZone.h"
+#include "times/ZoneNames.h"
+#include "ui/Isolated.h"
+#include "ui/WindowPlaceTitle.h"
 #include "ui/LibraryMessages.h"
 #include "widgets/MessageBox.h"
 
@@ -35,23 +43,22 @@ QString DegreesText(double Degrees)
     return QString::number(Degrees, 'f', 5);
 }
 
-// Degrees typed with a point or a comma; nothing for anything else or out
-// of range.
+// Degrees typed with a point or a comma; nothing for anything else ("nan"
+// and "inf" among them) or out of range.
 std::optional<double> ReadDegrees(const QString& Text, double Limit)
 {
     QString Number = Text.trimmed();
     Number.replace(QLatin1Char(','), QLatin1Char('.'));
     bool IsNumber = false;
     const double Value = Number.toDouble(&IsNumber);
-    if (!IsNumber || !(Value >= -Limit && Value <= Limit))
+    if (!IsNumber || !std::isfinite(Value) || !(Value >= -Limit && Value <= Limit))
         return std::nullopt;
     return Value;
 }
 
-bool IsZone(const std::string& Name)
-{
-    return FindTimeZone(Name) != nullptr;
-}
+// The spin box takes three digits so that a number out of range is seen
+// whole and refused, not cut to its first two.
+constexpr int MostTypedMinutes = 999;
 
 // A place of the list by its country; coordinates typed by the zone whose
 // clocks Israel keeps.
@@ -92,7 +99,7 @@ TLocationDialog::TLocationDialog(const std::optional<TLocation>& Current, bool I
             return;
         }
     }
-    if (IsZone(Zone))
+    if (IsZoneName(Zone))
         ZoneBox->setText(QString::fromStdString(Zone));
 }
 
@@ -103,14 +110,20 @@ void TLocationDialog::BuildControls()
     SearchBox = MakeBox(*this, tr("Find a place"));
     SearchBox->setPlaceholderText(tr("e.g. Lakewood, or Lakewood, New Jersey"));
     SearchLabel->setBuddy(SearchBox);
+    SearchBox->installEventFilter(this);
     FoundList = new QListWidget(this);
     FoundList->setAccessibleName(tr("Places found"));
+    NothingFound = new QLabel(this);
+    NothingFound->setObjectName(QStringLiteral("LabelNothingFound"));
+    NothingFound->setWordWrap(true);
+    NothingFound->hide();
     ListProblem = new QLabel(this);
     ListProblem->setWordWrap(true);
     ListProblem->hide();
     Layout->addWidget(SearchLabel);
     Layout->addWidget(SearchBox);
     Layout->addWidget(FoundList, 1);
+    Layout->addWidget(NothingFound);
     Layout->addWidget(ListProblem);
 
     Layout->addWidget(new QLabel(tr("Or type the place's coordinates and time zone:"), this));
@@ -121,13 +134,20 @@ void TLocationDialog::BuildControls()
     LongitudeBox->setPlaceholderText(tr("degrees east; west below 0"));
     ZoneBox = MakeBox(*this, tr("Time zone"));
     ZoneBox->setPlaceholderText(tr("e.g. America/New_York"));
+    QStringList Zones;
+    for (const std::string& Name : ZoneNames())
+        Zones.append(QString::fromStdString(Name));
+    auto* ZoneCompleter = new QCompleter(Zones, ZoneBox);
+    ZoneCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    ZoneCompleter->setFilterMode(Qt::MatchContains);
+    ZoneBox->setCompleter(ZoneCompleter);
     Form->addRow(tr("L&atitude:"), LatitudeBox);
     Form->addRow(tr("L&ongitude:"), LongitudeBox);
     Form->addRow(tr("&Time zone:"), ZoneBox);
 
     CandleBox = new QSpinBox(this);
     CandleBox->setAccessibleName(tr("Candle lighting minutes before sunset"));
-    CandleBox->setRange(0, MaxRuleMinutes);
+    CandleBox->setRange(0, MostTypedMinutes);
     CandleBox->setValue(TTimesRules{}.CandleMinutes);
     CandleBox->setSuffix(tr(" minutes before sunset"));
     Form->addRow(tr("&Candle lighting:"), CandleBox);
@@ -148,12 +168,15 @@ void TLocationDialog::BuildControls()
         if (Row >= 0 && static_cast<std::size_t>(Row) < Found.size())
             ChoosePlace(Found[static_cast<std::size_t>(Row)]);
     });
-    // Coordinates typed are no longer the place of the list.
+    // Coordinates typed are no longer the place of the list, and bring
+    // their own custom of candle lighting.
     for (QLineEdit* Box : {LatitudeBox, LongitudeBox, ZoneBox})
         connect(Box, &QLineEdit::textEdited, this, [this] {
             Result.Name.clear();
             Result.Country.clear();
+            FollowPlaceMinutes();
         });
+    connect(CandleBox, &QSpinBox::valueChanged, this, [this] { MinutesByHand = true; });
     resize(480, 460);
 }
 
@@ -164,13 +187,68 @@ void TLocationDialog::ShowLocation(const TLocation& Location)
     LatitudeBox->setText(DegreesText(Location.Latitude));
     LongitudeBox->setText(DegreesText(Location.Longitude));
     ZoneBox->setText(QString::fromStdString(Location.TimeZone));
-    CandleBox->setValue(Location.CandleMinutes);
+    SetMinutes(Location.CandleMinutes);
+    // Minutes other than the place's own were set by hand, and stay.
+    MinutesByHand = Location.CandleMinutes != DefaultCandleMinutes({Location.Latitude, Location.Longitude});
     int Entry = HavdalahBox->findData(Location.HavdalahMinutes);
     if (Entry < 0) {
         HavdalahBox->addItem(HavdalahCaption(Location.HavdalahMinutes), Location.HavdalahMinutes);
         Entry = HavdalahBox->count() - 1;
     }
     HavdalahBox->setCurrentIndex(Entry);
+    if (!Location.Name.empty())
+        SelectListed(Location);
+}
+
+void TLocationDialog::SelectListed(const TLocation& Location)
+{
+    Search(SearchBox->text());
+    for (std::size_t Row = 0; Row < Found.size(); ++Row) {
+        const TPlace& Place = Found[Row];
+        if (Place.Name == Location.Name && Place.Country == Location.Country &&
+            std::fabs(Place.Latitude - Location.Latitude) < 1e-4 &&
+            std::fabs(Place.Longitude - Location.Longitude) < 1e-4) {
+            const QSignalBlocker Quiet(FoundList);
+            FoundList->setCurrentRow(static_cast<int>(Row));
+            return;
+        }
+    }
+}
+
+void TLocationDialog::SetMinutes(int Minutes)
+{
+    const QSignalBlocker Quiet(CandleBox);
+    CandleBox->setValue(Minutes);
+}
+
+void TLocationDialog::FollowPlaceMinutes()
+{
+    if (MinutesByHand)
+        return;
+    const std::optional<double> Latitude = ReadDegrees(LatitudeBox->text(), 90);
+    const std::optional<double> Longitude = ReadDegrees(LongitudeBox->text(), 180);
+    if (Latitude && Longitude)
+        SetMinutes(DefaultCandleMinutes({*Latitude, *Longitude}));
+}
+
+bool TLocationDialog::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched != SearchBox || Event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(Watched, Event);
+    const int Key = static_cast<QKeyEvent*>(Event)->key();
+    if (Key != Qt::Key_Return && Key != Qt::Key_Enter && Key != Qt::Key_Down)
+        return false;
+    // Enter takes the first place found rather than the dialog's OK, which
+    // would keep the place shown before; Down walks into the list.
+    if (!Found.empty()) {
+        const int Row = Key == Qt::Key_Down ? std::max(0, FoundList->currentRow()) : 0;
+        if (FoundList->currentRow() == Row)
+            ChoosePlace(Found[static_cast<std::size_t>(Row)]);
+        else
+            FoundList->setCurrentRow(Row);
+        FoundList->setFocus();
+    }
+    return true;
 }
 
 const TPlaceIndex* TLocationDialog::Places()
@@ -196,7 +274,12 @@ void TLocationDialog::Search(const QString& Text)
     const QSignalBlocker Quiet(FoundList);
     FoundList->clear();
     for (const TPlace& Place : Found)
-        FoundList->addItem(QString::fromStdString(PlaceTitle(Place)));
+        FoundList->addItem(WindowPlaceTitle(Place, layoutDirection() == Qt::RightToLeft));
+    const QString Typed = Text.trimmed();
+    NothingFound->setText(tr("No place called \"%1\" was found. Try another spelling, or type the "
+                             "coordinates and time zone below.")
+                              .arg(Typed));
+    NothingFound->setVisible(Index != nullptr && Found.empty() && !Typed.isEmpty());
 }
 
 void TLocationDialog::ChoosePlace(const TPlace& Place)
@@ -204,7 +287,8 @@ void TLocationDialog::ChoosePlace(const TPlace& Place)
     LatitudeBox->setText(DegreesText(Place.Latitude));
     LongitudeBox->setText(DegreesText(Place.Longitude));
     ZoneBox->setText(QString::fromStdString(Place.TimeZone));
-    CandleBox->setValue(DefaultCandleMinutes(Place.Name, Place.Country));
+    if (!MinutesByHand)
+        SetMinutes(DefaultCandleMinutes({Place.Latitude, Place.Longitude}));
     Result.Name = Place.Name;
     Result.Country = Place.Country;
 }
@@ -225,14 +309,23 @@ bool TLocationDialog::ReadBoxes()
     if (!Longitude)
         return Refuse(LongitudeBox, tr("Longitude: type the degrees east of Greenwich, from -180 to "
                                                    "180 (west below 0), e.g. -74.00597."));
-    const std::string Zone = ZoneBox->text().trimmed().toStdString();
-    if (!IsZone(Zone))
+    const QString Typed = ZoneBox->text().trimmed();
+    const std::optional<std::string> Zone = CanonicalZoneName(Typed.toStdString());
+    if (!Zone || FindTimeZone(*Zone) == nullptr)
         return Refuse(ZoneBox, tr("Time zone: \"%1\" is not a time zone of the system's zone "
                                               "database; type one such as Europe/London or America/New_York.")
-                                   .arg(QString::fromStdString(Zone)));
+                                   .arg(Typed));
+    if (CandleBox->value() > MaxRuleMinutes) {
+        ShowMessageBox(TBoxKind::Message, tr("Candle lighting: type the minutes before sunset, from 0 to %1.")
+                                              .arg(MaxRuleMinutes));
+        CandleBox->setFocus();
+        CandleBox->selectAll();
+        return false;
+    }
     Result.Latitude = *Latitude;
     Result.Longitude = *Longitude;
-    Result.TimeZone = Zone;
+    Result.TimeZone = *Zone;
+    ZoneBox->setText(QString::fromStdString(*Zone));
     Result.CandleMinutes = CandleBox->value();
     Result.HavdalahMinutes = HavdalahBox->currentData().toInt();
     return true;
@@ -246,7 +339,7 @@ void TLocationDialog::AskAboutRules()
     if (Asked || Kept || Israel != InDiaspora)
         return;
     Asked = true;
-    const QString Place = Result.Name.empty() ? tr("This place") : QString::fromStdString(Result.Name);
+    const QString Place = Result.Name.empty() ? tr("This place") : Isolated(QString::fromStdString(Result.Name));
     const QString Question =
         Israel ? tr("%1 is in Israel. Use the Israel rules for the festivals and portions?").arg(Place)
                : tr("%1 is outside Israel. Use the Diaspora rules for the festivals and portions?")

@@ -41,6 +41,7 @@ public:
 
     QLineEdit* SearchBox = nullptr;
     QListWidget* FoundList = nullptr;
+    QLabel* NothingFound = nullptr;
     QLabel* ListProblem = nullptr;
     QLineEdit* LatitudeBox = nullptr;
     QLineEdit* LongitudeBox = nullptr;
@@ -52,6 +53,10 @@ public:
     // giving it the focus; asks, once, whether to switch the festival rules.
     void accept() override;
 
+protected:
+    // Enter and Down in the search box.
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
 private:
     void BuildControls();
     void ShowLocation(const TLocation& Location);
@@ -60,6 +65,13 @@ private:
     const TPlaceIndex* Places();
     void Search(const QString& Text);
     void ChoosePlace(const TPlace& Place);
+    // The place the dialog opened on, selected in the list of its name.
+    void SelectListed(const TLocation& Location);
+    // Minutes shown without counting as set by hand.
+    void SetMinutes(int Minutes);
+    // The minutes of the place the coordinates name, until the user sets
+    // them by hand.
+    void FollowPlaceMinutes();
     // The boxes' values in Result; false after a message naming the box
     // that is wrong.
     bool ReadBoxes();
@@ -69,6 +81,7 @@ private:
     bool InDiaspora = true;
     bool ListFailed = false;
     bool Asked = false;
+    bool MinutesByHand = false;
     std::vector<TPlace> Found;
     TLocation Result;
     std::optional<bool> Wish;

@@ -98,7 +98,7 @@ void TForm1::BuildMenu()
     HebrewNames1 = AddCommand(*Optios1, "HebrewNames1", QT_TR_NOOP("&Hebrew Names"));
     HebrewNames1->setCheckable(true);
     HebrewNames1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    Location1 = AddCommand(*Optios1, "Location1", QT_TR_NOOP("&Location..."));
+    Location1 = AddCommand(*Optios1, "Location1", QT_TR_NOOP("Lo&cation..."));
     CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QT_TR_NOOP("Candle-lighting &Times"));
     CandleTimes1->setCheckable(true);
 
@@ -239,6 +239,7 @@ void TForm1::Location1Click()
     Location = Dialog.Chosen();
     Location->Save();
     Times->SetLocation(Location);
+    CaptionCandleTimes();
     if (const std::optional<bool> Wish = Dialog.DiasporaWish()) {
         (*Wish ? Diaspora1 : Israel1)->trigger();
     }

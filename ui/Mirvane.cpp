@@ -195,6 +195,7 @@ void TForm1::FormActivate()
     }
     Location = TLocation::Load();
     Times->SetLocation(Location);
+    CaptionCandleTimes();
     if (Display->CandleTimes) {
         CandleTimes1Click();
     }
@@ -216,6 +217,14 @@ void TForm1::ChangeChoices(const TChoices& New)
     if (GridTimesChanged) {
         ShowGridTimes();
     }
+}
+
+// Without a place the grid's option has no times to add, and says what
+// it needs first.
+void TForm1::CaptionCandleTimes()
+{
+    Captioned(*CandleTimes1, Location ? QT_TR_NOOP("Candle-lighting &Times")
+                                      : QT_TR_NOOP("Candle-lighting &Times (choose a place first)"));
 }
 
 void TForm1::ShowGridTimes()

@@ -123,6 +123,7 @@ private:
     void CandleTimes1Click();
     // The grid's times at the place, with the option on and a place chosen.
     void ShowGridTimes();
+    void CaptionCandleTimes();
     // Gregorian- or Jewish-month pages; the choice follows what the grid
     // really lays out, also when it refused the switch.
     void SwitchMonthMode(bool ByJewishMonth);

@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 
+#include "times/CivilDay.h"
+#include "times/TimeText.h"
+#include "ui/LocalDates.h"
+
 namespace mirvane {
 namespace {
 
@@ -44,6 +48,43 @@ QString TimeCaption(const TDayTime& Time)
             return QCoreApplication::translate("mirvane::TTimesTab", Caption.English);
     }
     return QString::fromUtf8(Time.Caption.data(), static_cast<qsizetype>(Time.Caption.size()));
+}
+
+QString CandleRuleText(const TTimesRules& Rules)
+{
+    return QCoreApplication::translate("mirvane::TTimesTab", "Candles %1 minutes before sunset")
+        .arg(Rules.CandleMinutes);
+}
+
+QString WindowClockText(const TDayTime& Time, std::chrono::sys_days Day, const TTimeZone& Zone)
+{
+    if (!Time.At)
+        return QStringLiteral("—");
+    QString Text = QString::fromStdString(ClockText(*Time.At, Zone, Time.Rounding));
+    const std::chrono::sys_days Shown = LocalDayOf(*Time.At, Zone, Time.Rounding);
+    if (Shown != Day)
+        Text += QStringLiteral(" (%1)").arg(LocalShortDate(DateTimeOfDay(Shown)));
+    return Text;
+}
+
+QString AbsenceText(const TDayTime& Time)
+{
+    const auto Say = [](const char* Text) { return QCoreApplication::translate("mirvane::TTimesTab", Text); };
+    switch (Time.Why) {
+    case TAbsence::None:
+        return {};
+    case TAbsence::SunDoesNotSet:
+        return Say(QT_TRANSLATE_NOOP("mirvane::TTimesTab", "The sun does not set on this day"));
+    case TAbsence::SunDoesNotRise:
+        return Say(QT_TRANSLATE_NOOP("mirvane::TTimesTab", "The sun does not rise on this day"));
+    case TAbsence::NotDarkEnough:
+        return Say(QT_TRANSLATE_NOOP("mirvane::TTimesTab", "It does not get dark enough for %1"))
+            .arg(TimeCaption(Time).toLower());
+    case TAbsence::NotLightEnough:
+        return Say(QT_TRANSLATE_NOOP("mirvane::TTimesTab", "It does not get light enough for %1"))
+            .arg(TimeCaption(Time).toLower());
+    }
+    return {};
 }
 
 }  // namespace mirvane

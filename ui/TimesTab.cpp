@@ -25,6 +25,8 @@
 #include "engine/JewishYear.h"
 #include "export/TimesFile.h"
 #include "grid/DayDescription.h"
+#include "grid/GregorianMonthLength.h"
+#include "pages/TimesPageDay.h"
 #include "ui/LocalDates.h"
 #include "ui/PrintedPage.h"
 #include "ui/TimeCaptions.h"
@@ -32,6 +34,7 @@
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/MessageBox.h"
 #include "widgets/SteadyLabel.h"
 
 namespace mirvane {
@@ -192,6 +195,9 @@ void TTimesTab::Build()
     PlaceRow->addWidget(PlaceName, 1);
     PlaceRow->addWidget(ChooseButton);
     Layout->addLayout(PlaceRow);
+    RulesLine = new QLabel(&Page);
+    RulesLine->setObjectName(QStringLiteral("LabelTimesRules"));
+    Layout->addWidget(RulesLine);
 
     auto* DateRow = new QHBoxLayout;
     DateLabel = new QLabel(&Page);
@@ -208,6 +214,11 @@ void TTimesTab::Build()
     DateRow->addStretch();
     Layout->addLayout(DateRow);
     Layout->addWidget(DayLine);
+    AbsentNote = new QLabel(&Page);
+    AbsentNote->setObjectName(QStringLiteral("LabelTimesAbsent"));
+    AbsentNote->setWordWrap(true);
+    AbsentNote->hide();
+    Layout->addWidget(AbsentNote);
 
     Invitation = new QLabel(&Page);
     Invitation->setObjectName(QStringLiteral("LabelChoosePlace"));
@@ -248,6 +259,12 @@ void TTimesTab::Build()
 
     connect(ChooseButton, &QPushButton::clicked, this, &TTimesTab::LocationWanted);
     connect(DateBox, &QLineEdit::textChanged, this, [this] { RunHandler([this] { DateChanged(); }); });
+    // A date being typed passes through prefixes that are no dates
+    // ("2/29/2"); it is told only once the user leaves the box.
+    connect(DateBox, &QLineEdit::editingFinished, this, [this] {
+        if (!Day && !DateBox->text().trimmed().isEmpty())
+            ShowMessageBox(TBoxKind::Message, NoDateText());
+    });
     const QSignalBlocker Quiet(DateBox.get());
     DateBox->setText(DateBoxText(DecodeDate(mirvane::Today()), Choices().Order()));
     Site = TimesSiteOf(Location, Choices().InDiaspora, SiteProblem);
@@ -258,14 +275,11 @@ void TTimesTab::Build()
 void TTimesTab::SetCaptions()
 {
     PlaceLabel->setText(tr("Place:"));
-    PlaceName->setAccessibleName(tr("Place"));
     ChooseButton->setText(tr("&Location..."));
     DateLabel->setText(tr("&Date:"));
     DateBox->setAccessibleName(tr("Date of times"));
-    DayDescriptionLabel->setAccessibleName(tr("Day of times"));
     DayTable->setAccessibleName(tr("Times of the day"));
     DayTable->setHorizontalHeaderLabels({tr("Time"), tr("At")});
-    MonthTitle->setAccessibleName(tr("Month of times"));
     MonthTable->setAccessibleName(tr("Candle lighting and havdalah this month"));
     MonthTable->setHorizontalHeaderLabels({tr("Date"), tr("Time"), tr("Portion or festival")});
     // The headings and every text of the tables change with the language.
@@ -299,14 +313,16 @@ void TTimesTab::ChoicesChanged(const TChoices& Old)
 
 void TTimesTab::DateChanged()
 {
-    const TDateEntry Entry = ParseDateEntry(DateBox->text().toStdString(), Choices().Order(), Start.MonthNames);
-    Day.reset();
-    if (Entry.Usable()) {
-        const TDateTime Typed = EncodeDate(Entry.Year, Entry.Month, Entry.Day);
-        DateTimeToJewish(Typed);  // a day the calendar does not reach is refused here
-        Day = Typed;
-    }
+    Day = TimesPageDay(ParseDateEntry(DateBox->text().toStdString(), Choices().Order(), Start.MonthNames));
     ShowAll();
+}
+
+QString TTimesTab::NoDateText() const
+{
+    const TDateOrder Order = Choices().Order();
+    return tr("\"%1\" is no date the page can show. Type a day, month and year from %2 to %3, e.g. %4.")
+        .arg(DateBox->text().trimmed(), DateBoxText(DecodeDate(FirstConvertibleDate()), Order),
+             DateBoxText(DecodeDate(LastTimesPageDay()), Order), DateBoxText(DecodeDate(mirvane::Today()), Order));
 }
 
 void TTimesTab::ShowAll()
@@ -320,6 +336,10 @@ void TTimesTab::ShowAll()
         Place += QStringLiteral(" (%1)").arg(QString::fromStdString(Location->TimeZone));
     }
     PlaceName->setText(Place);
+    // The line's answer is what a screen reader should hear, not its name.
+    PlaceName->setAccessibleName(tr("Place: %1").arg(Place));
+    RulesLine->setText(Site ? CandleRuleText(Site->Rules) : QString());
+    RulesLine->setVisible(Site.has_value());
     const bool Shown = Site.has_value();
     Invitation->setText(SiteProblem.isEmpty() ? InvitationText() : SiteProblem);
     Invitation->setVisible(!Shown);
@@ -332,8 +352,10 @@ void TTimesTab::ShowAll()
 
 void TTimesTab::ShowDay()
 {
+    AbsentNote->hide();
     if (!Day) {
         DayDescriptionLabel->clear();
+        DayDescriptionLabel->setAccessibleName(tr("Day of times"));
         DayTable->setRowCount(0);
         return;
     }
@@ -344,18 +366,32 @@ void TTimesTab::ShowDay()
                                                             RulesOf(Choices().InDiaspora), Choices().HebrewNames),
                                               Choices().HebrewNames, WindowCivilNames())),
         layoutDirection()));
+    DayDescriptionLabel->setAccessibleName(DayDescriptionLabel->text());
     if (!Site) {
         DayTable->setRowCount(0);
         return;
     }
     const TTimeZone& Zone = *Site->Zone;
-    const TDayTimes Times = ComputeDayTimes(DayOfDateTime(*Day), Site->Where, Zone, Site->Rules);
+    const std::chrono::sys_days Date = DayOfDateTime(*Day);
+    if (!Zone.HasDay(Date)) {
+        DayTable->setRowCount(0);
+        AbsentNote->setText(tr("The clocks of %1 skipped this day.").arg(QString::fromStdString(Location->TimeZone)));
+        AbsentNote->show();
+        return;
+    }
+    const TDayTimes Times = ComputeDayTimes(Date, Site->Where, Zone, Site->Rules);
     DayTable->setRowCount(static_cast<int>(Times.Times.size()));
+    QStringList Reasons;
     for (std::size_t Row = 0; Row < Times.Times.size(); ++Row) {
         const TDayTime& Time = Times.Times[Row];
-        SetRow(*DayTable, static_cast<int>(Row),
-               {TimeCaption(Time), QString::fromStdString(ClockTextOrDash(Time.At, Zone, Time.Rounding))});
+        SetRow(*DayTable, static_cast<int>(Row), {TimeCaption(Time), WindowClockText(Time, Date, Zone)});
+        const QString Reason = AbsenceText(Time);
+        if (!Reason.isEmpty() && !Reasons.contains(Reason))
+            Reasons.append(Reason);
     }
+    // "—" alone would not say whether the sun or the program failed.
+    AbsentNote->setText(Reasons.join(QStringLiteral(". ")) + (Reasons.isEmpty() ? QString() : QStringLiteral(".")));
+    AbsentNote->setVisible(!Reasons.isEmpty());
     // The day's table is as wide as its captions and times; the month's
     // takes the rest of the page.
     if (!FitColumns(*DayTable, DayTable->columnCount(), DayColumnsFitted))
@@ -373,12 +409,23 @@ QString TTimesTab::OccasionOf(TDateTime Of) const
     }
 }
 
+// A time that begins the next day's holy day or fast names that day as the
+// evening it begins, so that a row of the eve of Pessach's second day, dated
+// on its first, does not seem to contradict the page's heading.
+QString TTimesTab::EveningOf(const QString& Occasion) const
+{
+    if (Occasion.isEmpty())
+        return Occasion;
+    return Choices().HebrewNames ? QStringLiteral("ליל ") + Occasion : QStringLiteral("Evening of ") + Occasion;
+}
+
 void TTimesTab::ShowMonth()
 {
     if (!Day || !Site) {
         SheetMonth.reset();
         Sheet.clear();
         MonthTitle->clear();
+        MonthTitle->setAccessibleName(tr("Month of times"));
         MonthTable->setRowCount(0);
         return;
     }
@@ -387,9 +434,7 @@ void TTimesTab::ShowMonth()
     if (SheetMonth == First)
         return;
     Sheet.clear();
-    const TDateTime Last = First + (Date.Month == 12 ? EncodeDate(Date.Year + 1, 1, 1) - First
-                                                     : EncodeDate(Date.Year, Date.Month + 1, 1) - First) -
-                           1;
+    const TDateTime Last = First + GregorianMonthDays(Date.Year, Date.Month) - 1;
     for (TDateTime Each = First; Each <= Last; ++Each) {
         if (!Site->Zone->HasDay(DayOfDateTime(Each)))
             continue;
@@ -398,12 +443,13 @@ void TTimesTab::ShowMonth()
             const TDayTime& Time = Times.Times[Index];
             Sheet.push_back({LocalShortDate(Each),
                              TimeCaption(Time) + u' ' +
-                                 QString::fromStdString(ClockTextOrDash(Time.At, *Site->Zone, Time.Rounding)),
-                             OccasionOf(Time.BeginsNextDay ? Each + 1 : Each)});
+                                 WindowClockText(Time, DayOfDateTime(Each), *Site->Zone),
+                             Time.BeginsNextDay ? EveningOf(OccasionOf(Each + 1)) : OccasionOf(Each)});
         }
     }
     SheetMonth = First;
     MonthTitle->setText(LocalMonthYear(Date.Month, Date.Year));
+    MonthTitle->setAccessibleName(MonthTitle->text());
     MonthTable->setRowCount(static_cast<int>(Sheet.size()));
     for (std::size_t Row = 0; Row < Sheet.size(); ++Row)
         SetRow(*MonthTable, static_cast<int>(Row), {Sheet[Row].Date, Sheet[Row].Time, Sheet[Row].Occasion});
@@ -418,8 +464,9 @@ QString TTimesTab::PrintedHtml() const
     if (Sheet.empty()) {
         Html = QStringLiteral("<p>%1</p>").arg(Invitation->text().toHtmlEscaped());
     } else {
-        Html = QStringLiteral("<p><b>%1</b></p><h3>%2</h3>")
-                   .arg(PlaceName->text().toHtmlEscaped(), MonthTitle->text().toHtmlEscaped());
+        Html = QStringLiteral("<p><b>%1</b><br>%2</p><h3>%3</h3>")
+                   .arg(PlaceName->text().toHtmlEscaped(), RulesLine->text().toHtmlEscaped(),
+                        MonthTitle->text().toHtmlEscaped());
         std::vector<QStringList> Rows{{tr("Date"), tr("Time"), tr("Portion or festival")}};
         for (const TSheetRow& Row : Sheet) {
             Rows.push_back({Row.Date, Row.Time, Row.Occasion});
@@ -427,6 +474,23 @@ QString TTimesTab::PrintedHtml() const
         Html += GridTable(Rows, 1, {20, 30});
     }
     return Html;
+}
+
+bool TTimesTab::AskExportDetails(TExportDetails& /*Details*/)
+{
+    DateBox.get();  // reaching a control makes the page
+    if (!Site)
+        emit LocationWanted();
+    return Site.has_value();
+}
+
+QString TTimesTab::PrintedQuestion() const
+{
+    DateBox.get();  // reaching a control makes the page
+    if (!Location || !SheetMonth)
+        return {};
+    const QString Place = Location->Name.empty() ? tr("the place typed") : QString::fromStdString(Location->Name);
+    return QuestionOf({Place, MonthTitle->text()});
 }
 
 std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/, QString& Problem) const
@@ -438,9 +502,9 @@ std::string TTimesTab::ExportText(TExportFormat Format, const TExportDetails& /*
         return {};
     }
     const TGregorianDate Date = DecodeDate(*SheetMonth);
-    const TDateTime Next = Date.Month == 12 ? EncodeDate(Date.Year + 1, 1, 1) : EncodeDate(Date.Year, Date.Month + 1, 1);
+    const TDateTime Last = *SheetMonth + GregorianMonthDays(Date.Year, Date.Month) - 1;
     std::ostringstream Out;
-    WriteTimesFile(Out, Site->Where, *Site->Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Next - 1), Site->Rules,
+    WriteTimesFile(Out, Site->Where, *Site->Zone, DayOfDateTime(*SheetMonth), DayOfDateTime(Last), Site->Rules,
                    Format == TExportFormat::Csv ? TTimesFileFormat::Csv : TTimesFileFormat::Ics);
     return Out.str();
 }

@@ -52,6 +52,10 @@ public:
     // The month's times at the place, as `mirvane-cli times FIRST LAST`
     // writes them; it asks for no details.
     std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
+    // Without a place, the place first: there is nothing to name a file for.
+    bool AskExportDetails(TExportDetails& Details) override;
+    // "Jerusalem, December 2026".
+    QString PrintedQuestion() const override;
 
     // The place chosen, or none; a made page shows it at once.
     void SetLocation(const std::optional<TLocation>& Location);
@@ -67,21 +71,28 @@ private:
     // Reads the date box and shows its day and month; a date not complete
     // empties the tables.
     void DateChanged();
+    // What the user is told on leaving a date box that holds no date.
+    QString NoDateText() const;
     void ShowAll();
     void ShowDay();
     void ShowMonth();
     // The festival or portion text of a day, trimmed; in Hebrew under the
     // option.
     QString OccasionOf(TDateTime Day) const;
+    QString EveningOf(const QString& Occasion) const;
 
     // Made with the page.
     QLabel* PlaceLabel = nullptr;
     QLabel* DateLabel = nullptr;
     TPageControl<QLabel> PlaceName{Controls};
     TPageControl<QPushButton> ChooseButton{Controls};
+    // The minutes of candle lighting the times are worked out by.
+    TPageControl<QLabel> RulesLine{Controls};
     TPageControl<QLineEdit> DateBox{Controls};
     TPageControl<QLabel> DayDescriptionLabel{Controls};
     TPageControl<QLabel> Invitation{Controls};
+    // Why times of the day are absent, where they are.
+    TPageControl<QLabel> AbsentNote{Controls};
     TPageControl<QTableWidget> DayTable{Controls};
     TPageControl<QLabel> MonthTitle{Controls};
     TPageControl<QTableWidget> MonthTable{Controls};

@@ -14,6 +14,7 @@
 #include "engine/DateServices.h"
 #include "grid/GridShape.h"
 #include "grid/MirvaneGrid.h"
+#include "times/TimeZone.h"
 
 namespace mirvane {
 namespace {
@@ -210,6 +211,31 @@ TEST_F(MirvaneGridWidget, ALongDayTextEndsInAnEllipsisAndShowsWholeInItsTooltip)
     };
     EXPECT_EQ(TooltipAt(DayTextColumn, Row), Whole);
     EXPECT_EQ(TooltipAt(GregorianColumn, Row), QString());  // "5" fits
+}
+
+TEST_F(MirvaneGridWidget, TheTimesKeepTheirRoomBesideALongDayTextAtEveryWidthAndInHebrew)
+{
+    Grid.SetDayTimes(TTimesSite{{31.76904, 35.21633}, FindTimeZone("Asia/Jerusalem"), {40, 0, false}});
+    Grid.SetDate(EncodeDate(2026, 12, 12));  // Shabbat Miketz, Chanukah day 8: a long text and havdalah
+    const int Row = Grid.Row();
+    for (const bool Hebrew : {false, true}) {
+        Grid.SetHebrewNames(Hebrew);
+        const QString Times = Grid.CellTimes(DayTextColumn, Row);
+        ASSERT_TRUE(Times.contains(Hebrew ? QStringLiteral("הבדלה") : QStringLiteral("Havdalah")));
+        for (const int Width : {345, 400, 800}) {
+            Grid.resize(Width, 369);
+            const QString Shown = Grid.ShownText(DayTextColumn, Row);
+            EXPECT_TRUE(Shown.endsWith(Times)) << Width << ' ' << Shown.toStdString();
+            EXPECT_LE(Grid.fontMetrics().horizontalAdvance(Shown), Grid.ColWidth(DayTextColumn) + 1) << Width;
+        }
+        Grid.resize(400, 369);
+        EXPECT_TRUE(Grid.ShownText(DayTextColumn, Row).contains(QStringLiteral("\u2026  ") + Times))
+            << Grid.ShownText(DayTextColumn, Row).toStdString();
+    }
+    Grid.resize(345, 369);
+    Grid.SetHebrewNames(false);
+    Grid.SetDayTimes(std::nullopt);
+    EXPECT_EQ(Grid.CellTimes(DayTextColumn, Row), QString());
 }
 
 TEST_F(MirvaneGridWidget, HebrewNamesReachTheCellsAndTheSentence)

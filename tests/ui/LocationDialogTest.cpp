@@ -60,7 +60,10 @@ TEST(LocationDialog, EachWrongBoxIsNamedAndNothingIsAccepted)
         const char* Named;
     } Cases[] = {{"91", "0", "Etc/UTC", "Latitude"},
                  {"40,7", "east", "Etc/UTC", "Longitude"},
-                 {"40.7", "-74", "Mars/Olympus_Mons", "Time zone"}};
+                 {"40.7", "-74", "Mars/Olympus_Mons", "Time zone"},
+                 {"nan", "0", "Etc/UTC", "Latitude"},
+                 {"40.7", "-inf", "Etc/UTC", "Longitude"},
+                 {"40.7", "-74", "localtime", "Time zone"}};
     for (const auto& Case : Cases) {
         BoxCapture Boxes;
         TLocationDialog Dialog(TLocation{}, true);
@@ -73,6 +76,70 @@ TEST(LocationDialog, EachWrongBoxIsNamedAndNothingIsAccepted)
             << Boxes.Boxes[0].second.toStdString();
         EXPECT_NE(Dialog.result(), QDialog::Accepted);
     }
+}
+
+TEST(LocationDialog, EnterTakesTheFirstPlaceFoundAndDownWalksIntoTheList)
+{
+    BoxCapture Boxes;
+    TLocationDialog Dialog(std::nullopt, true);
+    Dialog.SearchBox->clear();
+    QTest::keyClicks(Dialog.SearchBox, QStringLiteral("jerusalem"));
+    QTest::keyClick(Dialog.SearchBox, Qt::Key_Return);
+    EXPECT_EQ(Dialog.FoundList->currentRow(), 0);
+    EXPECT_EQ(Dialog.ZoneBox->text(), QStringLiteral("Asia/Jerusalem"));
+    EXPECT_EQ(Dialog.CandleBox->value(), 40);
+    EXPECT_NE(Dialog.result(), QDialog::Accepted);
+
+    Dialog.SearchBox->clear();
+    QTest::keyClicks(Dialog.SearchBox, QStringLiteral("paris"));
+    QTest::keyClick(Dialog.SearchBox, Qt::Key_Down);
+    EXPECT_EQ(Dialog.FoundList->currentRow(), 0);
+    EXPECT_EQ(Dialog.ZoneBox->text(), QStringLiteral("Europe/Paris"));
+    EXPECT_EQ(Dialog.CandleBox->value(), 18);
+
+    QTest::keyClicks(Dialog.SearchBox, QStringLiteral("qqxq"));
+    EXPECT_FALSE(Dialog.NothingFound->isHidden());
+    EXPECT_TRUE(Boxes.Boxes.empty());
+}
+
+TEST(LocationDialog, TheMinutesFollowTheCoordinatesUntilSetByHandAndAreRefusedOutOfRange)
+{
+    BoxCapture Boxes;
+    TLocationDialog Dialog(TLocation{}, true);
+    const auto TypeCoordinates = [&Dialog](const char* Latitude, const char* Longitude) {
+        Dialog.LatitudeBox->clear();
+        QTest::keyClicks(Dialog.LatitudeBox, QString::fromLatin1(Latitude));
+        Dialog.LongitudeBox->clear();
+        QTest::keyClicks(Dialog.LongitudeBox, QString::fromLatin1(Longitude));
+    };
+    TypeCoordinates("31.7767", "35.2345");  // Jerusalem
+    EXPECT_EQ(Dialog.CandleBox->value(), 40);
+    TypeCoordinates("48.85341", "2.3488");  // Paris
+    EXPECT_EQ(Dialog.CandleBox->value(), 18);
+
+    Dialog.CandleBox->selectAll();
+    QTest::keyClicks(Dialog.CandleBox, QStringLiteral("500"));
+    EXPECT_EQ(Dialog.CandleBox->value(), 500);
+    TypeCoordinates("31.7767", "35.2345");
+    EXPECT_EQ(Dialog.CandleBox->value(), 500);  // set by hand, kept
+    QTest::keyClicks(Dialog.ZoneBox, QStringLiteral("asia/JERUSALEM"));
+    Dialog.accept();
+    ASSERT_EQ(Boxes.Boxes.size(), 1U);
+    EXPECT_TRUE(Boxes.Boxes[0].second.startsWith(QStringLiteral("Candle lighting:")));
+    EXPECT_NE(Dialog.result(), QDialog::Accepted);
+    Dialog.CandleBox->setValue(40);
+    Dialog.accept();
+    EXPECT_EQ(Dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Dialog.Chosen().TimeZone, "Asia/Jerusalem");
+}
+
+TEST(LocationDialog, ReopenedItShowsTheCurrentPlaceSelectedInItsList)
+{
+    const TLocation Haifa{"Haifa", "Israel", 32.81841, 34.9885, "Asia/Jerusalem", 30, 0};
+    TLocationDialog Dialog(Haifa, false);
+    ASSERT_GE(Dialog.FoundList->currentRow(), 0);
+    EXPECT_EQ(Dialog.FoundList->currentItem()->text(), QStringLiteral("Haifa, Israel"));
+    EXPECT_EQ(Dialog.CandleBox->value(), 30);
 }
 
 TEST(LocationDialog, WithoutThePlaceListCoordinatesStillWork)

@@ -72,7 +72,7 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     EXPECT_EQ(Options, (QStringList{QStringLiteral("&Diaspora"), QStringLiteral("&Israel"), QStringLiteral("-"),
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
                                     QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names"),
-                                    QStringLiteral("&Location..."), QStringLiteral("Candle-lighting &Times"),
+                                    QStringLiteral("Lo&cation..."), QStringLiteral("Candle-lighting &Times (choose a place first)"),
                                     QStringLiteral("&Language")}));
     QStringList Help;
     for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "grid/MirvaneGrid.h"
@@ -93,6 +94,54 @@ TEST_F(TimesTab, TheTypedDayAndItsMonthFollowTheOptionsAndArePrintedAndExported)
     ASSERT_TRUE(Cli.waitForFinished(30000));
     EXPECT_EQ(QByteArray::fromStdString(F.Page(TForm1::TimesPage).ExportText(TExportFormat::Csv, {}, Problem)),
               Cli.readAllStandardOutput());
+}
+
+TEST_F(TimesTab, TypingADateAnswersOnlyAWholeDateAndTellsOfAWrongOneOnLeavingTheBox)
+{
+    StoreJerusalem();
+    TForm1& F = StartShowing(TForm1::TimesPage);
+    QLineEdit& Box = *Find<QLineEdit>(F, "EditTimesDate");
+    const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
+    const QTableWidget& Month = *Find<QTableWidget>(F, "GridMonthTimes");
+    Retype(Box, "29/2/2027");  // passes through "29/2/2", no date either
+    EXPECT_TRUE(Captured.Boxes.empty());
+    EXPECT_EQ(Day.rowCount(), 0);
+    EXPECT_EQ(Month.rowCount(), 0);
+
+    Retype(Box, "31/12/9999");
+    EXPECT_TRUE(Captured.Boxes.empty());
+    EXPECT_GE(Day.rowCount(), 13);
+    EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->text(), QStringLiteral("December 9999"));
+    EXPECT_EQ(Month.item(Month.rowCount() - 1, 0)->text(), QStringLiteral("Fri 31 Dec"));
+    EXPECT_EQ(Find<QLabel>(F, "LabelTimesMonth")->accessibleName(), QStringLiteral("December 9999"));
+    EXPECT_EQ(Find<QLabel>(F, "LabelPlace")->accessibleName(),
+              QStringLiteral("Place: Jerusalem, Israel (Asia/Jerusalem)"));
+    EXPECT_EQ(Find<QLabel>(F, "LabelTimesRules")->text(), QStringLiteral("Candles 40 minutes before sunset"));
+
+    Retype(Box, "31/4/2027");
+    EXPECT_TRUE(Captured.Boxes.empty());
+    QTest::keyClick(&Box, Qt::Key_Tab);
+    ASSERT_EQ(Captured.Boxes.size(), 1U);
+    EXPECT_TRUE(Captured.Boxes[0].second.startsWith(QStringLiteral("\"31/4/2027\" is no date")))
+        << Captured.Boxes[0].second.toStdString();
+}
+
+TEST_F(TimesTab, FarNorthTheDaySaysWhyATimeIsAbsentAndDatesOneAfterMidnight)
+{
+    Store.Put({{"Name", QStringLiteral("Longyearbyen")}, {"Country", QStringLiteral("Svalbard and Jan Mayen")},
+               {"Latitude", 78.2232}, {"Longitude", 15.64689}, {"TimeZone", QStringLiteral("Arctic/Longyearbyen")},
+               {"CandleMinutes", 18}, {"HavdalahMinutes", 0}},
+              QStringLiteral("Location"));
+    TForm1& F = StartShowing(TForm1::TimesPage);
+    Retype(*Find<QLineEdit>(F, "EditTimesDate"), "24/8/2026");
+    const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
+    const int Sunset = static_cast<int>(Column(Day, 0).indexOf(QStringLiteral("Sunset")));
+    ASSERT_GE(Sunset, 0);
+    EXPECT_TRUE(Day.item(Sunset, 1)->text().startsWith(QStringLiteral("00:"))) << Day.item(Sunset, 1)->text().toStdString();
+    EXPECT_TRUE(Day.item(Sunset, 1)->text().endsWith(QStringLiteral("(Tue 25 Aug)")));
+    const QLabel& Note = *Find<QLabel>(F, "LabelTimesAbsent");
+    EXPECT_FALSE(Note.isHidden());
+    EXPECT_TRUE(Note.text().contains(QStringLiteral("It does not get dark enough for nightfall"))) << Note.text().toStdString();
 }
 
 TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
