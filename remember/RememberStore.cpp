@@ -319,15 +319,42 @@ void RunChange(sqlite3* Database, TSqliteStatement& Statement, std::int64_t Id)
 
 std::int64_t TRememberStore::Add(const TRememberEntry& Entry)
 {
+    return AddAll({Entry}).front();
+}
+
+std::vector<std::int64_t> TRememberStore::AddAll(const std::vector<TRememberEntry>& Entries)
+{
     RefuseWhenReadOnly();
-    CheckEntry(Entry);
-    TSqliteStatement Insert(Database.get(),
-                            "INSERT INTO dates (occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, "
-                            "kind, days_before, created, changed) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
-    BindDetails(Insert, Entry, UtcTimestamp());
+    for (const TRememberEntry& Entry : Entries)
+        CheckEntry(Entry);
+    const std::string Now = UtcTimestamp();
     return InWriteTransaction(Database.get(), [&] {
-        Insert.Run();
-        return sqlite3_last_insert_rowid(Database.get());
+        TSqliteStatement Insert(Database.get(),
+                                "INSERT INTO dates (occasion, date, after_sunset, jewish_year, jewish_month, "
+                                "jewish_day, kind, days_before, created, changed) "
+                                "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
+        std::vector<std::int64_t> Ids;
+        Ids.reserve(Entries.size());
+        for (const TRememberEntry& Entry : Entries) {
+            BindDetails(Insert, Entry, Now);
+            Insert.Run();
+            Ids.push_back(sqlite3_last_insert_rowid(Database.get()));
+        }
+        return Ids;
+    });
+}
+
+std::size_t TRememberStore::RemoveAll(const std::vector<std::int64_t>& Ids)
+{
+    RefuseWhenReadOnly();
+    return InWriteTransaction(Database.get(), [&] {
+        TSqliteStatement Delete(Database.get(), "DELETE FROM dates WHERE id = ?1");
+        std::size_t Removed = 0;
+        for (const std::int64_t Id : Ids) {
+            Delete.Bind(1, Id).Run();
+            Removed += static_cast<std::size_t>(sqlite3_changes(Database.get()));
+        }
+        return Removed;
     });
 }
 

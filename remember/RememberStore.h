@@ -85,6 +85,12 @@ public:
     // last reminder day.
     void Update(const TRememberEntry& Entry);
     void Remove(std::int64_t Id);
+    // Stores all the entries in one transaction, or none when one is
+    // refused, and returns their ids in order.
+    std::vector<std::int64_t> AddAll(const std::vector<TRememberEntry>& Entries);
+    // Removes those of Ids still in the list, in one transaction, and
+    // returns how many there were: taking back what AddAll added.
+    std::size_t RemoveAll(const std::vector<std::int64_t>& Ids);
     // Marks the day a reminder was last shown for the entry.
     void SetLastNotified(std::int64_t Id, TGregorianDate Day);
 
