@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/AnniversaryCustoms.h"
+
 namespace mirvane {
 
 // Names the entry in the list, the reminders and calendar files.
@@ -16,31 +18,6 @@ enum class TOccasionWhat : std::int32_t {
     Yahrzeit = 1,
     Birthday = 2,
     Anniversary = 3,
-};
-
-// A date in the Adar of a common year, in a leap year.
-enum class TAdarCustom : std::int32_t {
-    Options = 0,  // the Stam Adar choice of the menu
-    Adar1 = 1,
-    Adar2 = 2,
-    Both = 3,  // two dates that year
-};
-
-// Day 30 of Cheshvan or Kislev in a year whose month has 29 days.
-enum class TShortMonthCustom : std::int32_t {
-    Options = 0,  // the next day
-    NextDay = 1,
-    Day29 = 2,
-    // The last day of the month every year after a first anniversary that
-    // fell in a 29-day month; the next day otherwise.
-    ByFirstAnniversary = 3,
-};
-
-// 30 Adar I in a common year, which has no Adar I.
-enum class TAdar1ThirtyCustom : std::int32_t {
-    Options = 0,  // 1 Nissan
-    Shvat30 = 1,
-    Nissan1 = 2,
 };
 
 // The words the store, the command line and calendar files use:
