@@ -7,21 +7,6 @@
 namespace mirvane {
 namespace {
 
-std::string_view WhatName(TImportedWhat What)
-{
-    switch (What) {
-    case TImportedWhat::Yahrzeit:
-        return "yahrzeit";
-    case TImportedWhat::Birthday:
-        return "birthday";
-    case TImportedWhat::Anniversary:
-        return "anniversary";
-    case TImportedWhat::Other:
-        break;
-    }
-    return "other";
-}
-
 std::string JewishText(const TRememberEntry& Entry)
 {
     return JewishDateText(Entry.JewishDate.Year, Entry.JewishDate.Month, Entry.JewishDate.Day);
@@ -45,7 +30,7 @@ void WriteImportPlan(std::ostream& Out, const TImportPlan& Plan, const std::vect
             const TImportCandidate& Candidate = Plan.Added[Index];
             TJson Object{{"id", Index < Ids.size() ? TJson(Ids[Index]) : TJson(nullptr)},
                          {"occasion", Candidate.Entry.Occasion},
-                         {"what", WhatName(Candidate.What)},
+                         {"what", WhatName(Candidate.Entry.What)},
                          {"date", IsoText(Candidate.Entry)},
                          {"jewishDate", JewishText(Candidate.Entry)},
                          {"recurs", KindName(Candidate.Entry.Kind)},
@@ -63,7 +48,7 @@ void WriteImportPlan(std::ostream& Out, const TImportPlan& Plan, const std::vect
         return;
     }
     for (const TImportCandidate& Candidate : Plan.Added)
-        Out << "+ " << Candidate.Entry.Occasion << " (" << WhatName(Candidate.What) << "): " << IsoText(Candidate.Entry)
+        Out << "+ " << Candidate.Entry.Occasion << " (" << WhatName(Candidate.Entry.What) << "): " << IsoText(Candidate.Entry)
             << ", " << JewishText(Candidate.Entry) << (Candidate.Entry.AfterSunset ? ", after sunset" : "")
             << ", recurs " << KindName(Candidate.Entry.Kind) << '\n';
     for (const TImportSkip& Skip : Plan.Skipped)

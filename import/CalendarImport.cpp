@@ -43,20 +43,6 @@ std::optional<std::int32_t> NumberOf(std::string_view Text)
     return Error == std::errc() && End == Text.data() + Text.size() ? std::optional(Value) : std::nullopt;
 }
 
-std::optional<TImportedWhat> WhatNamed(std::string_view Name)
-{
-    const std::string Lower = AsciiLower(TrimBlanks(Name));
-    if (Lower == "yahrzeit")
-        return TImportedWhat::Yahrzeit;
-    if (Lower == "birthday")
-        return TImportedWhat::Birthday;
-    if (Lower == "anniversary")
-        return TImportedWhat::Anniversary;
-    if (Lower == "other")
-        return TImportedWhat::Other;
-    return std::nullopt;
-}
-
 // Our own export's details of the entry the event belongs to.
 void ReadOwnProperties(icalcomponent* Source, TImportedEvent& Event)
 {
@@ -69,7 +55,7 @@ void ReadOwnProperties(icalcomponent* Source, TImportedEvent& Event)
         if (Name == "X-MIRVANE-ENTRY") {
             Event.EntryKey = Value;
         } else if (Name == "X-MIRVANE-WHAT") {
-            Event.What = WhatNamed(Value);
+            Event.What = WhatFromName(AsciiLower(TrimBlanks(Value)));
         } else if (Name == "X-MIRVANE-DATE") {
             Event.DateText = Value;
             Event.Gregorian = ReadIsoDate(Value);

@@ -160,7 +160,7 @@ TImportRead ReadGedcomEvents(std::string_view Text)
                 Person = NameOf(Line.Value);
             } else if (Line.Tag == "DEAT" || Line.Tag == "BIRT") {
                 TImportedEvent& Event = PersonEvents.emplace_back();
-                Event.What = Line.Tag == "DEAT" ? TImportedWhat::Yahrzeit : TImportedWhat::Birthday;
+                Event.What = Line.Tag == "DEAT" ? TOccasionWhat::Yahrzeit : TOccasionWhat::Birthday;
                 Event.Recurs = TRememberKind::Jewish;
                 Event.Place = "line " + std::to_string(Number);
                 Open = &Event;

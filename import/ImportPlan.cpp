@@ -14,15 +14,15 @@
 namespace mirvane {
 namespace {
 
-// Same name, same date, same recurrence: the same entry.
+// Same name, same date, same kind and recurrence: the same entry.
 using TEntryKey = std::tuple<std::string, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                             std::int32_t, std::int32_t>;
+                             std::int32_t, std::int32_t, std::int32_t>;
 
 TEntryKey KeyOf(const TRememberEntry& Entry)
 {
     return {Entry.Occasion,          Entry.Date.Year,  Entry.Date.Month,
             Entry.Date.Day,          Entry.JewishDate.Year, Entry.JewishDate.Month,
-            Entry.JewishDate.Day,    static_cast<std::int32_t>(Entry.Kind)};
+            Entry.JewishDate.Day,    static_cast<std::int32_t>(Entry.Kind), static_cast<std::int32_t>(Entry.What)};
 }
 
 TImportRead ReadAs(TImportFormat Format, std::string_view Text, const TImportChoices& Choices)

@@ -12,13 +12,13 @@
 namespace mirvane {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, TImportedWhat>, 6> KindWords = {{
-    {"hebrew birthday", TImportedWhat::Birthday},
-    {"birthday", TImportedWhat::Birthday},
-    {"yahrzeit", TImportedWhat::Yahrzeit},
-    {"yahrtzeit", TImportedWhat::Yahrzeit},
-    {"yartzeit", TImportedWhat::Yahrzeit},
-    {"anniversary", TImportedWhat::Anniversary},
+constexpr std::array<std::pair<std::string_view, TOccasionWhat>, 6> KindWords = {{
+    {"hebrew birthday", TOccasionWhat::Birthday},
+    {"birthday", TOccasionWhat::Birthday},
+    {"yahrzeit", TOccasionWhat::Yahrzeit},
+    {"yahrtzeit", TOccasionWhat::Yahrzeit},
+    {"yartzeit", TOccasionWhat::Yahrzeit},
+    {"anniversary", TOccasionWhat::Anniversary},
 }};
 
 bool IsDigit(char Character)
@@ -103,6 +103,20 @@ std::string NameWithoutKind(const std::string& Title)
     return Title;
 }
 
+// Our own export's customs of the entry; a value this program does not
+// know keeps the program's rule.
+void ApplyCustoms(const std::map<std::string, std::string>& Customs, TRememberEntry& Entry)
+{
+    const auto Value = [&](const char* Name) {
+        const auto Found = Customs.find(Name);
+        return Found == Customs.end() ? std::string() : AsciiLower(TrimBlanks(Found->second));
+    };
+    Entry.Adar = AdarCustomFromName(Value("X-MIRVANE-ADAR")).value_or(Entry.Adar);
+    Entry.ShortMonth = ShortMonthCustomFromName(Value("X-MIRVANE-SHORT-MONTH")).value_or(Entry.ShortMonth);
+    Entry.Adar1Thirty = Adar1ThirtyCustomFromName(Value("X-MIRVANE-ADAR1-30")).value_or(Entry.Adar1Thirty);
+    Entry.Burial = ReadIsoDate(Value("X-MIRVANE-BURIAL"));
+}
+
 TImportCandidate Refused(const TImportedEvent& Event, std::string Problem)
 {
     TImportCandidate Candidate;
@@ -118,12 +132,12 @@ std::string DateProblem(const TImportedEvent& Event)
 }
 
 // The entry of one event whose recurrence is known.
-TImportCandidate EntryOf(const TImportedEvent& Event, TRememberKind Recurs, TImportedWhat What, std::string Name)
+TImportCandidate EntryOf(const TImportedEvent& Event, TRememberKind Recurs, TOccasionWhat What, std::string Name)
 {
     TImportCandidate Candidate = Refused(Event, {});
     Candidate.Entry.Occasion = std::move(Name);
-    Candidate.What = What;
-    Candidate.Customs = Event.Customs;
+    Candidate.Entry.What = What;
+    ApplyCustoms(Event.Customs, Candidate.Entry);
     Candidate.Entry.Kind = Recurs;
     Candidate.Entry.AfterSunset = Event.AfterSunset.value_or(ContainsWord(Event.Title + Event.Note, "after sunset"));
     Candidate.Entry.DaysBefore = Event.DaysBefore.value_or(7);
@@ -195,7 +209,7 @@ TImportCandidate YearlyEntry(const std::vector<const TImportedEvent*>& Group, co
     TImportedEvent Event = First;
     Event.Jewish = Kept;
     Event.Gregorian.reset();
-    TImportCandidate Candidate = EntryOf(Event, TRememberKind::Jewish, WhatSaidIn(Both).value_or(TImportedWhat::Other),
+    TImportCandidate Candidate = EntryOf(Event, TRememberKind::Jewish, WhatSaidIn(Both).value_or(TOccasionWhat::Other),
                                          NameWithoutKind(TitleWithoutYear(First.Title)));
     if (Group.size() > 1)
         Candidate.Place = First.Place + " and " + std::to_string(Group.size() - 1) + " more";
@@ -204,9 +218,25 @@ TImportCandidate YearlyEntry(const std::vector<const TImportedEvent*>& Group, co
     return Candidate;
 }
 
+// The occasion of an event of our own export: X-MIRVANE-OCCASION where the
+// file has it, else the summary "Yahrzeit: OCCASION (JEWISH DATE)" without
+// its kind and date.
+std::string OwnOccasion(const TImportedEvent& Event, TOccasionWhat What)
+{
+    if (const auto Found = Event.Customs.find("X-MIRVANE-OCCASION"); Found != Event.Customs.end())
+        return Found->second;
+    std::string Occasion = Event.Title;
+    if (Occasion.ends_with(')') && Occasion.rfind(" (") != std::string::npos)
+        Occasion.erase(Occasion.rfind(" ("));
+    const std::string Prefix = TitleWithWhat(What, "");
+    if (What != TOccasionWhat::Other && Occasion.starts_with(Prefix))
+        Occasion.erase(0, Prefix.size());
+    return Occasion;
+}
+
 }  // namespace
 
-std::optional<TImportedWhat> WhatSaidIn(std::string_view Text)
+std::optional<TOccasionWhat> WhatSaidIn(std::string_view Text)
 {
     const std::string Lower = AsciiLower(Text);
     for (const auto& [Word, What] : KindWords) {
@@ -246,12 +276,13 @@ std::vector<TImportCandidate> ShapeEntries(std::vector<TImportedEvent> Events)
     std::vector<std::pair<std::string, std::string>> GroupOrder;
     for (const TImportedEvent& Event : Events) {
         if (!Event.EntryKey.empty()) {
+            const TOccasionWhat What = Event.What.value_or(TOccasionWhat::Other);
             if (SeenEntry.emplace(Event.EntryKey, true).second)
-                Candidates.push_back(EntryOf(Event, Event.Recurs.value_or(TRememberKind::Jewish),
-                                             Event.What.value_or(TImportedWhat::Other), Event.Title));
+                Candidates.push_back(
+                    EntryOf(Event, Event.Recurs.value_or(TRememberKind::Jewish), What, OwnOccasion(Event, What)));
         } else if (Event.Recurs) {
-            const TImportedWhat What = Event.What.value_or(
-                WhatSaidIn(Event.Title + " " + Event.Note).value_or(TImportedWhat::Other));
+            const TOccasionWhat What = Event.What.value_or(
+                WhatSaidIn(Event.Title + " " + Event.Note).value_or(TOccasionWhat::Other));
             Candidates.push_back(EntryOf(Event, *Event.Recurs, What,
                                          Event.What ? Event.Title : NameWithoutKind(Event.Title)));
         } else {
@@ -265,7 +296,7 @@ std::vector<TImportCandidate> ShapeEntries(std::vector<TImportedEvent> Events)
                 return Earlier->Gregorian == Event.Gregorian && Earlier->Title == Event.Title;
             });
             if (Repeated)
-                Candidates.push_back(EntryOf(Event, TRememberKind::Once, TImportedWhat::Other, Event.Title));
+                Candidates.push_back(EntryOf(Event, TRememberKind::Once, TOccasionWhat::Other, Event.Title));
             else
                 Group.push_back(&Event);
         }
@@ -288,7 +319,7 @@ std::vector<TImportCandidate> ShapeEntries(std::vector<TImportedEvent> Events)
             continue;
         }
         for (const TImportedEvent* Event : Group)
-            Candidates.push_back(EntryOf(*Event, TRememberKind::Once, TImportedWhat::Other, Event->Title));
+            Candidates.push_back(EntryOf(*Event, TRememberKind::Once, TOccasionWhat::Other, Event->Title));
     }
     return Candidates;
 }

@@ -12,8 +12,6 @@ namespace mirvane {
 // An entry the file holds, or why it cannot be one.
 struct TImportCandidate {
     TRememberEntry Entry;
-    TImportedWhat What = TImportedWhat::Other;
-    std::map<std::string, std::string> Customs;
     std::string Place;    // "line 3", "events 1, 5 and 9"
     std::string Problem;  // empty when Entry can be added
 };
@@ -31,7 +29,7 @@ struct TImportCandidate {
 std::vector<TImportCandidate> ShapeEntries(std::vector<TImportedEvent> Events);
 
 // "Yahrzeit", "Birthday" or "Anniversary" named in Text, in any case.
-std::optional<TImportedWhat> WhatSaidIn(std::string_view Text);
+std::optional<TOccasionWhat> WhatSaidIn(std::string_view Text);
 
 // The title without ordinals ("36th") and bracketed parts.
 std::string TitleWithoutYear(std::string_view Title);

@@ -12,9 +12,6 @@
 
 namespace mirvane {
 
-// What an imported date is for, as its title, its note or its source says.
-enum class TImportedWhat { Other, Yahrzeit, Birthday, Anniversary };
-
 // One event or row of a file brought in, before it is shaped into an entry.
 // Each reader fills what its format says and leaves the rest unset for the
 // grouping to decide.
@@ -31,7 +28,7 @@ struct TImportedEvent {
     std::optional<TGregorianDate> Gregorian;
     std::optional<TJewishDate> Jewish;
     std::optional<TRememberKind> Recurs;
-    std::optional<TImportedWhat> What;
+    std::optional<TOccasionWhat> What;
     std::optional<bool> AfterSunset;
     std::optional<std::int32_t> DaysBefore;
     // Our own export's entry id: its events are one entry.

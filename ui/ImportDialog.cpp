@@ -34,16 +34,16 @@ QComboBox* MakeBox(QWidget& Parent, const char* Name, const QString& Accessible)
     return Box;
 }
 
-QString WhatText(TImportedWhat What)
+QString WhatText(TOccasionWhat What)
 {
     switch (What) {
-    case TImportedWhat::Yahrzeit:
+    case TOccasionWhat::Yahrzeit:
         return TImportDialog::tr("Yahrzeit");
-    case TImportedWhat::Birthday:
+    case TOccasionWhat::Birthday:
         return TImportDialog::tr("Birthday");
-    case TImportedWhat::Anniversary:
+    case TOccasionWhat::Anniversary:
         return TImportDialog::tr("Anniversary");
-    case TImportedWhat::Other:
+    case TOccasionWhat::Other:
         break;
     }
     return TImportDialog::tr("Other");
@@ -145,7 +145,7 @@ void TImportDialog::Replan()
     for (const TImportCandidate& Candidate : Current.Added) {
         const TRememberEntry& Entry = Candidate.Entry;
         new QTreeWidgetItem(AddedList,
-                            {QString::fromStdString(Entry.Occasion), WhatText(Candidate.What),
+                            {QString::fromStdString(Entry.Occasion), WhatText(Candidate.Entry.What),
                              QStringLiteral("%1-%2-%3")
                                  .arg(Entry.Date.Year, 4, 10, QLatin1Char('0'))
                                  .arg(Entry.Date.Month, 2, 10, QLatin1Char('0'))

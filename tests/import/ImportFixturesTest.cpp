@@ -26,10 +26,10 @@ std::vector<TRememberEntry> EntriesOf(const TImportPlan& Plan)
     return Entries;
 }
 
-const TImportCandidate* Named(const TImportPlan& Plan, const std::string& Occasion, TImportedWhat What)
+const TImportCandidate* Named(const TImportPlan& Plan, const std::string& Occasion, TOccasionWhat What)
 {
     const auto Found = std::find_if(Plan.Added.begin(), Plan.Added.end(), [&](const TImportCandidate& Candidate) {
-        return Candidate.Entry.Occasion == Occasion && Candidate.What == What;
+        return Candidate.Entry.Occasion == Occasion && Candidate.Entry.What == What;
     });
     return Found == Plan.Added.end() ? nullptr : &*Found;
 }
@@ -74,18 +74,18 @@ TEST(ImportFixtures, OneEventAYearExportsGiveBackTheEventsDates)
     for (const std::string File : {"hebcal-yahrzeits.ics", "hebcal-yahrzeits.csv"}) {
         SCOPED_TRACE(File);
         const TImportPlan Plan = PlanImport(Fixture(File), {}, {});
-        const TImportCandidate* Moshe = Named(Plan, "Moshe Levi", TImportedWhat::Yahrzeit);
+        const TImportCandidate* Moshe = Named(Plan, "Moshe Levi", TOccasionWhat::Yahrzeit);
         ASSERT_NE(Moshe, nullptr);
         EXPECT_EQ(Moshe->Entry.Date, (TGregorianDate{1990, 11, 30}));
         EXPECT_EQ(Moshe->Entry.Kind, TRememberKind::Jewish);
-        const TImportCandidate* Sarah = Named(Plan, "Sarah Cohen", TImportedWhat::Yahrzeit);
+        const TImportCandidate* Sarah = Named(Plan, "Sarah Cohen", TOccasionWhat::Yahrzeit);
         ASSERT_NE(Sarah, nullptr);
         EXPECT_TRUE(Sarah->Entry.AfterSunset);
         EXPECT_EQ(Sarah->Entry.Date, (TGregorianDate{2001, 3, 15}));
-        const TImportCandidate* Rivka = Named(Plan, "Rivka Peretz", TImportedWhat::Yahrzeit);
+        const TImportCandidate* Rivka = Named(Plan, "Rivka Peretz", TOccasionWhat::Yahrzeit);
         ASSERT_NE(Rivka, nullptr);
         EXPECT_EQ(Rivka->Entry.Date, (TGregorianDate{2004, 3, 10}));
-        const TImportCandidate* Shmuel = Named(Plan, "Shmuel Adler", TImportedWhat::Birthday);
+        const TImportCandidate* Shmuel = Named(Plan, "Shmuel Adler", TOccasionWhat::Birthday);
         ASSERT_NE(Shmuel, nullptr);
         EXPECT_EQ(Shmuel->Entry.Date, (TGregorianDate{1983, 12, 10}));
     }
@@ -94,26 +94,26 @@ TEST(ImportFixtures, OneEventAYearExportsGiveBackTheEventsDates)
 TEST(ImportFixtures, CalendarAndFamilyTreeDetails)
 {
     const TImportPlan Google = PlanImport(Fixture("google-yearly.ics"), {}, {});
-    const TImportCandidate* Dana = Named(Google, "Dana", TImportedWhat::Birthday);
+    const TImportCandidate* Dana = Named(Google, "Dana", TOccasionWhat::Birthday);
     ASSERT_NE(Dana, nullptr);
     EXPECT_EQ(Dana->Entry.Kind, TRememberKind::Gregorian);
     EXPECT_EQ(Dana->Entry.Date, (TGregorianDate{1970, 3, 12}));
-    const TImportCandidate* Moshe = Named(Google, "Grandpa Moshe", TImportedWhat::Yahrzeit);
+    const TImportCandidate* Moshe = Named(Google, "Grandpa Moshe", TOccasionWhat::Yahrzeit);
     ASSERT_NE(Moshe, nullptr);
     EXPECT_EQ(Moshe->Entry.Kind, TRememberKind::Jewish);
-    ASSERT_NE(Named(Google, "Dentist", TImportedWhat::Other), nullptr);
-    EXPECT_EQ(Named(Google, "Dentist", TImportedWhat::Other)->Entry.Kind, TRememberKind::Once);
+    ASSERT_NE(Named(Google, "Dentist", TOccasionWhat::Other), nullptr);
+    EXPECT_EQ(Named(Google, "Dentist", TOccasionWhat::Other)->Entry.Kind, TRememberKind::Once);
 
     const TImportPlan Old = PlanImport(Fixture("family-551.ged"), {}, {});
-    ASSERT_NE(Named(Old, "Moshe Levi", TImportedWhat::Yahrzeit), nullptr);
-    EXPECT_EQ(Named(Old, "Moshe Levi", TImportedWhat::Yahrzeit)->Entry.JewishDate, (TJewishDate{5751, 9, 13}));
-    ASSERT_NE(Named(Old, "Sarah Levi", TImportedWhat::Birthday), nullptr);
-    EXPECT_TRUE(Named(Old, "Sarah Levi", TImportedWhat::Birthday)->Entry.AfterSunset);
-    ASSERT_NE(Named(Old, "Rachel Levi", TImportedWhat::Yahrzeit), nullptr);
-    EXPECT_EQ(Named(Old, "Rachel Levi", TImportedWhat::Yahrzeit)->Entry.JewishDate, (TJewishDate{5784, 13, 10}));
+    ASSERT_NE(Named(Old, "Moshe Levi", TOccasionWhat::Yahrzeit), nullptr);
+    EXPECT_EQ(Named(Old, "Moshe Levi", TOccasionWhat::Yahrzeit)->Entry.JewishDate, (TJewishDate{5751, 9, 13}));
+    ASSERT_NE(Named(Old, "Sarah Levi", TOccasionWhat::Birthday), nullptr);
+    EXPECT_TRUE(Named(Old, "Sarah Levi", TOccasionWhat::Birthday)->Entry.AfterSunset);
+    ASSERT_NE(Named(Old, "Rachel Levi", TOccasionWhat::Yahrzeit), nullptr);
+    EXPECT_EQ(Named(Old, "Rachel Levi", TOccasionWhat::Yahrzeit)->Entry.JewishDate, (TJewishDate{5784, 13, 10}));
     const TImportPlan New = PlanImport(Fixture("family-70.ged"), {}, {});
-    ASSERT_NE(Named(New, "Avraham Cohen", TImportedWhat::Birthday), nullptr);
-    EXPECT_EQ(Named(New, "Avraham Cohen", TImportedWhat::Birthday)->Entry.JewishDate, (TJewishDate{5761, 7, 1}));
+    ASSERT_NE(Named(New, "Avraham Cohen", TOccasionWhat::Birthday), nullptr);
+    EXPECT_EQ(Named(New, "Avraham Cohen", TOccasionWhat::Birthday)->Entry.JewishDate, (TJewishDate{5761, 7, 1}));
 }
 
 TEST(ImportFixtures, UndoRemovesExactlyWhatTheImportAdded)
