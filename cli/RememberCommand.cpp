@@ -7,9 +7,11 @@
 #include "cli/CliFailure.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
+#include "cli/ImportOutput.h"
 #include "cli/OptionChecks.h"
 #include "cli/RememberOutput.h"
 #include "engine/DateConversion.h"
+#include "import/ImportPlan.h"
 #include "pages/DateEntry.h"
 #include "remember/RememberDetails.h"
 #include "remember/RememberExport.h"
@@ -117,6 +119,60 @@ CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options
     return Add;
 }
 
+struct TImportOptions {
+    TRememberOptions Common;
+    std::string File;
+    TImportChoices Choices;
+    bool DryRun = false;
+    TOutputFormat Format = TOutputFormat::Text;
+};
+
+CLI::App* AddImport(CLI::App& Remember, const std::shared_ptr<TImportOptions>& Options)
+{
+    static const std::map<std::string, TImportFormat> Formats{
+        {"ics", TImportFormat::Calendar}, {"csv", TImportFormat::Csv}, {"gedcom", TImportFormat::Gedcom}};
+    static const std::map<std::string, TDateOrder> Orders{
+        {"dmy", DayMonthYear}, {"mdy", MonthDayYear}, {"ymd", YearMonthDay}};
+    static const std::map<std::string, TOutputFormat> OutputFormats{{"text", TOutputFormat::Text},
+                                                                    {"json", TOutputFormat::Json}};
+    CLI::App* Import = Remember.add_subcommand(
+        "import", "Add the dates of a calendar file, CSV list or GEDCOM file, and print what was added and skipped");
+    Import->add_option("FILE", Options->File, "The file; its format is found by its content")->required();
+    Import->add_option("--from", Options->Choices.Format, "Read it as ics, csv or gedcom")
+        ->transform(CLI::CheckedTransformer(Formats))
+        ->option_text("ics|csv|gedcom");
+    Import->add_option("--order", Options->Choices.Order,
+                       "How numeric dates are read (default mdy in calendar-program CSV, else dmy)")
+        ->transform(CLI::CheckedTransformer(Orders))
+        ->option_text("dmy|mdy|ymd");
+    Import->add_flag("--dry-run", Options->DryRun, "Only print what would be added");
+    Import->add_option("--format", Options->Format, "Output format: text (default) or json")
+        ->transform(CLI::CheckedTransformer(OutputFormats))
+        ->option_text("text|json");
+    AddCommonOptions(*Import, Options->Common, false);
+    return Import;
+}
+
+void RunImport(std::ostream& Out, const TImportOptions& Options)
+{
+    std::string Failure;
+    const std::string Text = ReadImportFile(Options.File, Failure);
+    if (!Failure.empty())
+        throw ECliFailure(Failure);
+    TRememberStore Store = Options.Common.Open();
+    const TImportPlan Plan = PlanImport(Text, Options.Choices, Store.List());
+    if (!Plan.Failure.empty())
+        throw ECliFailure("\"" + Options.File + "\" cannot be imported: " + Plan.Failure);
+    std::vector<std::int64_t> Ids;
+    if (!Options.DryRun && !Plan.Added.empty()) {
+        std::vector<TRememberEntry> Entries;
+        for (const TImportCandidate& Candidate : Plan.Added)
+            Entries.push_back(Candidate.Entry);
+        Change([&] { Ids = Store.AddAll(Entries); });
+    }
+    WriteImportPlan(Out, Plan, Ids, Options.Format);
+}
+
 }  // namespace
 
 TCommand AddRememberCommand(CLI::App& App)
@@ -126,6 +182,8 @@ TCommand AddRememberCommand(CLI::App& App)
 
     const auto AddOptions = std::make_shared<TAddOptions>();
     CLI::App* Add = AddAdd(*Remember, AddOptions);
+    const auto ImportOptions = std::make_shared<TImportOptions>();
+    CLI::App* Import = AddImport(*Remember, ImportOptions);
 
     struct TListOptions {
         TRememberOptions Common;
@@ -174,6 +232,8 @@ TCommand AddRememberCommand(CLI::App& App)
                     const TRememberEntry Entry = EntryOf(*AddOptions);
                     TRememberStore Store = AddOptions->Common.Open();
                     Change([&] { Out << Store.Add(Entry) << '\n'; });
+                } else if (Import->parsed()) {
+                    RunImport(Out, *ImportOptions);
                 } else if (List->parsed()) {
                     const TRememberStore Store = Options->Common.Open();
                     const TRememberSort Sort = Options->Sort == "date" ? TRememberSort::NextDate : TRememberSort::Occasion;

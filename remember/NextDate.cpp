@@ -1,10 +1,12 @@
 #include "remember/NextDate.h"
 
+#include <algorithm>
 #include <chrono>
 
-#include "engine/Anniversary.h"
+#include "engine/AnniversaryCustoms.h"
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
+#include "pages/AnniversaryPage.h"
 #include "pages/YearList.h"
 
 namespace mirvane {
@@ -24,19 +26,64 @@ std::optional<TDateTime> GregorianDayInYear(const TRememberEntry& Entry, std::in
     }
 }
 
-std::optional<TDateTime> JewishDayInYear(const TRememberEntry& Entry, std::int64_t JewishYear,
-                                         bool PlainAdarIsAdar2)
+// The Jewish year of the burial, and its day and month, when the entry has
+// one; nothing for a date the calendar cannot place.
+std::optional<TJewishDate> BurialJewishDate(const TRememberEntry& Entry)
 {
-    if (!HasNewYearDate(JewishYear))
+    if (!Entry.Burial || Entry.Kind != TRememberKind::Jewish)
         return std::nullopt;
+    return EventJewishDate(*Entry.Burial, false);
+}
+
+std::vector<TDateTime> AnniversariesOf(const TJewishDate& Event, std::int64_t JewishYear,
+                                       const TAnniversaryCustoms& Customs)
+{
     try {
-        const TJewishDate& Event = Entry.JewishDate;
-        return AnniversaryDate(Event.Year, Event.Month, Event.Day, static_cast<std::int32_t>(JewishYear),
-                               PlainAdarIsAdar2);
+        return CustomAnniversaryDates(Event, static_cast<std::int32_t>(JewishYear), Customs);
     } catch (const EConvertError&) {
-        return std::nullopt;
+        return {};
     }
 }
+
+// The first yahrzeit kept by the burial, when it falls in JewishYear.
+std::vector<TDateTime> ByBurialIn(const TRememberEntry& Entry, std::int64_t JewishYear,
+                                  const TAnniversaryCustoms& Customs)
+{
+    const std::optional<TJewishDate> Burial = BurialJewishDate(Entry);
+    if (!Burial || JewishYear != std::int64_t{Burial->Year} + 1)
+        return {};
+    return AnniversariesOf(*Burial, JewishYear, Customs);
+}
+
+}  // namespace
+
+std::vector<TDateTime> DatesInJewishYear(const TRememberEntry& Entry, std::int64_t JewishYear, bool PlainAdarIsAdar2)
+{
+    if (!HasNewYearDate(JewishYear))
+        return {};
+    const TAnniversaryCustoms Customs{Entry.Adar, Entry.ShortMonth, Entry.Adar1Thirty, PlainAdarIsAdar2};
+    std::vector<TDateTime> Dates = ByBurialIn(Entry, JewishYear, Customs);
+    // The burial's first yahrzeit takes the place of the death's first.
+    if (!BurialJewishDate(Entry) || JewishYear != std::int64_t{Entry.JewishDate.Year} + 1) {
+        for (const TDateTime Date : AnniversariesOf(Entry.JewishDate, JewishYear, Customs))
+            Dates.push_back(Date);
+    }
+    std::sort(Dates.begin(), Dates.end());
+    return Dates;
+}
+
+bool FallsByBurial(const TRememberEntry& Entry, TDateTime Date, bool PlainAdarIsAdar2)
+{
+    try {
+        const TAnniversaryCustoms Customs{Entry.Adar, Entry.ShortMonth, Entry.Adar1Thirty, PlainAdarIsAdar2};
+        const std::vector<TDateTime> Dates = ByBurialIn(Entry, DateTimeToJewish(Date).Year, Customs);
+        return std::find(Dates.begin(), Dates.end(), Date) != Dates.end();
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+namespace {
 
 std::optional<TDateTime> OnceDate(const TRememberEntry& Entry)
 {
@@ -62,9 +109,10 @@ std::optional<TDateTime> NextDate(const TRememberEntry& Entry, TDateTime Today, 
         // The anniversary this Jewish year may already have passed; the
         // next year's then lies ahead.
         for (const std::int64_t Candidate : {Year, Year + 1}) {
-            const std::optional<TDateTime> Date = JewishDayInYear(Entry, Candidate, PlainAdarIsAdar2);
-            if (Date && *Date >= Today)
-                return Date;
+            for (const TDateTime Date : DatesInJewishYear(Entry, Candidate, PlainAdarIsAdar2)) {
+                if (Date >= Today)
+                    return Date;
+            }
         }
         return std::nullopt;
     }
@@ -98,8 +146,10 @@ std::vector<TDateTime> DatesInYear(const TRememberEntry& Entry, std::int32_t Yea
     case TRememberKind::Jewish:
         // A Gregorian year overlaps the end of one Jewish year and the start
         // of the next.
-        Keep(JewishDayInYear(Entry, std::int64_t{Year} + 3760, PlainAdarIsAdar2));
-        Keep(JewishDayInYear(Entry, std::int64_t{Year} + 3761, PlainAdarIsAdar2));
+        for (const std::int64_t JewishYear : {std::int64_t{Year} + 3760, std::int64_t{Year} + 3761}) {
+            for (const TDateTime Date : DatesInJewishYear(Entry, JewishYear, PlainAdarIsAdar2))
+                Keep(Date);
+        }
         break;
     case TRememberKind::Gregorian:
         Keep(GregorianDayInYear(Entry, Year));

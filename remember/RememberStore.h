@@ -46,7 +46,7 @@ enum class TStoreAccess {
 class TRememberStore {
 public:
     // The schema this program writes (PRAGMA user_version).
-    static constexpr std::int32_t SchemaVersion = 1;
+    static constexpr std::int32_t SchemaVersion = 2;
 
     // Opens or creates the store and never throws. A file that is not a
     // store of this program, or is damaged, is moved aside to
@@ -85,6 +85,12 @@ public:
     // last reminder day.
     void Update(const TRememberEntry& Entry);
     void Remove(std::int64_t Id);
+    // Stores all the entries in one transaction, or none when one is
+    // refused, and returns their ids in order.
+    std::vector<std::int64_t> AddAll(const std::vector<TRememberEntry>& Entries);
+    // Removes those of Ids still in the list, in one transaction, and
+    // returns how many there were: taking back what AddAll added.
+    std::size_t RemoveAll(const std::vector<std::int64_t>& Ids);
     // Marks the day a reminder was last shown for the entry.
     void SetLastNotified(std::int64_t Id, TGregorianDate Day);
 

@@ -56,6 +56,8 @@ void TSqliteStatement::Run()
 {
     while (Step()) {
     }
+    // Ready to be bound and run again.
+    sqlite3_reset(Statement);
 }
 
 std::int64_t TSqliteStatement::Integer(int Column) const

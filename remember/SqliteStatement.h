@@ -23,6 +23,7 @@ public:
     TSqliteStatement& BindNull(int Index);
     // True while a row is there to read.
     bool Step();
+    // Steps to the end; the statement may then be bound and run again.
     void Run();
 
     std::int64_t Integer(int Column) const;

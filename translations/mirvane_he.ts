@@ -166,6 +166,62 @@
         <source>an iCalendar file cannot hold the year %1</source>
         <translation>קובץ iCalendar אינו יכול להכיל את השנה %1</translation>
     </message>
+    <message>
+        <source>no date</source>
+        <translation>אין תאריך</translation>
+    </message>
+    <message>
+        <source>no such day: "%1"</source>
+        <translation>אין יום כזה: "%1"</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>כבר ברשימה</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text. Save it as UTF-8 and import it again.</source>
+        <translation>הקובץ אינו טקסט UTF-8. שמרו אותו כ-UTF-8 וייבאו שוב.</translation>
+    </message>
+    <message>
+        <source>The file is not a calendar file (.ics), a CSV list or a GEDCOM file.</source>
+        <translation>הקובץ אינו קובץ לוח שנה (‎.ics), רשימת CSV או קובץ GEDCOM.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the quoted field that begins on line %1: it may have been cut short.</source>
+        <translation>הקובץ מסתיים בתוך השדה המצוטט שמתחיל בשורה %1: ייתכן שהוא נקטע.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>הקובץ ריק.</translation>
+    </message>
+    <message>
+        <source>The file's first line names no name column and date column, as a list of dates has.</source>
+        <translation>השורה הראשונה של הקובץ אינה מציינת עמודת שם ועמודת תאריך, כפי שיש ברשימת תאריכים.</translation>
+    </message>
+    <message>
+        <source>The calendar file ends before END:VCALENDAR: it may have been cut short.</source>
+        <translation>קובץ לוח השנה מסתיים לפני END:VCALENDAR: ייתכן שהוא נקטע.</translation>
+    </message>
+    <message>
+        <source>The file is not a calendar that can be read.</source>
+        <translation>הקובץ אינו לוח שנה שניתן לקרוא.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a GEDCOM line: the file may be damaged.</source>
+        <translation>שורה %1 אינה שורת GEDCOM: ייתכן שהקובץ פגום.</translation>
+    </message>
+    <message>
+        <source>The file has no GEDCOM header (0 HEAD).</source>
+        <translation>לקובץ אין כותרת GEDCOM ‏(0 HEAD).</translation>
+    </message>
+    <message>
+        <source>"%1" is too large to be a list of dates.</source>
+        <translation>"%1" גדול מכדי להיות רשימת תאריכים.</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be read: %2.</source>
+        <translation>לא ניתן לקרוא את "%1": %2.</translation>
+    </message>
 </context>
 <context>
     <name>LocalDue</name>
@@ -581,6 +637,22 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <source>Candle-lighting &amp;Times (choose a place first)</source>
         <translation>&amp;זמני הדלקת נרות (בחרו מקום תחילה)</translation>
     </message>
+    <message>
+        <source>&amp;Import Dates...</source>
+        <translation>&amp;ייבוא תאריכים...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Import</source>
+        <translation>&amp;ביטול הייבוא</translation>
+    </message>
+    <message>
+        <source>Import Dates</source>
+        <translation>ייבוא תאריכים</translation>
+    </message>
+    <message>
+        <source>Lists of dates (*.ics *.csv *.ged *.txt);;All files (*)</source>
+        <translation>רשימות תאריכים (*.ics *.csv *.ged *.txt);;כל הקבצים (*)</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TFormAbout</name>
@@ -603,6 +675,151 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>The place list is from %1 (%2), licensed under %3.</source>
         <translation>רשימת המקומות מבוססת על %1 ‏(%2), ברישיון %3.</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TImportDialog</name>
+    <message>
+        <source>Import Dates</source>
+        <translation>ייבוא תאריכים</translation>
+    </message>
+    <message>
+        <source>To be added:</source>
+        <translation>יתווספו:</translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation>אירוע</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>תאריך</translation>
+    </message>
+    <message>
+        <source>Jewish date</source>
+        <translation>תאריך עברי</translation>
+    </message>
+    <message>
+        <source>Recurs</source>
+        <translation>חוזר</translation>
+    </message>
+    <message>
+        <source>Dates to be added</source>
+        <translation>תאריכים שיתווספו</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>דולגו:</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>היכן</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>סיבה</translation>
+    </message>
+    <message>
+        <source>Dates skipped</source>
+        <translation>תאריכים שדולגו</translation>
+    </message>
+    <message>
+        <source>Yahrzeit</source>
+        <translation>יארצייט</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>יום הולדת</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>יום נישואין</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>אחר</translation>
+    </message>
+    <message>
+        <source>every year on the Gregorian date</source>
+        <translation>בכל שנה בתאריך הלועזי</translation>
+    </message>
+    <message>
+        <source>this year and date only</source>
+        <translation>רק בשנה ובתאריך האלה</translation>
+    </message>
+    <message>
+        <source>every year on the Jewish date</source>
+        <translation>בכל שנה בתאריך העברי</translation>
+    </message>
+    <message>
+        <source>Name column</source>
+        <translation>עמודת השם</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>עמודת התאריך</translation>
+    </message>
+    <message>
+        <source>Date order</source>
+        <translation>סדר התאריך</translation>
+    </message>
+    <message>
+        <source>Dates are</source>
+        <translation>התאריכים הם</translation>
+    </message>
+    <message>
+        <source>Month/Day/Year</source>
+        <translation>חודש/יום/שנה</translation>
+    </message>
+    <message>
+        <source>Day/Month/Year</source>
+        <translation>יום/חודש/שנה</translation>
+    </message>
+    <message>
+        <source>Year/Month/Day</source>
+        <translation>שנה/חודש/יום</translation>
+    </message>
+    <message>
+        <source>Gregorian</source>
+        <translation>לועזיים</translation>
+    </message>
+    <message>
+        <source>Jewish</source>
+        <translation>עבריים</translation>
+    </message>
+    <message>
+        <source>&amp;Name column:</source>
+        <translation>עמודת ה&amp;שם:</translation>
+    </message>
+    <message>
+        <source>Date &amp;column:</source>
+        <translation>&amp;עמודת התאריך:</translation>
+    </message>
+    <message>
+        <source>Date &amp;order:</source>
+        <translation>&amp;סדר התאריך:</translation>
+    </message>
+    <message>
+        <source>Dates &amp;are:</source>
+        <translation>ה&amp;תאריכים הם:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n date(s) will be added, </source>
+        <translation>
+            <numerusform>יתווסף תאריך אחד, </numerusform>
+            <numerusform>יתווספו %n תאריכים, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped.</source>
+        <translation>
+            <numerusform>דולג אחד.</numerusform>
+            <numerusform>דולגו %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -30,10 +30,15 @@ void TForm1::BuildFileMenu()
     File1 = MainMenu1->addMenu(QString());
     Captioned(*File1->menuAction(), QT_TR_NOOP("&File"));
     File1->setObjectName(QStringLiteral("File1"));
+    ImportDates1 = AddFileCommand(*File1, "ImportDates1", QT_TR_NOOP("&Import Dates..."));
+    UndoImport1 = AddFileCommand(*File1, "UndoImport1", QT_TR_NOOP("&Undo Import"));
+    UndoImport1->setEnabled(false);
     ExportList1 = AddFileCommand(*File1, "ExportList1", QT_TR_NOOP("&Export List..."));
     Print1 = AddFileCommand(*File1, "Print1", QT_TR_NOOP("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     PrintPreview1 = AddFileCommand(*File1, "PrintPreview1", QT_TR_NOOP("Print Pre&view..."));
     addAction(Print1);
+    connect(ImportDates1, &QAction::triggered, this, &TForm1::ImportDates1Click);
+    connect(UndoImport1, &QAction::triggered, this, &TForm1::UndoImport1Click);
     connect(ExportList1, &QAction::triggered, this, &TForm1::ExportList1Click);
     connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
     connect(PrintPreview1, &QAction::triggered, this, &TForm1::PrintPreview1Click);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include <QMainWindow>
 #include <QString>
@@ -65,6 +67,9 @@ public:
     // The index of the page shown, and a page turned to.
     int ShownPage() const;
     void ShowPage(int Index);
+    // The preview of the file at Path, then its dates added when it is
+    // accepted: Import Dates... after its file dialog.
+    void ImportDatesFrom(const QString& Path);
     // Once the window is shown at start: with "Run Mirvane" ticked, the
     // "Dates to remember" window lists the due entries, if there are any.
     void RemindAtStart();
@@ -129,6 +134,10 @@ private:
     void SwitchMonthMode(bool ByJewishMonth);
     // File menu: each item works on the page shown.
     void ExportList1Click();
+    // File > Import Dates...: a file, its preview, then its dates added in
+    // one change; File > Undo Import removes exactly those again.
+    void ImportDates1Click();
+    void UndoImport1Click();
     void Print1Click();
     void PrintPreview1Click();
     // Help menu.
@@ -138,6 +147,10 @@ private:
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QAction* ExportList1 = nullptr;
+    QAction* ImportDates1 = nullptr;
+    QAction* UndoImport1 = nullptr;
+    // The ids the last import added, for Undo Import.
+    std::vector<std::int64_t> LastImport;
     QAction* Print1 = nullptr;
     QAction* PrintPreview1 = nullptr;
     QMenu* Optios1 = nullptr;

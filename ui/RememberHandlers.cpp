@@ -266,6 +266,29 @@ bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Chang
     }
 }
 
+std::vector<TRememberEntry> TRememberTab::StoredEntries()
+{
+    std::vector<TRememberEntry> Entries;
+    ChangeStore([&](TRememberStore& Opened) { Entries = Opened.List(); });
+    return Entries;
+}
+
+std::vector<std::int64_t> TRememberTab::AddEntries(const std::vector<TRememberEntry>& Entries)
+{
+    std::vector<std::int64_t> Ids;
+    ChangeStore([&](TRememberStore& Opened) { Ids = Opened.AddAll(Entries); });
+    RefreshList();
+    return Ids;
+}
+
+std::size_t TRememberTab::RemoveEntries(const std::vector<std::int64_t>& Ids)
+{
+    std::size_t Removed = 0;
+    ChangeStore([&](TRememberStore& Opened) { Removed = Opened.RemoveAll(Ids); });
+    RefreshList();
+    return Removed;
+}
+
 void TRememberTab::NewClick()
 {
     RunHandler([this] {

@@ -51,6 +51,13 @@ public:
     // "Run Mirvane": the box once the page is made, the stored tick before.
     bool CheckOnRun() const;
 
+    // For File > Import Dates... once the page is made: the list as stored,
+    // the imported entries added in one change (their ids; none, after a
+    // message, when refused), and those of them still there removed again.
+    std::vector<TRememberEntry> StoredEntries();
+    std::vector<std::int64_t> AddEntries(const std::vector<TRememberEntry>& Entries);
+    std::size_t RemoveEntries(const std::vector<std::int64_t>& Ids);
+
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;

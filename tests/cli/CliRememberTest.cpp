@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include <libical/ical.h>
+#include <nlohmann/json.hpp>
 #include <unistd.h>
 
 #include "tests/cli/CliRun.h"
@@ -238,6 +239,34 @@ TEST_F(CliRemember, ADamagedStoreIsReportedAndLeftAsItIs)
     }
     EXPECT_EQ(FileText(UserStore()), "not a database of dates");
     EXPECT_EQ(std::distance(fs::directory_iterator(UserStore().parent_path()), fs::directory_iterator()), 1);
+}
+
+// Import: a dry run adds nothing, the import adds the file's entries, a
+// second import adds nothing and still succeeds, a damaged file fails.
+TEST_F(CliRemember, ImportAddsAFilesDatesOnce)
+{
+    const std::string File = std::string(MIRVANE_IMPORT_FIXTURES) + "/family-70.ged";
+    const TCliRun Dry = Remember({"import", File, "--dry-run"});
+    EXPECT_EQ(Dry.ExitCode, 0) << Dry.Err;
+    EXPECT_EQ(Lines(Dry.Out).back(), "Would add 4, skipped 1.");
+    EXPECT_EQ(Remember({"list"}).Out, "");
+    const TCliRun Added = Remember({"import", File, "--format", "json"});
+    EXPECT_EQ(Added.ExitCode, 0) << Added.Err;
+    const nlohmann::json Json = nlohmann::json::parse(Added.Out);
+    EXPECT_EQ(Json["format"], "gedcom");
+    EXPECT_EQ(Json["added"].size(), 4u);
+    EXPECT_EQ(Json["added"][0]["id"], 1);
+    EXPECT_EQ(Json["skipped"][0]["reason"], "no date");
+    EXPECT_EQ(Lines(Remember({"list"}).Out).size(), 4u);
+    const TCliRun Again = Remember({"import", File, "--from", "gedcom"});
+    EXPECT_EQ(Again.ExitCode, 0);
+    EXPECT_EQ(Lines(Again.Out).back(), "Added 0, skipped 5.");
+    const fs::path Damaged = Folder / "damaged.csv";
+    std::ofstream(Damaged) << "Name,Date\n\"open,1/1/1970\n";
+    const TCliRun Refused = Remember({"import", Damaged.string()});
+    EXPECT_EQ(Refused.ExitCode, 1);
+    EXPECT_NE(Refused.Err.find("line 2"), std::string::npos) << Refused.Err;
+    EXPECT_EQ(Lines(Remember({"list"}).Out).size(), 4u);
 }
 
 }  // namespace

@@ -107,6 +107,45 @@ TEST(NextDate, DatesInAGregorianYear)
     EXPECT_EQ(Texts(DatesInYear(Entry(TRememberKind::Once, {2024, 2, 29}), 2025, true)), Strings{});
 }
 
+// Kept in both Adars, a date falls twice in a leap year, and each is next in
+// its turn.
+TEST(NextDate, BothAdarsAreEachNextInTurn)
+{
+    TRememberEntry Of = Entry(TRememberKind::Jewish, {2026, 3, 3}, {5786, Adar, 14});
+    Of.Adar = TAdarCustom::Both;
+    EXPECT_EQ(Next(Of, Day(2027, 1, 1)), "2027-02-21");
+    EXPECT_EQ(Next(Of, Day(2027, 2, 22)), "2027-03-23");
+    EXPECT_EQ(DatesInYear(Of, 2027, false).size(), 2u);
+}
+
+// The first yahrzeit is kept on the burial's day, and the later ones on the
+// death's; a burial after the new year leaves that year without one.
+TEST(NextDate, TheFirstYahrzeitFollowsTheBurial)
+{
+    struct TCase {
+        const char* Title;
+        TGregorianDate Death;
+        TJewishDate JewishDeath;
+        TGregorianDate Burial;
+        TDateTime Today;
+        const char* Expected;
+        bool ByBurial;
+    };
+    const TCase Cases[] = {
+        {"first", {2025, 1, 10}, {5785, Tevet, 10}, {2025, 1, 12}, Day(2025, 6, 1), "2026-01-01", true},
+        {"second", {2025, 1, 10}, {5785, Tevet, 10}, {2025, 1, 12}, Day(2026, 1, 2), "2026-12-20", false},
+        {"over the new year", {2025, 9, 22}, {5785, Elul, 29}, {2025, 9, 23}, Day(2025, 9, 24), "2026-09-12", true},
+        {"the second in the same year", {2025, 9, 22}, {5785, Elul, 29}, {2025, 9, 23}, Day(2026, 9, 13),
+         "2027-10-01", false},
+    };
+    for (const TCase& Case : Cases) {
+        TRememberEntry Of = Entry(TRememberKind::Jewish, Case.Death, Case.JewishDeath);
+        Of.Burial = Case.Burial;
+        EXPECT_EQ(Next(Of, Case.Today), Case.Expected) << Case.Title;
+        EXPECT_EQ(FallsByBurial(Of, *NextDate(Of, Case.Today, true), true), Case.ByBurial) << Case.Title;
+    }
+}
+
 TEST(NextDate, DueWithinItsDaysBeforeAndOnlyOnTheDayForZero)
 {
     TRememberEntry Of = Entry(TRememberKind::Gregorian, {1970, 12, 15});

@@ -95,6 +95,8 @@ TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
     TForm1& F = Start();
     EXPECT_EQ(Find<QMenu>(F, "File1")->objectName(), QStringLiteral("File1"));
     const TFileItemCase Items[] = {
+        {"ImportDates1", "ImportDates1", "&Import Dates...", ""},
+        {"UndoImport1", "UndoImport1", "&Undo Import", ""},
         {"ExportList1", "ExportList1", "&Export List...", ""},
         {"Print1", "Print1", "&Print...", "Ctrl+P"},
         {"PrintPreview1", "PrintPreview1", "Print Pre&view...", ""},
@@ -103,7 +105,7 @@ TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
     for (QAction* Action : Find<QMenu>(F, "File1")->actions()) {
         File.append(Action->text());
     }
-    ASSERT_EQ(File.size(), 3);
+    ASSERT_EQ(File.size(), 5);
     for (std::size_t Index = 0; Index < std::size(Items); ++Index) {
         QAction* Action = Find<QAction>(F, Items[Index].Item);
         EXPECT_EQ(Action, Find<QMenu>(F, "File1")->actions().at(static_cast<qsizetype>(Index)));
