@@ -51,6 +51,10 @@ public:
     // "Run Mirvane": the box once the page is made, the stored tick before.
     bool CheckOnRun() const;
 
+signals:
+    // An entry was added, changed or removed here.
+    void ListChanged();
+
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;
