@@ -1,6 +1,7 @@
 #include "remember/RememberEntry.h"
 
 #include <array>
+#include <tuple>
 
 #include "engine/ConvertError.h"
 #include "engine/JewishYear.h"
@@ -92,6 +93,16 @@ std::string EntryProblem(const TRememberEntry& Entry)
         return "The number of days before must be a whole number from 0 to 365.";
     if (KindName(Entry.Kind).empty())
         return "The kind of reminder is not known.";
+    if (WhatName(Entry.What).empty())
+        return "The kind of date is not known.";
+    if (CustomName(Entry.Adar).empty() || CustomName(Entry.ShortMonth).empty() ||
+        CustomName(Entry.Adar1Thirty).empty())
+        return "The custom for a missing day is not known.";
+    if (Entry.Burial && !EventJewishDate(*Entry.Burial, false))
+        return "The date of burial is not a valid date.";
+    if (Entry.Burial && std::tie(Entry.Burial->Year, Entry.Burial->Month, Entry.Burial->Day) <
+                            std::tie(Entry.Date.Year, Entry.Date.Month, Entry.Date.Day))
+        return "The date of burial is before the date.";
     return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/DateConversion.h"
 #include "engine/DateServices.h"
+#include "remember/DateCustoms.h"
 
 namespace mirvane {
 
@@ -30,6 +31,13 @@ struct TRememberEntry {
     TJewishDate JewishDate;
     TRememberKind Kind = TRememberKind::Jewish;
     std::int32_t DaysBefore = 7;
+    TOccasionWhat What = TOccasionWhat::Other;
+    TAdarCustom Adar = TAdarCustom::Options;
+    TShortMonthCustom ShortMonth = TShortMonthCustom::Options;
+    TAdar1ThirtyCustom Adar1Thirty = TAdar1ThirtyCustom::Options;
+    // When set, the first anniversary falls on this day's Jewish day and
+    // month instead of the date's.
+    std::optional<TGregorianDate> Burial;
     std::string Created;  // "2026-12-08T00:43:29Z", set by the store
     std::string Changed;
     // The last day a reminder was shown for this entry, so that it is shown

@@ -14,8 +14,13 @@ namespace mirvane {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* CreateSchema = R"(
-CREATE TABLE IF NOT EXISTS dates (
+// Each step brings a store from the version of its place to the next; a
+// store is made by running them all, and an older one is brought up to date
+// by the ones it lacks when it is first opened to be changed.
+constexpr const char* SchemaSteps[] = {
+    // 0 -> 1: the list.
+    R"(
+CREATE TABLE dates (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     occasion TEXT NOT NULL,
     date TEXT NOT NULL,
@@ -28,11 +33,37 @@ CREATE TABLE IF NOT EXISTS dates (
     created TEXT NOT NULL,
     changed TEXT NOT NULL,
     last_notified TEXT
-))";
+);
+PRAGMA application_id = 1297241678;
+)",
+    // 1 -> 2: what each date is for and how its family keeps a day the year
+    // lacks; the defaults are the rules every date followed before.
+    R"(
+ALTER TABLE dates ADD COLUMN what TEXT NOT NULL DEFAULT 'other';
+ALTER TABLE dates ADD COLUMN adar TEXT NOT NULL DEFAULT 'options';
+ALTER TABLE dates ADD COLUMN short_month TEXT NOT NULL DEFAULT 'options';
+ALTER TABLE dates ADD COLUMN adar1_thirty TEXT NOT NULL DEFAULT 'options';
+ALTER TABLE dates ADD COLUMN burial TEXT;
+)",
+};
+static_assert(std::size(SchemaSteps) == 2);
 
 constexpr const char* SelectEntries =
     "SELECT id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, kind, days_before, "
-    "created, changed, last_notified FROM dates ORDER BY id";
+    "created, changed, last_notified, what, adar, short_month, adar1_thirty, burial FROM dates ORDER BY id";
+
+// A store of version 1, read without bringing it up to date, has the
+// defaults of the columns it lacks.
+constexpr const char* SelectVersion1Entries =
+    "SELECT id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, kind, days_before, "
+    "created, changed, last_notified, 'other', 'options', 'options', 'options', NULL FROM dates ORDER BY id";
+
+std::int64_t FileVersion(sqlite3* Database)
+{
+    TSqliteStatement Version(Database, "PRAGMA user_version");
+    Version.Step();
+    return Version.Integer(0);
+}
 
 std::string Quoted(const fs::path& File)
 {
@@ -107,18 +138,20 @@ auto InWriteTransaction(sqlite3* Database, TBody&& Body)
     }
 }
 
-// Writes the schema once; a second process creating the file at the same
-// moment finds it already written.
-void InitialiseSchema(sqlite3* Database)
+// Runs the schema steps the store lacks, once: a second process doing the
+// same at the same moment finds them done. An error leaves the store as it
+// was.
+void UpgradeSchema(sqlite3* Database)
 {
+    constexpr auto Latest = static_cast<std::int64_t>(std::size(SchemaSteps));
+    if (FileVersion(Database) >= Latest)
+        return;
     InWriteTransaction(Database, [&] {
-        TSqliteStatement Version(Database, "PRAGMA user_version");
-        Version.Step();
-        if (Version.Integer(0) == 0) {
-            TSqliteStatement(Database, CreateSchema).Run();
-            TSqliteStatement(Database, "PRAGMA application_id = 1297241678").Run();
-            TSqliteStatement(Database, "PRAGMA user_version = 1").Run();
+        for (std::int64_t Version = FileVersion(Database); Version < Latest; ++Version) {
+            if (sqlite3_exec(Database, SchemaSteps[Version], nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw ERememberStoreError(sqlite3_errmsg(Database));
         }
+        TSqliteStatement(Database, ("PRAGMA user_version = " + std::to_string(Latest)).c_str()).Run();
         return true;
     });
 }
@@ -137,7 +170,7 @@ void CreateStoreFile(const fs::path& File)
         TDatabase Database = OpenWritable(Building, true);
         if (!Database)
             throw ERememberStoreError("The dates to remember cannot be saved in " + Quoted(File) + ".");
-        InitialiseSchema(Database.get());
+        UpgradeSchema(Database.get());
     }
     if (::link(Building.c_str(), File.c_str()) != 0 && errno != EEXIST)
         fs::rename(Building, File, Error);
@@ -147,6 +180,7 @@ void CreateStoreFile(const fs::path& File)
 }  // namespace
 
 static_assert(RememberApplicationId == 1297241678);
+static_assert(TRememberStore::SchemaVersion == std::size(SchemaSteps));
 
 fs::path DefaultRememberStorePath()
 {
@@ -235,6 +269,8 @@ TRememberStore TRememberStore::Open(const fs::path& File, TDamagedFile Damaged, 
         if (Created)
             CreateStoreFile(File);
         Store.Database = OpenWritable(File, false);
+        if (Store.Database)
+            UpgradeSchema(Store.Database.get());
     } catch (const ERememberStoreError&) {
         Store.Database.reset();
     }
@@ -257,15 +293,21 @@ std::vector<TRememberEntry> TRememberStore::List() const
     std::vector<TRememberEntry> Entries;
     if (!Database)
         return Entries;
-    TSqliteStatement Select(Database.get(), SelectEntries);
+    TSqliteStatement Select(Database.get(), FileVersion(Database.get()) < 2 ? SelectVersion1Entries : SelectEntries);
     while (Select.Step()) {
         TRememberEntry Entry;
         Entry.Id = Select.Integer(0);
         Entry.Occasion = Select.Text(1);
         const std::optional<TGregorianDate> Date = IsoDate(Select.Text(2));
         const std::optional<TRememberKind> Kind = KindFromName(Select.Text(7));
+        const std::optional<TOccasionWhat> What = WhatFromName(Select.Text(12));
+        const std::optional<TAdarCustom> Adar = AdarCustomFromName(Select.Text(13));
+        const std::optional<TShortMonthCustom> ShortMonth = ShortMonthCustomFromName(Select.Text(14));
+        const std::optional<TAdar1ThirtyCustom> Adar1Thirty = Adar1ThirtyCustomFromName(Select.Text(15));
+        const std::optional<TGregorianDate> Burial =
+            Select.IsNull(16) ? std::nullopt : IsoDate(Select.Text(16));
         // A row this program cannot understand stays in the file, unshown.
-        if (!Date || !Kind)
+        if (!Date || !Kind || !What || !Adar || !ShortMonth || !Adar1Thirty || (!Select.IsNull(16) && !Burial))
             continue;
         Entry.Date = *Date;
         Entry.AfterSunset = Select.Integer(3) != 0;
@@ -277,6 +319,11 @@ std::vector<TRememberEntry> TRememberStore::List() const
         Entry.Changed = Select.Text(10);
         if (!Select.IsNull(11))
             Entry.LastNotified = IsoDate(Select.Text(11));
+        Entry.What = *What;
+        Entry.Adar = *Adar;
+        Entry.ShortMonth = *ShortMonth;
+        Entry.Adar1Thirty = *Adar1Thirty;
+        Entry.Burial = Burial;
         Entries.push_back(std::move(Entry));
     }
     return Entries;
@@ -300,7 +347,13 @@ void BindDetails(TSqliteStatement& Statement, const TRememberEntry& Entry, const
         .Bind(6, std::int64_t{Entry.JewishDate.Day})
         .Bind(7, KindName(Entry.Kind))
         .Bind(8, std::int64_t{Entry.DaysBefore})
-        .Bind(9, std::string_view(Now));
+        .Bind(9, std::string_view(Now))
+        .Bind(11, WhatName(Entry.What))
+        .Bind(12, CustomName(Entry.Adar))
+        .Bind(13, CustomName(Entry.ShortMonth))
+        .Bind(14, CustomName(Entry.Adar1Thirty));
+    if (Entry.Burial)
+        Statement.Bind(15, IsoText(*Entry.Burial));
 }
 
 // Runs a change of the entry Id in its own transaction; refused, and nothing
@@ -323,7 +376,8 @@ std::int64_t TRememberStore::Add(const TRememberEntry& Entry)
     CheckEntry(Entry);
     TSqliteStatement Insert(Database.get(),
                             "INSERT INTO dates (occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, "
-                            "kind, days_before, created, changed) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9)");
+                            "kind, days_before, created, changed, what, adar, short_month, adar1_thirty, burial) "
+                            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?9, ?11, ?12, ?13, ?14, ?15)");
     BindDetails(Insert, Entry, UtcTimestamp());
     return InWriteTransaction(Database.get(), [&] {
         Insert.Run();
@@ -337,7 +391,8 @@ void TRememberStore::Update(const TRememberEntry& Entry)
     CheckEntry(Entry);
     TSqliteStatement Change(Database.get(),
                             "UPDATE dates SET occasion = ?1, date = ?2, after_sunset = ?3, jewish_year = ?4, "
-                            "jewish_month = ?5, jewish_day = ?6, kind = ?7, days_before = ?8, changed = ?9 "
+                            "jewish_month = ?5, jewish_day = ?6, kind = ?7, days_before = ?8, changed = ?9, "
+                            "what = ?11, adar = ?12, short_month = ?13, adar1_thirty = ?14, burial = ?15 "
                             "WHERE id = ?10");
     BindDetails(Change, Entry, UtcTimestamp());
     Change.Bind(10, Entry.Id);

@@ -54,7 +54,8 @@ TEST(RememberStoreWriters, SeveralProcessesAtOnceLoseNothing)
     sqlite3_open(Folder.Store().c_str(), &Database);
     ASSERT_EQ(sqlite3_exec(Database,
                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-                           "INSERT INTO dates SELECT NULL, printf('%0100d', i), '1970-12-01', 0, 5731, 9, 3, "
+                           "INSERT INTO dates (id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, "
+                           "kind, days_before, created, changed, last_notified) SELECT NULL, printf('%0100d', i), '1970-12-01', 0, 5731, 9, 3, "
                            "'jewish', 7, '', '', NULL FROM n",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);

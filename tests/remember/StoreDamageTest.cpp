@@ -119,7 +119,7 @@ TEST(RememberStoreDamage, ANewerVersionStaysInPlaceAndIsReadOnly)
 {
     TTempFolder Folder;
     FillStore(Folder.Store(), 3);
-    RunSql(Folder.Store(), "PRAGMA user_version = 2");
+    RunSql(Folder.Store(), "PRAGMA user_version = 3");
     const std::string Bytes = FileBytes(Folder.Store());
     TRememberStore Store = TRememberStore::Open(Folder.Store());
     EXPECT_TRUE(AsideFiles(Folder.Path()).empty());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,12 @@ TEST(RememberStore, EntriesComeBackAsStored)
     TRememberEntry Quoted = SampleEntry("\"quoted\" '); DROP TABLE dates; --");
     Quoted.Kind = TRememberKind::Gregorian;
     Quoted.DaysBefore = 365;
+    Hebrew.What = TOccasionWhat::Birthday;
+    Quoted.What = TOccasionWhat::Yahrzeit;
+    Quoted.Adar = TAdarCustom::Both;
+    Quoted.ShortMonth = TShortMonthCustom::ByFirstAnniversary;
+    Quoted.Adar1Thirty = TAdar1ThirtyCustom::Shvat30;
+    Quoted.Burial = TGregorianDate{1970, 12, 3};
     {
         TRememberStore Store = TRememberStore::Open(File);
         EXPECT_FALSE(Store.ReadOnly());
@@ -94,6 +101,39 @@ TEST(RememberStore, RefusedChangesLeaveTheListAsItWas)
         EXPECT_NE(std::string(Refusal.what()).find("days before"), std::string::npos) << Refusal.what();
     }
     EXPECT_EQ(Store.List(), Before);
+}
+
+// A list the previous version wrote: read as it is, and brought up to date,
+// with every entry's customs those of the program, once it is changed.
+TEST(RememberStore, AnOlderListOpensUnchangedAndTakesTheNewColumnsWhenWritten)
+{
+    TTempFolder Folder;
+    sqlite3* Raw = nullptr;
+    ASSERT_EQ(sqlite3_open(Folder.Store().c_str(), &Raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(Raw, R"(
+CREATE TABLE dates (id INTEGER PRIMARY KEY AUTOINCREMENT, occasion TEXT NOT NULL, date TEXT NOT NULL,
+    after_sunset INTEGER NOT NULL, jewish_year INTEGER NOT NULL, jewish_month INTEGER NOT NULL,
+    jewish_day INTEGER NOT NULL, kind TEXT NOT NULL, days_before INTEGER NOT NULL, created TEXT NOT NULL,
+    changed TEXT NOT NULL, last_notified TEXT);
+INSERT INTO dates VALUES (1, 'old', '1970-12-01', 0, 5731, 9, 3, 'jewish', 7, 't', 't', NULL);
+PRAGMA application_id = 1297241678; PRAGMA user_version = 1;)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(Raw);
+    const std::string Bytes = FileBytes(Folder.Store());
+
+    TRememberEntry Old = SampleEntry("old");
+    Old.Id = 1;
+    ASSERT_EQ(ReadRememberEntries(Folder.Store()).size(), 1u);
+    EXPECT_EQ(WithoutTimes(ReadRememberEntries(Folder.Store())[0]), Old);
+    EXPECT_EQ(FileBytes(Folder.Store()), Bytes);
+
+    TRememberStore Store = TRememberStore::Open(Folder.Store());
+    EXPECT_EQ(Store.Notice(), "");
+    EXPECT_EQ(WithoutTimes(Store.List().at(0)), Old);
+    TRememberEntry Yahrzeit = SampleEntry("new");
+    Yahrzeit.What = TOccasionWhat::Yahrzeit;
+    Yahrzeit.Adar = TAdarCustom::Adar2;
+    Yahrzeit.Id = Store.Add(Yahrzeit);
+    EXPECT_EQ(WithoutTimes(Store.List().at(1)), Yahrzeit);
 }
 
 TEST(RememberStore, TwoConnectionsSeeEachOthersChanges)
