@@ -35,22 +35,33 @@ QUrl TCalDavCalendar::At(const std::string& Href) const
     return Collection.resolved(QUrl::fromEncoded(QByteArray::fromStdString(Href)));
 }
 
+std::vector<TDavResponse> TCalDavCalendar::Ask(const QByteArray& Verb, const QByteArray& Body, const char* What)
+{
+    const THttpReply Reply = Connection.SendXml(Verb, Collection, Body, "1");
+    if (Reply.Status == 404 || Reply.Status == 410)
+        throw Gone();
+    if (Reply.Status != 207)
+        throw Unexpected(Reply, What);
+    bool Failed = false;
+    std::vector<TDavResponse> Responses = ReadMultistatus(Reply.Body, &Failed);
+    if (Failed)
+        throw Failure(QStringLiteral("The server's answer to %1 at %2 could not be read. Sync again later.")
+                          .arg(QLatin1String(What), Collection.toString()));
+    return Responses;
+}
+
+ESyncFailure TCalDavCalendar::Gone() const
+{
+    return Failure(QStringLiteral("The calendar %1 is no longer on the server. Choose a calendar again in "
+                                  "Options > Calendar Account (or give --calendar).").arg(Collection.toString()));
+}
+
 std::vector<TServerItem> TCalDavCalendar::List()
 {
     static const QByteArray Body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
                                    "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:getetag/><d:resourcetype/></d:prop>"
                                    "</d:propfind>";
-    const THttpReply Reply = Connection.SendXml("PROPFIND", Collection, Body, "1");
-    if (Reply.Status == 404 || Reply.Status == 410)
-        throw Failure(QStringLiteral("The calendar %1 is no longer on the server. Choose a calendar again in "
-                                     "Options > Calendar Account (or give --calendar).").arg(Collection.toString()));
-    if (Reply.Status != 207)
-        throw Unexpected(Reply, "the listing of the calendar");
-    bool Failed = false;
-    const std::vector<TDavResponse> Responses = ReadMultistatus(Reply.Body, &Failed);
-    if (Failed)
-        throw Failure(QStringLiteral("The server's listing of %1 could not be read. Sync again later.")
-                          .arg(Collection.toString()));
+    const std::vector<TDavResponse> Responses = Ask("PROPFIND", Body, "the listing of the calendar");
     std::vector<TServerItem> Items;
     const std::string Own = Collection.path(QUrl::FullyEncoded).toStdString();
     for (const TDavResponse& Response : Responses) {
@@ -72,16 +83,7 @@ std::vector<TFetchedItem> TCalDavCalendar::Fetch(const std::vector<std::string>&
     for (const std::string& Href : Hrefs)
         Body += "<d:href>" + QString::fromStdString(Href).toHtmlEscaped().toUtf8() + "</d:href>";
     Body += "</c:calendar-multiget>";
-    const THttpReply Reply = Connection.SendXml("REPORT", Collection, Body, "1");
-    if (Reply.Status == 404 || Reply.Status == 410)
-        throw Failure(QStringLiteral("The calendar %1 is no longer on the server.").arg(Collection.toString()));
-    if (Reply.Status != 207)
-        throw Unexpected(Reply, "reading events");
-    bool Failed = false;
-    const std::vector<TDavResponse> Responses = ReadMultistatus(Reply.Body, &Failed);
-    if (Failed)
-        throw Failure(QStringLiteral("The server's events in %1 could not be read. Sync again later.")
-                          .arg(Collection.toString()));
+    const std::vector<TDavResponse> Responses = Ask("REPORT", Body, "reading events");
     std::vector<TFetchedItem> Items;
     for (const TDavResponse& Response : Responses)
         if (Response.Status == 200 && !Response.CalendarData.isEmpty())
@@ -97,9 +99,10 @@ TWriteAnswer TCalDavCalendar::Put(const std::string& Href, const std::string& Te
                                              {{"Content-Type", "text/calendar; charset=utf-8"}, {Condition, Value}});
     if (Reply.Status == 412)
         return {true, {}};
-    if (Reply.Status == 404 || Reply.Status == 409)
-        throw Failure(QStringLiteral("The calendar %1 is no longer on the server. Choose a calendar again in "
-                                     "Options > Calendar Account (or give --calendar).").arg(Collection.toString()));
+    if (Reply.Status == 409)
+        return {false, {}, true};
+    if (Reply.Status == 404)
+        throw Gone();
     if (Reply.Status < 200 || Reply.Status > 299)
         throw Unexpected(Reply, "storing an event");
     return {false, Reply.Etag.toStdString()};

@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "caldav/CalDavConnection.h"
+#include "caldav/DavReply.h"
 #include "sync/CalendarServer.h"
 
 namespace mirvane {
@@ -20,6 +21,10 @@ public:
     std::string HrefFor(const std::string& Uid) const override;
 
 private:
+    // A REPORT or PROPFIND on the calendar and its responses; What names it
+    // in a failure.
+    std::vector<TDavResponse> Ask(const QByteArray& Verb, const QByteArray& Body, const char* What);
+    ESyncFailure Gone() const;
     // The path of an href as the server wrote it, encoded as ours are.
     std::string PathOf(const QString& Href) const;
     QUrl At(const std::string& Href) const;

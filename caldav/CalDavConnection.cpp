@@ -106,6 +106,11 @@ THttpReply TCalDavConnection::Send(const QByteArray& Verb, const QUrl& Url, cons
         throw NetworkFailure(Url, Reply->error(), Reply->errorString(), TimedOut ? Details.TimeoutMs : 0);
     Answer.Status = Status.toInt();
     Answer.Body = Reply->readAll();
+    // Qt hands over a body cut short by a closed connection as if whole.
+    bool Sized = false;
+    const qlonglong Promised = Reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&Sized);
+    if (Sized && Answer.Body.size() < Promised && Reply->rawHeader("Content-Encoding").isEmpty())
+        throw NetworkFailure(Url, QNetworkReply::RemoteHostClosedError, {}, 0);
     Answer.Etag = Reply->rawHeader("ETag");
     Answer.Location = Reply->rawHeader("Location");
     if (Answer.Status == 401)

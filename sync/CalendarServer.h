@@ -29,6 +29,7 @@ struct TFetchedItem {
 struct TWriteAnswer {
     bool PreconditionFailed = false;  // 412: the server's copy is not what we thought
     std::string Etag;                 // of what was stored; empty when the server did not say
+    bool Conflict = false;            // 409: another object holds the UID
 };
 
 // One calendar collection on a CalDAV server. Every call throws ESyncFailure

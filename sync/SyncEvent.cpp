@@ -34,18 +34,20 @@ std::string SyncUid(std::int64_t EntryId, TDateTime Date)
 std::vector<TSyncEvent> WantedSyncEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
                                          std::int32_t Years, bool PlainAdarIsAdar2)
 {
-    std::map<std::int64_t, std::int32_t> DaysBefore;
+    std::map<std::int64_t, const TRememberEntry*> ById;
     for (const TRememberEntry& Entry : Entries)
-        DaysBefore[Entry.Id] = Entry.DaysBefore;
+        ById[Entry.Id] = &Entry;
     std::vector<TSyncEvent> Wanted;
     for (const TRememberEvent& Day :
          RememberEvents(Entries, FirstYear, std::clamp(Years, 1, MaxSyncYears) + 1, PlainAdarIsAdar2)) {
+        const TRememberEntry& Entry = *ById.at(Day.Id);
         TIcsReminderEvent Event;
-        Event.Event = {Day.Date, Day.Summary, SyncUid(Day.Id, Day.Date)};
-        Event.AlarmDaysBefore = DaysBefore[Day.Id];
+        Event.Event = {Day.Date, TitleWithWhat(Entry.What, Entry.Occasion) + " (" + Day.JewishDate + ')',
+                       SyncUid(Day.Id, Day.Date)};
+        Event.AlarmDaysBefore = Entry.DaysBefore;
         Event.Properties.emplace_back(EntryProperty, std::to_string(Day.Id));
-        const std::string Digest = DigestOf(Event.Event.Uid + '\n' + IsoDateText(Day.Date) + '\n' + Day.Summary +
-                                            '\n' + std::to_string(Event.AlarmDaysBefore));
+        const std::string Digest = DigestOf(Event.Event.Uid + '\n' + IsoDateText(Day.Date) + '\n' +
+                                            Event.Event.Summary + '\n' + std::to_string(Event.AlarmDaysBefore));
         Event.Properties.emplace_back(DigestProperty, Digest);
         Wanted.push_back({Event.Event.Uid, Day.Id, Digest, IcsCalendarText(std::vector<TIcsReminderEvent>{Event})});
     }

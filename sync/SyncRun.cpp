@@ -23,6 +23,8 @@ public:
                 Unknown.push_back(Item.Href);
             } else {
                 TKnownItem Current = Found->second;
+                if (!Current.Ours && !Current.Uid.empty())
+                    ForeignUids.insert(Current.Uid);
                 // Ours, changed elsewhere since: written again, whatever it says.
                 if (Current.Etag != Item.Etag)
                     Current.Digest.clear();
@@ -56,6 +58,11 @@ public:
                 return;
             }
             const TWriteAnswer Answer = Server.Put(Href, Event.Text, There ? Found->second.Etag : std::string());
+            if (Answer.Conflict) {
+                Outcome.Warnings.push_back("The server keeps another event with the UID " + Event.Uid +
+                                           "; that day is left out.");
+                return;
+            }
             if (!Answer.PreconditionFailed) {
                 Items[Href] = {Event.Uid, Answer.Etag, true, Event.Digest};
                 ++(There ? Outcome.Changed : Outcome.Added);

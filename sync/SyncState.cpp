@@ -11,17 +11,6 @@ namespace mirvane {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr const char* CreateTables = R"(
-CREATE TABLE IF NOT EXISTS sync_items (
-    calendar TEXT NOT NULL,
-    href TEXT NOT NULL,
-    uid TEXT NOT NULL,
-    etag TEXT NOT NULL,
-    ours INTEGER NOT NULL,
-    digest TEXT NOT NULL,
-    PRIMARY KEY (calendar, href)
-))";
-
 using TConnection = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
 
 TConnection Connect(const fs::path& File, int Flags)
@@ -46,8 +35,8 @@ template <typename TBody>
 void Change(const fs::path& File, TBody&& Body)
 {
     {
-        // Opening makes the store, with its schema, when there is none yet,
-        // and refuses a damaged or foreign file.
+        // Opening makes the store when there is none yet, brings an older
+        // one's schema up to date, and refuses a damaged or foreign file.
         const TRememberStore Store = TRememberStore::Open(File, TDamagedFile::LeaveInPlace);
         if (Store.Failed() || Store.ReadOnly())
             throw ERememberStoreError(Store.Notice().empty() ? "\"" + File.string() + "\" cannot be written."
@@ -57,7 +46,6 @@ void Change(const fs::path& File, TBody&& Body)
     sqlite3* Database = Connection.get();
     TSqliteStatement(Database, "BEGIN IMMEDIATE").Run();
     try {
-        TSqliteStatement(Database, CreateTables).Run();
         Body(Database);
         TSqliteStatement(Database, "COMMIT").Run();
     } catch (...) {

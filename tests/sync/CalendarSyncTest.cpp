@@ -20,12 +20,6 @@ std::vector<std::string> Keys(const std::map<std::string, std::string>& Objects)
     return Uids;
 }
 
-std::vector<std::string> Without(std::vector<std::string> All, const std::map<std::string, std::string>& Other)
-{
-    std::erase_if(All, [&](const std::string& Uid) { return Other.contains(Uid); });
-    return All;
-}
-
 // An event of the user's own, not Mirvane's.
 constexpr const char* UsersEvent = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\n"
                                    "UID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20270305\r\n"
@@ -64,8 +58,10 @@ TEST_F(CalendarSyncTest, DiscoveryFromTheRootMakesTheMirvaneCalendarOnceAndFinds
 // nothing to do, and a user's events that survive all of it.
 TEST_F(CalendarSyncTest, EachChangeSendsExactlyItsEntrysEventsAndLeavesTheUsersAlone)
 {
+    // 200 dates over 5 years take Radicale minutes on a busy machine; the
+    // benchmark syncs that many, the test a fifth of them.
     constexpr int Years = 5;
-    Fixture.AddDates(200);
+    Fixture.AddDates(40);
     const std::vector<std::string> Wanted = Fixture.WantedUids(Years);
     TCalDavConnection Connection(Fixture.Request().Account);
     const QUrl Calendar = MakeCalendar(Connection, DiscoverCalendars(Connection).Home, QStringLiteral("Family"));
@@ -130,6 +126,7 @@ TEST_F(CalendarSyncTest, ASyncCutOffHalfWayIsFinishedByTheNextWithNothingDoubled
 {
     Fixture.AddDates(3);
     const QUrl Calendar = SyncCalendar(Fixture.Request()).Calendar;
+    const int Sent = static_cast<int>(Fixture.WantedUids().size());
     Fixture.AddDates(8);
     const std::string StoreBefore = FileBytes(Fixture.Folder.Store());
     {
@@ -142,7 +139,8 @@ TEST_F(CalendarSyncTest, ASyncCutOffHalfWayIsFinishedByTheNextWithNothingDoubled
     }
     EXPECT_EQ(FileBytes(Fixture.Folder.Store()), StoreBefore);
     const TSyncReport Finished = SyncCalendar(Fixture.Request(Calendar));
-    EXPECT_EQ(Finished.Outcome.Unchanged, 3 + 4);
+    EXPECT_EQ(Finished.Outcome.Unchanged, Sent + 4);
+    EXPECT_EQ(Finished.Outcome.Added, static_cast<int>(Fixture.WantedUids().size()) - Sent - 4);
     EXPECT_EQ(Keys(Fixture.ServerObjects(Calendar)), Fixture.WantedUids());
 }
 

@@ -1,6 +1,7 @@
 #include "tests/sync/FaultServer.h"
 
 #include <QProcess>
+#include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
 #include <QTemporaryDir>

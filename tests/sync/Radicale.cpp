@@ -28,7 +28,10 @@ TRadicale::TRadicale(const QString& Password) : Port(FreePort())
         Arguments << QStringLiteral("--auth-type") << QStringLiteral("none");
     } else {
         QFile Users(Storage.filePath(QStringLiteral("users")));
-        Users.open(QIODevice::WriteOnly);
+        if (!Users.open(QIODevice::WriteOnly)) {
+            Failure = QStringLiteral("The password file cannot be written");
+            return;
+        }
         Users.write("alice:" + Password.toUtf8() + '\n');
         Users.close();
         Arguments << QStringLiteral("--auth-type") << QStringLiteral("htpasswd") << QStringLiteral("--auth-htpasswd-filename")

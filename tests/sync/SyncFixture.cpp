@@ -1,8 +1,9 @@
 #include "tests/sync/SyncFixture.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <QRegularExpression>
 
 #include "engine/DateConversion.h"
@@ -58,7 +59,8 @@ std::map<std::string, std::string> TSyncFixture::ServerObjects(const QUrl& Calen
     const QRegularExpression Summary(QStringLiteral("^SUMMARY:(.*)$"), QRegularExpression::MultilineOption);
     for (const QFileInfo& File : QDir(Collection).entryInfoList({QStringLiteral("*.ics")}, QDir::Files)) {
         QFile Object(File.filePath());
-        Object.open(QIODevice::ReadOnly);
+        if (!Object.open(QIODevice::ReadOnly))
+            continue;
         const QString Text = QString::fromUtf8(Object.readAll()).remove(QLatin1Char('\r'));
         Objects[Uid.match(Text).captured(1).toStdString()] = Summary.match(Text).captured(1).toStdString();
     }
