@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <ostream>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -28,9 +29,14 @@ TCommand AddRememberCommand(CLI::App& App);
 TCommand AddTimesCommand(CLI::App& App);
 TCommand AddPlacesCommand(CLI::App& App);
 
+// Registers a command that only some builds carry.
+using TCommandMaker = std::function<TCommand(CLI::App&)>;
+
 // The whole program: parses the arguments, runs the chosen command and
 // returns the exit code: 0 done, 1 a request the calendar cannot answer,
 // 2 a usage error. Throws nothing.
-int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err);
+// More are the commands beyond the built-in ones.
+int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err,
+                   const std::vector<TCommandMaker>& More = {});
 
 }  // namespace mirvane

@@ -106,13 +106,34 @@ std::string EndLine(TDateTime Start)
     return "DTEND;VALUE=DATE:" + BasicDateText(Start + 1);
 }
 
-// An event's lines; When is its DTSTART line and, for a span, its end.
+// An event's lines; When is its DTSTART line and, for a span, its end, and
+// Rest whatever follows the common properties.
 std::string EventText(std::string_view Uid, std::string_view Summary, const std::string& When,
-                      const std::string& Stamp)
+                      const std::string& Stamp, const std::string& Rest = {})
 {
     return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Uid)) + ContentLine("DTSTAMP:" + Stamp) +
-           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + ContentLine("TRANSP:TRANSPARENT") +
+           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + ContentLine("TRANSP:TRANSPARENT") + Rest +
            ContentLine("END:VEVENT");
+}
+
+// The event's own properties, then its reminder: shown AlarmDaysBefore days
+// before the day begins.
+std::string ExtraText(const TIcsReminderEvent& Event)
+{
+    std::string Text;
+    for (const auto& [Name, Value] : Event.Properties)
+        Text += ContentLine(Name + ':' + EscapedText(Value));
+    return Text + ContentLine("BEGIN:VALARM") + ContentLine("ACTION:DISPLAY") +
+           ContentLine("DESCRIPTION:" + EscapedText(Event.Event.Summary)) +
+           ContentLine("TRIGGER:-P" + std::to_string(Event.AlarmDaysBefore) + 'D') + ContentLine("END:VALARM");
+}
+
+// An all-day event's lines.
+std::string DayEventText(const TIcsEvent& Event, const std::string& Stamp, const std::string& Rest = {})
+{
+    return EventText(Event.Uid, Event.Summary,
+                     ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) + ContentLine(EndLine(Event.Date)),
+                     Stamp, Rest);
 }
 
 std::string CalendarText(const std::string& Events)
@@ -152,10 +173,16 @@ std::string IcsCalendarText(const std::vector<TIcsEvent>& Events)
     const std::string Stamp = StampText();
     std::string Text;
     for (const TIcsEvent& Event : Events)
-        Text += EventText(Event.Uid, Event.Summary,
-                          ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
-                              ContentLine(EndLine(Event.Date)),
-                          Stamp);
+        Text += DayEventText(Event, Stamp);
+    return CalendarText(Text);
+}
+
+std::string IcsCalendarText(const std::vector<TIcsReminderEvent>& Events)
+{
+    const std::string Stamp = StampText();
+    std::string Text;
+    for (const TIcsReminderEvent& Event : Events)
+        Text += DayEventText(Event.Event, Stamp, ExtraText(Event));
     return CalendarText(Text);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,15 @@ struct TIcsEvent {
     TDateTime Date = 0;
     std::string Summary;
     std::string Uid;
+};
+
+// An all-day event with a reminder and properties of its own.
+struct TIcsReminderEvent {
+    TIcsEvent Event;
+    // A reminder at the start of the day this many days before.
+    std::int32_t AlarmDaysBefore = 0;
+    // Further properties, NAME and TEXT value ("X-MIRVANE-ENTRY", "12").
+    std::vector<std::pair<std::string, std::string>> Properties;
 };
 
 // One timed event: a moment, not a span, so without an end.
@@ -36,6 +47,9 @@ std::string IcsUid(TDateTime Date, std::string_view Kind, std::string_view Name,
 // 9999, which the format's four-digit years cannot hold; nothing is
 // returned then.
 std::string IcsCalendarText(const std::vector<TIcsEvent>& Events);
+
+// The same, each event with its reminder and properties.
+std::string IcsCalendarText(const std::vector<TIcsReminderEvent>& Events);
 
 // A calendar of timed events, each DTSTART in UTC; EExportFailure for a
 // moment outside the years 1 to 9999.

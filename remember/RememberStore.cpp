@@ -45,8 +45,21 @@ ALTER TABLE dates ADD COLUMN short_month TEXT NOT NULL DEFAULT 'options';
 ALTER TABLE dates ADD COLUMN adar1_thirty TEXT NOT NULL DEFAULT 'options';
 ALTER TABLE dates ADD COLUMN burial TEXT;
 )",
+    // 2 -> 3: what the last sync sent to each of the user's calendars, by
+    // the object's path there.
+    R"(
+CREATE TABLE sync_items (
+    calendar TEXT NOT NULL,
+    href TEXT NOT NULL,
+    uid TEXT NOT NULL,
+    etag TEXT NOT NULL,
+    ours INTEGER NOT NULL,
+    digest TEXT NOT NULL,
+    PRIMARY KEY (calendar, href)
+);
+)",
 };
-static_assert(std::size(SchemaSteps) == 2);
+static_assert(std::size(SchemaSteps) == 3);
 
 constexpr const char* SelectEntries =
     "SELECT id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, kind, days_before, "

@@ -15,6 +15,8 @@ MIRVANE_PACKAGES=(
     clang
     librsvg2-bin gzip dpkg-dev file man-db appstream desktop-file-utils
     poppler-utils dbus
+    # Syncing: the keyring, and the CalDAV server the tests run.
+    qtkeychain-qt6-dev radicale
     # Only the engine benchmark's yardstick, ICU's Hebrew calendar.
     libicu-dev
 )

@@ -269,6 +269,25 @@
     </message>
 </context>
 <context>
+    <name>mirvane::TBackgroundSync</name>
+    <message>
+        <source>Syncing…</source>
+        <translation>מסנכרן…</translation>
+    </message>
+    <message>
+        <source>Not synced: the password is needed</source>
+        <translation>לא סונכרן: נדרשת הסיסמה</translation>
+    </message>
+    <message>
+        <source>Not synced: %1</source>
+        <translation>לא סונכרן: %1</translation>
+    </message>
+    <message>
+        <source>Synced %1</source>
+        <translation>סונכרן %1</translation>
+    </message>
+</context>
+<context>
     <name>mirvane::TBirthdaysTab</name>
     <message>
         <source> eg. 12/1/70</source>
@@ -417,6 +436,80 @@
     <message>
         <source>Name of the event:</source>
         <translation>שם האירוע:</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TCalendarAccountDialog</name>
+    <message>
+        <source>Calendar Account</source>
+        <translation>חשבון לוח שנה</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>כתובת השרת</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>שם משתמש</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>סיסמה</translation>
+    </message>
+    <message>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;חיפוש לוחות שנה</translation>
+    </message>
+    <message>
+        <source>New calendar &quot;Mirvane&quot;</source>
+        <translation>לוח שנה חדש &quot;Mirvane&quot;</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>שנים קדימה</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar:</source>
+        <translation>&amp;לוח שנה:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;כתובת:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;שם משתמש:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;סיסמה:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>&amp;שנים קדימה:</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Syncing</source>
+        <translation>&amp;הפסקת הסנכרון</translation>
+    </message>
+    <message>
+        <source>Finding the calendars…</source>
+        <translation>מחפש את לוחות השנה…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calendar(s) found.</source>
+        <translation>
+            <numerusform>נמצא לוח שנה אחד.</numerusform>
+            <numerusform>נמצאו %n לוחות שנה.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop Syncing</source>
+        <translation>הפסקת הסנכרון</translation>
+    </message>
+    <message>
+        <source>Remove Mirvane&apos;s events from the calendar on the server too?</source>
+        <translation>להסיר גם את האירועים של Mirvane מלוח השנה בשרת?</translation>
     </message>
 </context>
 <context>
@@ -652,6 +745,18 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>Lists of dates (*.ics *.csv *.ged *.txt);;All files (*)</source>
         <translation>רשימות תאריכים (*.ics *.csv *.ged *.txt);;כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <source>Calendar &amp;Account...</source>
+        <translation>&amp;חשבון לוח שנה...</translation>
+    </message>
+    <message>
+        <source>Calendar Account</source>
+        <translation>חשבון לוח שנה</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <translation>הסיסמה של %1 ב־%2:</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,18 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QUrl>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "settings/SyncSettings.h"
 #include "ui/AboutForm.h"
+#include "ui/BackgroundSync.h"
+#include "ui/CalendarAccountDialog.h"
 #include "ui/LocationDialog.h"
 #include "ui/TimesTab.h"
 #include "ui/CalendarTab.h"
@@ -101,6 +108,7 @@ void TForm1::BuildMenu()
     Location1 = AddCommand(*Optios1, "Location1", QT_TR_NOOP("Lo&cation..."));
     CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QT_TR_NOOP("Candle-lighting &Times"));
     CandleTimes1->setCheckable(true);
+    CalendarAccount1 = AddCommand(*Optios1, "CalendarAccount1", QT_TR_NOOP("Calendar &Account..."));
 
     // Each language is named in itself.
     Language1 = AddMenu(*Optios1, "Language1", QT_TR_NOOP("&Language"));
@@ -139,6 +147,7 @@ void TForm1::BuildMenu()
     connect(LanguageHebrew1, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::Hebrew); });
     connect(Location1, &QAction::triggered, this, &TForm1::Location1Click);
     connect(CandleTimes1, &QAction::triggered, this, &TForm1::CandleTimes1Click);
+    connect(CalendarAccount1, &QAction::triggered, this, &TForm1::CalendarAccount1Click);
     connect(Quit1, &QAction::triggered, this, &QWidget::close);
     connect(MenuNotes, &QAction::triggered, this, &TForm1::MenuNotesClick);
     connect(MenuAbout, &QAction::triggered, this, &TForm1::MenuAboutClick);
@@ -251,6 +260,42 @@ void TForm1::Location1Click()
 void TForm1::CandleTimes1Click()
 {
     ChangeChoice(&TChoices::CandleTimes, !Choices.CandleTimes);
+}
+
+void TForm1::CalendarAccount1Click()
+{
+    const TSyncSettings Current = TSyncSettings::Load();
+    TCalendarAccountDialog Dialog(Current, this);
+    if (Dialog.exec() != QDialog::Accepted)
+        return;
+    if (Dialog.Stopped()) {
+        if (Dialog.StopAndRemove())
+            Sync->RemoveEvents();
+        ForgetSyncPassword(Current.Server, Current.User);
+        TSyncSettings::Forget();
+        statusBar()->clearMessage();
+        return;
+    }
+    const TSyncSettings Chosen = Dialog.Chosen();
+    Chosen.Save();
+    if (!Dialog.Password().isEmpty()) {
+        Sync->SetPassword(Dialog.Password());
+        WriteSyncPassword(Chosen.Server, Chosen.User, Dialog.Password());
+    }
+    Sync->Start();
+}
+
+void TForm1::AskSyncPassword()
+{
+    const TSyncSettings Account = TSyncSettings::Load();
+    bool Given = false;
+    const QString Password = QInputDialog::getText(
+        this, tr("Calendar Account"), tr("Password of %1 at %2:").arg(Account.User, QUrl(Account.Server).host()),
+        QLineEdit::Password, QString(), &Given);
+    if (!Given || Password.isEmpty())
+        return;
+    Sync->SetPassword(Password);
+    Sync->Start();
 }
 
 void TForm1::MenuNotesClick()

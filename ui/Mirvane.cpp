@@ -10,11 +10,15 @@
 #include <QEvent>
 #include <QLocale>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "engine/DateConversion.h"
 #include "engine/GregorianDateText.h"
+#include "remember/RememberStore.h"
+#include "ui/BackgroundSync.h"
 #include "ui/BirthdaysTab.h"
 #include "ui/CalendarTab.h"
 #include "ui/FestivalsTab.h"
@@ -113,6 +117,14 @@ void TForm1::BuildPages()
         connect(Answers, &TAnswerTab::AnswerFound, Calendar, &TCalendarTab::GoToAnswer);
     }
     connect(Times, &TTimesTab::LocationWanted, this, &TForm1::Location1Click);
+
+    // The user's calendar follows the list: at start, after each change and
+    // once a day.
+    Sync = new TBackgroundSync(DefaultRememberStorePath(), this);
+    connect(Sync, &TBackgroundSync::StatusChanged, this, [this](const QString& Text) { statusBar()->showMessage(Text); });
+    connect(Sync, &TBackgroundSync::PasswordWanted, this, &TForm1::AskSyncPassword);
+    connect(Remember, &TRememberTab::ListChanged, Sync, &TBackgroundSync::Start);
+    QTimer::singleShot(0, Sync, &TBackgroundSync::Start);
 }
 
 QSize TForm1::DesignedClientSize() const

@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace mirvane {
 
+class TBackgroundSync;
 class TBirthdaysTab;
 class TCalendarTab;
 class TFestivalsTab;
@@ -126,6 +127,12 @@ private:
     // the user asked to.
     void Location1Click();
     void CandleTimes1Click();
+    // Options > Calendar Account...: the account is kept at once and synced
+    // to; Stop Syncing forgets it, after removing Mirvane's events if asked.
+    void CalendarAccount1Click();
+    // The background sync found no password kept: the user is asked, and
+    // the answer serves for this session.
+    void AskSyncPassword();
     // The grid's times at the place, with the option on and a place chosen.
     void ShowGridTimes();
     void CaptionCandleTimes();
@@ -173,6 +180,7 @@ private:
     QAction* LanguageHebrew1 = nullptr;
     QAction* Location1 = nullptr;
     QAction* CandleTimes1 = nullptr;
+    QAction* CalendarAccount1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;
@@ -197,6 +205,8 @@ private:
     static constexpr const char* CaptionSource = "CaptionSource";
     // The user's place, read at start (the place list is not).
     std::optional<TLocation> Location;
+    // Syncs to the user's calendar; its state shows in the status bar.
+    TBackgroundSync* Sync = nullptr;
     bool Destroyed = false;
 };
 

@@ -259,6 +259,7 @@ bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Chang
         return false;
     try {
         Change(*Store);
+        emit ListChanged();
         return true;
     } catch (const ERememberStoreError& Refusal) {
         ShowMessageBox(TBoxKind::Message, WindowMessage(Refusal.what()));

@@ -58,6 +58,10 @@ public:
     std::vector<std::int64_t> AddEntries(const std::vector<TRememberEntry>& Entries);
     std::size_t RemoveEntries(const std::vector<std::int64_t>& Ids);
 
+signals:
+    // An entry was added, changed or removed here.
+    void ListChanged();
+
 private:
     void Build() override;
     void ChoicesChanged(const TChoices& Old) override;

@@ -119,7 +119,7 @@ TEST(RememberStoreDamage, ANewerVersionStaysInPlaceAndIsReadOnly)
 {
     TTempFolder Folder;
     FillStore(Folder.Store(), 3);
-    RunSql(Folder.Store(), "PRAGMA user_version = 3");
+    RunSql(Folder.Store(), ("PRAGMA user_version = " + std::to_string(TRememberStore::SchemaVersion + 1)).c_str());
     const std::string Bytes = FileBytes(Folder.Store());
     TRememberStore Store = TRememberStore::Open(Folder.Store());
     EXPECT_TRUE(AsideFiles(Folder.Path()).empty());
