@@ -70,7 +70,8 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
                                              AddYearCommand(App),     AddFestivalCommand(App),
                                              AddFestivalsCommand(App), AddAnniversaryCommand(App),
                                              AddConvertCommand(App),  AddRememberCommand(App),
-                                             AddTimesCommand(App),    AddPlacesCommand(App)};
+                                             AddTimesCommand(App),    AddPlacesCommand(App),
+                                             AddEventsCommand(App)};
         try {
             App.parse(ArgumentCount, Arguments);
         } catch (const CLI::Success& Request) {
