@@ -8,11 +8,6 @@
 namespace mirvane {
 namespace {
 
-// In the order of AllLearningCycles.
-constexpr std::array<std::string_view, AllLearningCycles.size()> HebrewCycleNames{
-    "דף יומי",      "משנה יומית",     "נ״ך יומי",        "ירושלמי (וילנא)", "ירושלמי (שוטנשטיין)",
-    "רמב״ם פרק אחד", "רמב״ם שלושה פרקים", "חפץ חיים", "דף שבועי"};
-
 const std::array<std::string_view, AllLearningCycles.size()>& Keys()
 {
     static const auto Table = [] {
@@ -46,7 +41,7 @@ void AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>
         Entry.Category = TLuachCategory::Learning;
         Entry.Key = Keys()[Index];
         Entry.English = std::string(LearningCycleName(Cycle)) + ": " + Reading->English;
-        Entry.Hebrew = std::string(HebrewCycleNames[Index]) + ": " + Reading->Hebrew;
+        Entry.Hebrew = std::string(LearningCycleHebrewName(Cycle)) + ": " + Reading->Hebrew;
         Entry.Reading = std::move(Reading->English);
     }
 }

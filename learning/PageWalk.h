@@ -1,0 +1,31 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "learning/LearningCycles.h"
+#include "learning/StudyBook.h"
+
+namespace mirvane {
+
+// Finds the page a cycle reaches after a number of pages through a list of
+// books, by binary search over where each book begins.
+class TPageWalk {
+public:
+    explicit TPageWalk(std::span<const TStudyBook> Books);
+    // The same list with one book ending elsewhere.
+    TPageWalk(std::span<const TStudyBook> Books, int ChangedIndex, int ChangedLast);
+
+    int PageCount() const { return Starts.back(); }
+    // Index from 0 to PageCount() - 1.
+    TLearningReading PageAt(int Index) const;
+
+private:
+    std::span<const TStudyBook> Books;
+    std::vector<int> Starts;  // one more than Books: the last is the total
+};
+
+// "Sanhedrin 19" / "סנהדרין י״ט".
+TLearningReading PageReading(std::string_view English, std::string_view Hebrew, int Page);
+
+}  // namespace mirvane
