@@ -44,9 +44,9 @@ const minorKeys = {
 };
 // Our cycle keys and @hebcal/learning's names for them.
 const learningKeys = {
-    'daf-yomi': 'dafYomi', 'mishna-yomit': 'mishnaYomit', 'nach-yomi': 'nachYomi',
+    'daf-yomi': 'dafyomi', 'mishna-yomit': 'mishnayomi', 'nach-yomi': 'nachyomi',
     'yerushalmi-vilna': 'yerushalmi-vilna', 'yerushalmi-schottenstein': 'yerushalmi-schottenstein',
-    'rambam-1': 'rambam1', 'rambam-3': 'rambam3', 'chofetz-chaim': 'chofetzChaim', 'daf-weekly': 'dafWeekly',
+    'rambam-1': 'rambam1', 'rambam-3': 'rambam3', 'chofetz-chaim': 'chofetzchaim', 'daf-weekly': 'dafweekly',
 };
 
 function slug(text) {
