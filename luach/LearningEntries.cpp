@@ -26,8 +26,9 @@ std::span<const std::string_view> LearningCycleKeys()
     return Keys();
 }
 
-void AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day)
+std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day)
 {
+    std::size_t Count = 0;
     static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
     const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
     for (std::size_t Index = 0; Index < AllLearningCycles.size(); ++Index) {
@@ -37,13 +38,16 @@ void AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>
         std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
         if (!Reading)
             continue;
-        TLuachEntry& Entry = Entries.emplace_back();
+        if (Count == Entries.size())
+            Entries.emplace_back();
+        TLuachEntry& Entry = Entries[Count++];
         Entry.Category = TLuachCategory::Learning;
         Entry.Key = Keys()[Index];
-        Entry.English = std::string(LearningCycleName(Cycle)) + ": " + Reading->English;
-        Entry.Hebrew = std::string(LearningCycleHebrewName(Cycle)) + ": " + Reading->Hebrew;
-        Entry.Reading = std::move(Reading->English);
+        Entry.English.assign(LearningCycleName(Cycle)).append(": ").append(Reading->English);
+        Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ").append(Reading->Hebrew);
+        Entry.Reading.swap(Reading->English);
     }
+    return Count;
 }
 
 }  // namespace mirvane

@@ -13,9 +13,11 @@ namespace mirvane {
 // The learning cycles' keys in their order ("daf-yomi", ...).
 std::span<const std::string_view> LearningCycleKeys();
 
-// Appends the day's reading of each chosen cycle (by place in
-// LearningCycleKeys) that has one on Day: "Daf Yomi: Sanhedrin 19", with
-// the reading alone in Reading.
-void AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day);
+// Puts the day's reading of each chosen cycle (by place in
+// LearningCycleKeys) that has one on Day at the front of Entries and returns
+// how many: "Daf Yomi: Sanhedrin 19", with the reading alone in Reading.
+// Entries past those are left as they were, so that walking many days
+// reuses their texts' storage.
+std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day);
 
 }  // namespace mirvane

@@ -13,7 +13,9 @@ TLuachDays::TLuachDays(TRules Rules, const TLuachShow& Show)
 void TLuachDays::FillYear()
 {
     FFestivals.Fill(FYear);
-    if (FShow.Categories.any())
+    TLuachShow Others = FShow;
+    Others.Categories.reset(static_cast<std::size_t>(TLuachCategory::Festival));
+    if (Others.Categories.any())
         FLuach.Fill(FYear);
 }
 
@@ -58,10 +60,9 @@ const std::vector<const TLuachEntry*>& TLuachDays::Entries()
         if (FShow.Shows(Entry.Category))
             FEntries.push_back(&Entry);
     if (FShow.Cycles.any()) {
-        FLearning.clear();
-        AddLearningEntries(FLearning, FShow.Cycles, FDay);
-        for (const TLuachEntry& Entry : FLearning)
-            FEntries.push_back(&Entry);
+        const std::size_t Count = AddLearningEntries(FLearning, FShow.Cycles, FDay);
+        for (std::size_t Index = 0; Index < Count; ++Index)
+            FEntries.push_back(&FLearning[Index]);
     }
     return FEntries;
 }

@@ -1,6 +1,7 @@
 #include "luach/LuachYear.h"
 
 #include <algorithm>
+#include <array>
 
 #include "luach/LuachYearBuilder.h"
 
@@ -16,25 +17,21 @@ void TLuachYear::Fill(const TJewishYear& Year)
     AddMevarchim(Builder);
     AddModernDays(Builder);
     AddMinorDays(Builder);
-    // Categories were added in their order; a stable sort keeps it within a day.
-    std::stable_sort(Builder.Placed.begin(), Builder.Placed.end(),
-                     [](const auto& Left, const auto& Right) {
-                         if (Left.first != Right.first)
-                             return Left.first < Right.first;
-                         return Left.second.Category < Right.second.Category;
-                     });
+    // A counting sort by day: each entry is moved once, and within a day the
+    // categories keep the order they were added in.
     Number = Year.Year;
-    Entries.clear();
     Starts.fill(0);
-    std::size_t Next = 0;
-    for (std::size_t Day = 0; Day <= MaxDays; ++Day) {
-        Starts[Day] = static_cast<std::uint16_t>(Entries.size());
-        // Rules never place a day outside the year; should one, it is dropped.
-        while (Next < Builder.Placed.size() && Builder.Placed[Next].first < static_cast<std::int32_t>(Day))
-            ++Next;
-        while (Next < Builder.Placed.size() && Builder.Placed[Next].first == static_cast<std::int32_t>(Day))
-            Entries.push_back(std::move(Builder.Placed[Next++].second));
-    }
+    for (const auto& [At, Entry] : Builder.Placed)
+        if (At >= 0 && At < static_cast<std::int32_t>(MaxDays))
+            ++Starts[static_cast<std::size_t>(At) + 1];
+    for (std::size_t Day = 1; Day <= MaxDays; ++Day)
+        Starts[Day] = static_cast<std::uint16_t>(Starts[Day] + Starts[Day - 1]);
+    Entries.resize(Starts[MaxDays]);
+    std::array<std::uint16_t, MaxDays> Next{};
+    std::copy(Starts.begin(), Starts.end() - 1, Next.begin());
+    for (auto& [At, Entry] : Builder.Placed)
+        if (At >= 0 && At < static_cast<std::int32_t>(MaxDays))
+            Entries[Next[static_cast<std::size_t>(At)]++] = std::move(Entry);
 }
 
 std::span<const TLuachEntry> TLuachYear::EntriesAt(std::int32_t Offset) const

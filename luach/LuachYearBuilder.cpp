@@ -7,6 +7,7 @@ namespace mirvane {
 TLuachYearBuilder::TLuachYearBuilder(TJewishYear& NewYear)
     : Year(NewYear)
 {
+    Placed.reserve(160);
 }
 
 std::int32_t TLuachYearBuilder::Offset(std::int32_t Month, std::int32_t Day) const
