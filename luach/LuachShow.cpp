@@ -77,6 +77,34 @@ std::optional<TLuachShow> ParseLuachShow(std::string_view List, std::string* Err
     return Show;
 }
 
+bool LuachShowHas(const TLuachShow& Show, std::string_view Key)
+{
+    const auto Keys = LearningCycleKeys();
+    for (std::size_t Index = 0; Index < Keys.size(); ++Index)
+        if (Keys[Index] == Key)
+            return Show.Cycles.test(Index);
+    const auto Category = LuachCategoryOfKey(Key);
+    return Category && Show.Shows(*Category);
+}
+
+void ToggleLuachKey(TLuachShow& Show, std::string_view Key)
+{
+    const auto Keys = LearningCycleKeys();
+    for (std::size_t Index = 0; Index < Keys.size(); ++Index)
+        if (Keys[Index] == Key)
+            Show.Cycles.flip(Index);
+    const auto Category = LuachCategoryOfKey(Key);
+    if (Category && *Category != TLuachCategory::Learning)
+        Show.Categories.flip(static_cast<std::size_t>(*Category));
+}
+
+TLuachShow StoredLuachShow(const std::optional<std::string>& List)
+{
+    if (!List)
+        return TLuachShow::Default();
+    return ParseLuachShow(*List).value_or(TLuachShow::Default());
+}
+
 std::string LuachShowList(const TLuachShow& Show)
 {
     std::string List;

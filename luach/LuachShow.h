@@ -29,6 +29,14 @@ struct TLuachShow {
 // around keys are allowed, an empty list shows nothing. Nothing for an
 // unknown key, whose name Error then gives.
 std::optional<TLuachShow> ParseLuachShow(std::string_view List, std::string* Error = nullptr);
+// Whether Show has the category or cycle Key, and turning it on or off;
+// unknown keys are never shown and change nothing.
+bool LuachShowHas(const TLuachShow& Show, std::string_view Key);
+void ToggleLuachKey(TLuachShow& Show, std::string_view Key);
+
+// The choice a stored list makes: the default while none is stored, and
+// also for a list damaged by hand, which is left as it is in the store.
+TLuachShow StoredLuachShow(const std::optional<std::string>& List);
 // The list that reads back as Show: categories, then cycles, in order.
 std::string LuachShowList(const TLuachShow& Show);
 
