@@ -73,7 +73,8 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
                                              AddYearCommand(App),     AddFestivalCommand(App),
                                              AddFestivalsCommand(App), AddAnniversaryCommand(App),
                                              AddConvertCommand(App),  AddRememberCommand(App),
-                                             AddTimesCommand(App),    AddPlacesCommand(App)};
+                                             AddTimesCommand(App),    AddPlacesCommand(App),
+                                             AddEventsCommand(App)};
         for (const TCommandMaker& Make : More)
             Commands.push_back(Make(App));
         try {

@@ -19,6 +19,7 @@ struct TCommand {
 };
 
 TCommand AddDaysCommand(CLI::App& App);
+TCommand AddEventsCommand(CLI::App& App);
 TCommand AddMonthCommand(CLI::App& App);
 TCommand AddYearCommand(CLI::App& App);
 TCommand AddFestivalCommand(CLI::App& App);

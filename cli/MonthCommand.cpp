@@ -10,6 +10,7 @@
 #include "cli/CommandOutput.h"
 #include "export/IcsCalendar.h"
 #include "cli/JsonText.h"
+#include "cli/ShowOption.h"
 #include "cli/TableOutput.h"
 #include "engine/HebrewDateText.h"
 #include "engine/ConvertError.h"
@@ -124,6 +125,7 @@ TCommand AddMonthCommand(CLI::App& App)
         bool Jewish = false;
         bool Israel = false;
         bool Hebrew = false;
+        std::string Show = "festivals";
         TOutputFormat Format = TOutputFormat::Text;
     };
     const auto Options = std::make_shared<TOptions>();
@@ -135,12 +137,15 @@ TCommand AddMonthCommand(CLI::App& App)
     Command->add_flag("--jewish", Options->Jewish, "The Jewish month holding DATE instead of the Gregorian one");
     AddIsraelFlag(*Command, Options->Israel);
     AddHebrewFlag(*Command, Options->Hebrew);
+    AddShowOption(*Command, Options->Show, "festivals");
     AddFormatOption(*Command, Options->Format);
     return {Command, [Options](std::ostream& Out) {
+                const TLuachShow Show = ShowAsked(Options->Show);
                 const TDateTime Date = ReadCliDate(Options->Date).value_or(0);
                 RequireJewishDate(Date);
                 TMonthGrid Grid{Date};
                 Grid.ChangeDiaspora(!Options->Israel);
+                Grid.SetLuachShow(Show);
                 if (Options->Jewish) {
                     try {
                         Grid.SetJewishMonthMode(true);

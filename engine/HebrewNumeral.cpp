@@ -3,7 +3,6 @@
 
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace mirvane {
 namespace {
@@ -23,11 +22,22 @@ constexpr std::array<TLetter, 22> Letters = {{
     {6, "ו"},   {5, "ה"},   {4, "ד"},   {3, "ג"},   {2, "ב"},  {1, "א"},
 }};
 
-// The letters of 1..999, each as its own piece so that the mark can go
-// before the last one.
-std::vector<std::string_view> LettersOf(std::int64_t Value)
+// The letters of 1..999 (at most ת ת ק צ ט), each as its own piece so that
+// the mark can go before the last one. Kept in place: numerals are written
+// for every line of long listings.
+struct TPieces {
+    std::array<std::string_view, 8> Items{};
+    std::size_t Count = 0;
+    void push_back(std::string_view Piece) { Items[Count++] = Piece; }
+    std::size_t size() const { return Count; }
+    std::string_view operator[](std::size_t Index) const { return Items[Index]; }
+    const std::string_view* begin() const { return Items.data(); }
+    const std::string_view* end() const { return Items.data() + Count; }
+};
+
+TPieces LettersOf(std::int64_t Value)
 {
-    std::vector<std::string_view> Pieces;
+    TPieces Pieces;
     // י״ה and י״ו would spell a divine name, so 15 and 16 are 9+6 and 9+7.
     const std::int64_t Tens = Value % 100;
     const bool Avoided = Tens == 15 || Tens == 16;
@@ -45,14 +55,11 @@ std::vector<std::string_view> LettersOf(std::int64_t Value)
     return Pieces;
 }
 
-}  // namespace
-
-std::string HebrewNumeral(std::int64_t Value)
+std::string NumeralOf(std::int64_t Value)
 {
-    if (Value < 1 || Value > 999)
-        return {};
-    const std::vector<std::string_view> Pieces = LettersOf(Value);
+    const TPieces Pieces = LettersOf(Value);
     std::string Text;
+    Text.reserve(16);
     for (std::size_t Index = 0; Index < Pieces.size(); ++Index) {
         if (Index + 1 == Pieces.size() && Index > 0)
             Text += Gershayim;
@@ -61,6 +68,23 @@ std::string HebrewNumeral(std::int64_t Value)
     if (Pieces.size() == 1)
         Text += Geresh;
     return Text;
+}
+
+}  // namespace
+
+// Every numeral is made once, on first use: long listings write one or two
+// on every line.
+std::string HebrewNumeral(std::int64_t Value)
+{
+    static const std::array<std::string, 1000> Numerals = [] {
+        std::array<std::string, 1000> Made;
+        for (std::size_t Index = 1; Index < Made.size(); ++Index)
+            Made[Index] = NumeralOf(static_cast<std::int64_t>(Index));
+        return Made;
+    }();
+    if (Value < 1 || Value > 999)
+        return {};
+    return Numerals[static_cast<std::size_t>(Value)];
 }
 
 std::string HebrewYearNumeral(std::int64_t Year)

@@ -146,6 +146,7 @@ void TMonthGrid::StepYear(std::int32_t Direction)
 void TMonthGrid::ChangeDiaspora(bool Value)
 {
     FRules = RulesOf(Value);
+    LuachDays.reset();
     if (OnRepaint)
         OnRepaint();
     NotifyChange();
@@ -170,6 +171,14 @@ void TMonthGrid::SetCivilNames(const TCivilNames& Names)
 void TMonthGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
 {
     TimesText.SetSite(Site);
+    if (OnRepaint)
+        OnRepaint();
+}
+
+void TMonthGrid::SetLuachShow(const TLuachShow& Show)
+{
+    FLuachShow = Show;
+    LuachDays.reset();
     if (OnRepaint)
         OnRepaint();
 }

@@ -13,6 +13,7 @@
 #include "grid/DayTimesText.h"
 #include "grid/GridShape.h"
 #include "grid/MonthPage.h"
+#include "luach/LuachDays.h"
 
 namespace mirvane {
 
@@ -103,6 +104,11 @@ public:
     void SetDayTimes(const std::optional<TTimesSite>& Site);
     bool ShowsDayTimes() const { return TimesText.HasSite(); }
     int DayTimesCandleMinutes() const { return TimesText.CandleMinutes(); }
+    // The luach's categories and learning cycles added to the text column
+    // after the festival and portion; festivals alone at first. Asks for a
+    // repaint, no OnChange.
+    void SetLuachShow(const TLuachShow& Show);
+    const TLuachShow& LuachShow() const { return FLuachShow; }
     // Jewish-month pages (true) or Gregorian-month pages; the date and the
     // active calendar stay. Nothing happens when the kind is already shown.
     void SetJewishMonthMode(bool On);
@@ -138,6 +144,8 @@ private:
     bool IsDayRow(std::int32_t Row) const;
     std::string HeadingText(std::int32_t Col, std::int32_t Row) const;
     std::string DayRowText(std::int32_t Col, std::int32_t Row) const;
+    // The luach entries of Date shown beside the festival; empty when none.
+    std::string LuachText(TDateTime Date) const;
     // One month or year forward (Direction 1) or back (-1) in the active
     // calendar.
     void StepMonth(std::int32_t Direction);
@@ -158,6 +166,10 @@ private:
     std::int32_t FSelectedRow = FirstDayRow;
     mutable TDayTextCache TextCache;
     mutable TDayTimesText TimesText;
+    TLuachShow FLuachShow;
+    // Made when the luach first shows more than the festivals, and again
+    // when the rules or the choice change.
+    mutable std::optional<TLuachDays> LuachDays;
 };
 
 }  // namespace mirvane

@@ -88,6 +88,11 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
         std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames);
+        const std::string Luach = LuachText(FPage.FirstDate + (Row - FirstDayRow));
+        if (!Luach.empty()) {
+            Text.erase(Text.find_last_not_of(' ') + 1);
+            Text += (Text.empty() ? "" : "  ") + Luach;
+        }
         const std::string Times = CellTimes(Col, Row);
         if (!Times.empty())
             Text += "  " + Times;
@@ -101,6 +106,16 @@ std::string TMonthGrid::CellTimes(std::int32_t Col, std::int32_t Row) const
     if (Col != DayTextColumn || !IsDayRow(Row) || !TimesText.HasSite())
         return {};
     return TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FRules, FHebrewNames);
+}
+
+std::string TMonthGrid::LuachText(TDateTime Date) const
+{
+    if (!FLuachShow.AddsToFestivals())
+        return {};
+    if (!LuachDays)
+        LuachDays.emplace(FRules, FLuachShow);
+    LuachDays->Seek(Date);
+    return LuachDayText(LuachDays->Entries(), FHebrewNames);
 }
 
 std::string TMonthGrid::SelectedDayDescription() const

@@ -5,6 +5,7 @@
 #include "engine/DateServices.h"
 #include "grid/GridShape.h"
 #include "grid/MonthGrid.h"
+#include "luach/LuachShow.h"
 
 namespace mirvane {
 namespace {
@@ -39,6 +40,22 @@ void BM_PageTexts(benchmark::State& State)
     }
 }
 BENCHMARK(BM_PageTexts);
+
+// The same repaint with every luach category and learning cycle shown, the
+// grid made anew each time so that the luach's year tables are placed too.
+void BM_PageTextsWholeLuach(benchmark::State& State)
+{
+    for (auto _ : State) {
+        TMonthGrid Grid(CrossingTishrei());
+        Grid.SetLuachShow(*ParseLuachShow("all"));
+        std::size_t Length = 0;
+        for (std::int32_t Row = 0; Row < GridRowCount; ++Row)
+            for (std::int32_t Col = 0; Col < GridColCount; ++Col)
+                Length += Grid.CellText(Col, Row).size();
+        benchmark::DoNotOptimize(Length);
+    }
+}
+BENCHMARK(BM_PageTextsWholeLuach)->Unit(benchmark::kMicrosecond);
 
 // A step to the next month and back: two layouts and their notifications.
 void BM_MonthSteps(benchmark::State& State)

@@ -1,0 +1,53 @@
+#include "luach/LearningEntries.h"
+
+#include <array>
+#include <chrono>
+
+#include "learning/LearningCycles.h"
+
+namespace mirvane {
+namespace {
+
+const std::array<std::string_view, AllLearningCycles.size()>& Keys()
+{
+    static const auto Table = [] {
+        std::array<std::string_view, AllLearningCycles.size()> Found{};
+        for (std::size_t Index = 0; Index < AllLearningCycles.size(); ++Index)
+            Found[Index] = LearningCycleKey(AllLearningCycles[Index]);
+        return Found;
+    }();
+    return Table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> LearningCycleKeys()
+{
+    return Keys();
+}
+
+std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day)
+{
+    std::size_t Count = 0;
+    static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
+    const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
+    for (std::size_t Index = 0; Index < AllLearningCycles.size(); ++Index) {
+        if (!Cycles.test(Index))
+            continue;
+        const TLearningCycle Cycle = AllLearningCycles[Index];
+        std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
+        if (!Reading)
+            continue;
+        if (Count == Entries.size())
+            Entries.emplace_back();
+        TLuachEntry& Entry = Entries[Count++];
+        Entry.Category = TLuachCategory::Learning;
+        Entry.Key = Keys()[Index];
+        Entry.English.assign(LearningCycleName(Cycle)).append(": ").append(Reading->English);
+        Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ").append(Reading->Hebrew);
+        Entry.Reading.swap(Reading->English);
+    }
+    return Count;
+}
+
+}  // namespace mirvane
