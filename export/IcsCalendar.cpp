@@ -106,13 +106,28 @@ std::string EndLine(TDateTime Start)
     return "DTEND;VALUE=DATE:" + BasicDateText(Start + 1);
 }
 
-// An event's lines; When is its DTSTART line and, for a span, its end.
+// An event's lines; When is its DTSTART line and, for a span, its end, and
+// More any lines that follow its summary.
 std::string EventText(std::string_view Uid, std::string_view Summary, const std::string& When,
-                      const std::string& Stamp)
+                      const std::string& Stamp, const std::string& More = {})
 {
     return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Uid)) + ContentLine("DTSTAMP:" + Stamp) +
-           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + ContentLine("TRANSP:TRANSPARENT") +
+           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + More + ContentLine("TRANSP:TRANSPARENT") +
            ContentLine("END:VEVENT");
+}
+
+std::string MoreLines(const TIcsEvent& Event)
+{
+    std::string Lines;
+    if (!Event.Categories.empty()) {
+        std::string Line = "CATEGORIES:";
+        for (std::size_t Index = 0; Index < Event.Categories.size(); ++Index)
+            Line += (Index ? "," : "") + EscapedText(Event.Categories[Index]);
+        Lines += ContentLine(Line);
+    }
+    for (const auto& [Name, Value] : Event.Properties)
+        Lines += ContentLine(Name + ":" + EscapedText(Value));
+    return Lines;
 }
 
 std::string CalendarText(const std::string& Events)
@@ -155,7 +170,7 @@ std::string IcsCalendarText(const std::vector<TIcsEvent>& Events)
         Text += EventText(Event.Uid, Event.Summary,
                           ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) +
                               ContentLine(EndLine(Event.Date)),
-                          Stamp);
+                          Stamp, MoreLines(Event));
     return CalendarText(Text);
 }
 

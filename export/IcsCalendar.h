@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/DateServices.h"
@@ -14,6 +15,10 @@ struct TIcsEvent {
     TDateTime Date = 0;
     std::string Summary;
     std::string Uid;
+    // CATEGORIES, when not empty.
+    std::vector<std::string> Categories{};
+    // Further text properties, by name ("X-..."), in this order.
+    std::vector<std::pair<std::string, std::string>> Properties{};
 };
 
 // One timed event: a moment, not a span, so without an end.
