@@ -55,6 +55,10 @@ constexpr std::array Patterns = {
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The name of the occasion has blanks at its ends.")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The number of days before must be a whole number from 0 to 365.")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The kind of reminder is not known.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The kind of date is not known.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The custom for a missing day is not known.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The date of burial is not a valid date.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The date of burial is before the date.")},
     // The store of the dates to remember.
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The dates to remember cannot be saved in \"%1\".")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
