@@ -74,6 +74,11 @@ struct TAddOptions {
     bool AfterSunset = false;
     TRememberKind Kind = TRememberKind::Jewish;
     int DaysBefore = 7;
+    TOccasionWhat What = TOccasionWhat::Other;
+    TAdarCustom Adar = TAdarCustom::Options;
+    TShortMonthCustom ShortMonth = TShortMonthCustom::Options;
+    TAdar1ThirtyCustom Adar1Thirty = TAdar1ThirtyCustom::Options;
+    std::string BurialText;
 };
 
 // The entry the arguments describe; a usage error for any text that is no
@@ -83,16 +88,55 @@ TRememberEntry EntryOf(const TAddOptions& Options)
     const TRememberDetails Read = ReadRememberDetails(
         {Options.Occasion, Options.DateText.empty() ? std::nullopt : std::optional<std::string>(Options.DateText),
          Options.JewishText, Options.AfterSunset, Options.DaysBefore, Options.Kind, Options.Order, {},
-         Options.Common.TodayDate()});
+         Options.Common.TodayDate(), Options.What, Options.Adar, Options.ShortMonth, Options.Adar1Thirty,
+         Options.BurialText});
     if (!Read.Entry && Read.Refused == TRememberField::Occasion)
         throw ECliUsageError(Read.OccasionProblem);
     if (Options.DateText.empty() == Options.JewishText.empty())
         throw ECliUsageError("give either DATE or --jewish-date");
     if (!Read.Entry && Read.Refused == TRememberField::JewishDate)
         throw ECliUsageError("\"" + Options.JewishText + "\" is not a Jewish date such as \"3 Kislev 5731\"");
+    if (!Read.Entry && Read.Refused == TRememberField::Burial)
+        throw ECliUsageError("\"" + Options.BurialText + "\" is not a date of burial on or after the date");
     if (!Read.Entry)
         throw ECliUsageError("\"" + Options.DateText + "\" is not a date");
     return *Read.Entry;
+}
+
+// A map of the option words to their values, from the names the store uses.
+template <typename TValue, typename TNameOf>
+std::map<std::string, TValue> Words(std::initializer_list<TValue> Values, TNameOf NameOf)
+{
+    std::map<std::string, TValue> Map;
+    for (const TValue Value : Values)
+        Map.emplace(std::string(NameOf(Value)), Value);
+    return Map;
+}
+
+// What the date is for and how its family keeps a day a year lacks.
+void AddCustomOptions(CLI::App& Add, TAddOptions& Options)
+{
+    using enum TOccasionWhat;
+    Add.add_option("--what", Options.What, "What the date is for (default other)")
+        ->transform(CLI::CheckedTransformer(Words({Yahrzeit, Birthday, Anniversary, Other}, WhatName)))
+        ->option_text("yahrzeit|birthday|anniversary|other");
+    const auto Name = [](auto Custom) { return CustomName(Custom); };
+    Add.add_option("--adar", Options.Adar, "A common year's Adar in a leap year (default: Adar II, or Adar I under --adar1)")
+        ->transform(CLI::CheckedTransformer(
+            Words({TAdarCustom::Adar1, TAdarCustom::Adar2, TAdarCustom::Both}, Name)))
+        ->option_text("adar1|adar2|both");
+    Add.add_option("--short-month", Options.ShortMonth,
+                   "30 Cheshvan or Kislev in a 29-day month: the next day (default), the 29th, or by the first "
+                   "anniversary")
+        ->transform(CLI::CheckedTransformer(Words(
+            {TShortMonthCustom::NextDay, TShortMonthCustom::Day29, TShortMonthCustom::ByFirstAnniversary}, Name)))
+        ->option_text("next|29|first");
+    Add.add_option("--adar1-30", Options.Adar1Thirty, "30 Adar I in a common year: 30 Shvat or 1 Nissan (default)")
+        ->transform(CLI::CheckedTransformer(Words({TAdar1ThirtyCustom::Shvat30, TAdar1ThirtyCustom::Nissan1}, Name)))
+        ->option_text("shvat|nissan");
+    Add.add_option("--burial", Options.BurialText,
+                   "The date of burial, read like DATE: the first yahrzeit falls on its Jewish day")
+        ->option_text("DATE");
 }
 
 CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options)
@@ -115,6 +159,7 @@ CLI::App* AddAdd(CLI::App& Remember, const std::shared_ptr<TAddOptions>& Options
         ->option_text("jewish|gregorian|once");
     Add->add_option("--days-before", Options->DaysBefore, "Remind that many days before, 0 to 365 (default 7)")
         ->check(WholeNumberFromTo(0, MaxDaysBefore));
+    AddCustomOptions(*Add, *Options);
     AddCommonOptions(*Add, Options->Common, false);
     return Add;
 }

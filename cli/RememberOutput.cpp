@@ -16,6 +16,28 @@ std::string IsoOf(TGregorianDate Date)
     return IsoDateText(EncodeDate(Date.Year, Date.Month, Date.Day));
 }
 
+// What the date is for and its customs, null where they are the program's
+// own; in json only, so that the tables keep their columns.
+void AddCustoms(TJson& Object, const TRememberRow& Row)
+{
+    const TRememberEntry& Entry = Row.Entry;
+    const auto Custom = [](auto Value) {
+        return Value == decltype(Value)::Options ? TJson(nullptr) : TJson(std::string(CustomName(Value)));
+    };
+    Object["what"] = std::string(WhatName(Entry.What));
+    Object["adar"] = Custom(Entry.Adar);
+    Object["shortMonth"] = Custom(Entry.ShortMonth);
+    Object["adar1Thirty"] = Custom(Entry.Adar1Thirty);
+    Object["burial"] = Entry.Burial ? TJson(IsoOf(*Entry.Burial)) : TJson(nullptr);
+    Object["nextByBurial"] = Row.NextByBurial;
+    if (Entry.Adar == TAdarCustom::Both) {
+        TJson Dates = TJson::array();
+        for (const TDateTime Date : Row.YearDates)
+            Dates.push_back(IsoDateText(Date));
+        Object["dates"] = std::move(Dates);
+    }
+}
+
 // Hebrew: the table's Jewish date in Hebrew letters, and in json its twin.
 TJson RowJson(const TRememberRow& Row, bool Hebrew, bool Twin)
 {
@@ -31,7 +53,17 @@ TJson RowJson(const TRememberRow& Row, bool Hebrew, bool Twin)
     Object["daysBefore"] = Entry.DaysBefore;
     Object["next"] = Row.Next ? TJson(IsoDateText(*Row.Next)) : TJson(nullptr);
     Object["nextText"] = Row.Next ? GregorianDateText(*Row.Next) : std::string();
+    if (Twin)
+        AddCustoms(Object, Row);
     return Object;
+}
+
+// The next date, and whether it is the first yahrzeit kept by the burial.
+std::string NextText(const TRememberRow& Row)
+{
+    if (!Row.Next)
+        return "-";
+    return IsoDateText(*Row.Next) + (Row.NextByBurial ? " (first yahrzeit, by the burial)" : "");
 }
 
 std::vector<std::string> RowCells(const TRememberRow& Row, bool Hebrew)
@@ -51,9 +83,9 @@ void WriteRememberList(std::ostream& Out, const std::vector<TRememberRow>& Rows,
     Output.Text = [&](std::ostream& Text) {
         TTable Table;
         for (const TRememberRow& Row : Rows)
-            Table.Rows.push_back({std::to_string(Row.Entry.Id), Row.Entry.Occasion, IsoOf(Row.Entry.Date),
-                                  JewishDateTextIn(Row.Entry.JewishDate, Hebrew),
-                                  Row.Next ? IsoDateText(*Row.Next) : "-"});
+            Table.Rows.push_back({std::to_string(Row.Entry.Id), TitleWithWhat(Row.Entry.What, Row.Entry.Occasion),
+                                  IsoOf(Row.Entry.Date), JewishDateTextIn(Row.Entry.JewishDate, Hebrew),
+                                  NextText(Row)});
         WriteTable(Text, Table, TOutputFormat::Text);
     };
     Output.Table = [&] {
@@ -77,7 +109,9 @@ void WriteDueDates(std::ostream& Out, const std::vector<TRememberRow>& Rows, TDa
     TTable Table;
     for (const TRememberRow& Row : Rows) {
         if (const std::optional<std::int32_t> Days = DueIn(Row.Entry, Row.Next, Today))
-            Table.Rows.push_back({IsoDateText(*Row.Next), std::to_string(*Days), Row.Entry.Occasion});
+            Table.Rows.push_back({IsoDateText(*Row.Next), std::to_string(*Days),
+                                  TitleWithWhat(Row.Entry.What, Row.Entry.Occasion) +
+                                      (Row.NextByBurial ? " (first yahrzeit, by the burial)" : "")});
     }
     WriteTable(Out, Table, TOutputFormat::Text);
 }

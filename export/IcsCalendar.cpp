@@ -107,13 +107,28 @@ std::string EndLine(TDateTime Start)
 }
 
 // An event's lines; When is its DTSTART line and, for a span, its end, and
-// Rest whatever follows the common properties.
+// More any lines that follow its summary; Rest whatever follows the common
+// properties.
 std::string EventText(std::string_view Uid, std::string_view Summary, const std::string& When,
-                      const std::string& Stamp, const std::string& Rest = {})
+                      const std::string& Stamp, const std::string& More = {}, const std::string& Rest = {})
 {
     return ContentLine("BEGIN:VEVENT") + ContentLine("UID:" + EscapedText(Uid)) + ContentLine("DTSTAMP:" + Stamp) +
-           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + ContentLine("TRANSP:TRANSPARENT") + Rest +
+           When + ContentLine("SUMMARY:" + EscapedText(Summary)) + More + ContentLine("TRANSP:TRANSPARENT") + Rest +
            ContentLine("END:VEVENT");
+}
+
+std::string MoreLines(const TIcsEvent& Event)
+{
+    std::string Lines;
+    if (!Event.Categories.empty()) {
+        std::string Line = "CATEGORIES:";
+        for (std::size_t Index = 0; Index < Event.Categories.size(); ++Index)
+            Line += (Index ? "," : "") + EscapedText(Event.Categories[Index]);
+        Lines += ContentLine(Line);
+    }
+    for (const auto& [Name, Value] : Event.Properties)
+        Lines += ContentLine(Name + ":" + EscapedText(Value));
+    return Lines;
 }
 
 // The event's own properties, then its reminder: shown AlarmDaysBefore days
@@ -133,7 +148,7 @@ std::string DayEventText(const TIcsEvent& Event, const std::string& Stamp, const
 {
     return EventText(Event.Uid, Event.Summary,
                      ContentLine("DTSTART;VALUE=DATE:" + BasicDateText(Event.Date)) + ContentLine(EndLine(Event.Date)),
-                     Stamp, Rest);
+                     Stamp, MoreLines(Event), Rest);
 }
 
 std::string CalendarText(const std::string& Events)

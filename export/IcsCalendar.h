@@ -5,6 +5,7 @@
 #include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/DateServices.h"
@@ -16,6 +17,10 @@ struct TIcsEvent {
     TDateTime Date = 0;
     std::string Summary;
     std::string Uid;
+    // CATEGORIES, when not empty.
+    std::vector<std::string> Categories{};
+    // Further text properties, by name ("X-..."), in this order.
+    std::vector<std::pair<std::string, std::string>> Properties{};
 };
 
 // An all-day event with a reminder and properties of its own.

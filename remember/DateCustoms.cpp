@@ -70,9 +70,14 @@ std::optional<TAdar1ThirtyCustom> Adar1ThirtyCustomFromName(std::string_view Nam
     return ValueOf<TAdar1ThirtyCustom>(Adar1ThirtyNames, Name);
 }
 
+std::string_view WhatTitle(TOccasionWhat What)
+{
+    return NameOf(WhatTitles, What);
+}
+
 std::string TitleWithWhat(TOccasionWhat What, std::string_view Occasion)
 {
-    const std::string_view Title = NameOf(WhatTitles, What);
+    const std::string_view Title = WhatTitle(What);
     if (Title.empty())
         return std::string(Occasion);
     return std::string(Title) + ": " + std::string(Occasion);

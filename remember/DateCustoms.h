@@ -33,6 +33,9 @@ std::optional<TAdarCustom> AdarCustomFromName(std::string_view Name);
 std::optional<TShortMonthCustom> ShortMonthCustomFromName(std::string_view Name);
 std::optional<TAdar1ThirtyCustom> Adar1ThirtyCustomFromName(std::string_view Name);
 
+// "Yahrzeit", "Birthday", "Anniversary"; empty for Other.
+std::string_view WhatTitle(TOccasionWhat What);
+
 // "Yahrzeit: Grandpa Moshe"; the occasion alone for Other.
 std::string TitleWithWhat(TOccasionWhat What, std::string_view Occasion);
 

@@ -41,7 +41,7 @@ std::string DueWhenText(std::int32_t DaysUntil)
 
 std::string DueReminderLine(const TDueReminder& Due)
 {
-    return Due.Entry.Occasion + ", " + GregorianDateText(Due.Next) + ", " + DueWhenText(Due.DaysUntil);
+    return TitleWithWhat(Due.Entry.What, Due.Entry.Occasion) + ", " + GregorianDateText(Due.Next) + ", " + DueWhenText(Due.DaysUntil);
 }
 
 }  // namespace mirvane

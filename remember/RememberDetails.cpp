@@ -45,6 +45,15 @@ TRememberDetails ReadRememberDetails(const TRememberDetailsText& Text)
         return Refuse(TRememberField::DaysBefore);
     Entry.DaysBefore = *Text.DaysBefore;
     Entry.Kind = Text.Kind;
+    Entry.What = Text.What;
+    Entry.Adar = Text.Adar;
+    Entry.ShortMonth = Text.ShortMonth;
+    Entry.Adar1Thirty = Text.Adar1Thirty;
+    if (Text.BurialText.find_first_not_of(' ') != std::string::npos) {
+        Entry.Burial = ReadEventDate(Text.BurialText, Text.Order, Text.MonthNames, Text.Today);
+        if (!Entry.Burial || !EntryProblem(Entry).empty())
+            return Refuse(TRememberField::Burial);
+    }
     return {std::move(Entry), TRememberField::Occasion, {}};
 }
 

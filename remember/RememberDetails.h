@@ -30,10 +30,16 @@ struct TRememberDetailsText {
     TDateOrder Order = DayMonthYear;
     TLocaleMonthNames MonthNames;
     TDateTime Today = 0;
+    TOccasionWhat What = TOccasionWhat::Other;
+    TAdarCustom Adar = TAdarCustom::Options;
+    TShortMonthCustom ShortMonth = TShortMonthCustom::Options;
+    TAdar1ThirtyCustom Adar1Thirty = TAdar1ThirtyCustom::Options;
+    // The date of burial, read as the date box reads it; empty for none.
+    std::string BurialText{};
 };
 
 // The fields in the order they are checked.
-enum class TRememberField { Occasion, Date, JewishDate, DaysBefore };
+enum class TRememberField { Occasion, Date, JewishDate, DaysBefore, Burial };
 
 struct TRememberDetails {
     std::optional<TRememberEntry> Entry;  // when every field is valid

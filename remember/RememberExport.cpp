@@ -24,6 +24,34 @@ std::string RememberOrigin(const TRememberEntry& Entry)
            std::to_string(Entry.JewishDate.Year) + '-' + std::to_string(Entry.JewishDate.Month) + '-' +
            std::to_string(Entry.JewishDate.Day);
 }
+std::string IsoOf(TGregorianDate Date)
+{
+    return IsoDateText(EncodeDate(Date.Year, Date.Month, Date.Day));
+}
+
+// The entry's own fields, enough to make the same entry again: the date it
+// recurs on (the Jewish one for a Jewish date), how, and its customs.
+std::vector<std::pair<std::string, std::string>> DefinitionOf(const TRememberEntry& Entry)
+{
+    const TJewishDate& Jewish = Entry.JewishDate;
+    std::vector<std::pair<std::string, std::string>> Properties{
+        {"X-MIRVANE-ENTRY", std::to_string(Entry.Id)},
+        {"X-MIRVANE-OCCASION", Entry.Occasion},
+        {"X-MIRVANE-WHAT", std::string(WhatName(Entry.What))},
+        {"X-MIRVANE-DATE", Entry.Kind == TRememberKind::Jewish ? JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day)
+                                                                : IsoOf(Entry.Date)},
+        {"X-MIRVANE-RECURS", std::string(KindName(Entry.Kind))},
+        {"X-MIRVANE-AFTER-SUNSET", Entry.AfterSunset ? "TRUE" : "FALSE"},
+        {"X-MIRVANE-DAYS-BEFORE", std::to_string(Entry.DaysBefore)},
+        {"X-MIRVANE-ADAR", std::string(CustomName(Entry.Adar))},
+        {"X-MIRVANE-SHORT-MONTH", std::string(CustomName(Entry.ShortMonth))},
+        {"X-MIRVANE-ADAR1-30", std::string(CustomName(Entry.Adar1Thirty))},
+    };
+    if (Entry.Burial)
+        Properties.emplace_back("X-MIRVANE-BURIAL", IsoOf(*Entry.Burial));
+    return Properties;
+}
+
 }  // namespace
 
 std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
@@ -32,6 +60,7 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
     std::vector<TRememberEvent> Events;
     const std::int32_t LastYear = std::min(FirstYear + std::clamp(Years, 0, MaxExportYears) - 1, LastWritableYear);
     for (const TRememberEntry& Entry : Entries) {
+        const std::vector<std::pair<std::string, std::string>> Definition = DefinitionOf(Entry);
         for (std::int32_t Year = std::max(FirstYear, 1); Year <= LastYear; ++Year) {
             for (const TDateTime Date : DatesInYear(Entry, Year, PlainAdarIsAdar2)) {
                 TJewishDate Jewish;
@@ -45,7 +74,9 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
                 Event.Date = Date;
                 Event.Occasion = Entry.Occasion;
                 Event.JewishDate = JewishDateText(Jewish.Year, Jewish.Month, Jewish.Day);
-                Event.Summary = Entry.Occasion + " (" + Event.JewishDate + ")";
+                Event.Summary = TitleWithWhat(Entry.What, Entry.Occasion) + " (" + Event.JewishDate + ")";
+                Event.What = Entry.What;
+                Event.Definition = Definition;
                 Event.Uid = IcsUid(Date, "remember", Entry.Occasion, RememberOrigin(Entry));
                 Events.push_back(std::move(Event));
             }
@@ -61,12 +92,23 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
     return Events;
 }
 
+namespace {
+
+std::vector<std::string> CategoriesOf(TOccasionWhat What)
+{
+    if (What == TOccasionWhat::Other)
+        return {};
+    return {std::string(WhatTitle(What))};
+}
+
+}  // namespace
+
 std::string RememberIcsText(const std::vector<TRememberEvent>& Events)
 {
     std::vector<TIcsEvent> Calendar;
     Calendar.reserve(Events.size());
     for (const TRememberEvent& Event : Events)
-        Calendar.push_back({Event.Date, Event.Summary, Event.Uid});
+        Calendar.push_back({Event.Date, Event.Summary, Event.Uid, CategoriesOf(Event.What), Event.Definition});
     return IcsCalendarText(Calendar);
 }
 

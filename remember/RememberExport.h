@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/DateServices.h"
@@ -16,7 +17,11 @@ struct TRememberEvent {
     TDateTime Date = 0;
     std::string Occasion;
     std::string JewishDate;  // JewishDateText of Date
-    std::string Summary;     // "OCCASION (JewishDate)"
+    std::string Summary;     // "Yahrzeit: OCCASION (JewishDate)", without the kind for Other
+    TOccasionWhat What = TOccasionWhat::Other;
+    // The entry as it is defined, for a program (this one) that reads the
+    // file back: X-MIRVANE-... properties, by name.
+    std::vector<std::pair<std::string, std::string>> Definition;
     // The date, the occasion and the entry's date (IcsUid): importing the
     // file again updates the event instead of adding it twice.
     std::string Uid;
@@ -31,7 +36,8 @@ std::vector<TRememberEvent> RememberEvents(const std::vector<TRememberEntry>& En
                                            std::int32_t Years, bool PlainAdarIsAdar2);
 
 // An RFC 5545 calendar of the events, as every calendar file of the program
-// is written: one all-day event a day, DTEND the next day.
+// is written: one all-day event a day, DTEND the next day; the kind is its
+// category ("Yahrzeit"), and its definition follows.
 std::string RememberIcsText(const std::vector<TRememberEvent>& Events);
 
 // RFC 4180: a header "date,occasion,jewishDate,summary,uid", then one row an

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/ConvertError.h"
+#include "engine/DateConversion.h"
 #include "remember/NextDate.h"
 #include "text/Utf8.h"
 
@@ -89,7 +91,16 @@ std::vector<TRememberRow> RowsOf(std::vector<TRememberEntry> Entries, TDateTime 
     Rows.reserve(Entries.size());
     for (TRememberEntry& Entry : Entries) {
         const std::optional<TDateTime> Next = NextDate(Entry, Today, PlainAdarIsAdar2);
-        Rows.push_back({std::move(Entry), Next});
+        const bool ByBurial = Next && FallsByBurial(Entry, *Next, PlainAdarIsAdar2);
+        std::vector<TDateTime> YearDates;
+        if (Next && Entry.Kind == TRememberKind::Jewish && Entry.Adar == TAdarCustom::Both) {
+            try {
+                YearDates = DatesInJewishYear(Entry, DateTimeToJewish(*Next).Year, PlainAdarIsAdar2);
+            } catch (const EConvertError&) {
+                YearDates.clear();
+            }
+        }
+        Rows.push_back({std::move(Entry), Next, ByBurial, std::move(YearDates)});
     }
     return Rows;
 }

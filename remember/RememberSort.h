@@ -14,6 +14,10 @@ namespace mirvane {
 struct TRememberRow {
     TRememberEntry Entry;
     std::optional<TDateTime> Next;
+    // Next is the first yahrzeit, kept by the burial.
+    bool NextByBurial = false;
+    // Kept in both Adars: the entry's days in the Jewish year of Next.
+    std::vector<TDateTime> YearDates{};
 };
 
 enum class TRememberSort : std::int32_t {

@@ -87,6 +87,22 @@
         <translation>סוג התזכורת אינו מוכר.</translation>
     </message>
     <message>
+        <source>The kind of date is not known.</source>
+        <translation>סוג התאריך אינו מוכר.</translation>
+    </message>
+    <message>
+        <source>The custom for a missing day is not known.</source>
+        <translation>המנהג ליום החסר אינו מוכר.</translation>
+    </message>
+    <message>
+        <source>The date of burial is not a valid date.</source>
+        <translation>תאריך הקבורה אינו תאריך תקין.</translation>
+    </message>
+    <message>
+        <source>The date of burial is before the date.</source>
+        <translation>תאריך הקבורה קודם לתאריך.</translation>
+    </message>
+    <message>
         <source>The dates to remember cannot be saved in &quot;%1&quot;.</source>
         <translation>לא ניתן לשמור את התאריכים לזכור בקובץ &quot;%1&quot;.</translation>
     </message>
@@ -225,6 +241,18 @@
 </context>
 <context>
     <name>LocalDue</name>
+    <message>
+        <source>Yahrzeit: %1</source>
+        <translation>יארצייט: %1</translation>
+    </message>
+    <message>
+        <source>Birthday: %1</source>
+        <translation>יום הולדת: %1</translation>
+    </message>
+    <message>
+        <source>Anniversary: %1</source>
+        <translation>יום נישואין: %1</translation>
+    </message>
     <message>
         <source>today</source>
         <translation>היום</translation>
@@ -588,6 +616,81 @@
     <message>
         <source>how many years here:</source>
         <translation>מספר השנים:</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TDateCustomsDialog</name>
+    <message>
+        <source>Customs of the date</source>
+        <translation>מנהגי התאריך</translation>
+    </message>
+    <message>
+        <source>As the program's options</source>
+        <translation>כהגדרות התוכנה</translation>
+    </message>
+    <message>
+        <source>Adar I</source>
+        <translation>אדר א׳</translation>
+    </message>
+    <message>
+        <source>Adar II</source>
+        <translation>אדר ב׳</translation>
+    </message>
+    <message>
+        <source>Both Adars</source>
+        <translation>שני האדרים</translation>
+    </message>
+    <message>
+        <source>The next day</source>
+        <translation>היום הבא</translation>
+    </message>
+    <message>
+        <source>The 29th</source>
+        <translation>כ״ט בחודש</translation>
+    </message>
+    <message>
+        <source>By the first anniversary</source>
+        <translation>לפי יום השנה הראשון</translation>
+    </message>
+    <message>
+        <source>30 Shvat</source>
+        <translation>ל׳ שבט</translation>
+    </message>
+    <message>
+        <source>1 Nissan</source>
+        <translation>א׳ ניסן</translation>
+    </message>
+    <message>
+        <source>Adar in a leap year</source>
+        <translation>אדר בשנה מעוברת</translation>
+    </message>
+    <message>
+        <source>30th of a short month</source>
+        <translation>ל׳ בחודש חסר</translation>
+    </message>
+    <message>
+        <source>30 Adar I in a common year</source>
+        <translation>ל׳ אדר א׳ בשנה פשוטה</translation>
+    </message>
+    <message>
+        <source>Date of burial</source>
+        <translation>תאריך הקבורה</translation>
+    </message>
+    <message>
+        <source>Adar in a leap year:</source>
+        <translation>אדר בשנה מעוברת:</translation>
+    </message>
+    <message>
+        <source>30 Cheshvan or Kislev in a 29-day month:</source>
+        <translation>ל׳ חשוון או כסלו בחודש של 29 יום:</translation>
+    </message>
+    <message>
+        <source>30 Adar I in a common year:</source>
+        <translation>ל׳ אדר א׳ בשנה פשוטה:</translation>
+    </message>
+    <message>
+        <source>Date of burial (first yahrzeit):</source>
+        <translation>תאריך הקבורה (יארצייט ראשון):</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1170,42 @@ The calendar was changed at this date, and this program assumes a theoretical ca
 </context>
 <context>
     <name>mirvane::TRememberTab</name>
+    <message>
+        <source>Kind:</source>
+        <translation>סוג:</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>אחר</translation>
+    </message>
+    <message>
+        <source>Yahrzeit</source>
+        <translation>יארצייט</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>יום הולדת</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>יום נישואין</translation>
+    </message>
+    <message>
+        <source>Customs...</source>
+        <translation>מנהגים...</translation>
+    </message>
+    <message>
+        <source>The date of burial is not a valid date on or after the date.</source>
+        <translation>תאריך הקבורה אינו תאריך תקין בתאריך או אחריו.</translation>
+    </message>
+    <message>
+        <source>%1 (first yahrzeit, by the burial)</source>
+        <translation>%1 (יארצייט ראשון, לפי הקבורה)</translation>
+    </message>
     <message>
         <source>The date is not a valid date.</source>
         <translation>התאריך אינו תאריך תקין.</translation>

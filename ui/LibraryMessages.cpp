@@ -75,6 +75,10 @@ constexpr std::array Patterns = {
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The file has no GEDCOM header (0 HEAD).")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "\"%1\" is too large to be a list of dates.")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "\"%1\" cannot be read: %2.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The kind of date is not known.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The custom for a missing day is not known.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The date of burial is not a valid date.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The date of burial is before the date.")},
     // The store of the dates to remember.
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The dates to remember cannot be saved in \"%1\".")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages",

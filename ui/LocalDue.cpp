@@ -19,10 +19,26 @@ QString LocalDueWhen(std::int32_t DaysUntil)
     return QCoreApplication::translate("LocalDue", "in %n days", nullptr, DaysUntil);
 }
 
+QString LocalOccasionTitle(const TRememberEntry& Entry)
+{
+    const QString Occasion = QString::fromStdString(Entry.Occasion);
+    switch (Entry.What) {
+    case TOccasionWhat::Yahrzeit:
+        return QCoreApplication::translate("LocalDue", "Yahrzeit: %1").arg(Occasion);
+    case TOccasionWhat::Birthday:
+        return QCoreApplication::translate("LocalDue", "Birthday: %1").arg(Occasion);
+    case TOccasionWhat::Anniversary:
+        return QCoreApplication::translate("LocalDue", "Anniversary: %1").arg(Occasion);
+    case TOccasionWhat::Other:
+        break;
+    }
+    return Occasion;
+}
+
 QString LocalDueLine(const TDueReminder& Due)
 {
     return QCoreApplication::translate("LocalDue", "%1, %2, %3", "occasion, date, when it is due")
-        .arg(QString::fromStdString(Due.Entry.Occasion), LocalDateText(Due.Next), LocalDueWhen(Due.DaysUntil));
+        .arg(LocalOccasionTitle(Due.Entry), LocalDateText(Due.Next), LocalDueWhen(Due.DaysUntil));
 }
 
 }  // namespace mirvane

@@ -14,7 +14,12 @@ namespace mirvane {
 // "today", "tomorrow", "in 3 days"; "היום", "מחר", "בעוד יומיים".
 QString LocalDueWhen(std::int32_t DaysUntil);
 
-// "OCCASION, DATE, WHEN", the date as LocalDateText writes it.
+// "Yahrzeit: OCCASION", "Birthday: ...", "Anniversary: ..."; the occasion
+// alone for a date of kind Other.
+QString LocalOccasionTitle(const TRememberEntry& Entry);
+
+// "OCCASION, DATE, WHEN", the occasion as LocalOccasionTitle and the date as
+// LocalDateText write them.
 QString LocalDueLine(const TDueReminder& Due);
 
 }  // namespace mirvane

@@ -92,6 +92,7 @@ void TRememberTab::Connect()
     connect(ModifyButton, &QPushButton::clicked, this, &TRememberTab::ModifyClick);
     connect(CancelButton, &QPushButton::clicked, this, &TRememberTab::CancelClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TRememberTab::DeleteClick);
+    connect(CustomsButton, &QPushButton::clicked, this, &TRememberTab::CustomsClick);
     EnterInGroupPresses(*DetailsGroup, *OkButton);
     // A double click or Enter on a row loads it, as Modify does.
     connect(List, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* Item) {
@@ -189,8 +190,21 @@ void TRememberTab::ShowDetails(const TRememberEntry* Entry)
     OccasionJewishDate->setText(Entry ? JewishBoxText(Entry->JewishDate) : QString());
     ReminderDays->setText(QString::number(Entry ? Entry->DaysBefore : 7));
     Recurrence->setCurrentIndex(Entry ? static_cast<int>(Entry->Kind) : 0);
+    What->setCurrentIndex(Entry ? static_cast<int>(Entry->What) : 0);
+    Customs = Entry ? TCustomsChoice{Entry->Adar, Entry->ShortMonth, Entry->Adar1Thirty,
+                                     Entry->Burial ? DateBoxText(*Entry->Burial, Choices().Order()) : QString()}
+                    : TCustomsChoice{};
     FollowingDate = false;
     Editing = Entry ? Entry->Id : 0;
+}
+
+void TRememberTab::CustomsClick()
+{
+    RunHandler([this] {
+        TDateCustomsDialog Dialog(Customs, this);
+        if (Dialog.exec() == QDialog::Accepted)
+            Customs = Dialog.Chosen();
+    });
 }
 
 void TRememberTab::DateChange()
@@ -231,7 +245,8 @@ std::optional<TRememberEntry> TRememberTab::Details()
         {OccasionName->text().toStdString(), OccasionDate->text().toStdString(), JewishText.toStdString(),
          AfterSunset->isChecked(), DaysBefore(ReminderDays->text()),
          static_cast<TRememberKind>(std::max(Recurrence->currentIndex(), 0)), Choices().Order(), Start.MonthNames,
-         Today()});
+         Today(), static_cast<TOccasionWhat>(std::max(What->currentIndex(), 0)), Customs.Adar, Customs.ShortMonth,
+         Customs.Adar1Thirty, Customs.BurialText.toStdString()});
     if (Read.Entry) {
         Read.Entry->Id = Editing;
         return Read.Entry;
@@ -248,6 +263,8 @@ std::optional<TRememberEntry> TRememberTab::Details()
             return Refuse(Refusal->Box == TDateBox::Jewish ? *OccasionJewishDate : *OccasionDate,
                           WindowMessage(Refusal->Message));
         return Refuse(*OccasionDate, tr("The date is not a valid date."));
+    case TRememberField::Burial:
+        return Refuse(*CustomsButton, tr("The date of burial is not a valid date on or after the date."));
     default:
         return Refuse(*ReminderDays, tr("The number of days before must be a whole number from 0 to 365."));
     }

@@ -1,7 +1,10 @@
 #include "ui/RememberItem.h"
 
+#include <QCoreApplication>
+
 #include "engine/HebrewDateText.h"
 #include "ui/LocalDates.h"
+#include "ui/LocalDue.h"
 
 namespace mirvane {
 namespace {
@@ -40,7 +43,10 @@ QVariant TRememberItem::data(int Column, int Role) const
     const bool Long = Role != Qt::DisplayRole;
     switch (Column) {
     case 0:
-        return QString::fromStdString(Entry.Occasion);
+        if (Row.NextByBurial)
+            return QCoreApplication::translate("mirvane::TRememberTab", "%1 (first yahrzeit, by the burial)")
+                .arg(LocalOccasionTitle(Entry));
+        return LocalOccasionTitle(Entry);
     case 1: {
         const std::optional<TDateTime> Date = DateOf(Entry.Date);
         return Long ? LongDateText(Date) : (Date ? ShortDateText(*Date) : QString());

@@ -28,6 +28,17 @@
 namespace mirvane {
 namespace {
 
+// The items of a box in the window's language, the choice kept.
+void SetItems(QComboBox& Box, const QStringList& Items)
+{
+    for (int Index = 0; Index < Items.size(); ++Index) {
+        if (Index < Box.count())
+            Box.setItemText(Index, Items[Index]);
+        else
+            Box.addItem(Items[Index]);
+    }
+}
+
 QPushButton* MakeImageButton(QWidget& Parent, const char* Name, TGlyph Image)
 {
     QPushButton* Button = MakeButton(Parent, Name, {});
@@ -96,12 +107,13 @@ void TRememberTab::SetCaptions()
     const QStringList Kinds{tr("Remind me every year on the Jewish date"),
                             tr("Remind me every year on the Gregorian date"),
                             tr("Remind me on this year and date only")};
-    for (int Kind = 0; Kind < Kinds.size(); ++Kind) {
-        if (Kind < Recurrence->count())
-            Recurrence->setItemText(Kind, Kinds[Kind]);
-        else
-            Recurrence->addItem(Kinds[Kind]);
-    }
+    SetItems(*Recurrence, Kinds);
+    WhatLabel->setText(tr("Kind:"));
+    What->setAccessibleName(tr("Kind"));
+    // In the order of the kinds' values: Other first.
+    const QStringList Whats{tr("Other"), tr("Yahrzeit"), tr("Birthday"), tr("Anniversary")};
+    SetItems(*What, Whats);
+    CustomsButton->setText(tr("Customs..."));
     CancelButton->setText(tr("Cancel"));
     OkButton->setText(tr("Ok"));
     CheckLabel->setText(tr("Check the dates every time I:"));
@@ -146,6 +158,12 @@ void TRememberTab::Build()
     Recurrence = new QComboBox(&Details);
     Recurrence->setObjectName(QStringLiteral("ComboBoxWhenRemind"));
     RemindLabel->setBuddy(Recurrence);
+    WhatLabel = MakeLabel(Details, "LabelWhat", {});
+    What = new QComboBox(&Details);
+    What->setObjectName(QStringLiteral("ComboBoxWhat"));
+    WhatLabel->setBuddy(What);
+    CustomsButton = new QPushButton(&Details);
+    CustomsButton->setObjectName(QStringLiteral("ButtonCustoms"));
     CancelButton = MakeImageButton(Details, "BitBtnCancel", TGlyph::Cancel);
     OkButton = MakeImageButton(Details, "BitBtnOk", TGlyph::Ok);
 
@@ -186,6 +204,9 @@ void TRememberTab::Build()
     Scale.Place(*ReminderDays, 104, 66, 33, 21);
     Scale.PlaceNatural(*DaysBeforeLabel, 144, 70);
     Scale.Place(*Recurrence, 8, 92, 257, 21);
+    Scale.PlaceNatural(*WhatLabel, 8, 120);
+    Scale.Place(*What, 56, 116, 105, 21);
+    Scale.Place(*CustomsButton, 168, 114, 97, 25);
     Scale.Place(*CancelButton, 272, 114, 73, 25);
     Scale.Place(*OkButton, 352, 114, 73, 25);
     Scale.PlaceNatural(*CheckLabel, 8, 340);
@@ -205,7 +226,9 @@ void TRememberTab::Build()
     setTabOrder(OccasionJewishDate, AfterSunset);
     setTabOrder(AfterSunset, ReminderDays);
     setTabOrder(ReminderDays, Recurrence);
-    setTabOrder(Recurrence, CancelButton);
+    setTabOrder(Recurrence, What);
+    setTabOrder(What, CustomsButton);
+    setTabOrder(CustomsButton, CancelButton);
     setTabOrder(CancelButton, OkButton);
     setTabOrder(OkButton, StartWithComputer);
     setTabOrder(StartWithComputer, RunMirvane);

@@ -8,6 +8,7 @@
 #include "engine/DateServices.h"
 #include "engine/JewishYear.h"
 #include "remember/RememberSort.h"
+#include "ui/DateCustomsDialog.h"
 #include "remember/RememberStore.h"
 #include "ui/WindowPage.h"
 
@@ -80,6 +81,8 @@ private:
     // The Jewish date follows the date box; a Jewish date typed instead
     // sets the date box.
     void DateChange();
+    // "Customs...": the customs of the date in the details, kept until Ok.
+    void CustomsClick();
     void JewishDateChange();
     void SortChange();
     void CheckOnRunChange();
@@ -120,6 +123,9 @@ private:
     TPageControl<QLineEdit> ReminderDays{Controls};
     TPageControl<QLabel> DaysBeforeLabel{Controls};
     TPageControl<QComboBox> Recurrence{Controls};
+    TPageControl<QLabel> WhatLabel{Controls};
+    TPageControl<QComboBox> What{Controls};
+    TPageControl<QPushButton> CustomsButton{Controls};
     TPageControl<QPushButton> CancelButton{Controls};
     TPageControl<QPushButton> OkButton{Controls};
     TPageControl<QLabel> CheckLabel{Controls};
@@ -129,6 +135,7 @@ private:
     std::optional<TRememberStore> Store;
     std::vector<TRememberRow> Shown;  // the rows of the list, in the order shown
     std::int64_t Editing = 0;         // the id in the details; 0 for a new entry
+    TCustomsChoice Customs;           // the details' customs and date of burial
     TDateTime Day = 0;                // the day the dates this year were computed for
     bool FollowingDate = false;       // one of the two date boxes is writing the other
     QTimer* DayTimer = nullptr;

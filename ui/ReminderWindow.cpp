@@ -12,6 +12,7 @@
 
 #include "ui/LocalDates.h"
 #include "ui/LocalDue.h"
+#include "ui/LocalDue.h"
 
 namespace mirvane {
 
@@ -28,7 +29,7 @@ TReminderWindow::TReminderWindow(const std::vector<TDueReminder>& Due, std::func
     DueList->setRootIsDecorated(false);
     DueList->setColumnCount(3);
     for (const TDueReminder& Reminder : Due) {
-        new QTreeWidgetItem(DueList, {QString::fromStdString(Reminder.Entry.Occasion)});
+        new QTreeWidgetItem(DueList, {LocalOccasionTitle(Reminder.Entry)});
     }
 
     auto* Buttons = new QDialogButtonBox(this);

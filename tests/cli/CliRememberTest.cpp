@@ -90,10 +90,53 @@ TEST_F(CliRemember, JsonHoldsEveryFieldAndNullForNoNextDate)
     EXPECT_EQ(Remember({"list", "--format", "json"}).Out,
               "{\"dates\": [{\"id\": 1, \"occasion\": \"\xD7\xA9\xD7\xA8\xD7\x94 \xF0\x9F\x8E\x82\", \"date\": "
               "\"2026-11-30\", \"jewishDate\": \"21 Kislev 5787\", \"afterSunset\": true, \"kind\": \"once\", "
-              "\"daysBefore\": 365, \"next\": null, \"nextText\": \"\"}]}\n");
+              "\"daysBefore\": 365, \"next\": null, \"nextText\": \"\", \"what\": \"other\", \"adar\": null, "
+              "\"shortMonth\": null, \"adar1Thirty\": null, \"burial\": null, \"nextByBurial\": false}]}\n");
     EXPECT_NE(RunCli({"remember", "list", "--format", "json", "--today", "2026-11-01"}).Out.find(
                   "\"next\": \"2026-11-30\""),
               std::string::npos);
+}
+
+// The kind names the entry, the customs move its days, and the json and the
+// calendar file carry them.
+TEST_F(CliRemember, KindsAndCustomsAreKeptListedAndExported)
+{
+    EXPECT_EQ(Remember({"add", "Zeyde", "--jewish-date", "14 Adar 5786", "--what", "yahrzeit", "--adar", "both"}).Out,
+              "1\n");
+    EXPECT_EQ(Remember({"add", "Bobe", "--jewish-date", "10 Tevet 5786", "--what", "yahrzeit", "--short-month", "29",
+                        "--adar1-30", "shvat", "--burial", "31/12/2025"})
+                  .Out,
+              "2\n");
+    EXPECT_EQ(Remember({"list"}).Out, "2  Yahrzeit: Bobe   2025-12-30  10 Tevet 5786  2026-12-21 (first yahrzeit, by the burial)\n"
+                                      "1  Yahrzeit: Zeyde  2026-03-03  14 Adar 5786   2027-02-21\n");
+    const std::string Json = Remember({"list", "--format", "json"}).Out;
+    EXPECT_NE(Json.find("\"what\": \"yahrzeit\", \"adar\": null, \"shortMonth\": \"29\", \"adar1Thirty\": "
+                        "\"shvat\", \"burial\": \"2025-12-31\", \"nextByBurial\": true}"),
+              std::string::npos)
+        << Json;
+    EXPECT_NE(Json.find("\"adar\": \"both\", \"shortMonth\": null, \"adar1Thirty\": null, \"burial\": null, "
+                        "\"nextByBurial\": false, \"dates\": [\"2027-02-21\", \"2027-03-23\"]"),
+              std::string::npos)
+        << Json;
+    EXPECT_EQ(Remember({"add", "x", "1/1/2026", "--what", "grandpa"}).ExitCode, 2);
+    EXPECT_EQ(Remember({"add", "x", "1/1/2026", "--burial", "31/12/2025"}).ExitCode, 2);
+
+    const std::string Ics = Remember({"export", "--years", "2", "--format", "ics"}).Out;
+    EXPECT_NE(Ics.find("SUMMARY:Yahrzeit: Zeyde (14 Adar1 5787)\r\nCATEGORIES:Yahrzeit\r\nX-MIRVANE-ENTRY:1\r\n"),
+              std::string::npos)
+        << Ics;
+    for (const char* Property :
+         {"X-MIRVANE-WHAT:yahrzeit\r\n", "X-MIRVANE-DATE:10 Tevet 5786\r\n", "X-MIRVANE-RECURS:jewish\r\n",
+          "X-MIRVANE-AFTER-SUNSET:FALSE\r\n", "X-MIRVANE-DAYS-BEFORE:7\r\n", "X-MIRVANE-ADAR:both\r\n",
+          "X-MIRVANE-ADAR:options\r\n", "X-MIRVANE-SHORT-MONTH:29\r\n", "X-MIRVANE-ADAR1-30:shvat\r\n",
+          "X-MIRVANE-BURIAL:2025-12-31\r\n"})
+        EXPECT_NE(Ics.find(Property), std::string::npos) << Property;
+    // Zeyde's own day in 2026 and both Adars of the leap year 5787; Bobe's
+    // first yahrzeit, by the burial (her second falls in 2028).
+    std::size_t Events = 0;
+    for (std::size_t At = Ics.find("BEGIN:VEVENT"); At != std::string::npos; At = Ics.find("BEGIN:VEVENT", At + 1))
+        ++Events;
+    EXPECT_EQ(Events, 4u);
 }
 
 TEST_F(CliRemember, HebrewDatesAreTypedAndListed)

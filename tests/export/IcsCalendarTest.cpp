@@ -46,7 +46,7 @@ TEST(IcsCalendar, EveryDateOfTheCalendarIsAWholeDay)
     };
     for (const TCase& Case : Cases) {
         const TDateTime Date = EncodeDate(Case.Date.Year, Case.Date.Month, Case.Date.Day);
-        const std::string Calendar = IcsCalendarText({{Date, "Purim (14 Adar 5785)", "uid@mirvane-cli"}});
+        const std::string Calendar = IcsCalendarText(std::vector<TIcsEvent>{{Date, "Purim (14 Adar 5785)", "uid@mirvane-cli"}});
         EXPECT_EQ(DayLines(Calendar), Case.Expected) << Case.Date.Year;
         EXPECT_NE(Calendar.find("SUMMARY:Purim (14 Adar 5785)\r\n"), std::string::npos);
     }
@@ -55,7 +55,7 @@ TEST(IcsCalendar, EveryDateOfTheCalendarIsAWholeDay)
 TEST(IcsCalendar, ADateAfter9999FailsTheWholeFile)
 {
     const TDateTime Last = EncodeDate(9999, 12, 31);
-    EXPECT_THROW(IcsCalendarText({{Last, "a", "a"}, {Last + 1, "b", "b"}}), EExportFailure);
+    EXPECT_THROW(IcsCalendarText(std::vector<TIcsEvent>{{Last, "a", "a"}, {Last + 1, "b", "b"}}), EExportFailure);
 }
 
 struct TComponentFree {
@@ -76,7 +76,7 @@ TEST(IcsCalendar, AnySummaryReadsBackAsItWasOnLinesOfAtMost75Octets)
             "\xF0\x9F\x95\xAF\xEF\xB8\x8F \xE2\x80\x8F\xD7\x96\"\xD7\x9C (3 Kislev 5785)",
     };
     for (const std::string& Summary : Summaries) {
-        const std::string Text = IcsCalendarText({{EncodeDate(3001, 3, 5), Summary, "uid-1@mirvane-cli"}});
+        const std::string Text = IcsCalendarText(std::vector<TIcsEvent>{{EncodeDate(3001, 3, 5), Summary, "uid-1@mirvane-cli"}});
         for (std::size_t Start = 0; Start < Text.size();) {
             const std::size_t End = Text.find("\r\n", Start);
             ASSERT_NE(End, std::string::npos);

@@ -56,7 +56,17 @@ TEST(RememberDetails, FieldsAreRefusedInTheirOrder)
     Text.DaysBefore = std::nullopt;
     EXPECT_EQ(ReadRememberDetails(Text).Refused, TRememberField::DaysBefore);
     Text.DaysBefore = 365;
-    EXPECT_TRUE(ReadRememberDetails(Text).Entry);
+    Text.BurialText = "30/11/70";  // before the date
+    EXPECT_EQ(ReadRememberDetails(Text).Refused, TRememberField::Burial);
+    Text.BurialText = "no date";
+    EXPECT_EQ(ReadRememberDetails(Text).Refused, TRememberField::Burial);
+    Text.BurialText = "3/12/70";
+    Text.What = TOccasionWhat::Yahrzeit;
+    Text.ShortMonth = TShortMonthCustom::Day29;
+    ASSERT_TRUE(ReadRememberDetails(Text).Entry);
+    EXPECT_EQ(ReadRememberDetails(Text).Entry->Burial, (TGregorianDate{1970, 12, 3}));
+    EXPECT_EQ(ReadRememberDetails(Text).Entry->What, TOccasionWhat::Yahrzeit);
+    EXPECT_EQ(ReadRememberDetails(Text).Entry->ShortMonth, TShortMonthCustom::Day29);
 }
 
 }  // namespace

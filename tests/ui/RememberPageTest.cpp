@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "engine/GregorianDateText.h"
 #include "remember/NextDate.h"
 #include "remember/RememberStore.h"
 #include "tests/ui/FormFixture.h"
+#include "ui/DateCustomsDialog.h"
 #include "ui/RememberItem.h"
 #include "tests/ui/FindControl.h"
 
@@ -111,6 +113,61 @@ TEST_F(RememberPageTest, NewThenOkSavesWhatTheDetailsSay)
     EXPECT_EQ(Saved[0].DaysBefore, 0);
     EXPECT_EQ(Saved[0].Kind, TRememberKind::Gregorian);
     EXPECT_EQ(Find<QTreeWidget>(F, "ListView1")->topLevelItemCount(), 1);
+}
+
+// The kind and the customs reach the store, name the entry in the list, and
+// come back into the details on Modify.
+TEST_F(RememberPageTest, KindAndCustomsAreSavedShownAndLoadedAgain)
+{
+    TForm1& F = Open();
+    Click(Find<QPushButton>(F, "BitBtnNew"));
+    Retype(*Find<QLineEdit>(F, "EditOccasion"), "Zeyde");
+    Retype(*Find<QLineEdit>(F, "EditNewDate"), "3/3/2026");
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBoxWhat")->accessibleName(), QStringLiteral("Kind"));
+    Pick(*Find<QComboBox>(F, "ComboBoxWhat"), 1);
+    const auto ChooseCustoms = [](const char* Burial) {
+        QTimer::singleShot(0, [Burial] {
+            auto* Dialog = qobject_cast<TDateCustomsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(Dialog, nullptr);
+            auto* Adar = Dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxAdar"));
+            EXPECT_EQ(Adar->accessibleName(), QStringLiteral("Adar in a leap year"));
+            Adar->setCurrentIndex(3);
+            Dialog->findChild<QComboBox*>(QStringLiteral("ComboBoxShortMonth"))->setCurrentIndex(2);
+            Dialog->findChild<QLineEdit*>(QStringLiteral("EditBurial"))->setText(QString::fromLatin1(Burial));
+            Dialog->accept();
+        });
+    };
+    ChooseCustoms("1/3/2026");
+    Click(Find<QPushButton>(F, "ButtonCustoms"));
+    Click(Find<QPushButton>(F, "BitBtnOk"));
+    // A burial before the death is refused, naming the field.
+    ASSERT_EQ(Captured.Boxes.size(), 1u);
+    EXPECT_TRUE(Captured.Boxes[0].second.contains(QStringLiteral("burial")));
+    EXPECT_TRUE(Store().List().empty());
+    ChooseCustoms("5/3/2026");
+    Click(Find<QPushButton>(F, "ButtonCustoms"));
+    Click(Find<QPushButton>(F, "BitBtnOk"));
+    const std::vector<TRememberEntry> Saved = Store().List();
+    ASSERT_EQ(Saved.size(), 1u);
+    EXPECT_EQ(Saved[0].What, TOccasionWhat::Yahrzeit);
+    EXPECT_EQ(Saved[0].Adar, TAdarCustom::Both);
+    EXPECT_EQ(Saved[0].ShortMonth, TShortMonthCustom::Day29);
+    EXPECT_EQ(Saved[0].Burial, (TGregorianDate{2026, 3, 5}));
+    EXPECT_TRUE(Column(F, 0).at(0).startsWith(QStringLiteral("Yahrzeit: Zeyde"))) << Column(F, 0).at(0).toStdString();
+
+    Click(Find<QPushButton>(F, "BitBtnNew"));
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBoxWhat")->currentIndex(), 0);
+    Select(F, 0);
+    Click(Find<QPushButton>(F, "BitBtnModify"));
+    EXPECT_EQ(Find<QComboBox>(F, "ComboBoxWhat")->currentIndex(), 1);
+    QTimer::singleShot(0, [] {
+        auto* Dialog = qobject_cast<TDateCustomsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(Dialog, nullptr);
+        EXPECT_EQ(Dialog->Chosen().Adar, TAdarCustom::Both);
+        EXPECT_EQ(Dialog->Chosen().BurialText, QStringLiteral("5/3/2026"));
+        Dialog->reject();
+    });
+    Click(Find<QPushButton>(F, "ButtonCustoms"));
 }
 
 TEST_F(RememberPageTest, ATypedJewishDateSetsTheDateAndIsStoredAsTyped)
