@@ -1413,6 +1413,14 @@ The calendar was changed at this date, and this program assumes a theoretical ca
         <translation>תאריך הזמנים</translation>
     </message>
     <message>
+        <source>Candle-lighting minutes</source>
+        <translation>דקות הדלקת הנרות</translation>
+    </message>
+    <message>
+        <source>Why a time is absent</source>
+        <translation>מדוע חסר זמן</translation>
+    </message>
+    <message>
         <source>Day of times</source>
         <translation>יום הזמנים</translation>
     </message>

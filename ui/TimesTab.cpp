@@ -197,6 +197,8 @@ void TTimesTab::Build()
     Layout->addLayout(PlaceRow);
     RulesLine = new QLabel(&Page);
     RulesLine->setObjectName(QStringLiteral("LabelTimesRules"));
+    // Named before it has an answer: an empty line still needs a name.
+    RulesLine->setAccessibleName(tr("Candle-lighting minutes"));
     Layout->addWidget(RulesLine);
 
     auto* DateRow = new QHBoxLayout;
@@ -216,6 +218,7 @@ void TTimesTab::Build()
     Layout->addWidget(DayLine);
     AbsentNote = new QLabel(&Page);
     AbsentNote->setObjectName(QStringLiteral("LabelTimesAbsent"));
+    AbsentNote->setAccessibleName(tr("Why a time is absent"));
     AbsentNote->setWordWrap(true);
     AbsentNote->hide();
     Layout->addWidget(AbsentNote);
@@ -340,6 +343,8 @@ void TTimesTab::ShowAll()
     PlaceName->setAccessibleName(tr("Place: %1").arg(Place));
     RulesLine->setText(Site ? CandleRuleText(Site->Rules) : QString());
     RulesLine->setVisible(Site.has_value());
+    if (Site)
+        RulesLine->setAccessibleName(RulesLine->text());
     const bool Shown = Site.has_value();
     Invitation->setText(SiteProblem.isEmpty() ? InvitationText() : SiteProblem);
     Invitation->setVisible(!Shown);

@@ -48,6 +48,9 @@ bool IsDocumentedBox(const BoxCapture::TBox& Box)
         if (Box.second.startsWith(QString::fromLatin1(Refusal)))
             return true;
     }
+    // The Times page's date box tells of a wrong date once it is left.
+    if (Box.second.contains(QStringLiteral("is no date the page can show")))
+        return true;
     return Box.second.startsWith(QStringLiteral("Note: Gregorian dates before"));
 }
 

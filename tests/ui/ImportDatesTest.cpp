@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "tests/ui/DueDates.h"
 #include "tests/ui/FindControl.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ImportDialog.h"

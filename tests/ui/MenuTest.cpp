@@ -73,7 +73,7 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
                                     QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names"),
                                     QStringLiteral("Lo&cation..."), QStringLiteral("Candle-lighting &Times (choose a place first)"),
-                                    QStringLiteral("&Language")}));
+                                    QStringLiteral("Calendar &Account..."), QStringLiteral("&Language")}));
     QStringList Help;
     for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {
         Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
