@@ -18,7 +18,7 @@ namespace {
 
 // Lines are gathered and written in blocks of about this size, so that any
 // range runs in constant memory.
-constexpr std::size_t BlockSize = 1 << 16;
+constexpr std::size_t DayLinesBlockSize = 1 << 16;
 
 // Writes Value's digits at Out and returns the end of them.
 char* WriteNumber(char* Out, std::int32_t Value)
@@ -50,7 +50,7 @@ void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, bo
     std::int32_t Weekday = DayOfWeek(From);
     TGregorianDate Gregorian = DecodeDate(From);
     std::string Block;
-    Block.reserve(BlockSize + 256);
+    Block.reserve(DayLinesBlockSize + 256);
     for (TDateTime Day = From; Day <= To; Day += 1) {
         // The dates are put together in place and added at once.
         char Line[64];
@@ -76,7 +76,7 @@ void WriteDays(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, bo
                 Year.AppendPortionText(Block, Jewish.Month, Jewish.Day);
         }
         Block += '\n';
-        if (Block.size() >= BlockSize) {
+        if (Block.size() >= DayLinesBlockSize) {
             Out.write(Block.data(), static_cast<std::streamsize>(Block.size()));
             Block.clear();
         }
