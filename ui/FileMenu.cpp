@@ -57,8 +57,9 @@ void TForm1::Print1Click()
 {
     const int Shown = ShownPage();
     QPrinter Printer(QPrinter::HighResolution);
-    // The name a PDF file is offered under.
-    Printer.setDocName(PrintedTitle(*this, Shown));
+    // The dialog offers a PDF file under the document's name; the PDF's own
+    // title is set when it is printed.
+    Printer.setDocName(PrintedFileName(*this, Shown));
     QPrintDialog Dialog(&Printer, this);
     Dialog.setWindowTitle(tr("Print"));
     if (Dialog.exec() == QDialog::Accepted) {

@@ -140,6 +140,24 @@ QString PrintedTitle(const TForm1& Form, int Page)
     return Question.isEmpty() ? Shown.Title() : Shown.Title() + QStringLiteral(": ") + Question;
 }
 
+QString PrintedFileName(const TForm1& Form, int Page)
+{
+    if (Page < 0 || Page >= TForm1::PageCount) {
+        return {};
+    }
+    const TWindowPage& Shown = Form.Page(Page);
+    QString Name = QuestionOf({Shown.Title(), Shown.PrintedQuestion()});
+    for (qsizetype At = 0; At < Name.size(); ++At) {
+        // "St. Louis" keeps its dot: only a dot before a letter or digit is
+        // taken for an extension.
+        const bool Extension = Name[At] == QLatin1Char('.') && At + 1 < Name.size() && !Name[At + 1].isSpace();
+        if (Extension || QStringLiteral("/\\:*?\"<>|").contains(Name[At])) {
+            Name[At] = QLatin1Char('-');
+        }
+    }
+    return Name;
+}
+
 QString PrintedPageHtml(const TForm1& Form, int Page)
 {
     if (Page < 0 || Page >= TForm1::PageCount) {

@@ -24,6 +24,11 @@ QString PrintedPageHtml(const TForm1& Form, int Page);
 // The printout's name, as print queues and a PDF's title show it: the
 // page's title and what it is asked ("Festivals: Pessach day 1, 2026").
 QString PrintedTitle(const TForm1& Form, int Page);
+// The name a PDF file of the printout is offered under: the title and the
+// question joined by commas ("Times, Jerusalem, December 2026"). The print
+// dialog takes a slash for a folder and cuts at the last dot, so the
+// characters a file name cannot keep become hyphens ("1-12-70").
+QString PrintedFileName(const TForm1& Form, int Page);
 // The parts of a question that are given, joined by commas.
 QString QuestionOf(const QStringList& Parts);
 

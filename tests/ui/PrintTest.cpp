@@ -114,6 +114,8 @@ TEST_F(Printing, TheListPagesPrintTheirQuestionAnswerAndList)
     QString All = Rows(Print(F, TForm1::BirthdaysPage)).join(QLatin1Char('\n'));
     EXPECT_EQ(Pages, 1);
     EXPECT_EQ(Title, QStringLiteral("Birthdays/Yahrtzeits: 1/12/70, 2026"));
+    // The print dialog would take the slashes for folders.
+    EXPECT_EQ(PrintedFileName(F, TForm1::BirthdaysPage), QStringLiteral("Birthdays-Yahrtzeits, 1-12-70, 2026"));
     for (const QString& Expected :
          {QStringLiteral("Birthdays/Yahrtzeits"), QStringLiteral("Original date 1/12/70"),
           QStringLiteral("Jewish Date ") + Find<QLineEdit>(F, "Edit2")->text(), QStringLiteral("Year wanted 2026"),
