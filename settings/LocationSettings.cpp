@@ -50,6 +50,8 @@ std::optional<TLocation> TLocation::Load()
     Location.Longitude = *Longitude;
     Location.Name = ReadText(*Store, "Name");
     Location.Country = ReadText(*Store, "Country");
+    Location.HebrewName = ReadText(*Store, "HebrewName");
+    Location.CountryCode = ReadText(*Store, "CountryCode");
     Location.CandleMinutes = ReadMinutes(*Store, "CandleMinutes", Location.CandleMinutes);
     Location.HavdalahMinutes = ReadMinutes(*Store, "HavdalahMinutes", Location.HavdalahMinutes);
     return Location;
@@ -61,6 +63,8 @@ void TLocation::Save() const
         const auto Text = [](const std::string& Value) { return QString::fromStdString(Value); };
         Store.setValue(QStringLiteral("Name"), Text(Name));
         Store.setValue(QStringLiteral("Country"), Text(Country));
+        Store.setValue(QStringLiteral("HebrewName"), Text(HebrewName));
+        Store.setValue(QStringLiteral("CountryCode"), Text(CountryCode));
         // Written in full, so the place read back is the place kept.
         Store.setValue(QStringLiteral("Latitude"), QString::number(Latitude, 'g', 17));
         Store.setValue(QStringLiteral("Longitude"), QString::number(Longitude, 'g', 17));

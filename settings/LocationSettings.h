@@ -12,6 +12,10 @@ namespace mirvane {
 struct TLocation {
     std::string Name;     // empty for coordinates typed
     std::string Country;  // empty for coordinates typed
+    // What the Hebrew window names it by: the list's Hebrew name, where it
+    // has one, and the country's code, whose Hebrew name the window finds.
+    std::string HebrewName;
+    std::string CountryCode;
     double Latitude = 0;   // degrees north, -90 to 90
     double Longitude = 0;  // degrees east, -180 to 180
     std::string TimeZone;

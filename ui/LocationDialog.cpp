@@ -174,6 +174,8 @@ void TLocationDialog::BuildControls()
         connect(Box, &QLineEdit::textEdited, this, [this] {
             Result.Name.clear();
             Result.Country.clear();
+            Result.HebrewName.clear();
+            Result.CountryCode.clear();
             FollowPlaceMinutes();
         });
     connect(CandleBox, &QSpinBox::valueChanged, this, [this] { MinutesByHand = true; });
@@ -291,6 +293,8 @@ void TLocationDialog::ChoosePlace(const TPlace& Place)
         SetMinutes(DefaultCandleMinutes({Place.Latitude, Place.Longitude}));
     Result.Name = Place.Name;
     Result.Country = Place.Country;
+    Result.HebrewName = Place.HebrewName;
+    Result.CountryCode = Place.CountryCode;
 }
 
 bool TLocationDialog::ReadBoxes()

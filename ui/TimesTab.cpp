@@ -33,6 +33,7 @@
 #include "ui/TimesSite.h"
 #include "times/CivilDay.h"
 #include "times/TimeText.h"
+#include "ui/WindowPlaceTitle.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/MessageBox.h"
 #include "widgets/SteadyLabel.h"
@@ -335,7 +336,7 @@ void TTimesTab::ShowAll()
         Place = Location->Name.empty()
                     ? QStringLiteral("%1, %2").arg(QString::number(Location->Latitude, 'f', 5),
                                                    QString::number(Location->Longitude, 'f', 5))
-                    : QString::fromStdString(Location->Name + ", " + Location->Country);
+                    : WindowPlaceTitle(*Location, layoutDirection() == Qt::RightToLeft);
         Place += QStringLiteral(" (%1)").arg(QString::fromStdString(Location->TimeZone));
     }
     PlaceName->setText(Place);

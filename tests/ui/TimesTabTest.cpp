@@ -79,6 +79,7 @@ TEST_F(TimesTab, TheTypedDayAndItsMonthFollowTheOptionsAndArePrintedAndExported)
     EXPECT_EQ(Month.item(0, 1)->text(), QStringLiteral("Chanukah candles 15:54"));
     EXPECT_EQ(Month.item(1, 1)->text(), QStringLiteral("Candle lighting 15:54"));
     EXPECT_TRUE(PrintedPageHtml(F, TForm1::TimesPage).contains(QStringLiteral("Candle lighting 15:54")));
+    EXPECT_EQ(PrintedFileName(F, TForm1::TimesPage), QStringLiteral("Times, Jerusalem, December 2026"));
 
     Find<QAction>(F, "HebrewNames1")->trigger();
     EXPECT_TRUE(Month.item(0, 2)->text().isRightToLeft()) << Month.item(0, 2)->text().toStdString();
@@ -147,8 +148,12 @@ TEST_F(TimesTab, FarNorthTheDaySaysWhyATimeIsAbsentAndDatesOneAfterMidnight)
 TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
 {
     StoreJerusalem();
+    Store.Put({{"HebrewName", QStringLiteral("ירושלים")}, {"CountryCode", QStringLiteral("IL")}},
+              QStringLiteral("Location"));
     Store.Put({{"Language", QStringLiteral("Hebrew")}}, QStringLiteral("Display"));
     TForm1& F = StartShowing(TForm1::TimesPage);
+    const QLabel& Place = *Find<QLabel>(F, "LabelPlace");
+    EXPECT_TRUE(Place.text().startsWith(QStringLiteral("ירושלים, ישראל"))) << Place.text().toStdString();
     Find<QAction>(F, "Israel1")->trigger();
     Retype(*Find<QLineEdit>(F, "EditTimesDate"), "11/12/2026");
     const QTableWidget& Day = *Find<QTableWidget>(F, "GridDayTimes");
@@ -165,6 +170,7 @@ TEST_F(TimesTab, TheHebrewWindowShowsTheTimesInHebrewUntilEnglishIsPicked)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     EXPECT_EQ(Day.item(0, 0)->text(), QStringLiteral("Dawn"));
     EXPECT_EQ(Month.item(0, 0)->text(), QStringLiteral("Fri 4 Dec"));
+    EXPECT_TRUE(Place.text().startsWith(QStringLiteral("Jerusalem, Israel"))) << Place.text().toStdString();
 }
 
 TEST_F(TimesTab, TheGridOptionAddsTheTimesAndIsKeptInDisplay)
