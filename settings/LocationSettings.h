@@ -12,15 +12,15 @@ namespace mirvane {
 struct TLocation {
     std::string Name;     // empty for coordinates typed
     std::string Country;  // empty for coordinates typed
-    // What the Hebrew window names it by: the list's Hebrew name, where it
-    // has one, and the country's code, whose Hebrew name the window finds.
-    std::string HebrewName;
-    std::string CountryCode;
     double Latitude = 0;   // degrees north, -90 to 90
     double Longitude = 0;  // degrees east, -180 to 180
     std::string TimeZone;
     int CandleMinutes = 18;   // before sunset, 0 to 120
     int HavdalahMinutes = 0;  // after sunset, 1 to 120; 0 for the sun 8.5 degrees below the horizon
+    // What the Hebrew window names it by: the list's Hebrew name, where it
+    // has one, and the country's code, whose Hebrew name the window finds.
+    std::string HebrewName;
+    std::string CountryCode;
 
     // The place stored; nothing when none is, or when its coordinates or its
     // zone are missing or out of range. Minutes out of range take their

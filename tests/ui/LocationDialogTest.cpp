@@ -47,7 +47,7 @@ TEST(LocationDialog, FindsByNameWithoutAccentsAndAsksOnceAboutTheIsraelRules)
     EXPECT_EQ(Boxes.Boxes[0].first, TBoxKind::Question);
     EXPECT_EQ(Dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Dialog.DiasporaWish(), false);
-    EXPECT_EQ(Dialog.Chosen(), (TLocation{"Haifa", "Israel", 32.81841, 34.9885, "Asia/Jerusalem", 30, 72}));
+    EXPECT_EQ(Dialog.Chosen(), (TLocation{"Haifa", "Israel", 32.81841, 34.9885, "Asia/Jerusalem", 30, 72, "חיפה", "IL"}));
     SetQuestionAnswer(false);
 }
 
