@@ -91,6 +91,11 @@ void TMirvaneGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
     Grid.SetDayTimes(Site);
 }
 
+void TMirvaneGrid::SetLuachShow(const TLuachShow& Show)
+{
+    Grid.SetLuachShow(Show);
+}
+
 void TMirvaneGrid::SetJewishMonthMode(bool On)
 {
     Grid.SetJewishMonthMode(On);
@@ -228,18 +233,30 @@ bool TMirvaneGrid::event(QEvent* Event)
         return TCustomGrid::event(Event);
     const auto* Help = static_cast<QHelpEvent*>(Event);
     const std::optional<TGridCell> Cell = CellAt(Help->pos());
-    // Only a cut text has more to show, and times the minutes they follow.
-    const bool WithTimes = Cell && !CellTimes(Cell->Col, Cell->Row).isEmpty();
-    if (Cell && (WithTimes || ShownText(Cell->Col, Cell->Row) != CellText(Cell->Col, Cell->Row))) {
-        QString Tip = CellText(Cell->Col, Cell->Row);
-        if (WithTimes)
-            Tip += u'\n' + tr("Candles %1 minutes before sunset").arg(Grid.DayTimesCandleMinutes());
+    const QString Tip = Cell ? ToolTipText(Cell->Col, Cell->Row) : QString();
+    if (!Tip.isEmpty()) {
         QToolTip::showText(Help->globalPos(), Tip, this, CellRect(Cell->Col, Cell->Row));
     } else {
         QToolTip::hideText();
         Event->ignore();
     }
     return true;
+}
+
+// Only a cut text has more to show, times the minutes they follow, and a
+// day of the Omer its count as it is said.
+QString TMirvaneGrid::ToolTipText(int Col, int Row) const
+{
+    const bool WithTimes = !CellTimes(Col, Row).isEmpty();
+    const QString Omer = QString::fromStdString(Grid.CellOmerCount(Col, Row));
+    if (!WithTimes && Omer.isEmpty() && ShownText(Col, Row) == CellText(Col, Row))
+        return {};
+    QString Tip = CellText(Col, Row);
+    if (WithTimes)
+        Tip += u'\n' + tr("Candles %1 minutes before sunset").arg(Grid.DayTimesCandleMinutes());
+    if (!Omer.isEmpty())
+        Tip += u'\n' + Omer;
+    return Tip;
 }
 
 // Wider than its minimum width, the grid gives the room to the text column:
