@@ -12,6 +12,24 @@
 #include "grid/GridShape.h"
 
 namespace mirvane {
+namespace {
+
+// Shaping a whole long text only to cut it is most of what painting a day
+// of many entries costs. A prefix surely wider than the room cuts alike;
+// only a prefix that fits after all needs the whole text.
+QString ElidedToWidth(const QFontMetrics& Metrics, const QString& Text, int Width)
+{
+    const qsizetype Surely = 2 * static_cast<qsizetype>(Width) / std::max(1, Metrics.averageCharWidth()) + 4;
+    if (Text.size() > Surely) {
+        const QString Prefix = Text.left(Surely);
+        const QString Elided = Metrics.elidedText(Prefix, Qt::ElideRight, Width);
+        if (Elided != Prefix)
+            return Elided;
+    }
+    return Metrics.elidedText(Text, Qt::ElideRight, Width);
+}
+
+}  // namespace
 
 TMirvaneGrid::TMirvaneGrid(QWidget* parent)
     : TCustomGrid(parent)
@@ -166,7 +184,7 @@ QString TMirvaneGrid::ShownDayText(int Col, int Row) const
     // Even a lone "…" tells that the day has more, in the tooltip.
     if (Room < fontMetrics().horizontalAdvance(QChar(0x2026)))
         return {};
-    return fontMetrics().elidedText(Day, Qt::ElideRight, Room);
+    return ElidedToWidth(fontMetrics(), Day, Room);
 }
 
 QString TMirvaneGrid::ShownText(int Col, int Row) const
@@ -176,10 +194,10 @@ QString TMirvaneGrid::ShownText(int Col, int Row) const
     const QString Times = CellTimes(Col, Row);
     const int Width = CellRect(Col, Row).width();
     if (Times.isEmpty())
-        return fontMetrics().elidedText(CellText(Col, Row), Qt::ElideRight, Width);
+        return ElidedToWidth(fontMetrics(), CellText(Col, Row), Width);
     const QString Day = ShownDayText(Col, Row);
     if (Day.trimmed().isEmpty())
-        return fontMetrics().elidedText(Times, Qt::ElideRight, Width);
+        return ElidedToWidth(fontMetrics(), Times, Width);
     return Day + TimesGap + Times;
 }
 
