@@ -8,7 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "cli/CommandOutput.h"
-#include "export/IcsCalendar.h"
+#include "export/MonthGridFile.h"
 #include "cli/JsonText.h"
 #include "cli/ShowOption.h"
 #include "cli/TableOutput.h"
@@ -20,51 +20,6 @@
 
 namespace mirvane {
 namespace {
-
-// The grid's rows that have text: the two heading rows, then the days.
-std::vector<std::vector<std::string>> GridRows(const TMonthGrid& Grid)
-{
-    std::vector<std::vector<std::string>> Rows;
-    for (std::int32_t Row = 0; Row < GridRowCount; ++Row) {
-        std::vector<std::string> Cells;
-        bool HasText = false;
-        for (std::int32_t Col = 0; Col < GridColCount; ++Col) {
-            Cells.push_back(Grid.CellText(Col, Row));
-            HasText = HasText || !Cells.back().empty();
-        }
-        if (HasText)
-            Rows.push_back(std::move(Cells));
-    }
-    return Rows;
-}
-
-std::string Trimmed(const std::string& Text)
-{
-    const auto First = Text.find_first_not_of(' ');
-    if (First == std::string::npos)
-        return {};
-    return Text.substr(First, Text.find_last_not_of(' ') - First + 1);
-}
-
-struct TGridDay {
-    TDateTime Date = 0;
-    std::int32_t Row = 0;
-};
-
-std::vector<TGridDay> GridDays(const TMonthGrid& Grid)
-{
-    std::vector<TGridDay> Days;
-    for (std::int32_t Offset = 0; Offset < Grid.Page().PageDays; ++Offset)
-        Days.push_back({Grid.Page().FirstDate + Offset, FirstDayRow + Offset});
-    return Days;
-}
-
-// The Jewish date of a row, in Hebrew when the grid shows Hebrew names.
-std::string JewishDateOfRow(const TMonthGrid& Grid, std::int32_t Row)
-{
-    const TCellDate Date = Grid.CellDate(JewishColumn, Row);
-    return JewishDateTextIn({Date.Year, Date.Month, Date.Day}, Grid.HebrewNames());
-}
 
 TJson JsonHeadings(const TMonthGrid& Grid)
 {
@@ -83,7 +38,7 @@ TJson JsonHeadings(const TMonthGrid& Grid)
 std::string MonthJson(const TMonthGrid& Grid, const TMonthGrid* Hebrew)
 {
     TJson Days = TJson::array();
-    for (const TGridDay& Day : GridDays(Grid)) {
+    for (const TGridDay& Day : MonthGridDays(Grid)) {
         TJson Object{{"date", IsoDateText(Day.Date)},
                      {"weekday", Grid.CellText(WeekdayColumn, Day.Row)},
                      {"gregorianDay", Grid.CellText(GregorianColumn, Day.Row)},
@@ -102,18 +57,6 @@ std::string MonthJson(const TMonthGrid& Grid, const TMonthGrid* Hebrew)
         Page["headingsHebrew"] = JsonHeadings(*Hebrew);
     Page["days"] = std::move(Days);
     return JsonText(Page);
-}
-
-// One event for each day with a festival or a portion.
-std::vector<TIcsEvent> MonthEvents(const TMonthGrid& Grid)
-{
-    std::vector<TIcsEvent> Events;
-    for (const TGridDay& Day : GridDays(Grid)) {
-        const std::string Text = Trimmed(Grid.CellText(DayTextColumn, Day.Row));
-        if (!Text.empty())
-            Events.push_back({Day.Date, Text + " (" + JewishDateOfRow(Grid, Day.Row) + ")", IcsUid(Day.Date, "day", Text)});
-    }
-    return Events;
 }
 
 }  // namespace
@@ -163,9 +106,9 @@ TCommand AddMonthCommand(CLI::App& App)
                 }
                 WriteCommandOutput(Out,
                                    {{},
-                                    [&] { return TTable{{}, GridRows(Hebrew ? *Hebrew : Grid)}; },
+                                    [&] { return TTable{{}, MonthGridRows(Hebrew ? *Hebrew : Grid)}; },
                                     [&] { return MonthJson(Grid, Hebrew ? &*Hebrew : nullptr); },
-                                    [&Grid] { return MonthEvents(Grid); }},
+                                    [&Grid] { return MonthGridEvents(Grid); }},
                                    Options->Format);
             }};
 }

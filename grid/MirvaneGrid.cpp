@@ -12,6 +12,24 @@
 #include "grid/GridShape.h"
 
 namespace mirvane {
+namespace {
+
+// Shaping a whole long text only to cut it is most of what painting a day
+// of many entries costs. A prefix surely wider than the room cuts alike;
+// only a prefix that fits after all needs the whole text.
+QString ElidedToWidth(const QFontMetrics& Metrics, const QString& Text, int Width)
+{
+    const qsizetype Surely = 2 * static_cast<qsizetype>(Width) / std::max(1, Metrics.averageCharWidth()) + 4;
+    if (Text.size() > Surely) {
+        const QString Prefix = Text.left(Surely);
+        const QString Elided = Metrics.elidedText(Prefix, Qt::ElideRight, Width);
+        if (Elided != Prefix)
+            return Elided;
+    }
+    return Metrics.elidedText(Text, Qt::ElideRight, Width);
+}
+
+}  // namespace
 
 TMirvaneGrid::TMirvaneGrid(QWidget* parent)
     : TCustomGrid(parent)
@@ -91,6 +109,11 @@ void TMirvaneGrid::SetDayTimes(const std::optional<TTimesSite>& Site)
     Grid.SetDayTimes(Site);
 }
 
+void TMirvaneGrid::SetLuachShow(const TLuachShow& Show)
+{
+    Grid.SetLuachShow(Show);
+}
+
 void TMirvaneGrid::SetJewishMonthMode(bool On)
 {
     Grid.SetJewishMonthMode(On);
@@ -161,7 +184,7 @@ QString TMirvaneGrid::ShownDayText(int Col, int Row) const
     // Even a lone "…" tells that the day has more, in the tooltip.
     if (Room < fontMetrics().horizontalAdvance(QChar(0x2026)))
         return {};
-    return fontMetrics().elidedText(Day, Qt::ElideRight, Room);
+    return ElidedToWidth(fontMetrics(), Day, Room);
 }
 
 QString TMirvaneGrid::ShownText(int Col, int Row) const
@@ -171,10 +194,10 @@ QString TMirvaneGrid::ShownText(int Col, int Row) const
     const QString Times = CellTimes(Col, Row);
     const int Width = CellRect(Col, Row).width();
     if (Times.isEmpty())
-        return fontMetrics().elidedText(CellText(Col, Row), Qt::ElideRight, Width);
+        return ElidedToWidth(fontMetrics(), CellText(Col, Row), Width);
     const QString Day = ShownDayText(Col, Row);
     if (Day.trimmed().isEmpty())
-        return fontMetrics().elidedText(Times, Qt::ElideRight, Width);
+        return ElidedToWidth(fontMetrics(), Times, Width);
     return Day + TimesGap + Times;
 }
 
@@ -228,18 +251,30 @@ bool TMirvaneGrid::event(QEvent* Event)
         return TCustomGrid::event(Event);
     const auto* Help = static_cast<QHelpEvent*>(Event);
     const std::optional<TGridCell> Cell = CellAt(Help->pos());
-    // Only a cut text has more to show, and times the minutes they follow.
-    const bool WithTimes = Cell && !CellTimes(Cell->Col, Cell->Row).isEmpty();
-    if (Cell && (WithTimes || ShownText(Cell->Col, Cell->Row) != CellText(Cell->Col, Cell->Row))) {
-        QString Tip = CellText(Cell->Col, Cell->Row);
-        if (WithTimes)
-            Tip += u'\n' + tr("Candles %1 minutes before sunset").arg(Grid.DayTimesCandleMinutes());
+    const QString Tip = Cell ? ToolTipText(Cell->Col, Cell->Row) : QString();
+    if (!Tip.isEmpty()) {
         QToolTip::showText(Help->globalPos(), Tip, this, CellRect(Cell->Col, Cell->Row));
     } else {
         QToolTip::hideText();
         Event->ignore();
     }
     return true;
+}
+
+// Only a cut text has more to show, times the minutes they follow, and a
+// day of the Omer its count as it is said.
+QString TMirvaneGrid::ToolTipText(int Col, int Row) const
+{
+    const bool WithTimes = !CellTimes(Col, Row).isEmpty();
+    const QString Omer = QString::fromStdString(Grid.CellOmerCount(Col, Row));
+    if (!WithTimes && Omer.isEmpty() && ShownText(Col, Row) == CellText(Col, Row))
+        return {};
+    QString Tip = CellText(Col, Row);
+    if (WithTimes)
+        Tip += u'\n' + tr("Candles %1 minutes before sunset").arg(Grid.DayTimesCandleMinutes());
+    if (!Omer.isEmpty())
+        Tip += u'\n' + Omer;
+    return Tip;
 }
 
 // Wider than its minimum width, the grid gives the room to the text column:

@@ -42,6 +42,8 @@ public:
     // The candle lighting, havdalah and fast times at Site in the text
     // column; nothing for none.
     void SetDayTimes(const std::optional<TTimesSite>& Site);
+    // The luach's categories and cycles the text column adds.
+    void SetLuachShow(const TLuachShow& Show);
     bool JewishSelected() const;
     bool ByJewishMonth() const;
     TDateTime CurrentDate() const;
@@ -56,6 +58,9 @@ public:
     QString CellText(int Col, int Row) const override;
     // The cell's text as drawn: cut with "…" when wider than the cell.
     QString ShownText(int Col, int Row) const;
+    // What the cell's tooltip holds; empty when the cell has no more to say
+    // than it shows.
+    QString ToolTipText(int Col, int Row) const;
     // The times that end a day's text, which the cell always shows whole.
     QString CellTimes(int Col, int Row) const;
 

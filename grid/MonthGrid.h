@@ -137,6 +137,10 @@ public:
     // The candle lighting, havdalah and fast times that end a day's text in
     // CellText; empty for any other cell and without a place.
     std::string CellTimes(std::int32_t Col, std::int32_t Row) const;
+    // On a day of the Omer while the Omer is shown, its count as it is
+    // said, in English and then in Hebrew on a line of its own; empty for
+    // any other cell.
+    std::string CellOmerCount(std::int32_t Col, std::int32_t Row) const;
     // The selected day as one sentence (see DayDescription).
     std::string SelectedDayDescription() const;
 
@@ -146,6 +150,11 @@ private:
     std::string DayRowText(std::int32_t Col, std::int32_t Row) const;
     // The luach entries of Date shown beside the festival; empty when none.
     std::string LuachText(TDateTime Date) const;
+    // A day's festival and portion text with the luach entries of Date after
+    // it.
+    std::string WithLuach(std::string DayText, TDateTime Date) const;
+    // The luach entries of Date in the categories shown.
+    const std::vector<const TLuachEntry*>& LuachEntries(TDateTime Date) const;
     // One month or year forward (Direction 1) or back (-1) in the active
     // calendar.
     void StepMonth(std::int32_t Direction);

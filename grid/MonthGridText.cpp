@@ -8,6 +8,7 @@
 #include "engine/NameTables.h"
 #include "grid/DayDescription.h"
 #include "grid/MonthGrid.h"
+#include "luach/OmerCount.h"
 
 namespace mirvane {
 namespace {
@@ -87,12 +88,8 @@ std::string TMonthGrid::DayRowText(std::int32_t Col, std::int32_t Row) const
         return FHebrewNames ? Letters(CellDay(Col, Row)) : Decimal(CellDay(Col, Row));
     default: {
         const TCellDate Date = CellDate(JewishColumn, Row);
-        std::string Text = TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames);
-        const std::string Luach = LuachText(FPage.FirstDate + (Row - FirstDayRow));
-        if (!Luach.empty()) {
-            Text.erase(Text.find_last_not_of(' ') + 1);
-            Text += (Text.empty() ? "" : "  ") + Luach;
-        }
+        std::string Text = WithLuach(TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames),
+                                     FPage.FirstDate + (Row - FirstDayRow));
         const std::string Times = CellTimes(Col, Row);
         if (!Times.empty())
             Text += "  " + Times;
@@ -108,20 +105,46 @@ std::string TMonthGrid::CellTimes(std::int32_t Col, std::int32_t Row) const
     return TimesText.TimesText(FPage.FirstDate + (Row - FirstDayRow), FRules, FHebrewNames);
 }
 
+std::string TMonthGrid::WithLuach(std::string DayText, TDateTime Date) const
+{
+    const std::string Luach = LuachText(Date);
+    if (!Luach.empty()) {
+        DayText.erase(DayText.find_last_not_of(' ') + 1);
+        DayText += (DayText.empty() ? "" : "  ") + Luach;
+    }
+    return DayText;
+}
+
 std::string TMonthGrid::LuachText(TDateTime Date) const
 {
     if (!FLuachShow.AddsToFestivals())
         return {};
+    return LuachDayText(LuachEntries(Date), FHebrewNames);
+}
+
+const std::vector<const TLuachEntry*>& TMonthGrid::LuachEntries(TDateTime Date) const
+{
     if (!LuachDays)
         LuachDays.emplace(FRules, FLuachShow);
     LuachDays->Seek(Date);
-    return LuachDayText(LuachDays->Entries(), FHebrewNames);
+    return LuachDays->Entries();
+}
+
+std::string TMonthGrid::CellOmerCount(std::int32_t Col, std::int32_t Row) const
+{
+    if (Col != DayTextColumn || !IsDayRow(Row) || !FLuachShow.Shows(TLuachCategory::Omer))
+        return {};
+    for (const TLuachEntry* Entry : LuachEntries(FPage.FirstDate + (Row - FirstDayRow)))
+        if (Entry->OmerDay > 0)
+            return OmerCountSentence(Entry->OmerDay) + '\n' + HebrewOmerCountSentence(Entry->OmerDay);
+    return {};
 }
 
 std::string TMonthGrid::SelectedDayDescription() const
 {
     const TJewishDate Date = CurrentJewishDate();
-    return DayDescription(FCurrentDate, TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames),
+    return DayDescription(FCurrentDate,
+                          WithLuach(TextCache.DayText(Date.Year, Date.Month, Date.Day, FRules, FHebrewNames), FCurrentDate),
                           FHebrewNames, FNames);
 }
 

@@ -11,6 +11,9 @@ namespace mirvane {
 enum class TFestivalEntryForm { Name, NameAndHebrew, Hebrew };
 
 std::string FestivalListEntry(std::string_view Name, TFestivalEntryForm Form);
+// The Hebrew name a listed festival or day of the luach goes by; empty for
+// any other name.
+std::string_view ListedHebrewName(std::string_view Name);
 
 // The festival name an entry or a typed text stands for: a list entry with
 // its Hebrew name reads as the name before the dash, a Hebrew name alone as

@@ -6,6 +6,7 @@
 #include "engine/JewishYear.h"
 #include "engine/GregorianDateText.h"
 #include "pages/FestivalListEntry.h"
+#include "pages/LuachDayNames.h"
 #include "text/DecimalText.h"
 
 namespace mirvane {
@@ -14,10 +15,16 @@ namespace {
 // The Jewish year that ends in the summer of a Gregorian year.
 constexpr std::int64_t JewishYearOffset = 3760;
 
+// A festival first; Rosh Chodesh, the national and the minor days are
+// found as the luach places them.
 std::optional<TJewishDate> FindIn(TJewishYear& Lookup, std::int64_t JewishYear, const std::string& Name)
 {
     Lookup.SetYear(static_cast<std::int32_t>(JewishYear));
-    return Lookup.FindFestival(Name);
+    if (std::optional<TJewishDate> Festival = Lookup.FindFestival(Name))
+        return Festival;
+    if (!HasNewYearDate(JewishYear))
+        return std::nullopt;
+    return FindLuachDay(Lookup, Name);
 }
 
 bool IsAutumnOrWinterMonth(std::int32_t Month)

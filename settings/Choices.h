@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "luach/LuachShow.h"
 #include "pages/DateOrder.h"
 #include "settings/DisplayOptions.h"
 #include "settings/Options.h"
@@ -26,13 +27,14 @@ struct TChoices {
     // The grid adds the candle lighting, havdalah and fast times at the
     // user's place.
     bool CandleTimes = false;
+    // The luach's categories and learning cycles the grid adds.
+    TLuachShow LuachShow = TLuachShow::Default();
     // The page shown, which is the page shown at the next start.
     std::int32_t StartPage = 1;
 
     TDateOrder Order() const { return DateOrder.value_or(DayMonthYear); }
     // The group "Options" as these choices store it ("Display" holds
-    // HebrewNames and Language).
-    // HebrewNames and CandleTimes).
+    // HebrewNames, Language, CandleTimes and LuachShow).
     TOptions Stored() const;
 
     bool operator==(const TChoices&) const = default;

@@ -2,9 +2,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 #include "settings/SettingsStore.h"
 
@@ -17,6 +21,19 @@ constexpr const char* LanguageName = "Language";
 // The stored words of TLanguage, in its order.
 constexpr std::array<const char*, 3> LanguageWords{"System", "English", "Hebrew"};
 constexpr const char* CandleTimesName = "CandleLightingTimes";
+constexpr const char* ShowName = "Show";
+
+// The stored list as it was written; a list the store reads as several
+// values (commas without quotes, as a hand may write it) is joined again.
+std::optional<std::string> StoredShowList(const QSettings& Store)
+{
+    const QVariant Value = Store.value(QString::fromLatin1(ShowName));
+    if (!Value.isValid())
+        return std::nullopt;
+    if (Value.typeId() == QMetaType::QStringList)
+        return Value.toStringList().join(u',').toStdString();
+    return Value.toString().toStdString();
+}
 
 }  // namespace
 
@@ -38,6 +55,7 @@ void TDisplayOptions::Load()
     }
     if (const auto Value = ReadInteger(*Store, CandleTimesName))
         CandleTimes = *Value != 0;
+    LuachShow = StoredLuachShow(StoredShowList(*Store));
 }
 
 void TDisplayOptions::Save() const
@@ -51,6 +69,8 @@ void TDisplayOptions::Save() const
         // Like the language, written once the user has turned it on.
         if (CandleTimes || Store.contains(QString::fromLatin1(CandleTimesName)))
             Store.setValue(QString::fromLatin1(CandleTimesName), CandleTimes ? 1 : 0);
+        if (LuachShow != StoredLuachShow(StoredShowList(Store)))
+            Store.setValue(QString::fromLatin1(ShowName), QString::fromStdString(LuachShowList(LuachShow)));
     });
 }
 

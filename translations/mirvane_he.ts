@@ -851,7 +851,7 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     </message>
     <message>
         <source>Calendar &amp;Account...</source>
-        <translation>&amp;חשבון לוח שנה...</translation>
+        <translation>חשבון &amp;לוח שנה...</translation>
     </message>
     <message>
         <source>Calendar Account</source>
@@ -860,6 +860,38 @@ The calendar was changed at this date, and this program assumes a theoretical ca
     <message>
         <source>Password of %1 at %2:</source>
         <translation>הסיסמה של %1 ב־%2:</translation>
+    </message>
+    <message>
+        <source>&amp;Show on the Calendar</source>
+        <translation>&amp;הצג בלוח</translation>
+    </message>
+    <message>
+        <source>&amp;Rosh Chodesh</source>
+        <translation>&amp;ראש חודש</translation>
+    </message>
+    <message>
+        <source>&amp;Special Shabbatot</source>
+        <translation>&amp;שבתות מיוחדות</translation>
+    </message>
+    <message>
+        <source>Shabbat &amp;Mevarchim and Molad</source>
+        <translation>שבת &amp;מברכים והמולד</translation>
+    </message>
+    <message>
+        <source>&amp;Omer</source>
+        <translation>ספירת ה&amp;עומר</translation>
+    </message>
+    <message>
+        <source>Israel's &amp;National Days</source>
+        <translation>&amp;ימים לאומיים בישראל</translation>
+    </message>
+    <message>
+        <source>M&amp;inor Days</source>
+        <translation>מועדים &amp;קטנים</translation>
+    </message>
+    <message>
+        <source>Daily &amp;Learning</source>
+        <translation>&amp;לימוד יומי</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,9 @@
 #include "engine/HebrewDateText.h"
 #include "engine/HebrewNumeral.h"
 #include "engine/NameTables.h"
+#include "export/CsvText.h"
+#include "export/IcsCalendar.h"
+#include "export/MonthGridFile.h"
 #include "grid/MirvaneGrid.h"
 #include "pages/CalendarYearEntry.h"
 #include "ui/Controls.h"
@@ -58,6 +61,7 @@ void TCalendarTab::Build()
     Grid->resize(Grid->width(), std::max(Grid->height(), Grid->minimumSizeHint().height()));
     // Its designed size is its smallest; wider, its text column takes the room.
     Grid->setMinimumSize(Grid->size());
+    Grid->SetLuachShow(Choices().LuachShow);
 
     YearLabel = MakeLabel(Page, "Label17", {});
     GregorianYear = MakeEdit(Page, "Edit20", {});
@@ -102,7 +106,8 @@ void TCalendarTab::Build()
 }
 
 // Diaspora and Israel switch the festival and portion rules of the grid, which
-// repaints and notifies.
+// repaints and notifies; a tick of Show on the Calendar shows or hides its
+// category at once.
 void TCalendarTab::ChoicesChanged(const TChoices& Old)
 {
     RunHandler([&] {
@@ -110,6 +115,8 @@ void TCalendarTab::ChoicesChanged(const TChoices& Old)
             Grid->ChangeDiaspora(Choices().InDiaspora);
         }
         Grid->SetHebrewNames(Choices().HebrewNames);
+        if (Old.LuachShow != Choices().LuachShow)
+            Grid->SetLuachShow(Choices().LuachShow);
     });
 }
 
@@ -193,6 +200,27 @@ QString TCalendarTab::PrintedQuestion() const
     }
     const TGregorianDate First = DecodeDate(Shown.FirstDate);
     return LocalMonthYear(First.Month, First.Year);
+}
+
+// The command line's page has no times and English weekdays and months;
+// its calendar file names the days in English, its spreadsheet with the
+// grid's names.
+std::string TCalendarTab::ExportText(TExportFormat Format, const TExportDetails& /*Details*/,
+                                     QString& /*Problem*/) const
+{
+    TMonthGrid Page = Grid->Model();
+    Page.OnChange = nullptr;
+    Page.OnRepaint = nullptr;
+    Page.SetDayTimes(std::nullopt);
+    Page.SetCivilNames(EnglishCivilNames());
+    if (Format == TExportFormat::Ics) {
+        Page.SetHebrewNames(false);
+        return IcsCalendarText(MonthGridEvents(Page));
+    }
+    std::string Text;
+    for (const std::vector<std::string>& Row : MonthGridRows(Page))
+        Text += CsvRecord(Row);
+    return Text;
 }
 
 // The month as the grid shows it: the two heading rows, then every day with

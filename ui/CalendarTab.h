@@ -29,6 +29,10 @@ public:
     QString Title() const override;
     QString PrintedHtml() const override;
     QString PrintedQuestion() const override;
+    bool HasExportList() const override { return true; }
+    // The month shown, as "month" writes it for the same page, rules, names
+    // and luach choice.
+    std::string ExportText(TExportFormat Format, const TExportDetails& Details, QString& Problem) const override;
     // How much taller than designed a taller font made the grid: the page
     // and the window are designed that much taller.
     int GridGrowth() const;

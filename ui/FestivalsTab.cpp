@@ -3,6 +3,7 @@
 
 #include "ui/FestivalsTab.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "export/DateListFile.h"
 #include "pages/FestivalListEntry.h"
 #include "pages/FestivalPage.h"
+#include "pages/LuachDayNames.h"
 #include "ui/Controls.h"
 #include "ui/Language.h"
 #include "ui/PrintedPage.h"
@@ -114,7 +116,8 @@ void TFestivalsTab::ChoicesChanged(const TChoices& Old)
     }
 }
 
-// The names valid under the rules in force, with their Hebrew names when
+// The names valid under the rules in force, the festivals' and then the
+// luach's Rosh Chodesh, national and minor days, with their Hebrew names when
 // that option is on. The typed or chosen name stays as it is, a list entry
 // changing only its form, and the page is not recomputed: its result
 // changes only with one of its own inputs.
@@ -126,6 +129,9 @@ void TFestivalsTab::RefillFestivalNames()
                                                     : TFestivalEntryForm::NameAndHebrew;
     std::vector<std::string> Names;
     FillFestivalNames(Names, RulesOf(Choices().InDiaspora));
+    for (const TLuachDayName& Day : LuachDayNames(RulesOf(Choices().InDiaspora)))
+        if (std::find(Names.begin(), Names.end(), Day.English) == Names.end())
+            Names.push_back(Day.English);
     QStringList Items;
     Items.reserve(static_cast<qsizetype>(Names.size()));
     for (const std::string& Name : Names) {
@@ -133,7 +139,7 @@ void TFestivalsTab::RefillFestivalNames()
     }
     QString Text = FestivalName->currentText();
     const std::string Name = FestivalNameOfEntry(Text.toStdString());
-    if (FestivalName->findText(Text) >= 0 && !HebrewFestivalName(Name).empty())
+    if (FestivalName->findText(Text) >= 0 && !ListedHebrewName(Name).empty())
         Text = QString::fromStdString(FestivalListEntry(Name, Form));
     const QSignalBlocker Blocker(FestivalName.get());
     FestivalName->clear();

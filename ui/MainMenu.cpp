@@ -108,6 +108,7 @@ void TForm1::BuildMenu()
     Location1 = AddCommand(*Optios1, "Location1", QT_TR_NOOP("Lo&cation..."));
     CandleTimes1 = AddCommand(*Optios1, "CandleTimes1", QT_TR_NOOP("Candle-lighting &Times"));
     CandleTimes1->setCheckable(true);
+    BuildShowMenu();
     CalendarAccount1 = AddCommand(*Optios1, "CalendarAccount1", QT_TR_NOOP("Calendar &Account..."));
 
     // Each language is named in itself.
@@ -237,6 +238,7 @@ void TForm1::SetCaptions()
     for (int Index = 0; Index < PageCount; ++Index) {
         PageControl1->setTabText(Index, Page(Index).Title());
     }
+    CaptionCycles();
 }
 
 void TForm1::Location1Click()

@@ -211,6 +211,9 @@ void TForm1::FormActivate()
     if (Display->CandleTimes) {
         CandleTimes1Click();
     }
+    if (Display->LuachShow != Choices.LuachShow) {
+        ChangeChoice(&TChoices::LuachShow, Display->LuachShow);
+    }
     if (Options->DateOrder >= MonthDayYear && Options->DateOrder <= YearMonthDay) {
         ChooseDateOrder(static_cast<TDateOrder>(Options->DateOrder));
     }
@@ -276,6 +279,7 @@ void TForm1::ShowChoices()
         break;
     }
     CandleTimes1->setChecked(Choices.CandleTimes);
+    TickShown();
 }
 
 void TForm1::FormDestroy()
@@ -286,11 +290,13 @@ void TForm1::FormDestroy()
     Destroyed = true;
     if (Display && ((HebrewNamesChosen && (Display->HebrewNamesDefaulted ||
                                            Display->HebrewNames != Choices.HebrewNames)) ||
-                    Display->Language != Choices.Language || Display->CandleTimes != Choices.CandleTimes)) {
+                    Display->Language != Choices.Language || Display->CandleTimes != Choices.CandleTimes ||
+                    Display->LuachShow != Choices.LuachShow)) {
         Display->HebrewNames = Choices.HebrewNames;
         Display->HebrewNamesDefaulted = !HebrewNamesChosen;
         Display->Language = Choices.Language;
         Display->CandleTimes = Choices.CandleTimes;
+        Display->LuachShow = Choices.LuachShow;
         Display->Save();
     }
     if (!Options) {

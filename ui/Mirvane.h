@@ -127,6 +127,13 @@ private:
     // the user asked to.
     void Location1Click();
     void CandleTimes1Click();
+    // Options > Show on the Calendar and its ticks.
+    void BuildShowMenu();
+    void CaptionCycles();
+    // The luach's category or learning cycle Key shown or hidden.
+    void ToggleShown(const QByteArray& Key);
+    // The ticks as the choice has them.
+    void TickShown();
     // Options > Calendar Account...: the account is kept at once and synced
     // to; Stop Syncing forgets it, after removing Mirvane's events if asked.
     void CalendarAccount1Click();
@@ -181,6 +188,10 @@ private:
     QAction* Location1 = nullptr;
     QAction* CandleTimes1 = nullptr;
     QAction* CalendarAccount1 = nullptr;
+    QMenu* ShowOnCalendar1 = nullptr;
+    QMenu* DailyLearning1 = nullptr;
+    // Every tick of Show on the Calendar, with its key as property.
+    std::vector<QAction*> ShowTicks;
     QAction* Quit1 = nullptr;
     QMenu* MenuHelp = nullptr;
     QAction* MenuNotes = nullptr;

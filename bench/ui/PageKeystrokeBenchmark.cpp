@@ -3,7 +3,8 @@
 // changes, the page's handler recomputes everything, writes its outputs and
 // moves the month grid. The Birthdays/Yahrtzeits and Festivals pages list
 // 200 years. Each keystroke is timed alone; the key that restores the text
-// for the next one is not. The "AndPaint" runs also paint the page.
+// for the next one is not. The "AndPaint" runs also paint the page; the
+// Calendar page's grid is timed painting alone.
 
 #include <chrono>
 #include <memory>
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -21,6 +23,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "engine/DateServices.h"
+#include "grid/MirvaneGrid.h"
 #include "widgets/MessageBox.h"
 #include "ui/Mirvane.h"
 #include "settings/LocationSettings.h"
@@ -128,6 +132,33 @@ void TimesMonthKeystroke(benchmark::State& State, bool Paint)
     }
 }
 
+// Every tick of Options > Show on the Calendar, learning included, set to On.
+void TickEveryGroup(TForm1& F, bool On)
+{
+    for (const char* Menu : {"ShowOnCalendar1", "DailyLearning1"})
+        for (QAction* Tick : Find<QMenu>(F, Menu)->actions())
+            if (Tick->isCheckable() && Tick->isChecked() != On)
+                Tick->trigger();
+}
+
+// The Calendar page's grid painted once on a month of the Omer, with the
+// festivals and portions alone or with every group of the luach and every
+// learning cycle.
+void CalendarPaint(benchmark::State& State, bool WholeLuach)
+{
+    TForm1& F = Window();
+    Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(TForm1::CalendarPage);
+    TickEveryGroup(F, WholeLuach);
+    TMirvaneGrid& Grid = *Find<TMirvaneGrid>(F, "MirvaneGrid1");
+    Grid.SetDate(EncodeDate(2027, 5, 12));
+    QApplication::processEvents();
+    for (auto _ : State) {
+        const auto Start = std::chrono::steady_clock::now();
+        Grid.repaint();
+        State.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count());
+    }
+}
+
 BENCHMARK_CAPTURE(BirthdaysKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FestivalsKeystroke, TwoHundredYears, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYear, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -137,6 +168,8 @@ BENCHMARK_CAPTURE(YearDetailsKeystroke, OneYearAndPaint, true)->UseManualTime()-
 BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonth, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TimesKeystroke, DayAndMonthAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TimesMonthKeystroke, MonthToMonthAndPaint, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CalendarPaint, Festivals, false)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CalendarPaint, WholeLuach, true)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mirvane

@@ -1,6 +1,9 @@
 // The main window for looking at by eye and for screenshots, in the light
 // palette of the style or in a dark one:
-//   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [size WxH] [shot FILE]
+//   mirvane_viewer [dark] [page N] [filled] [about] [festivals] [size WxH] [date YYYY-MM-DD] [tip] [shot FILE]
+// "date" turns the grid to that day; "tip" then shows the tooltip of the
+// day's text, "showmenu" opens Options > Show on the Calendar and its Daily
+// Learning, and "shot" saves the whole screen to hold them.
 // "location" shows the Location dialog beside the window, "reminder" a
 // reminder window with two dates due (both shot like the About dialog);
 // "filled" types a birth date, a festival, a month and list lengths into
@@ -13,7 +16,10 @@
 // XDG_CONFIG_HOME at a scratch folder.
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QFileInfo>
 #include <QPixmap>
@@ -24,7 +30,10 @@
 #include <QTreeWidget>
 
 #include "app/AppIcon.h"
+#include "engine/DateConversion.h"
 #include "engine/DateServices.h"
+#include "grid/GridShape.h"
+#include "grid/MirvaneGrid.h"
 #include "tests/app/DarkPalette.h"
 #include "ui/AboutForm.h"
 #include "ui/LocationDialog.h"
@@ -70,6 +79,10 @@ int main(int argc, char** argv)
         Month.setCurrentIndex(6);
         emit Month.activated(6);
     }
+    if (const QDate Date = QDate::fromString(Value(QStringLiteral("date")), Qt::ISODate); Date.isValid()) {
+        Find<mirvane::TMirvaneGrid>(Form1, "MirvaneGrid1")
+            ->SetDate(mirvane::EncodeDate(Date.year(), Date.month(), Date.day()));
+    }
     if (const QString Page = Value(QStringLiteral("page")); !Page.isEmpty()) {
         Find<QTabWidget>(Form1, "PageControl1")->setCurrentIndex(Page.toInt());
     }
@@ -106,8 +119,24 @@ int main(int argc, char** argv)
         Find<QTabWidget>(Form1, "PageControl1")->setCurrentIndex(mirvane::TForm1::FestivalsPage);
         Find<QComboBox>(Form1, "ComboBox2")->showPopup();
     }
+    const bool Tip = Arguments.contains(QStringLiteral("tip"));
+    if (Tip && QTest::qWaitForWindowExposed(&Form1)) {
+        mirvane::TMirvaneGrid& Grid = *Find<mirvane::TMirvaneGrid>(Form1, "MirvaneGrid1");
+        const QPoint At = Grid.CellRect(mirvane::DayTextColumn, Grid.Row()).center();
+        QHelpEvent Help(QEvent::ToolTip, At, Grid.mapToGlobal(At));
+        QApplication::sendEvent(&Grid, &Help);
+    }
+    const bool ShowMenu = Arguments.contains(QStringLiteral("showmenu"));
+    if (ShowMenu && QTest::qWaitForWindowExposed(&Form1)) {
+        QMenu& Show = *Find<QMenu>(Form1, "ShowOnCalendar1");
+        Show.popup(Form1.mapToGlobal(QPoint(40, 40)));
+        QTest::qWait(300);
+        Show.setActiveAction(Find<QMenu>(Form1, "DailyLearning1")->menuAction());
+        QTest::keyClick(&Show, Qt::Key_Right);
+    }
     if (const QString Shot = Value(QStringLiteral("shot")); !Shot.isEmpty()) {
-        bool Saved = Shoot(Form1, Shot);
+        QTest::qWait(Tip || ShowMenu ? 800 : 0);
+        bool Saved = Tip || ShowMenu ? Form1.screen()->grabWindow(0).save(Shot) : Shoot(Form1, Shot);
         const QFileInfo File(Shot);
         for (const auto& [Dialog, Name] : {std::pair<QWidget*, const char*>{&About, "about"},
                                            {&Location, "location"}, {&Reminder, "reminder"}}) {

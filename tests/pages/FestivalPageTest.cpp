@@ -9,6 +9,7 @@
 #include "engine/Festivals.h"
 #include "engine/JewishYear.h"
 #include "pages/FestivalPage.h"
+#include "pages/LuachDayNames.h"
 
 namespace mirvane {
 namespace {
@@ -94,6 +95,28 @@ TEST(FestivalPage, IsraelHasNoSimchatTorah)
     EXPECT_EQ(std::find(Names.begin(), Names.end(), "Simchat Torah"), Names.end());
     ExpectNothingShown(ComputeFestivalPage(Input("Simchat Torah", "1995", "", TRules::Israel)));
     EXPECT_TRUE(ComputeFestivalPage(Input("Shmini Azteret", "1995", "", TRules::Israel)).Answer);
+}
+
+// Dates as @hebcal/core gives them (tests/luach/fixtures).
+TEST(FestivalPage, FindsRoshChodeshTheNationalAndTheMinorDaysLikeTheFestivals)
+{
+    const struct {
+        const char* Name;
+        const char* Year;
+        const char* Date;
+    } Cases[] = {
+        {"Yom HaAtzma'ut", "2027", "Wednesday 12 May 2027"},
+        {"Rosh Chodesh Shvat", "2027", "Saturday 9 January 2027"},
+        {"Pesach Sheni", "2027", "Friday 21 May 2027"},
+        {"Sigd", "2026", "Monday 9 November 2026"},
+    };
+    for (const auto& Case : Cases)
+        EXPECT_EQ(AnswerText(ComputeFestivalPage(Input(Case.Name, Case.Year))), Case.Date) << Case.Name;
+    EXPECT_EQ(AnswerText(ComputeFestivalPage(Input("יום העצמאות", "2027"))), "Wednesday 12 May 2027");
+    EXPECT_EQ(AnswerText(ComputeFestivalPage(Input("Yom HaAtzma'ut — יום העצמאות", "2027"))), "Wednesday 12 May 2027");
+    const auto& Names = LuachDayNames(TRules::Diaspora);
+    EXPECT_NE(std::find_if(Names.begin(), Names.end(), [](const TLuachDayName& Day) { return Day.English == "Birkat HaChamah"; }),
+              Names.end());
 }
 
 TEST(FestivalPage, AYearThatIsNoNumberIsThisYear)

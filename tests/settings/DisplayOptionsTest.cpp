@@ -79,5 +79,31 @@ TEST(DisplayOptionsStore, TheLanguageIsKeptAndHebrewNamesNeverChosenIsNotWritten
     EXPECT_FALSE(Display.HebrewNamesDefaulted);
 }
 
+TEST(DisplayOptionsStore, TheLuachChoiceIsKeptAndADamagedListStaysUntilChosenAgain)
+{
+    TemporaryStore Store;
+    TDisplayOptions Display;
+    Display.Load();
+    EXPECT_EQ(Display.LuachShow, TLuachShow::Default());
+    Display.Language = TLanguage::English;
+    Display.Save();
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")).count("Show"), 0U);
+
+    // Written by hand without quotes, the list reads as several values.
+    Store.WriteRaw("[Display]\nShow=omer, daf-yomi\n");
+    Display.Load();
+    EXPECT_EQ(Display.LuachShow, ParseLuachShow("omer,daf-yomi"));
+
+    Store.Put({{"Show", QStringLiteral("omer,nonsense")}}, QStringLiteral("Display"));
+    Display.Load();
+    EXPECT_EQ(Display.LuachShow, TLuachShow::Default());
+    Display.Language = TLanguage::Hebrew;
+    Display.Save();
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")).at("Show"), QStringLiteral("omer,nonsense"));
+    Display.LuachShow = *ParseLuachShow("rosh-chodesh,daf-yomi");
+    Display.Save();
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")).at("Show"), QStringLiteral("rosh-chodesh,daf-yomi"));
+}
+
 }  // namespace
 }  // namespace mirvane

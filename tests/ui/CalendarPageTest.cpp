@@ -2,12 +2,14 @@
 #include <functional>
 #include <vector>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "engine/ConvertError.h"
 #include "engine/DateConversion.h"
+#include "grid/GridShape.h"
 #include "grid/MirvaneGrid.h"
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/FindControl.h"
@@ -196,6 +198,27 @@ TEST_F(CalendarPage, TodayInTheJewishColumnKeepsTheColumnAndThePageKind)
     EXPECT_EQ(Find<TMirvaneGrid>(F, "MirvaneGrid1")->CurrentDate(), Today());
     EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->JewishSelected());
     EXPECT_TRUE(Find<TMirvaneGrid>(F, "MirvaneGrid1")->ByJewishMonth());
+}
+
+// Options > Show on the Calendar: a tick shows or hides its category in the
+// grid at once, and the choice is kept in the group "Display".
+TEST_F(CalendarPage, AShowTickShowsAndHidesItsCategoryAndTheChoiceIsStored)
+{
+    TForm1& F = StartOn(EncodeDate(2027, 1, 9));
+    const TMirvaneGrid& Grid = *Find<TMirvaneGrid>(F, "MirvaneGrid1");
+    const auto SelectedDayText = [&Grid] { return Grid.CellText(DayTextColumn, Grid.Model().SelectedRow()); };
+    QAction& Tick = *Find<QAction>(F, "ShowRoshChodesh1");
+    EXPECT_TRUE(SelectedDayText().contains(QStringLiteral("Rosh Chodesh Shvat"))) << SelectedDayText().toStdString();
+    Tick.trigger();
+    EXPECT_FALSE(Tick.isChecked());
+    EXPECT_FALSE(SelectedDayText().contains(QStringLiteral("Rosh Chodesh")));
+    Tick.trigger();
+    EXPECT_TRUE(SelectedDayText().contains(QStringLiteral("Rosh Chodesh Shvat")));
+    Tick.trigger();
+    Close();
+    EXPECT_EQ(Store.Stored(QStringLiteral("Display")).at("Show"),
+              QStringLiteral("festivals,omer,special-shabbat,mevarchim,modern,minor"));
+    EXPECT_EQ(Store.Stored().count("Show"), 0U);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "engine/DateConversion.h"
+#include "grid/MirvaneGrid.h"
 #include "tests/ui/DueDates.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ExportList.h"
@@ -125,6 +127,23 @@ TEST_F(ExportList, TheListPagesWriteWhatTheCommandLineWritesForTheSameRequest)
     EXPECT_EQ(Exported(F, "hebrew.csv", TExportFormat::Csv, Details),
               CommandLine(Anniversary + QStringList{QStringLiteral("csv"), QStringLiteral("--hebrew")}));
     EXPECT_TRUE(Captured.Boxes.empty());
+}
+
+TEST_F(ExportList, TheCalendarPageWritesItsMonthWithTheLuachShownAsMonthDoes)
+{
+    TForm1& F = StartShowing(TForm1::CalendarPage);
+    Find<TMirvaneGrid>(F, "MirvaneGrid1")->SetDate(EncodeDate(2027, 1, 9));
+    Find<QAction>(F, "HebrewNames1")->trigger();
+    const QStringList Month{QStringLiteral("month"), QStringLiteral("2027-01-09"), QStringLiteral("--show"),
+                            QStringLiteral("festivals,rosh-chodesh,omer,special-shabbat,mevarchim,modern,minor")};
+    const QByteArray Csv = Exported(F, "month.csv", TExportFormat::Csv);
+    EXPECT_TRUE(Csv.contains("Rosh Chodesh") || Csv.contains("ראש חודש")) << Csv.toStdString();
+    EXPECT_EQ(Csv, CommandLine(Month + QStringList{QStringLiteral("--hebrew"), QStringLiteral("--format"),
+                                                   QStringLiteral("csv")}));
+    const QByteArray Ics = Exported(F, "month.ics", TExportFormat::Ics);
+    EXPECT_TRUE(Ics.contains("Rosh Chodesh Shvat"));
+    EXPECT_EQ(WithoutStamps(Ics), WithoutStamps(CommandLine(Month + QStringList{QStringLiteral("--format"),
+                                                                                 QStringLiteral("ics")})));
 }
 
 TEST_F(ExportList, APageWithoutAnAnswerWritesNothing)

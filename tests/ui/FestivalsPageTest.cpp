@@ -52,6 +52,16 @@ TEST_F(FestivalsPage, FestivalsFallInTheSeasonOfTheChosenYear)
     }
 }
 
+// Date as @hebcal/core gives it (tests/luach/fixtures).
+TEST_F(FestivalsPage, ListsTheLuachsDaysAfterTheFestivalsAndAnswersThemAlike)
+{
+    TForm1& F = Ask("Yom HaAtzma'ut", "2027", "");
+    QComboBox& Names = *Find<QComboBox>(F, "ComboBox2");
+    EXPECT_GT(Names.findText(QStringLiteral("Yom HaAtzma'ut")), Names.findText(QStringLiteral("Purim")));
+    EXPECT_GE(Names.findText(QStringLiteral("Rosh Chodesh Shvat")), 0);
+    EXPECT_EQ(Find<QLineEdit>(F, "Edit15")->text(), QStringLiteral("Wednesday 12 May 2027"));
+}
+
 TEST_F(FestivalsPage, PurimOverFiveYears)
 {
     TForm1& F = Ask("Purim", "1995", "5");

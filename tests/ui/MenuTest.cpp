@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTest>
 
 #include "engine/DateConversion.h"
@@ -73,7 +74,8 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
                                     QStringLiteral("Date Entry Format"), QStringLiteral("Calendar by"),
                                     QStringLiteral("Stam Adar"), QStringLiteral("&Hebrew Names"),
                                     QStringLiteral("Lo&cation..."), QStringLiteral("Candle-lighting &Times (choose a place first)"),
-                                    QStringLiteral("Calendar &Account..."), QStringLiteral("&Language")}));
+                                    QStringLiteral("&Show on the Calendar"), QStringLiteral("Calendar &Account..."),
+                                    QStringLiteral("&Language")}));
     QStringList Help;
     for (QAction* Action : Find<QMenu>(F, "MenuHelp")->actions()) {
         Help.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
@@ -81,6 +83,51 @@ TEST_F(Menus, CarryTheirCaptionsShortcutsAndCheckMarksInOrder)
     EXPECT_EQ(Help, (QStringList{QStringLiteral("&Notes..."), QStringLiteral("-"), QStringLiteral("&About...")}));
     EXPECT_EQ(Find<QAction>(F, "Quit1")->objectName(), QStringLiteral("Quit1"));
     EXPECT_EQ(Find<QAction>(F, "N1")->objectName(), QStringLiteral("N1"));
+}
+
+// The items' texts, "-" for a separator.
+QStringList MenuTexts(QMenu& Menu)
+{
+    QStringList Texts;
+    for (QAction* Action : Menu.actions())
+        Texts.append(Action->isSeparator() ? QStringLiteral("-") : Action->text());
+    return Texts;
+}
+
+// The letters after "&" in the menu's items, each once.
+void ExpectUniqueMnemonics(QMenu& Menu)
+{
+    QStringList Letters;
+    for (const QString& Text : MenuTexts(Menu)) {
+        const qsizetype At = Text.indexOf(u'&');
+        if (At >= 0 && At + 1 < Text.size())
+            Letters.append(Text.mid(At + 1, 1).toLower());
+    }
+    Letters.sort();
+    EXPECT_EQ(Letters.size(), QSet<QString>(Letters.begin(), Letters.end()).size()) << Letters.join(u' ').toStdString();
+}
+
+TEST_F(Menus, ShowOnTheCalendarTicksEveryGroupButTheLearningAtFirst)
+{
+    TForm1& F = Start();
+    QMenu& Show = *Find<QMenu>(F, "ShowOnCalendar1");
+    EXPECT_EQ(MenuTexts(Show),
+              (QStringList{QStringLiteral("&Rosh Chodesh"), QStringLiteral("&Special Shabbatot"),
+                           QStringLiteral("Shabbat &Mevarchim and Molad"), QStringLiteral("&Omer"),
+                           QStringLiteral("Israel's &National Days"), QStringLiteral("M&inor Days"),
+                           QStringLiteral("Daily &Learning")}));
+    for (QAction* Tick : Show.actions())
+        EXPECT_EQ(Tick->isChecked(), Tick->menu() == nullptr) << Tick->text().toStdString();
+    QMenu& Learning = *Find<QMenu>(F, "DailyLearning1");
+    EXPECT_EQ(MenuTexts(Learning),
+              (QStringList{QStringLiteral("Daf Yomi"), QStringLiteral("Mishna Yomit"), QStringLiteral("Nach Yomi"),
+                           QStringLiteral("Yerushalmi Yomi (Vilna)"), QStringLiteral("Yerushalmi Yomi (Schottenstein)"),
+                           QStringLiteral("Daily Rambam"), QStringLiteral("Daily Rambam (3 chapters)"),
+                           QStringLiteral("Chofetz Chaim"), QStringLiteral("Daf a Week")}));
+    for (QAction* Tick : Learning.actions())
+        EXPECT_FALSE(Tick->isChecked()) << Tick->text().toStdString();
+    ExpectUniqueMnemonics(*Find<QMenu>(F, "Optios1"));
+    ExpectUniqueMnemonics(Show);
 }
 
 struct TFileItemCase {
@@ -114,8 +161,9 @@ TEST_F(Menus, FileMenuCarriesItsItemsAndEnablesThoseOfThePageShown)
         EXPECT_EQ(Action->shortcut(), QKeySequence(QString::fromLatin1(Items[Index].Shortcut)));
         EXPECT_FALSE(Action->isCheckable());
     }
-    // Only the pages with a list of dates export it; every page prints.
-    const bool Exports[TForm1::PageCount] = {false, true, true, false, true, true};
+    // Only the pages with a list of dates or days export it; every page
+    // prints.
+    const bool Exports[TForm1::PageCount] = {true, true, true, false, true, true};
     for (int Page = 0; Page < TForm1::PageCount; ++Page) {
         Find<QTabWidget>(F, "PageControl1")->setCurrentIndex(Page);
         EXPECT_EQ(Find<QAction>(F, "ExportList1")->isEnabled(), Exports[Page]) << Page;

@@ -99,7 +99,12 @@ TEST_F(Printing, TheCalendarPrintsItsWholeMonthOnOnePageWithoutTheSelection)
     EXPECT_TRUE(Text.contains(QStringLiteral("Dec Kislev/Tevet")));
     // Every day on its own row: weekday, both days and the day's text.
     EXPECT_TRUE(Text.contains(QStringLiteral("Sunday 6 26 Chanukah day 2")));
-    EXPECT_TRUE(Text.contains(QStringLiteral("Saturday 5 25 Chanukah day 1 VaYeshev")));
+    // The luach's entries shown in the grid are printed with the day, their
+    // cell wrapping where the paper is too narrow.
+    EXPECT_TRUE(All.simplified().contains(QStringLiteral("Saturday 5 25 Chanukah day 1 VaYeshev Shabbat Mevarchim "
+                                                         "Tevet. Molad Tevet: Wednesday, 11 minutes and 4 parts after "
+                                                         "11:00")))
+        << All.toStdString();
     for (int Day = 1; Day <= 31; ++Day) {
         EXPECT_TRUE(All.contains(QRegularExpression(QStringLiteral("\\n\\S+ %1 \\d+").arg(Day)))) << Day;
     }
