@@ -1,6 +1,7 @@
 #include "settings/LocationSettings.h"
 
 #include <memory>
+#include <utility>
 
 #include <QSettings>
 #include <QString>
@@ -63,8 +64,14 @@ void TLocation::Save() const
         const auto Text = [](const std::string& Value) { return QString::fromStdString(Value); };
         Store.setValue(QStringLiteral("Name"), Text(Name));
         Store.setValue(QStringLiteral("Country"), Text(Country));
-        Store.setValue(QStringLiteral("HebrewName"), Text(HebrewName));
-        Store.setValue(QStringLiteral("CountryCode"), Text(CountryCode));
+        // Only places from the list have these; a place typed leaves none
+        // behind from the place before it.
+        for (const auto& [Key, Value] : {std::pair{"HebrewName", &HebrewName}, std::pair{"CountryCode", &CountryCode}}) {
+            if (Value->empty())
+                Store.remove(QLatin1String(Key));
+            else
+                Store.setValue(QLatin1String(Key), Text(*Value));
+        }
         // Written in full, so the place read back is the place kept.
         Store.setValue(QStringLiteral("Latitude"), QString::number(Latitude, 'g', 17));
         Store.setValue(QStringLiteral("Longitude"), QString::number(Longitude, 'g', 17));

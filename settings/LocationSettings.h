@@ -19,8 +19,8 @@ struct TLocation {
     int HavdalahMinutes = 0;  // after sunset, 1 to 120; 0 for the sun 8.5 degrees below the horizon
     // What the Hebrew window names it by: the list's Hebrew name, where it
     // has one, and the country's code, whose Hebrew name the window finds.
-    std::string HebrewName;
-    std::string CountryCode;
+    std::string HebrewName{};
+    std::string CountryCode{};
 
     // The place stored; nothing when none is, or when its coordinates or its
     // zone are missing or out of range. Minutes out of range take their
