@@ -93,12 +93,14 @@ TEST_F(CalendarSyncTest, EachChangeSendsExactlyItsEntrysEventsAndLeavesTheUsersA
     const TSyncReport Edited = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Edited.Outcome.Changed, EventsOf(Entries[4].Id));
     EXPECT_EQ(Edited.Outcome.Added + Edited.Outcome.Removed, 0);
+    EXPECT_EQ(Edited.Requests, 1 + EventsOf(Entries[4].Id));  // what changed since, then one PUT each
     EXPECT_EQ(Edited.Outcome.Warnings.size(), 1U);
 
     Store.Remove(Entries[6].Id);
     const TSyncReport Removed = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Removed.Outcome.Removed, EventsOf(Entries[6].Id));
     EXPECT_EQ(Removed.Outcome.Added + Removed.Outcome.Changed, 0);
+    EXPECT_EQ(Removed.Requests, 1 + EventsOf(Entries[6].Id));
 
     const TSyncReport Idle = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Idle.Requests, 1);
