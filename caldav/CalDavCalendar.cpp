@@ -73,6 +73,40 @@ std::vector<TServerItem> TCalDavCalendar::List()
     return Items;
 }
 
+std::optional<TChanges> TCalDavCalendar::ChangesSince(const std::string& Token)
+{
+    const QByteArray Body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                            "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
+                            QString::fromStdString(Token).toHtmlEscaped().toUtf8() +
+                            "</d:sync-token><d:sync-level>1</d:sync-level><d:prop><d:getetag/></d:prop>"
+                            "</d:sync-collection>";
+    const THttpReply Reply = Connection.SendXml("REPORT", Collection, Body, "0");
+    if (Reply.Status == 404 || Reply.Status == 410)
+        throw Gone();
+    // A server without the report, or one that no longer takes the token
+    // (403 or 409 with valid-sync-token), is read whole instead.
+    if (Reply.Status != 207)
+        return std::nullopt;
+    bool Failed = false;
+    QString NewToken;
+    const std::vector<TDavResponse> Responses = ReadMultistatus(Reply.Body, &Failed, &NewToken);
+    if (Failed || NewToken.isEmpty())
+        return std::nullopt;
+    TChanges Changes;
+    Changes.Token = NewToken.toStdString();
+    const std::string Own = Collection.path(QUrl::FullyEncoded).toStdString();
+    for (const TDavResponse& Response : Responses) {
+        const std::string Path = PathOf(Response.Href);
+        if (Path == Own || Response.Collection)
+            continue;
+        if (Response.Status == 404 || Response.Status == 410)
+            Changes.Removed.push_back(Path);
+        else if (Response.Status == 200)
+            Changes.Changed.push_back({Path, Response.Etag.toStdString()});
+    }
+    return Changes;
+}
+
 std::vector<TFetchedItem> TCalDavCalendar::Fetch(const std::vector<std::string>& Hrefs)
 {
     if (Hrefs.empty())

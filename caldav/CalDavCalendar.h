@@ -15,6 +15,7 @@ public:
     TCalDavCalendar(TCalDavConnection& Connection, const QUrl& Calendar);
 
     std::vector<TServerItem> List() override;
+    std::optional<TChanges> ChangesSince(const std::string& Token) override;
     std::vector<TFetchedItem> Fetch(const std::vector<std::string>& Hrefs) override;
     TWriteAnswer Put(const std::string& Href, const std::string& Text, const std::string& IfMatch) override;
     TWriteAnswer Remove(const std::string& Href, const std::string& IfMatch) override;

@@ -116,7 +116,10 @@ THttpReply TCalDavConnection::Send(const QByteArray& Verb, const QUrl& Url, cons
     if (Answer.Status == 401)
         throw Failure(QStringLiteral("%1 refused the user name or password. Check them (the server may want an "
                                      "app password) and sync again.").arg(Url.host()));
-    if (Answer.Status == 403 && Verb != "MKCALENDAR")
+    // A refused sync-token or report is an answer: the calendar is then
+    // read whole.
+    const bool Precondition = Answer.Body.contains("valid-sync-token") || Answer.Body.contains("supported-report");
+    if (Answer.Status == 403 && Verb != "MKCALENDAR" && !Precondition)
         throw Failure(QStringLiteral("%1 does not let user %2 use %3. Choose another calendar.")
                           .arg(Url.host(), Details.User, Url.path()));
     return Answer;

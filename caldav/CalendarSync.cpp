@@ -14,6 +14,7 @@ class TDryRunCalendar : public TCalendarServer {
 public:
     explicit TDryRunCalendar(TCalendarServer& Real) : Real(Real) {}
     std::vector<TServerItem> List() override { return Real.List(); }
+    std::optional<TChanges> ChangesSince(const std::string& Token) override { return Real.ChangesSince(Token); }
     std::vector<TFetchedItem> Fetch(const std::vector<std::string>& Hrefs) override { return Real.Fetch(Hrefs); }
     TWriteAnswer Put(const std::string&, const std::string&, const std::string&) override { return {false, "-"}; }
     TWriteAnswer Remove(const std::string&, const std::string&) override { return {}; }
@@ -38,9 +39,12 @@ public:
 TSyncReport SyncCalendar(const TSyncRequest& Request)
 {
     const std::vector<TRememberEntry> Entries = ReadRememberEntries(Request.Store);
-    const std::vector<TSyncEvent> Wanted =
-        Request.Remove ? std::vector<TSyncEvent>{}
-                       : WantedSyncEvents(Entries, Request.FirstYear, Request.Years, Request.PlainAdarIsAdar2);
+    std::vector<TSyncEvent> Wanted;
+    if (!Request.Remove) {
+        Wanted = WantedSyncEvents(Entries, Request.FirstYear, Request.Years, Request.PlainAdarIsAdar2);
+        std::vector<TSyncEvent> Extras = ExtraSyncEvents(Request.Extras);
+        Wanted.insert(Wanted.end(), std::make_move_iterator(Extras.begin()), std::make_move_iterator(Extras.end()));
+    }
     TCalDavConnection Connection(Request.Account);
     TSyncReport Report;
     Report.Calendar = Request.Calendar;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "caldav/CalDavConnection.h"
+#include "sync/SyncExtras.h"
 #include "sync/SyncRun.h"
 
 namespace mirvane {
@@ -20,6 +21,7 @@ struct TSyncRequest {
     std::int32_t FirstYear = 0;  // the Gregorian year the events begin
     std::int32_t Years = 5;
     bool PlainAdarIsAdar2 = true;
+    TSyncExtras Extras;  // the festivals and times kept as well, if any
     bool DryRun = false;  // count what would be sent, send nothing, keep nothing
     bool Remove = false;  // remove all of Mirvane's events instead
 };

@@ -104,7 +104,7 @@ TDavResponse ReadResponse(QXmlStreamReader& Reader)
 
 }  // namespace
 
-std::vector<TDavResponse> ReadMultistatus(const QByteArray& Xml, bool* Failed)
+std::vector<TDavResponse> ReadMultistatus(const QByteArray& Xml, bool* Failed, QString* Token)
 {
     std::vector<TDavResponse> Responses;
     QXmlStreamReader Reader(Xml);
@@ -114,6 +114,8 @@ std::vector<TDavResponse> ReadMultistatus(const QByteArray& Xml, bool* Failed)
         while (Reader.readNextStartElement()) {
             if (Reader.namespaceUri() == DavSpace && Reader.name() == u"response")
                 Responses.push_back(ReadResponse(Reader));
+            else if (Reader.namespaceUri() == DavSpace && Reader.name() == u"sync-token" && Token)
+                *Token = Reader.readElementText().trimmed();
             else
                 Reader.skipCurrentElement();
         }

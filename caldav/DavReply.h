@@ -22,9 +22,9 @@ struct TDavResponse {
     QString CalendarData;
 };
 
-// The responses of a 207 reply. Anything that is not well-formed WebDAV XML
-// gives what could be read before it and sets Failed; no text makes it
-// fail in any other way.
-std::vector<TDavResponse> ReadMultistatus(const QByteArray& Xml, bool* Failed = nullptr);
+// The responses of a 207 reply, and its sync-token (RFC 6578) into Token
+// when asked. Anything that is not well-formed WebDAV XML gives what could
+// be read before it and sets Failed; no text makes it fail in any other way.
+std::vector<TDavResponse> ReadMultistatus(const QByteArray& Xml, bool* Failed = nullptr, QString* Token = nullptr);
 
 }  // namespace mirvane

@@ -8,7 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
 #include "cli/DateListOutput.h"
-#include "export/IcsCalendar.h"
+#include "export/FestivalEvents.h"
 #include "cli/JsonText.h"
 #include "cli/TableOutput.h"
 #include "engine/DateConversion.h"
@@ -116,11 +116,8 @@ TCommandOutput FestivalsOfYearOutput(std::int32_t JewishYear, const std::vector<
     };
     const auto Events = [Found] {
         std::vector<TIcsEvent> Events;
-        for (const TYearFestival& Festival : Found) {
-            const std::string Name = Festival.Name(false);
-            Events.push_back({Festival.Date, Name + " (" + JewishDateTextIn(Festival.Jewish, false) + ")",
-                              IcsUid(Festival.Date, "festival", Name)});
-        }
+        for (const TYearFestival& Festival : Found)
+            Events.push_back(FestivalEvent(Festival.Date, Festival.Jewish, Festival.Name(false)));
         return Events;
     };
     return {{}, Table, Json, Events};

@@ -12,8 +12,12 @@
 #include "cli/JsonText.h"
 #include "engine/DateServices.h"
 #include "remember/RememberStore.h"
+#include "engine/Rules.h"
+#include "settings/LocationSettings.h"
+#include "settings/Options.h"
 #include "settings/SyncSettings.h"
 #include "sync/SyncEvent.h"
+#include "times/TimeZone.h"
 
 namespace mirvane {
 namespace {
@@ -27,6 +31,8 @@ struct TSyncOptions {
     std::string Store;
     bool DryRun = false;
     bool Adar1 = false;
+    bool Festivals = false;
+    bool Candles = false;
     std::string Format = "text";
 };
 
@@ -49,6 +55,31 @@ std::string FirstLineOfInput()
     if (!Line.empty() && Line.back() == '\r')
         Line.pop_back();
     return Line;
+}
+
+// The festivals and times to keep, by the window's rules and place.
+TSyncExtras ExtrasOf(bool Festivals, bool Candles)
+{
+    TSyncExtras Extras;
+    TOptions Stored;
+    Stored.GetOptions();
+    Extras.Festivals = Festivals;
+    Extras.Rules = RulesOf(Stored.InDiaspora);
+    Extras.From = Today();
+    if (!Candles)
+        return Extras;
+    const std::optional<TLocation> Place = TLocation::Load();
+    if (!Place)
+        throw ECliFailure("No place is chosen for the candle-lighting times: choose one in the window (Options > "
+                          "Location...), or leave out --candles.");
+    const TTimeZone* Zone = FindTimeZone(Place->TimeZone);
+    if (!Zone)
+        throw ECliFailure("The time zone " + Place->TimeZone + " of the chosen place is not in the system's zone "
+                          "database; choose the place again (Options > Location...).");
+    Extras.Candles = TTimesSite{{Place->Latitude, Place->Longitude},
+                                Zone,
+                                {Place->CandleMinutes, Place->HavdalahMinutes, Stored.InDiaspora}};
+    return Extras;
 }
 
 // The request the options and, without --server, the settings describe.
@@ -88,6 +119,10 @@ TSyncRequest RequestOf(const TSyncOptions& Options)
     Request.Years = Options.Years != 0 ? Options.Years : Settings.Years;
     Request.PlainAdarIsAdar2 = !Options.Adar1;
     Request.DryRun = Options.DryRun;
+    // The account in the settings brings its own choice of what else is kept.
+    const bool FromSettings = Options.Server.empty();
+    Request.Extras = ExtrasOf(Options.Festivals || (FromSettings && Settings.Festivals),
+                              Options.Candles || (FromSettings && Settings.Candles));
     return Request;
 }
 
@@ -131,6 +166,10 @@ TCommand AddSyncCommand(CLI::App& App)
         ->option_text("FILE");
     Sync->add_flag("--dry-run", Options->DryRun, "Count what would be sent, and send nothing");
     Sync->add_flag("--adar1", Options->Adar1, "A plain Adar falls in Adar I of a leap year (default: Adar II)");
+    Sync->add_flag("--festivals", Options->Festivals, "Keep the festivals of the next 12 months there too");
+    Sync->add_flag("--candles", Options->Candles,
+                   "Keep the candle-lighting, havdalah and fast times of the next 12 months at the place chosen in "
+                   "the window there too");
     Sync->add_option("--format", Options->Format, "Output format: text (default) or json")
         ->check(CLI::IsMember({"text", "json"}))
         ->option_text("text|json");

@@ -117,6 +117,14 @@ std::string EventText(std::string_view Uid, std::string_view Summary, const std:
            ContentLine("END:VEVENT");
 }
 
+std::string PropertyLines(const std::vector<std::pair<std::string, std::string>>& Properties)
+{
+    std::string Lines;
+    for (const auto& [Name, Value] : Properties)
+        Lines += ContentLine(Name + ":" + EscapedText(Value));
+    return Lines;
+}
+
 std::string MoreLines(const TIcsEvent& Event)
 {
     std::string Lines;
@@ -126,19 +134,14 @@ std::string MoreLines(const TIcsEvent& Event)
             Line += (Index ? "," : "") + EscapedText(Event.Categories[Index]);
         Lines += ContentLine(Line);
     }
-    for (const auto& [Name, Value] : Event.Properties)
-        Lines += ContentLine(Name + ":" + EscapedText(Value));
-    return Lines;
+    return Lines + PropertyLines(Event.Properties);
 }
 
 // The event's own properties, then its reminder: shown AlarmDaysBefore days
 // before the day begins.
 std::string ExtraText(const TIcsReminderEvent& Event)
 {
-    std::string Text;
-    for (const auto& [Name, Value] : Event.Properties)
-        Text += ContentLine(Name + ':' + EscapedText(Value));
-    return Text + ContentLine("BEGIN:VALARM") + ContentLine("ACTION:DISPLAY") +
+    return PropertyLines(Event.Properties) + ContentLine("BEGIN:VALARM") + ContentLine("ACTION:DISPLAY") +
            ContentLine("DESCRIPTION:" + EscapedText(Event.Event.Summary)) +
            ContentLine("TRIGGER:-P" + std::to_string(Event.AlarmDaysBefore) + 'D') + ContentLine("END:VALARM");
 }
@@ -206,7 +209,8 @@ std::string IcsCalendarText(const std::vector<TIcsMoment>& Moments)
     const std::string Stamp = StampText();
     std::string Text;
     for (const TIcsMoment& Moment : Moments)
-        Text += EventText(Moment.Uid, Moment.Summary, ContentLine("DTSTART:" + UtcText(Moment.At)), Stamp);
+        Text += EventText(Moment.Uid, Moment.Summary, ContentLine("DTSTART:" + UtcText(Moment.At)), Stamp,
+                          PropertyLines(Moment.Properties));
     return CalendarText(Text);
 }
 

@@ -37,6 +37,8 @@ struct TIcsMoment {
     std::chrono::sys_seconds At;
     std::string Summary;
     std::string Uid;
+    // Further text properties, by name ("X-..."), in this order.
+    std::vector<std::pair<std::string, std::string>> Properties{};
 };
 
 // A UID unique to the question an event answers: the day it falls on, its

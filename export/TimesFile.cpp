@@ -39,31 +39,38 @@ void AddEvents(std::vector<TIcsMoment>& Events, const TDayTimes& Day, const TTim
     }
 }
 
+// The same time of one day at two places is two events.
+std::string OriginOf(const TCoordinates& Where, const TTimeZone& Zone)
+{
+    return std::to_string(Where.Latitude) + ' ' + std::to_string(Where.Longitude) + ' ' + Zone.Name();
+}
+
 }  // namespace
+
+std::vector<TIcsMoment> TimesEvents(const TCoordinates& Where, const TTimeZone& Zone, sys_days First, sys_days Last,
+                                    const TTimesRules& Rules)
+{
+    const std::string Origin = OriginOf(Where, Zone);
+    std::vector<TIcsMoment> Events;
+    for (sys_days Day = First; Day <= Last; Day += days{1})
+        if (Zone.HasDay(Day))
+            AddEvents(Events, ComputeDayTimes(Day, Where, Zone, Rules), Zone, Origin);
+    return Events;
+}
 
 void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const TTimeZone& Zone, sys_days First,
                     sys_days Last, const TTimesRules& Rules, TTimesFileFormat Format)
 {
-    if (Format == TTimesFileFormat::Csv) {
-        std::vector<std::string> Header{"date"};
-        Header.insert(Header.end(), DayTimeKeys().begin(), DayTimeKeys().end());
-        Out << CsvRecord(Header);
+    if (Format == TTimesFileFormat::Ics) {
+        Out << IcsCalendarText(TimesEvents(Where, Zone, First, Last, Rules));
+        return;
     }
-    // The same time of one day at two places is two events.
-    const std::string Origin =
-        std::to_string(Where.Latitude) + ' ' + std::to_string(Where.Longitude) + ' ' + Zone.Name();
-    std::vector<TIcsMoment> Events;
-    for (sys_days Day = First; Day <= Last; Day += days{1}) {
-        if (!Zone.HasDay(Day))
-            continue;
-        const TDayTimes Times = ComputeDayTimes(Day, Where, Zone, Rules);
-        if (Format == TTimesFileFormat::Csv)
-            Out << CsvDay(Times, Zone);
-        else
-            AddEvents(Events, Times, Zone, Origin);
-    }
-    if (Format == TTimesFileFormat::Ics)
-        Out << IcsCalendarText(Events);
+    std::vector<std::string> Header{"date"};
+    Header.insert(Header.end(), DayTimeKeys().begin(), DayTimeKeys().end());
+    Out << CsvRecord(Header);
+    for (sys_days Day = First; Day <= Last; Day += days{1})
+        if (Zone.HasDay(Day))
+            Out << CsvDay(ComputeDayTimes(Day, Where, Zone, Rules), Zone);
 }
 
 }  // namespace mirvane

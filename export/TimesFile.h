@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <ostream>
+#include <vector>
 
+#include "export/IcsCalendar.h"
 #include "times/DayTimes.h"
 
 namespace mirvane {
@@ -20,5 +22,11 @@ enum class TTimesFileFormat { Csv, Ics };
 void WriteTimesFile(std::ostream& Out, const TCoordinates& Where, const TTimeZone& Zone,
                     std::chrono::sys_days First, std::chrono::sys_days Last, const TTimesRules& Rules,
                     TTimesFileFormat Format);
+
+// The events of that calendar, in its order: each time with its UID, made
+// of the day, the time's caption and the place, so the same time at the same
+// place is the same event whenever it is written. Throws as WriteTimesFile.
+std::vector<TIcsMoment> TimesEvents(const TCoordinates& Where, const TTimeZone& Zone, std::chrono::sys_days First,
+                                    std::chrono::sys_days Last, const TTimesRules& Rules);
 
 }  // namespace mirvane

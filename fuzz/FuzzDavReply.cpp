@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 {
     const QByteArray Reply(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));
     bool Failed = false;
-    const std::vector<mirvane::TDavResponse> Responses = mirvane::ReadMultistatus(Reply, &Failed);
+    QString Token;
+    const std::vector<mirvane::TDavResponse> Responses = mirvane::ReadMultistatus(Reply, &Failed, &Token);
+    mirvane::fuzz::Require(Token.isEmpty() || Reply.contains("sync-token"), "a token from nowhere");
     for (const mirvane::TDavResponse& Response : Responses) {
         const mirvane::TObjectFacts Facts = mirvane::ScanObject(Response.CalendarData.toStdString());
         mirvane::fuzz::Require(Facts.Uid.find('\n') == std::string::npos, "a UID spans lines");

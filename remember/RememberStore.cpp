@@ -58,8 +58,16 @@ CREATE TABLE sync_items (
     PRIMARY KEY (calendar, href)
 );
 )",
+    // 3 -> 4: the sync-token (RFC 6578) each calendar gave with its last
+    // listing, so the next sync asks only for what changed since.
+    R"(
+CREATE TABLE sync_tokens (
+    calendar TEXT PRIMARY KEY,
+    token TEXT NOT NULL
+);
+)",
 };
-static_assert(std::size(SchemaSteps) == 3);
+static_assert(std::size(SchemaSteps) == 4);
 
 constexpr const char* SelectEntries =
     "SELECT id, occasion, date, after_sunset, jewish_year, jewish_month, jewish_day, kind, days_before, "

@@ -46,7 +46,7 @@ enum class TStoreAccess {
 class TRememberStore {
 public:
     // The schema this program writes (PRAGMA user_version).
-    static constexpr std::int32_t SchemaVersion = 3;
+    static constexpr std::int32_t SchemaVersion = 4;
 
     // Opens or creates the store and never throws. A file that is not a
     // store of this program, or is damaged, is moved aside to

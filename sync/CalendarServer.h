@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,13 @@ struct TWriteAnswer {
     bool Conflict = false;            // 409: another object holds the UID
 };
 
+// What a calendar says changed since a sync-token (RFC 6578).
+struct TChanges {
+    std::vector<TServerItem> Changed;  // added or changed since, with their tags
+    std::vector<std::string> Removed;  // the paths of objects gone since
+    std::string Token;                 // to ask with next time
+};
+
 // One calendar collection on a CalDAV server. Every call throws ESyncFailure
 // when the server cannot be reached or refuses; a failed precondition is an
 // answer, not a failure.
@@ -40,6 +48,14 @@ public:
     virtual ~TCalendarServer() = default;
     // Every object of the calendar.
     virtual std::vector<TServerItem> List() = 0;
+    // What changed since Token; with an empty Token, every object of the
+    // calendar. Nothing when the server keeps no sync-tokens or no longer
+    // takes this one.
+    virtual std::optional<TChanges> ChangesSince(const std::string& Token)
+    {
+        (void)Token;
+        return std::nullopt;
+    }
     // The objects at Hrefs that are still there.
     virtual std::vector<TFetchedItem> Fetch(const std::vector<std::string>& Hrefs) = 0;
     // Stores Text at Href: only when nothing is there if IfMatch is empty,

@@ -68,7 +68,7 @@ TObjectFacts ScanObject(std::string_view Text)
         } else if (InEvent && Depth == 0) {
             if (ValueOf(Line, "UID", Value))
                 Facts.Uid = Value;
-            else if (ValueOf(Line, EntryProperty, Value))
+            else if (ValueOf(Line, EntryProperty, Value) || ValueOf(Line, SourceProperty, Value))
                 Facts.Ours = true;
             else if (ValueOf(Line, DigestProperty, Value))
                 Facts.Digest = Value;

@@ -8,7 +8,7 @@ namespace mirvane {
 // What a sync needs to know of a calendar object someone may have written.
 struct TObjectFacts {
     std::string Uid;
-    bool Ours = false;   // has X-MIRVANE-ENTRY
+    bool Ours = false;   // has X-MIRVANE-ENTRY or X-MIRVANE-SOURCE
     std::string Digest;  // X-MIRVANE-DIGEST, if any
 };
 

@@ -11,17 +11,6 @@
 namespace mirvane {
 namespace {
 
-// FNV-1a, the same on every machine and run.
-std::string DigestOf(const std::string& Text)
-{
-    std::uint64_t Hash = 14695981039346656037ULL;
-    for (const char Character : Text)
-        Hash = (Hash ^ static_cast<unsigned char>(Character)) * 1099511628211ULL;
-    char Digits[17];
-    std::snprintf(Digits, sizeof Digits, "%016llx", static_cast<unsigned long long>(Hash));
-    return Digits;
-}
-
 std::string SyncUid(std::int64_t EntryId, TDateTime Date)
 {
     std::string Day = IsoDateText(Date);
@@ -30,6 +19,17 @@ std::string SyncUid(std::int64_t EntryId, TDateTime Date)
 }
 
 }  // namespace
+
+// FNV-1a.
+std::string EventDigest(const std::string& What)
+{
+    std::uint64_t Hash = 14695981039346656037ULL;
+    for (const char Character : What)
+        Hash = (Hash ^ static_cast<unsigned char>(Character)) * 1099511628211ULL;
+    char Digits[17];
+    std::snprintf(Digits, sizeof Digits, "%016llx", static_cast<unsigned long long>(Hash));
+    return Digits;
+}
 
 std::vector<TSyncEvent> WantedSyncEvents(const std::vector<TRememberEntry>& Entries, std::int32_t FirstYear,
                                          std::int32_t Years, bool PlainAdarIsAdar2)
@@ -46,7 +46,7 @@ std::vector<TSyncEvent> WantedSyncEvents(const std::vector<TRememberEntry>& Entr
                        SyncUid(Day.Id, Day.Date)};
         Event.AlarmDaysBefore = Entry.DaysBefore;
         Event.Properties.emplace_back(EntryProperty, std::to_string(Day.Id));
-        const std::string Digest = DigestOf(Event.Event.Uid + '\n' + IsoDateText(Day.Date) + '\n' +
+        const std::string Digest = EventDigest(Event.Event.Uid + '\n' + IsoDateText(Day.Date) + '\n' +
                                             Event.Event.Summary + '\n' + std::to_string(Event.AlarmDaysBefore));
         Event.Properties.emplace_back(DigestProperty, Digest);
         Wanted.push_back({Event.Event.Uid, Day.Id, Digest, IcsCalendarText(std::vector<TIcsReminderEvent>{Event})});

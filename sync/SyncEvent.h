@@ -23,6 +23,10 @@ struct TSyncEvent {
 
 // The property that marks an event as Mirvane's, with the entry's id.
 inline constexpr const char* EntryProperty = "X-MIRVANE-ENTRY";
+// The property that marks the calendar's own days a sync may keep beside
+// the dates to remember, with which of them ("festivals" or "candles"): ours,
+// though no entry is behind them.
+inline constexpr const char* SourceProperty = "X-MIRVANE-SOURCE";
 // The property that carries an event's digest, so that an upload whose
 // answer was lost is recognised on the next sync.
 inline constexpr const char* DigestProperty = "X-MIRVANE-DIGEST";
@@ -30,6 +34,9 @@ inline constexpr const char* DigestProperty = "X-MIRVANE-DIGEST";
 // The most years a calendar is kept ahead, and the default.
 inline constexpr std::int32_t MaxSyncYears = 50;
 inline constexpr std::int32_t DefaultSyncYears = 5;
+
+// What an event says, hashed: the same on every machine and run.
+std::string EventDigest(const std::string& What);
 
 // Every day of every entry from the Gregorian year FirstYear through
 // FirstYear + Years (the same days as an export of Years + 1 years), each

@@ -1,6 +1,7 @@
 #include "sync/SyncRun.h"
 
 #include <map>
+#include <optional>
 #include <set>
 
 #include "sync/ObjectScan.h"
@@ -16,8 +17,28 @@ class TSyncPass {
 public:
     TSyncPass(TCalendarServer& Server, const TSyncState& Known) : Server(Server)
     {
+        std::optional<TChanges> Changes;
+        if (!Known.Token.empty())
+            Changes = Server.ChangesSince(Known.Token);
+        std::vector<TServerItem> Listed;
+        if (Changes) {
+            // Only what changed since is listed; the rest is as the last
+            // sync left it.
+            Items = Known.Items;
+            for (const std::string& Href : Changes->Removed)
+                Items.erase(Href);
+            for (const TServerItem& Item : Changes->Changed)
+                Items.erase(Item.Href);
+            for (const auto& [Href, Item] : Items)
+                if (!Item.Ours && !Item.Uid.empty())
+                    ForeignUids.insert(Item.Uid);
+        } else {
+            // No token, or one the server no longer takes: the whole calendar.
+            Changes = Server.ChangesSince({});
+        }
+        Token = Changes ? Changes->Token : std::string();
         std::vector<std::string> Unknown;
-        for (const TServerItem& Item : Server.List()) {
+        for (const TServerItem& Item : Changes ? Changes->Changed : Server.List()) {
             const auto Found = Known.Items.find(Item.Href);
             if (Found == Known.Items.end() || (!Found->second.Ours && Found->second.Etag != Item.Etag)) {
                 Unknown.push_back(Item.Href);
@@ -112,9 +133,7 @@ public:
             for (const TServerItem& Listed : Server.List())
                 if (const auto Found = Items.find(Listed.Href); Found != Items.end())
                     Found->second.Etag = Listed.Etag;
-        TSyncState Kept;
-        Kept.Items = Items;
-        return Kept;
+        return {Items, Token};
     }
 
 private:
@@ -140,6 +159,7 @@ private:
     TCalendarServer& Server;
     std::map<std::string, TKnownItem> Items;
     std::set<std::string> ForeignUids;
+    std::string Token;
 };
 
 }  // namespace

@@ -22,7 +22,8 @@ struct TSyncOutcome {
 
 // Makes the calendar hold exactly the Wanted events among ours, sending only
 // what differs from Known (the state the last sync left) and what the
-// server's listing shows changed elsewhere. Events without our mark are
+// server shows changed elsewhere: its changes since Known's sync-token, or
+// its whole listing where there is no token or it is refused. Events without our mark are
 // never written or removed. Every write carries its precondition; a 412 reads
 // that object again and tries once more. Throws ESyncFailure when the server
 // fails: what was written stays written and the next sync, starting from the

@@ -24,9 +24,10 @@ TConnection Connect(const fs::path& File, int Flags)
     return Connection;
 }
 
-bool HasTable(sqlite3* Database)
+bool HasTable(sqlite3* Database, const char* Name)
 {
-    TSqliteStatement Query(Database, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'sync_items'");
+    TSqliteStatement Query(Database, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+    Query.Bind(1, std::string(Name));
     return Query.Step();
 }
 
@@ -57,6 +58,7 @@ void Change(const fs::path& File, TBody&& Body)
 void DeleteCalendar(sqlite3* Database, const std::string& Calendar)
 {
     TSqliteStatement(Database, "DELETE FROM sync_items WHERE calendar = ?").Bind(1, Calendar).Run();
+    TSqliteStatement(Database, "DELETE FROM sync_tokens WHERE calendar = ?").Bind(1, Calendar).Run();
 }
 
 }  // namespace
@@ -68,13 +70,19 @@ TSyncState ReadSyncState(const fs::path& File, const std::string& Calendar)
     if (!fs::exists(File, Error))
         return State;
     const TConnection Connection = Connect(File, SQLITE_OPEN_READONLY);
-    if (!HasTable(Connection.get()))
+    if (!HasTable(Connection.get(), "sync_items"))
         return State;
     TSqliteStatement Select(Connection.get(),
                             "SELECT href, uid, etag, ours, digest FROM sync_items WHERE calendar = ?");
     Select.Bind(1, Calendar);
     while (Select.Step())
         State.Items[Select.Text(0)] = {Select.Text(1), Select.Text(2), Select.Integer(3) != 0, Select.Text(4)};
+    if (HasTable(Connection.get(), "sync_tokens")) {
+        TSqliteStatement Token(Connection.get(), "SELECT token FROM sync_tokens WHERE calendar = ?");
+        Token.Bind(1, Calendar);
+        if (Token.Step())
+            State.Token = Token.Text(0);
+    }
     return State;
 }
 
@@ -88,6 +96,11 @@ void WriteSyncState(const fs::path& File, const std::string& Calendar, const TSy
             Insert.Bind(1, Calendar).Bind(2, Href).Bind(3, Item.Uid).Bind(4, Item.Etag);
             Insert.Bind(5, std::int64_t{Item.Ours}).Bind(6, Item.Digest).Run();
         }
+        if (!State.Token.empty())
+            TSqliteStatement(Database, "INSERT INTO sync_tokens (calendar, token) VALUES (?, ?)")
+                .Bind(1, Calendar)
+                .Bind(2, State.Token)
+                .Run();
     });
 }
 

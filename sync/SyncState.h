@@ -18,6 +18,9 @@ struct TKnownItem {
 // What the last sync to one calendar found and sent, by the object's path.
 struct TSyncState {
     std::map<std::string, TKnownItem> Items;
+    // The calendar's sync-token when Items were listed; empty where the
+    // server gives none.
+    std::string Token;
     bool operator==(const TSyncState&) const = default;
 };
 

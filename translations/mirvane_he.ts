@@ -187,8 +187,8 @@
         <translation>אין תאריך</translation>
     </message>
     <message>
-        <source>no such day: "%1"</source>
-        <translation>אין יום כזה: "%1"</translation>
+        <source>no such day: &quot;%1&quot;</source>
+        <translation>אין יום כזה: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>already in the list</source>
@@ -211,7 +211,7 @@
         <translation>הקובץ ריק.</translation>
     </message>
     <message>
-        <source>The file's first line names no name column and date column, as a list of dates has.</source>
+        <source>The file&apos;s first line names no name column and date column, as a list of dates has.</source>
         <translation>השורה הראשונה של הקובץ אינה מציינת עמודת שם ועמודת תאריך, כפי שיש ברשימת תאריכים.</translation>
     </message>
     <message>
@@ -231,12 +231,108 @@
         <translation>לקובץ אין כותרת GEDCOM ‏(0 HEAD).</translation>
     </message>
     <message>
-        <source>"%1" is too large to be a list of dates.</source>
-        <translation>"%1" גדול מכדי להיות רשימת תאריכים.</translation>
+        <source>&quot;%1&quot; is too large to be a list of dates.</source>
+        <translation>&quot;%1&quot; גדול מכדי להיות רשימת תאריכים.</translation>
     </message>
     <message>
-        <source>"%1" cannot be read: %2.</source>
-        <translation>לא ניתן לקרוא את "%1": %2.</translation>
+        <source>&quot;%1&quot; cannot be read: %2.</source>
+        <translation>לא ניתן לקרוא את &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 to the listing of the calendar at %2. Sync again later; if it goes on, check the server.</source>
+        <translation>השרת השיב %1 לבקשת רשימת לוח השנה בכתובת %2. יש לסנכרן שוב מאוחר יותר; אם זה נמשך, יש לבדוק את השרת.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 to reading events at %2. Sync again later; if it goes on, check the server.</source>
+        <translation>השרת השיב %1 לקריאת האירועים בכתובת %2. יש לסנכרן שוב מאוחר יותר; אם זה נמשך, יש לבדוק את השרת.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 to storing an event at %2. Sync again later; if it goes on, check the server.</source>
+        <translation>השרת השיב %1 לשמירת אירוע בכתובת %2. יש לסנכרן שוב מאוחר יותר; אם זה נמשך, יש לבדוק את השרת.</translation>
+    </message>
+    <message>
+        <source>The server answered %1 to removing an event at %2. Sync again later; if it goes on, check the server.</source>
+        <translation>השרת השיב %1 להסרת אירוע בכתובת %2. יש לסנכרן שוב מאוחר יותר; אם זה נמשך, יש לבדוק את השרת.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer to the listing of the calendar at %1 could not be read. Sync again later.</source>
+        <translation>לא ניתן היה לקרוא את תשובת השרת לבקשת רשימת לוח השנה בכתובת %1. יש לסנכרן שוב מאוחר יותר.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer to reading events at %1 could not be read. Sync again later.</source>
+        <translation>לא ניתן היה לקרוא את תשובת השרת לקריאת האירועים בכתובת %1. יש לסנכרן שוב מאוחר יותר.</translation>
+    </message>
+    <message>
+        <source>The calendar %1 is no longer on the server. Choose a calendar again in Options &gt; Calendar Account (or give --calendar).</source>
+        <translation>לוח השנה %1 כבר אינו בשרת. יש לבחור לוח שנה מחדש באפשרויות &gt; חשבון לוח שנה (או לתת ‎--calendar).</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer within %2 seconds. Check the network and the address, then sync again.</source>
+        <translation>השרת %1 לא ענה תוך %2 שניות. יש לבדוק את הרשת ואת הכתובת, ואז לסנכרן שוב.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified (%2), so Mirvane does not connect to it. Ask the server&apos;s administrator for a valid certificate.</source>
+        <translation>לא ניתן היה לאמת את האישור (certificate) של %1 ‏(%2), ולכן Mirvane אינו מתחבר אליו. יש לבקש ממנהל השרת אישור תקף.</translation>
+    </message>
+    <message>
+        <source>The server %1 was not found. Check the address and the network connection.</source>
+        <translation>השרת %1 לא נמצא. יש לבדוק את הכתובת ואת החיבור לרשת.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached (%2). Check the network connection and the address, then sync again.</source>
+        <translation>אין אפשרות להגיע לשרת %1 ‏(%2). יש לבדוק את החיבור לרשת ואת הכתובת, ואז לסנכרן שוב.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was broken before its answer was complete. Sync again; what was sent is not sent twice.</source>
+        <translation>החיבור אל %1 נותק לפני שתשובתו הושלמה. יש לסנכרן שוב; מה שכבר נשלח לא יישלח פעמיים.</translation>
+    </message>
+    <message>
+        <source>The exchange with %1 failed (%2). Sync again later.</source>
+        <translation>התקשורת עם %1 נכשלה (%2). יש לסנכרן שוב מאוחר יותר.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a server address; give one such as https://cloud.example.org.</source>
+        <translation>&quot;%1&quot; אינו כתובת של שרת; יש לתת כתובת כגון https://cloud.example.org.</translation>
+    </message>
+    <message>
+        <source>The password would be sent unencrypted to %1: use https:// (plain http:// is only for this machine).</source>
+        <translation>הסיסמה הייתה נשלחת אל %1 ללא הצפנה: יש להשתמש ב-https://‎ (http://‎ רגיל מותר רק למחשב זה).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address; give one beginning with https://.</source>
+        <translation>&quot;%1&quot; אינו כתובת אינטרנט; יש לתת כתובת המתחילה ב-https://.</translation>
+    </message>
+    <message>
+        <source>%1 refused the user name or password. Check them (the server may want an app password) and sync again.</source>
+        <translation>%1 דחה את שם המשתמש או את הסיסמה. יש לבדוק אותם (ייתכן שהשרת דורש סיסמת יישום) ולסנכרן שוב.</translation>
+    </message>
+    <message>
+        <source>%1 does not let user %2 use %3. Choose another calendar.</source>
+        <translation>%1 אינו מרשה למשתמש %2 להשתמש ב-%3. יש לבחור לוח שנה אחר.</translation>
+    </message>
+    <message>
+        <source>%1 sends Mirvane on to %2; give that address instead.</source>
+        <translation>%1 מפנה את Mirvane אל %2; יש לתת כתובת זו במקומה.</translation>
+    </message>
+    <message>
+        <source>%1 does not answer as a CalDAV server. Check the address: give the server&apos;s address or the calendar&apos;s own, as its provider names it.</source>
+        <translation>%1 אינו עונה כשרת CalDAV. יש לבדוק את הכתובת: לתת את כתובת השרת או את כתובת לוח השנה עצמו, כפי שהספק שלו מציין אותה.</translation>
+    </message>
+    <message>
+        <source>The address names one calendar, so no other can be made there; give the server&apos;s address instead.</source>
+        <translation>הכתובת מציינת לוח שנה אחד, ולכן אי אפשר ליצור שם לוח שנה אחר; יש לתת את כתובת השרת במקומה.</translation>
+    </message>
+    <message>
+        <source>The server did not make the calendar &quot;%1&quot; (it answered %2). Make it on the server, then choose it.</source>
+        <translation>השרת לא יצר את לוח השנה &quot;%1&quot; (הוא השיב %2). יש ליצור אותו בשרת, ואז לבחור בו.</translation>
+    </message>
+    <message>
+        <source>The event %1 keeps changing on the server; sync again later.</source>
+        <translation>האירוע %1 משתנה בשרת שוב ושוב; יש לסנכרן שוב מאוחר יותר.</translation>
+    </message>
+    <message>
+        <source>The event at %1 keeps changing on the server; sync again later.</source>
+        <translation>האירוע בכתובת %1 משתנה בשרת שוב ושוב; יש לסנכרן שוב מאוחר יותר.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +635,18 @@
         <source>Remove Mirvane&apos;s events from the calendar on the server too?</source>
         <translation>להסיר גם את האירועים של Mirvane מלוח השנה בשרת?</translation>
     </message>
+    <message>
+        <source>Calendars</source>
+        <translation>לוחות שנה</translation>
+    </message>
+    <message>
+        <source>Also the &amp;festivals of the next 12 months</source>
+        <translation>גם ה&amp;חגים של 12 החודשים הבאים</translation>
+    </message>
+    <message>
+        <source>Also the candle-lighting &amp;times of the next 12 months at the chosen place</source>
+        <translation>גם &amp;זמני הדלקת הנרות של 12 החודשים הבאים במקום שנבחר</translation>
+    </message>
 </context>
 <context>
     <name>mirvane::TCalendarTab</name>
@@ -576,56 +684,13 @@
     </message>
 </context>
 <context>
-    <name>mirvane::TFestivalsTab</name>
-    <message>
-        <source>Festivals</source>
-        <translation>חגים</translation>
-    </message>
-    <message>
-        <source>Gregorian Year</source>
-        <translation>שנה לועזית</translation>
-    </message>
-    <message>
-        <source>Date of Festival</source>
-        <translation>תאריך החג</translation>
-    </message>
-    <message>
-        <source>Number of years</source>
-        <translation>מספר שנים</translation>
-    </message>
-    <message>
-        <source>List of festival dates</source>
-        <translation>רשימת תאריכי החג</translation>
-    </message>
-    <message>
-        <source>Name of Festival</source>
-        <translation>שם החג</translation>
-    </message>
-    <message>
-        <source>If you want a list of </source>
-        <translation>לרשימת תאריכים</translation>
-    </message>
-    <message>
-        <source>festival dates for a </source>
-        <translation>של החג לכמה שנים</translation>
-    </message>
-    <message>
-        <source>number of years, enter </source>
-        <translation>הקלידו כאן את</translation>
-    </message>
-    <message>
-        <source>how many years here:</source>
-        <translation>מספר השנים:</translation>
-    </message>
-</context>
-<context>
     <name>mirvane::TDateCustomsDialog</name>
     <message>
         <source>Customs of the date</source>
         <translation>מנהגי התאריך</translation>
     </message>
     <message>
-        <source>As the program's options</source>
+        <source>As the program&apos;s options</source>
         <translation>כהגדרות התוכנה</translation>
     </message>
     <message>
@@ -691,6 +756,49 @@
     <message>
         <source>Date of burial (first yahrzeit):</source>
         <translation>תאריך הקבורה (יארצייט ראשון):</translation>
+    </message>
+</context>
+<context>
+    <name>mirvane::TFestivalsTab</name>
+    <message>
+        <source>Festivals</source>
+        <translation>חגים</translation>
+    </message>
+    <message>
+        <source>Gregorian Year</source>
+        <translation>שנה לועזית</translation>
+    </message>
+    <message>
+        <source>Date of Festival</source>
+        <translation>תאריך החג</translation>
+    </message>
+    <message>
+        <source>Number of years</source>
+        <translation>מספר שנים</translation>
+    </message>
+    <message>
+        <source>List of festival dates</source>
+        <translation>רשימת תאריכי החג</translation>
+    </message>
+    <message>
+        <source>Name of Festival</source>
+        <translation>שם החג</translation>
+    </message>
+    <message>
+        <source>If you want a list of </source>
+        <translation>לרשימת תאריכים</translation>
+    </message>
+    <message>
+        <source>festival dates for a </source>
+        <translation>של החג לכמה שנים</translation>
+    </message>
+    <message>
+        <source>number of years, enter </source>
+        <translation>הקלידו כאן את</translation>
+    </message>
+    <message>
+        <source>how many years here:</source>
+        <translation>מספר השנים:</translation>
     </message>
 </context>
 <context>

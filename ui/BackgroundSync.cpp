@@ -6,8 +6,11 @@
 
 #include "caldav/CalendarSync.h"
 #include "engine/DateServices.h"
+#include "engine/Rules.h"
 #include "remember/RememberStore.h"
 #include "settings/SyncSettings.h"
+#include "ui/LibraryMessages.h"
+#include "ui/TimesSite.h"
 
 namespace mirvane {
 
@@ -89,7 +92,16 @@ void TBackgroundSync::Launch(bool Remove)
     Request.Store = Store;
     Request.FirstYear = DecodeDate(Today()).Year;
     Request.Years = Next->Settings.Years;
+    Request.PlainAdarIsAdar2 = !Adar1;
     Request.Remove = Remove;
+    Request.Extras.Festivals = Next->Settings.Festivals;
+    Request.Extras.Rules = RulesOf(Diaspora);
+    Request.Extras.From = Today();
+    if (Next->Settings.Candles) {
+        // Without a place there are no times to keep; the rest is synced.
+        QString Problem;
+        Request.Extras.Candles = TimesSiteOf(TLocation::Load(), Diaspora, Problem);
+    }
     Work = Next;
     Thread = QThread::create([Next] { RunWork(*Next); });
     connect(Thread, &QThread::finished, this, &TBackgroundSync::Finished);
@@ -108,7 +120,7 @@ void TBackgroundSync::Finished()
         return;
     }
     if (!Done->Failure.isEmpty()) {
-        emit StatusChanged(tr("Not synced: %1").arg(Done->Failure));
+        emit StatusChanged(tr("Not synced: %1").arg(WindowMessage(Done->Failure.toStdString())));
     } else {
         // The calendar made on the first sync is the account's from now on.
         if (Done->Settings.Calendar.isEmpty() && !Done->Request.Remove) {

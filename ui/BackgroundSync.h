@@ -31,6 +31,13 @@ public:
     // The password for this session, where no keyring keeps it.
     void SetPassword(const QString& Password) { SessionPassword = Password; }
     bool Running() const { return Thread != nullptr; }
+    // The window's rules, which the festivals, the times and a plain Adar's
+    // days follow; the next sync uses them.
+    void FollowChoices(bool InDiaspora, bool PlainAdarIsAdar1)
+    {
+        Diaspora = InDiaspora;
+        Adar1 = PlainAdarIsAdar1;
+    }
 
 signals:
     // "Syncing…", "Synced 14:02", or what went wrong.
@@ -47,6 +54,8 @@ private:
     QThread* Thread = nullptr;
     std::shared_ptr<TSyncWork> Work;
     bool Again = false;
+    bool Diaspora = true;
+    bool Adar1 = false;
     QTimer Daily;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/CalendarAccountDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,6 +15,7 @@
 #include "caldav/CalDavDiscovery.h"
 #include "caldav/CalendarSync.h"
 #include "sync/SyncEvent.h"
+#include "ui/LibraryMessages.h"
 
 namespace mirvane {
 
@@ -51,7 +53,7 @@ TCalendarAccountDialog::TCalendarAccountDialog(const TSyncSettings& Current, QWi
     FindButton = new QPushButton(tr("&Find Calendars"), this);
     FindButton->setObjectName(QStringLiteral("FindButton"));
     Calendars = new QComboBox(this);
-    Calendars->setObjectName(QStringLiteral("CalendarBox"));
+    Name(*Calendars, "CalendarBox", tr("Calendars"));
     if (!Current.Calendar.isEmpty())
         Calendars->addItem(Current.Calendar, Current.Calendar);
     Calendars->addItem(tr("New calendar \"Mirvane\""), QString());
@@ -59,6 +61,12 @@ TCalendarAccountDialog::TCalendarAccountDialog(const TSyncSettings& Current, QWi
     Years->setRange(1, MaxSyncYears);
     Years->setValue(Current.Years);
     Name(*Years, "YearsBox", tr("Years ahead"));
+    Festivals = new QCheckBox(tr("Also the &festivals of the next 12 months"), this);
+    Festivals->setObjectName(QStringLiteral("FestivalsBox"));
+    Festivals->setChecked(Current.Festivals);
+    Candles = new QCheckBox(tr("Also the candle-lighting &times of the next 12 months at the chosen place"), this);
+    Candles->setObjectName(QStringLiteral("CandlesBox"));
+    Candles->setChecked(Current.Candles);
     Status = new QLabel(this);
     Status->setObjectName(QStringLiteral("StatusLabel"));
     Status->setWordWrap(true);
@@ -70,6 +78,8 @@ TCalendarAccountDialog::TCalendarAccountDialog(const TSyncSettings& Current, QWi
     Form->addRow(QString(), FindButton);
     Form->addRow(CalendarLabel, Calendars);
     Form->addRow(tr("&Years ahead:"), Years);
+    Form->addRow(QString(), Festivals);
+    Form->addRow(QString(), Candles);
     auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     OkButton = Buttons->button(QDialogButtonBox::Ok);
     QPushButton* StopButton = Buttons->addButton(tr("&Stop Syncing"), QDialogButtonBox::DestructiveRole);
@@ -100,7 +110,8 @@ TCalendarAccountDialog::~TCalendarAccountDialog()
 void TCalendarAccountDialog::Check()
 {
     const QUrl Url = QUrl::fromUserInput(Address->text().trimmed());
-    const QString Refused = Address->text().trimmed().isEmpty() ? QString() : RefusedAddress(Url);
+    const QString Refused =
+        Address->text().trimmed().isEmpty() ? QString() : WindowMessage(RefusedAddress(Url).toStdString());
     Status->setText(Refused);
     const bool Ready = !Address->text().trimmed().isEmpty() && !User->text().trimmed().isEmpty() && Refused.isEmpty();
     OkButton->setEnabled(Ready);
@@ -114,6 +125,8 @@ TSyncSettings TCalendarAccountDialog::Chosen() const
     Settings.User = User->text().trimmed();
     Settings.Calendar = Calendars->currentData().toString();
     Settings.Years = Years->value();
+    Settings.Festivals = Festivals->isChecked();
+    Settings.Candles = Candles->isChecked();
     return Settings;
 }
 
@@ -155,7 +168,7 @@ void TCalendarAccountDialog::Found()
         Calendars->addItem(tr("New calendar \"Mirvane\""), QString());
     Status->setText(Finding->Failure.isEmpty() ? tr("%n calendar(s) found.", nullptr,
                                                     static_cast<int>(Finding->Calendars.size()))
-                                               : Finding->Failure);
+                                               : WindowMessage(Finding->Failure.toStdString()));
     Check();
 }
 

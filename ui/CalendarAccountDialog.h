@@ -5,6 +5,7 @@
 
 #include "settings/SyncSettings.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,8 +18,9 @@ namespace mirvane {
 struct TFinding;
 
 // Options > Calendar Account...: the CalDAV server, user name and password,
-// the calendar found there (or a new one named "Mirvane") and the years
-// kept ahead. Finding the calendars runs on a thread of its own.
+// the calendar found there (or a new one named "Mirvane"), the years kept
+// ahead, and whether the festivals and the candle-lighting times go there
+// too. Finding the calendars runs on a thread of its own.
 class TCalendarAccountDialog : public QDialog {
     Q_OBJECT
 
@@ -47,6 +49,8 @@ private:
     QPushButton* FindButton = nullptr;
     QComboBox* Calendars = nullptr;
     QSpinBox* Years = nullptr;
+    QCheckBox* Festivals = nullptr;
+    QCheckBox* Candles = nullptr;
     QLabel* Status = nullptr;
     QPushButton* OkButton = nullptr;
     QThread* Finder = nullptr;

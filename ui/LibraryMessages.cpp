@@ -111,6 +111,67 @@ constexpr std::array Patterns = {
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "the place list %1 is damaged: it does not begin with its header")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "the place list %1 is damaged at line %2")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "the place list %1 is damaged: it holds no place")},
+    // The sync to the user's calendar: the network, the server, the calendar.
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server answered %1 to the listing of the calendar at %2. Sync again later; "
+                               "if it goes on, check the server.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server answered %1 to reading events at %2. Sync again later; if it goes "
+                               "on, check the server.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server answered %1 to storing an event at %2. Sync again later; if it goes "
+                               "on, check the server.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server answered %1 to removing an event at %2. Sync again later; if it goes "
+                               "on, check the server.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server's answer to the listing of the calendar at %1 could not be read. "
+                               "Sync again later.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server's answer to reading events at %1 could not be read. Sync again "
+                               "later.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The calendar %1 is no longer on the server. Choose a calendar again in Options "
+                               "> Calendar Account (or give --calendar).")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server %1 did not answer within %2 seconds. Check the network and the "
+                               "address, then sync again.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The certificate of %1 could not be verified (%2), so Mirvane does not connect "
+                               "to it. Ask the server's administrator for a valid certificate.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server %1 was not found. Check the address and the network "
+                               "connection.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server %1 cannot be reached (%2). Check the network connection and the "
+                               "address, then sync again.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The connection to %1 was broken before its answer was complete. Sync again; "
+                               "what was sent is not sent twice.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The exchange with %1 failed (%2). Sync again later.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "\"%1\" is not a server address; give one such as "
+                               "https://cloud.example.org.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The password would be sent unencrypted to %1: use https:// (plain http:// is "
+                               "only for this machine).")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "\"%1\" is not a web address; give one beginning with https://.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "%1 refused the user name or password. Check them (the server may want an app "
+                               "password) and sync again.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "%1 does not let user %2 use %3. Choose another calendar.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "%1 sends Mirvane on to %2; give that address instead.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "%1 does not answer as a CalDAV server. Check the address: give the server's "
+                               "address or the calendar's own, as its provider names it.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The address names one calendar, so no other can be made there; give the "
+                               "server's address instead.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages",
+                               "The server did not make the calendar \"%1\" (it answered %2). Make it on the "
+                               "server, then choose it.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The event %1 keeps changing on the server; sync again later.")},
+    TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "The event at %1 keeps changing on the server; sync again later.")},
     // A calendar file.
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "an iCalendar file cannot hold the date %1")},
     TPattern{QT_TRANSLATE_NOOP("LibraryMessages", "an iCalendar file cannot hold the year %1")},

@@ -1,7 +1,8 @@
 #pragma once
 
 // The messages of the Qt-free libraries (the engine, the pages' rules, the
-// dates to remember, the place list, the export) in the window's language.
+// dates to remember, the place list, the export, the sync to the user's
+// calendar) in the window's language.
 
 #include <string_view>
 

@@ -124,6 +124,10 @@ void TForm1::BuildPages()
     connect(Sync, &TBackgroundSync::StatusChanged, this, [this](const QString& Text) { statusBar()->showMessage(Text); });
     connect(Sync, &TBackgroundSync::PasswordWanted, this, &TForm1::AskSyncPassword);
     connect(Remember, &TRememberTab::ListChanged, Sync, &TBackgroundSync::Start);
+    Sync->FollowChoices(Choices.InDiaspora, Choices.PlainAdarIsAdar1);
+    connect(this, &TForm1::ChoicesChanged, Sync, [this](const TChoices& Now) {
+        Sync->FollowChoices(Now.InDiaspora, Now.PlainAdarIsAdar1);
+    });
     QTimer::singleShot(0, Sync, &TBackgroundSync::Start);
 }
 

@@ -270,13 +270,15 @@ std::optional<TRememberEntry> TRememberTab::Details()
     }
 }
 
-bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Change)
+bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Change, bool Changes)
 {
     if (!Store)
         return false;
     try {
         Change(*Store);
-        emit ListChanged();
+        // Only a change is news to the calendar kept in step with the list.
+        if (Changes)
+            emit ListChanged();
         return true;
     } catch (const ERememberStoreError& Refusal) {
         ShowMessageBox(TBoxKind::Message, WindowMessage(Refusal.what()));
@@ -287,7 +289,7 @@ bool TRememberTab::ChangeStore(const std::function<void(TRememberStore&)>& Chang
 std::vector<TRememberEntry> TRememberTab::StoredEntries()
 {
     std::vector<TRememberEntry> Entries;
-    ChangeStore([&](TRememberStore& Opened) { Entries = Opened.List(); });
+    ChangeStore([&](TRememberStore& Opened) { Entries = Opened.List(); }, false);
     return Entries;
 }
 

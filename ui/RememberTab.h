@@ -101,8 +101,9 @@ private:
     std::optional<TRememberEntry> Details();
     const TRememberItem* SelectedRow() const;
     void Select(std::int64_t Id);
-    // A change of the store; a refusal is shown and nothing changes.
-    bool ChangeStore(const std::function<void(TRememberStore&)>& Change);
+    // A change of the store (a reading, without Changes); a refusal is
+    // shown and nothing changes.
+    bool ChangeStore(const std::function<void(TRememberStore&)>& Change, bool Changes = true);
 
     TPageControl<QTreeWidget> List{Controls};
     TPageControl<QPushButton> NewButton{Controls};

@@ -1,6 +1,7 @@
 // The window's side: the Calendar Account dialog finds the calendars on a
 // real server, and the background sync fills the one chosen.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -54,12 +55,14 @@ TEST(CalendarAccountDialog, FindsTheCalendarsAndTheBackgroundSyncFillsTheOneChos
     auto* Calendars = Control<QComboBox>(Dialog, "CalendarBox");
     ASSERT_TRUE(Address && Calendars);
     EXPECT_EQ(Address->accessibleName(), QStringLiteral("Server address"));
+    EXPECT_EQ(Calendars->accessibleName(), QStringLiteral("Calendars"));
     QTest::keyClicks(Address, QStringLiteral("http://cloud.example.org"));
     EXPECT_FALSE(Control<QPushButton>(Dialog, "FindButton")->isEnabled());
     Address->setText(Fixture.Server.Root().toString());
     QTest::keyClicks(Control<QLineEdit>(Dialog, "UserEdit"), QStringLiteral("alice"));
     QTest::keyClicks(Control<QLineEdit>(Dialog, "PasswordEdit"), QStringLiteral("secret"));
     Control<QSpinBox>(Dialog, "YearsBox")->setValue(2);
+    Control<QCheckBox>(Dialog, "FestivalsBox")->click();
     Control<QPushButton>(Dialog, "FindButton")->click();
     ASSERT_TRUE(WaitFor([&] { return Calendars->count() == 2; }, 20000));
     EXPECT_EQ(Calendars->itemText(0), QStringLiteral("Family"));
@@ -68,6 +71,8 @@ TEST(CalendarAccountDialog, FindsTheCalendarsAndTheBackgroundSyncFillsTheOneChos
     const TSyncSettings Chosen = Dialog.Chosen();
     EXPECT_EQ(QUrl(Chosen.Calendar).path(), Family.path());
     EXPECT_EQ(Chosen.Years, 2);
+    EXPECT_TRUE(Chosen.Festivals);
+    EXPECT_FALSE(Chosen.Candles);
     Chosen.Save();
 
     TBackgroundSync Sync(Fixture.Folder.Store());
@@ -78,7 +83,13 @@ TEST(CalendarAccountDialog, FindsTheCalendarsAndTheBackgroundSyncFillsTheOneChos
     ASSERT_EQ(Status.size(), 2);
     EXPECT_EQ(Status[0][0].toString(), QStringLiteral("Syncing…"));
     EXPECT_TRUE(Status[1][0].toString().startsWith(QStringLiteral("Synced "))) << Status[1][0].toString().toStdString();
-    EXPECT_EQ(Fixture.ServerObjects(Family).size(), Fixture.WantedUids(2).size());
+    // The dates to remember, and the festivals ticked.
+    const std::map<std::string, std::string> Objects = Fixture.ServerObjects(Family);
+    const auto Festivals = std::count_if(Objects.begin(), Objects.end(), [](const auto& Object) {
+        return Object.first.find("-festival-") != std::string::npos;
+    });
+    EXPECT_GT(Festivals, 20);
+    EXPECT_EQ(Objects.size(), Fixture.WantedUids(2).size() + static_cast<std::size_t>(Festivals));
 }
 
 }  // namespace

@@ -25,6 +25,15 @@ constexpr const char* UsersEvent = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//
                                    "UID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20270305\r\n"
                                    "SUMMARY:Dentist\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 
+// One of ours as the user's phone rewrote it: the mark kept, the text not.
+QByteArray OursChangedOnThePhone(const std::string& Uid)
+{
+    return QString::fromLatin1(UsersEvent)
+        .arg(QString::fromStdString(Uid))
+        .toUtf8()
+        .replace("BEGIN:VEVENT\r\n", "BEGIN:VEVENT\r\nX-MIRVANE-ENTRY:1\r\n");
+}
+
 void PutUsersEvent(const TSyncFixture& Fixture, const QUrl& Calendar, const QString& Name, const QString& Uid)
 {
     TCalDavConnection Connection(Fixture.Request().Account);
@@ -58,10 +67,8 @@ TEST_F(CalendarSyncTest, DiscoveryFromTheRootMakesTheMirvaneCalendarOnceAndFinds
 // nothing to do, and a user's events that survive all of it.
 TEST_F(CalendarSyncTest, EachChangeSendsExactlyItsEntrysEventsAndLeavesTheUsersAlone)
 {
-    // 200 dates over 5 years take Radicale minutes on a busy machine; the
-    // benchmark syncs that many, the test a fifth of them.
     constexpr int Years = 5;
-    Fixture.AddDates(40);
+    Fixture.AddDates(200);
     const std::vector<std::string> Wanted = Fixture.WantedUids(Years);
     TCalDavConnection Connection(Fixture.Request().Account);
     const QUrl Calendar = MakeCalendar(Connection, DiscoverCalendars(Connection).Home, QStringLiteral("Family"));
@@ -86,12 +93,14 @@ TEST_F(CalendarSyncTest, EachChangeSendsExactlyItsEntrysEventsAndLeavesTheUsersA
     const TSyncReport Edited = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Edited.Outcome.Changed, EventsOf(Entries[4].Id));
     EXPECT_EQ(Edited.Outcome.Added + Edited.Outcome.Removed, 0);
+    EXPECT_EQ(Edited.Requests, 1 + EventsOf(Entries[4].Id));  // what changed since, then one PUT each
     EXPECT_EQ(Edited.Outcome.Warnings.size(), 1U);
 
     Store.Remove(Entries[6].Id);
     const TSyncReport Removed = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Removed.Outcome.Removed, EventsOf(Entries[6].Id));
     EXPECT_EQ(Removed.Outcome.Added + Removed.Outcome.Changed, 0);
+    EXPECT_EQ(Removed.Requests, 1 + EventsOf(Entries[6].Id));
 
     const TSyncReport Idle = SyncCalendar(Fixture.Request(Calendar, Years));
     EXPECT_EQ(Idle.Requests, 1);
@@ -104,6 +113,45 @@ TEST_F(CalendarSyncTest, EachChangeSendsExactlyItsEntrysEventsAndLeavesTheUsersA
     Ours.push_back("dentist@phone");
     std::sort(Ours.begin(), Ours.end());
     EXPECT_EQ(Keys(Objects), Ours);
+}
+
+// With the server's sync-token a sync asks only what changed since: nothing
+// to do is one request, a change on the phone is found and undone, and a
+// token the server no longer takes reads the whole calendar instead.
+TEST_F(CalendarSyncTest, ASyncTokenAsksOnlyForChangesAndARefusedOneReadsTheWholeCalendar)
+{
+    Fixture.AddDates(3);
+    const QUrl Calendar = SyncCalendar(Fixture.Request()).Calendar;
+    const std::string Key = Calendar.toString(QUrl::FullyEncoded).toStdString();
+    const int Wanted = static_cast<int>(Fixture.WantedUids().size());
+    const TSyncState Kept = ReadSyncState(Fixture.Folder.Store(), Key);
+    ASSERT_FALSE(Kept.Token.empty());
+
+    const TSyncReport Idle = SyncCalendar(Fixture.Request(Calendar));
+    EXPECT_EQ(Idle.Requests, 1);
+    EXPECT_EQ(Idle.Outcome.Unchanged, Wanted);
+
+    const std::string Uid = Fixture.WantedUids().front();
+    TCalDavConnection Connection(Fixture.Request().Account);
+    const QString Href = QString::fromStdString(Uid.substr(0, Uid.find('@')) + ".ics");
+    const THttpReply Phone = Connection.Send(
+        "PUT", Calendar.resolved(QUrl(Href)),
+        OursChangedOnThePhone(Uid), {{"Content-Type", "text/calendar"}});
+    ASSERT_LT(Phone.Status, 300);
+    const TSyncReport Undone = SyncCalendar(Fixture.Request(Calendar));
+    EXPECT_EQ(Undone.Outcome.Changed, 1);
+    EXPECT_EQ(Undone.Requests, 2);  // the changes since, and the one PUT
+    EXPECT_EQ(Fixture.ServerObjects(Calendar).at(Uid).find("Dentist"), std::string::npos);
+
+    TSyncState Stale = ReadSyncState(Fixture.Folder.Store(), Key);
+    Stale.Token = "http://radicale.org/ns/sync/0000";
+    WriteSyncState(Fixture.Folder.Store(), Key, Stale);
+    const TSyncReport Whole = SyncCalendar(Fixture.Request(Calendar));
+    EXPECT_EQ(Whole.Outcome.Unchanged, Wanted);
+    EXPECT_EQ(Whole.Outcome.Added + Whole.Outcome.Changed + Whole.Outcome.Removed, 0);
+    EXPECT_EQ(Whole.Requests, 2);  // the refused token, then the whole calendar
+    EXPECT_NE(ReadSyncState(Fixture.Folder.Store(), Key).Token, Stale.Token);
+    EXPECT_EQ(SyncCalendar(Fixture.Request(Calendar)).Requests, 1);
 }
 
 // Stops a sync after a number of writes, as a lost network would.
@@ -156,9 +204,8 @@ public:
     {
         std::vector<TServerItem> Items = TCalDavCalendar::List();
         if (!Target.empty()) {
-            const QString Text = QString::fromLatin1(UsersEvent).arg(QString::fromStdString(Target));
             Connection.Send("PUT", Url.resolved(QUrl(QString::fromStdString(HrefFor(Target)))),
-                            Text.toUtf8().replace("BEGIN:VEVENT\r\n", "BEGIN:VEVENT\r\nX-MIRVANE-ENTRY:1\r\n"));
+                            OursChangedOnThePhone(Target));
             Target.clear();
         }
         return Items;

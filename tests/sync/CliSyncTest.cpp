@@ -58,6 +58,16 @@ TEST(CliSyncTest, SyncsToTheMirvaneCalendarAndSaysWhatItDidAsJson)
     const TRun Again = RunSyncCommand(Fixture, Account, "secret\n");
     EXPECT_EQ(nlohmann::json::parse(Again.Out)["unchanged"], Wanted);
 
+    // The festivals come with --festivals and go without it.
+    const TRun Festivals = RunSyncCommand(Fixture, Account + QStringList{QStringLiteral("--festivals")}, "secret\n");
+    ASSERT_EQ(Festivals.ExitCode, 0) << Festivals.Err;
+    const int Added = nlohmann::json::parse(Festivals.Out)["added"];
+    EXPECT_GT(Added, 20);
+    EXPECT_EQ(Fixture.ServerObjects(Calendar).size(), static_cast<std::size_t>(Wanted + Added));
+    const TRun Without = RunSyncCommand(Fixture, Account, "secret\n");
+    EXPECT_EQ(nlohmann::json::parse(Without.Out)["removed"], Added);
+    EXPECT_EQ(Fixture.ServerObjects(Calendar).size(), static_cast<std::size_t>(Wanted));
+
     const TRun Plain = RunSyncCommand(
         Fixture, {QStringLiteral("--server"), QStringLiteral("http://cloud.example.org/"), QStringLiteral("--user"),
                   QStringLiteral("alice"), QStringLiteral("--password-stdin")},

@@ -25,6 +25,8 @@ TEST(ObjectScanTest, ReadsTheEventsUidAndOurMarksOnly)
         {"BEGIN:VTIMEZONE\r\nX-MIRVANE-ENTRY:1\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\nUID:u\r\nBEGIN:VALARM\r\n"
          "X-MIRVANE-ENTRY:1\r\nEND:VALARM\r\nEND:VEVENT\r\n",
          "u", false, ""},
+        // A festival or a time kept beside the list is ours too.
+        {"BEGIN:VEVENT\r\nUID:f\r\nX-MIRVANE-SOURCE:festivals\r\nEND:VEVENT\r\n", "f", true, ""},
         // Only the first event counts.
         {"BEGIN:VEVENT\r\nUID:one\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:two\r\nX-MIRVANE-ENTRY:1\r\nEND:VEVENT\r\n",
          "one", false, ""},

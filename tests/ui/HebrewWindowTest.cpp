@@ -14,6 +14,7 @@
 
 #include <QTreeWidget>
 
+#include "caldav/CalDavConnection.h"
 #include "engine/ConvertError.h"
 #include "engine/DateServices.h"
 #include "grid/GridShape.h"
@@ -21,6 +22,7 @@
 #include "pages/JewishDateEntry.h"
 #include "pages/OccasionDateRefusal.h"
 #include "remember/RememberStore.h"
+#include "sync/CalendarServer.h"
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/FindControl.h"
 #include "times/PlaceList.h"
@@ -163,6 +165,14 @@ TEST_F(HebrewWindow, TheLibrariesSentencesAllHaveTheirTranslation)
     try {
         ReadPlaceList(Places);
     } catch (const EPlaceListError& Error) {
+        Sentences.push_back(Error.what());
+    }
+    for (const char* Address : {"nonsense", "ftp://cloud.example.org", "http://cloud.example.org"})
+        Sentences.push_back(RefusedAddress(QUrl(QString::fromLatin1(Address))).toStdString());
+    try {
+        const QUrl Closed(QStringLiteral("http://127.0.0.1:1/"));
+        TCalDavConnection({Closed, QStringLiteral("alice"), QStringLiteral("secret")}).Send("PROPFIND", Closed);
+    } catch (const ESyncFailure& Error) {
         Sentences.push_back(Error.what());
     }
     // Moves the file aside, and so comes last.

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -9,6 +10,7 @@
 #include "tests/ui/FindControl.h"
 #include "tests/ui/FormFixture.h"
 #include "ui/ImportDialog.h"
+#include "ui/RememberTab.h"
 
 namespace mirvane {
 namespace {
@@ -39,13 +41,17 @@ TEST_F(ImportDates, PreviewAddsAndUndoTakesBack)
 {
     Data.AddOnce("Mine", 3);
     TForm1& F = StartShowing(TForm1::CalendarPage);
+    // The calendar kept in step with the list learns of each, as of an edit.
+    QSignalSpy Changed(F.findChild<TRememberTab*>(), &TRememberTab::ListChanged);
     EXPECT_FALSE(Find<QAction>(F, "UndoImport1")->isEnabled());
     EXPECT_EQ(ImportAccepting(F, "family-70.ged"), 4);
+    EXPECT_EQ(Changed.size(), 1);
     EXPECT_EQ(F.ShownPage(), TForm1::RememberPage);
     EXPECT_EQ(Listed(F), 5);
     EXPECT_TRUE(Find<QAction>(F, "UndoImport1")->isEnabled());
     Find<QAction>(F, "UndoImport1")->trigger();
     EXPECT_EQ(Listed(F), 1);
+    EXPECT_EQ(Changed.size(), 2);
     EXPECT_FALSE(Find<QAction>(F, "UndoImport1")->isEnabled());
     EXPECT_TRUE(Captured.Boxes.empty());
 }
