@@ -26,7 +26,12 @@ std::span<const std::string_view> LearningCycleKeys()
     return Keys();
 }
 
-std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day)
+TLearningEntries::TLearningEntries(const std::bitset<16>& NewCycles)
+    : Cycles(NewCycles)
+{
+}
+
+std::span<const TLuachEntry> TLearningEntries::On(TDateTime Day)
 {
     std::size_t Count = 0;
     static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
@@ -35,7 +40,14 @@ std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bit
         if (!Cycles.test(Index))
             continue;
         const TLearningCycle Cycle = AllLearningCycles[Index];
-        std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
+        std::optional<TLearningReading> Computed;
+        const TLearningReading* Reading = nullptr;
+        if (Cycle == TLearningCycle::DafYomi) {
+            Reading = DafYomi.ReadingOn(Civil);
+        } else {
+            Computed = LearningReadingOn(Cycle, Civil);
+            Reading = Computed ? &*Computed : nullptr;
+        }
         if (!Reading)
             continue;
         if (Count == Entries.size())
@@ -45,9 +57,9 @@ std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bit
         Entry.Key = Keys()[Index];
         Entry.English.assign(LearningCycleName(Cycle)).append(": ").append(Reading->English);
         Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ").append(Reading->Hebrew);
-        Entry.Reading.swap(Reading->English);
+        Entry.Reading.assign(Reading->English);
     }
-    return Count;
+    return {Entries.data(), Count};
 }
 
 }  // namespace mirvane
