@@ -61,10 +61,15 @@ public:
             Block += "{\"events\": [";
     }
 
-    void Write(TDateTime Day, const TGregorianDate& Date, const TLuachEntry& Entry)
+    // A day's date is written once for all its lines.
+    void StartDay(const TGregorianDate& Date)
     {
-        char Iso[16];
-        const std::string_view IsoDate(Iso, static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso));
+        IsoLength = static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso);
+    }
+
+    void Write(TDateTime Day, const TLuachEntry& Entry)
+    {
+        const std::string_view IsoDate(Iso, IsoLength);
         switch (Format) {
         case TOutputFormat::Text:
             Block += IsoDate;
@@ -121,6 +126,8 @@ private:
     std::string Block;
     std::size_t Count = 0;
     std::vector<TIcsEvent> Events;
+    char Iso[16] = {};
+    std::size_t IsoLength = 0;
 };
 
 void WriteEvents(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, const TLuachShow& Show,
@@ -130,8 +137,11 @@ void WriteEvents(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, 
     TLuachDays Days(Rules, Show);
     Days.Seek(From);
     while (true) {
-        for (const TLuachEntry* Entry : Days.Entries())
-            Writer.Write(Days.Day(), Days.Gregorian(), *Entry);
+        const std::vector<const TLuachEntry*>& Entries = Days.Entries();
+        if (!Entries.empty())
+            Writer.StartDay(Days.Gregorian());
+        for (const TLuachEntry* Entry : Entries)
+            Writer.Write(Days.Day(), *Entry);
         if (Days.Day() >= To)
             break;
         Days.Next();

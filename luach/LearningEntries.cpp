@@ -53,10 +53,19 @@ std::span<const TLuachEntry> TLearningEntries::On(TDateTime Day)
         if (Count == Entries.size())
             Entries.emplace_back();
         TLuachEntry& Entry = Entries[Count++];
-        Entry.Category = TLuachCategory::Learning;
-        Entry.Key = Keys()[Index];
-        Entry.English.assign(LearningCycleName(Cycle)).append(": ").append(Reading->English);
-        Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ").append(Reading->Hebrew);
+        // The entry kept from the day before usually names the same cycle:
+        // only the reading after its name is written again.
+        if (Entry.Key != Keys()[Index]) {
+            Entry.Category = TLuachCategory::Learning;
+            Entry.Key = Keys()[Index];
+            Entry.English.assign(LearningCycleName(Cycle)).append(": ");
+            Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ");
+            NameLengths[Index] = {Entry.English.size(), Entry.Hebrew.size()};
+        }
+        Entry.English.resize(NameLengths[Index].first);
+        Entry.English.append(Reading->English);
+        Entry.Hebrew.resize(NameLengths[Index].second);
+        Entry.Hebrew.append(Reading->Hebrew);
         Entry.Reading.assign(Reading->English);
     }
     return {Entries.data(), Count};

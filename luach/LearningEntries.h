@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/DateServices.h"
@@ -30,6 +32,8 @@ private:
     std::bitset<16> Cycles;
     TDafYomiWalk DafYomi;
     std::vector<TLuachEntry> Entries;
+    // The length of "Daf Yomi: " in English and in Hebrew, by cycle.
+    std::array<std::pair<std::size_t, std::size_t>, 16> NameLengths{};
 };
 
 }  // namespace mirvane
