@@ -61,10 +61,20 @@ public:
             Block += "{\"events\": [";
     }
 
-    // A day's date is written once for all its lines.
+    // A day's date is written once for all its lines, and within a year
+    // only its month and day change.
     void StartDay(const TGregorianDate& Date)
     {
-        IsoLength = static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso);
+        if (Date.Year != IsoYear || IsoLength < 5) {
+            IsoLength = static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso);
+            IsoYear = Date.Year;
+            return;
+        }
+        char* MonthDay = Iso + IsoLength - 5;
+        MonthDay[0] = static_cast<char>('0' + Date.Month / 10);
+        MonthDay[1] = static_cast<char>('0' + Date.Month % 10);
+        MonthDay[3] = static_cast<char>('0' + Date.Day / 10);
+        MonthDay[4] = static_cast<char>('0' + Date.Day % 10);
     }
 
     void Write(TDateTime Day, const TLuachEntry& Entry)
@@ -128,6 +138,7 @@ private:
     std::vector<TIcsEvent> Events;
     char Iso[16] = {};
     std::size_t IsoLength = 0;
+    std::int32_t IsoYear = 0;
 };
 
 void WriteEvents(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, const TLuachShow& Show,

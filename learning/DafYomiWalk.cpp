@@ -4,32 +4,40 @@
 
 namespace mirvane {
 
-const TLearningReading* TDafYomiWalk::ReadingOn(std::chrono::sys_days NewDay)
+bool TDafYomiWalk::WriteOn(std::chrono::sys_days NewDay, std::string& English, std::size_t EnglishLead,
+                           std::string& Hebrew, std::size_t HebrewLead)
 {
     if (NewDay > LastLearningDay) {
         Placed = false;
-        return nullptr;
+        return false;
     }
     if (Placed && NewDay == Day)
-        return &Reading;
-    if (Placed && NewDay == Day + std::chrono::days{1} && Place.PagesAfter > 0) {
-        Day = NewDay;
+        return true;
+    const bool NextPage = Placed && NewDay == Day + std::chrono::days{1} && Place.PagesAfter > 0;
+    if (NextPage) {
         ++Place.Page;
         --Place.PagesAfter;
-        Reading.English.resize(Place.Book->English.size() + 1);
-        AppendNumber(Reading.English, Place.Page);
-        Reading.Hebrew.resize(Place.Book->Hebrew.size() + 1);
-        AppendHebrewNumber(Reading.Hebrew, Place.Page);
-        return &Reading;
+    } else {
+        const std::optional<TDafYomiPlace> Found = DafYomiPlaceOn(NewDay);
+        Placed = Found.has_value();
+        if (!Placed)
+            return false;
+        Place = Found->Walk->PlaceAt(Found->Index);
     }
-    const std::optional<TDafYomiPlace> Found = DafYomiPlaceOn(NewDay);
-    Placed = Found.has_value();
-    if (!Placed)
-        return nullptr;
     Day = NewDay;
-    Place = Found->Walk->PlaceAt(Found->Index);
-    WritePageReading(Place.Book->English, Place.Book->Hebrew, Place.Page, Reading);
-    return &Reading;
+    // On the next page "Sanhedrin " stays as the day before left it.
+    if (NextPage) {
+        English.resize(EnglishLead + Place.Book->English.size() + 1);
+        Hebrew.resize(HebrewLead + Place.Book->Hebrew.size() + 1);
+    } else {
+        English.resize(EnglishLead);
+        English.append(Place.Book->English).append(1, ' ');
+        Hebrew.resize(HebrewLead);
+        Hebrew.append(Place.Book->Hebrew).append(1, ' ');
+    }
+    AppendNumber(English, Place.Page);
+    AppendHebrewNumber(Hebrew, Place.Page);
+    return true;
 }
 
 }  // namespace mirvane

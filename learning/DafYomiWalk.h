@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 
 #include "learning/DafYomiSchedule.h"
 
@@ -11,15 +12,17 @@ namespace mirvane {
 // number; any other day, and a new tractate, is found from the schedule.
 class TDafYomiWalk {
 public:
-    // The reading DafYomiReading gives for Day, or null where it gives none.
-    // Valid until the next call.
-    const TLearningReading* ReadingOn(std::chrono::sys_days Day);
+    // Writes the reading DafYomiReading gives for Day into English and
+    // Hebrew after their first EnglishLead and HebrewLead characters (a
+    // title the caller keeps there), or says there is none. The texts are
+    // the walk's own between calls: it rewrites only what changed.
+    bool WriteOn(std::chrono::sys_days Day, std::string& English, std::size_t EnglishLead, std::string& Hebrew,
+                 std::size_t HebrewLead);
 
 private:
     bool Placed = false;
     std::chrono::sys_days Day;
     TPageWalk::TPlace Place;
-    TLearningReading Reading;
 };
 
 }  // namespace mirvane

@@ -26,49 +26,46 @@ std::span<const std::string_view> LearningCycleKeys()
     return Keys();
 }
 
-TLearningEntries::TLearningEntries(const std::bitset<16>& NewCycles)
-    : Cycles(NewCycles)
+TLearningEntries::TLearningEntries(const std::bitset<16>& Cycles)
 {
-}
-
-std::span<const TLuachEntry> TLearningEntries::On(TDateTime Day)
-{
-    std::size_t Count = 0;
-    static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
-    const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
     for (std::size_t Index = 0; Index < AllLearningCycles.size(); ++Index) {
         if (!Cycles.test(Index))
             continue;
         const TLearningCycle Cycle = AllLearningCycles[Index];
-        std::optional<TLearningReading> Computed;
-        const TLearningReading* Reading = nullptr;
-        if (Cycle == TLearningCycle::DafYomi) {
-            Reading = DafYomi.ReadingOn(Civil);
-        } else {
-            Computed = LearningReadingOn(Cycle, Civil);
-            Reading = Computed ? &*Computed : nullptr;
-        }
-        if (!Reading)
-            continue;
-        if (Count == Entries.size())
-            Entries.emplace_back();
-        TLuachEntry& Entry = Entries[Count++];
-        // The entry kept from the day before usually names the same cycle:
-        // only the reading after its name is written again.
-        if (Entry.Key != Keys()[Index]) {
-            Entry.Category = TLuachCategory::Learning;
-            Entry.Key = Keys()[Index];
-            Entry.English.assign(LearningCycleName(Cycle)).append(": ");
-            Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ");
-            NameLengths[Index] = {Entry.English.size(), Entry.Hebrew.size()};
-        }
-        Entry.English.resize(NameLengths[Index].first);
-        Entry.English.append(Reading->English);
-        Entry.Hebrew.resize(NameLengths[Index].second);
-        Entry.Hebrew.append(Reading->Hebrew);
-        Entry.Reading.assign(Reading->English);
+        TCycleEntry& Chose = Chosen.emplace_back();
+        Chose.Cycle = Index;
+        Chose.Entry.Category = TLuachCategory::Learning;
+        Chose.Entry.Key = Keys()[Index];
+        Chose.Entry.English.assign(LearningCycleName(Cycle)).append(": ");
+        Chose.Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ");
+        Chose.EnglishLead = Chose.Entry.English.size();
+        Chose.HebrewLead = Chose.Entry.Hebrew.size();
     }
-    return {Entries.data(), Count};
+}
+
+void TLearningEntries::AddOn(TDateTime Day, std::vector<const TLuachEntry*>& Found)
+{
+    static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
+    const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
+    for (TCycleEntry& Chose : Chosen) {
+        TLuachEntry& Entry = Chose.Entry;
+        const TLearningCycle Cycle = AllLearningCycles[Chose.Cycle];
+        if (Cycle == TLearningCycle::DafYomi) {
+            if (!DafYomi.WriteOn(Civil, Entry.English, Chose.EnglishLead, Entry.Hebrew, Chose.HebrewLead))
+                continue;
+            Entry.Reading.assign(Entry.English, Chose.EnglishLead);
+        } else {
+            const std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
+            if (!Reading)
+                continue;
+            Entry.English.resize(Chose.EnglishLead);
+            Entry.English.append(Reading->English);
+            Entry.Hebrew.resize(Chose.HebrewLead);
+            Entry.Hebrew.append(Reading->Hebrew);
+            Entry.Reading.assign(Reading->English);
+        }
+        Found.push_back(&Entry);
+    }
 }
 
 }  // namespace mirvane

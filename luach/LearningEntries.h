@@ -1,10 +1,8 @@
 #pragma once
 
-#include <array>
 #include <bitset>
 #include <span>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "engine/DateServices.h"
@@ -17,23 +15,29 @@ namespace mirvane {
 std::span<const std::string_view> LearningCycleKeys();
 
 // The readings of the chosen cycles (by place in LearningCycleKeys), day
-// after day. Walking many days reuses the entries' texts' storage, and the
-// Daf Yomi, which most people keep, steps on a page a day.
+// after day. Each cycle keeps its own entry, whose name is written once and
+// whose reading is written again each day; the Daf Yomi, which most people
+// keep, steps on a page a day.
 class TLearningEntries {
 public:
     explicit TLearningEntries(const std::bitset<16>& Cycles);
 
-    // Each chosen cycle's entry on Day, for those that have one, in the
-    // cycles' order: "Daf Yomi: Sanhedrin 19", with the reading alone in
-    // Reading. Valid until the next call.
-    std::span<const TLuachEntry> On(TDateTime Day);
+    // Adds to Found each chosen cycle's entry on Day, for those that have
+    // one, in the cycles' order: "Daf Yomi: Sanhedrin 19", with the reading
+    // alone in Reading. Valid until the next call.
+    void AddOn(TDateTime Day, std::vector<const TLuachEntry*>& Found);
 
 private:
-    std::bitset<16> Cycles;
+    struct TCycleEntry {
+        std::size_t Cycle = 0;  // by place in LearningCycleKeys
+        TLuachEntry Entry;
+        // The length of "Daf Yomi: " before the reading, in English and Hebrew.
+        std::size_t EnglishLead = 0;
+        std::size_t HebrewLead = 0;
+    };
+
+    std::vector<TCycleEntry> Chosen;
     TDafYomiWalk DafYomi;
-    std::vector<TLuachEntry> Entries;
-    // The length of "Daf Yomi: " in English and in Hebrew, by cycle.
-    std::array<std::pair<std::size_t, std::size_t>, 16> NameLengths{};
 };
 
 }  // namespace mirvane

@@ -58,9 +58,7 @@ const std::vector<const TLuachEntry*>& TLuachDays::Entries()
     for (const TLuachEntry& Entry : FLuach.EntriesAt(FOffset))
         if (FShow.Shows(Entry.Category))
             FEntries.push_back(&Entry);
-    if (FShow.Cycles.any())
-        for (const TLuachEntry& Entry : FLearning.On(FDay))
-            FEntries.push_back(&Entry);
+    FLearning.AddOn(FDay, FEntries);
     return FEntries;
 }
 
