@@ -58,7 +58,8 @@ const std::vector<const TLuachEntry*>& TLuachDays::Entries()
     for (const TLuachEntry& Entry : FLuach.EntriesAt(FOffset))
         if (FShow.Shows(Entry.Category))
             FEntries.push_back(&Entry);
-    FLearning.AddOn(FDay, FEntries);
+    if (FShow.Cycles.any())
+        FLearning.AddOn(FDay, FEntries);
     return FEntries;
 }
 
