@@ -60,8 +60,8 @@ int RunChosen(const CLI::App& App, const std::vector<TCommand>& Commands, std::o
 
 }  // namespace
 
-int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err,
-                   const std::vector<TCommandMaker>& More)
+int RunCommands(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err,
+                const std::vector<TCommandMaker>& Makers)
 {
     try {
         CLI::App App{"The Hebrew calendar beside the Gregorian one: days, month pages, years, festivals, "
@@ -69,13 +69,8 @@ int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream
                      "mirvane-cli"};
         App.set_version_flag("--version", "mirvane-cli " MIRVANE_VERSION);
         App.require_subcommand(1);
-        std::vector<TCommand> Commands{AddDaysCommand(App),     AddMonthCommand(App),
-                                             AddYearCommand(App),     AddFestivalCommand(App),
-                                             AddFestivalsCommand(App), AddAnniversaryCommand(App),
-                                             AddConvertCommand(App),  AddRememberCommand(App),
-                                             AddTimesCommand(App),    AddPlacesCommand(App),
-                                             AddEventsCommand(App)};
-        for (const TCommandMaker& Make : More)
+        std::vector<TCommand> Commands;
+        for (const TCommandMaker& Make : Makers)
             Commands.push_back(Make(App));
         try {
             App.parse(ArgumentCount, Arguments);

@@ -40,4 +40,8 @@ using TCommandMaker = std::function<TCommand(CLI::App&)>;
 int RunCommandLine(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err,
                    const std::vector<TCommandMaker>& More = {});
 
+// The same with only the commands Makers register, in their order.
+int RunCommands(int ArgumentCount, const char* const* Arguments, std::ostream& Out, std::ostream& Err,
+                const std::vector<TCommandMaker>& Makers);
+
 }  // namespace mirvane

@@ -61,10 +61,25 @@ public:
             Block += "{\"events\": [";
     }
 
-    void Write(TDateTime Day, const TGregorianDate& Date, const TLuachEntry& Entry)
+    // A day's date is written once for all its lines, and within a year
+    // only its month and day change.
+    void StartDay(const TGregorianDate& Date)
     {
-        char Iso[16];
-        const std::string_view IsoDate(Iso, static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso));
+        if (Date.Year != IsoYear || IsoLength < 5) {
+            IsoLength = static_cast<std::size_t>(WriteIsoDateText(Iso, Date) - Iso);
+            IsoYear = Date.Year;
+            return;
+        }
+        char* MonthDay = Iso + IsoLength - 5;
+        MonthDay[0] = static_cast<char>('0' + Date.Month / 10);
+        MonthDay[1] = static_cast<char>('0' + Date.Month % 10);
+        MonthDay[3] = static_cast<char>('0' + Date.Day / 10);
+        MonthDay[4] = static_cast<char>('0' + Date.Day % 10);
+    }
+
+    void Write(TDateTime Day, const TLuachEntry& Entry)
+    {
+        const std::string_view IsoDate(Iso, IsoLength);
         switch (Format) {
         case TOutputFormat::Text:
             Block += IsoDate;
@@ -121,6 +136,9 @@ private:
     std::string Block;
     std::size_t Count = 0;
     std::vector<TIcsEvent> Events;
+    char Iso[16] = {};
+    std::size_t IsoLength = 0;
+    std::int32_t IsoYear = 0;
 };
 
 void WriteEvents(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, const TLuachShow& Show,
@@ -130,8 +148,11 @@ void WriteEvents(std::ostream& Out, TDateTime From, TDateTime To, TRules Rules, 
     TLuachDays Days(Rules, Show);
     Days.Seek(From);
     while (true) {
-        for (const TLuachEntry* Entry : Days.Entries())
-            Writer.Write(Days.Day(), Days.Gregorian(), *Entry);
+        const std::vector<const TLuachEntry*>& Entries = Days.Entries();
+        if (!Entries.empty())
+            Writer.StartDay(Days.Gregorian());
+        for (const TLuachEntry* Entry : Entries)
+            Writer.Write(Days.Day(), *Entry);
         if (Days.Day() >= To)
             break;
         Days.Next();

@@ -1,7 +1,7 @@
 #include <cstdint>
 
 #include "learning/CycleReadings.h"
-#include "learning/PageWalk.h"
+#include "learning/DafYomiSchedule.h"
 #include "learning/TalmudTractates.h"
 
 namespace mirvane {
@@ -16,7 +16,7 @@ constexpr int ShortShekalimCycles = 7;
 
 }  // namespace
 
-std::optional<TLearningReading> DafYomiReading(sys_days Day)
+std::optional<TDafYomiPlace> DafYomiPlaceOn(sys_days Day)
 {
     static const TPageWalk Short(BabylonianTractates(), ShekalimIndex, ShortShekalimLast);
     static const TPageWalk Full(BabylonianTractates());
@@ -25,8 +25,16 @@ std::optional<TLearningReading> DafYomiReading(sys_days Day)
     const std::int64_t Days = (Day - DafYomiStart).count();
     const std::int64_t ShortDays = std::int64_t{ShortShekalimCycles} * Short.PageCount();
     if (Days < ShortDays)
-        return Short.PageAt(static_cast<int>(Days % Short.PageCount()));
-    return Full.PageAt(static_cast<int>((Days - ShortDays) % Full.PageCount()));
+        return TDafYomiPlace{&Short, static_cast<int>(Days % Short.PageCount())};
+    return TDafYomiPlace{&Full, static_cast<int>((Days - ShortDays) % Full.PageCount())};
+}
+
+std::optional<TLearningReading> DafYomiReading(sys_days Day)
+{
+    const std::optional<TDafYomiPlace> Place = DafYomiPlaceOn(Day);
+    if (!Place)
+        return std::nullopt;
+    return Place->Walk->PageAt(Place->Index);
 }
 
 }  // namespace mirvane

@@ -24,8 +24,6 @@ constexpr std::array<TCycleNames, AllLearningCycles.size()> CycleNames{{
     {"daf-weekly", "Daf a Week", "דף השבוע"},
 }};
 
-constexpr std::chrono::sys_days LastDay{std::chrono::year{9999} / std::chrono::December / std::chrono::day{31}};
-
 const TCycleNames& NamesOf(TLearningCycle Cycle)
 {
     return CycleNames[static_cast<std::size_t>(Cycle)];
@@ -50,7 +48,7 @@ std::string_view LearningCycleHebrewName(TLearningCycle Cycle)
 
 std::optional<TLearningReading> LearningReadingOn(TLearningCycle Cycle, std::chrono::sys_days Day)
 {
-    if (Day > LastDay)
+    if (Day > LastLearningDay)
         return std::nullopt;
     switch (Cycle) {
     case TLearningCycle::DafYomi:

@@ -44,8 +44,12 @@ struct TLearningReading {
     std::string Hebrew;
 };
 
+// The calendar's dates end with 9999, and so do the readings.
+inline constexpr std::chrono::sys_days LastLearningDay{std::chrono::year{9999} / std::chrono::December /
+                                                       std::chrono::day{31}};
+
 // Nothing before the cycle's first day or on a day it skips, and nothing
-// after 9999, which the calendar's dates end with. Day = a civil day.
+// after LastLearningDay. Day = a civil day.
 std::optional<TLearningReading> LearningReadingOn(TLearningCycle Cycle, std::chrono::sys_days Day);
 
 }  // namespace mirvane

@@ -23,20 +23,37 @@ TPageWalk::TPageWalk(std::span<const TStudyBook> Books, int ChangedIndex, int Ch
 
 TLearningReading TPageWalk::PageAt(int Index) const
 {
+    TLearningReading Reading;
+    WritePageAt(Index, Reading);
+    return Reading;
+}
+
+void TPageWalk::WritePageAt(int Index, TLearningReading& Reading) const
+{
+    const TPlace Place = PlaceAt(Index);
+    WritePageReading(Place.Book->English, Place.Book->Hebrew, Place.Page, Reading);
+}
+
+TPageWalk::TPlace TPageWalk::PlaceAt(int Index) const
+{
     const auto After = std::upper_bound(Starts.begin(), Starts.end(), Index);
     const auto Which = static_cast<std::size_t>(After - Starts.begin() - 1);
-    const TStudyBook& Book = Books[Which];
-    return PageReading(Book.English, Book.Hebrew, Book.First + Index - Starts[Which]);
+    return {&Books[Which], Books[Which].First + Index - Starts[Which], *After - Index - 1};
 }
 
 TLearningReading PageReading(std::string_view English, std::string_view Hebrew, int Page)
 {
     TLearningReading Reading;
-    Reading.English.append(English).append(1, ' ');
-    AppendNumber(Reading.English, Page);
-    Reading.Hebrew.append(Hebrew).append(1, ' ');
-    AppendHebrewNumber(Reading.Hebrew, Page);
+    WritePageReading(English, Hebrew, Page, Reading);
     return Reading;
+}
+
+void WritePageReading(std::string_view English, std::string_view Hebrew, int Page, TLearningReading& Reading)
+{
+    Reading.English.assign(English).append(1, ' ');
+    AppendNumber(Reading.English, Page);
+    Reading.Hebrew.assign(Hebrew).append(1, ' ');
+    AppendHebrewNumber(Reading.Hebrew, Page);
 }
 
 }  // namespace mirvane

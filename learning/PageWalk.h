@@ -19,6 +19,17 @@ public:
     int PageCount() const { return Starts.back(); }
     // Index from 0 to PageCount() - 1.
     TLearningReading PageAt(int Index) const;
+    // The same reading written into Reading, whose texts' storage is reused.
+    void WritePageAt(int Index, TLearningReading& Reading) const;
+
+    // The book the page at Index is in, the page's number there, and how
+    // many pages of the book come after it.
+    struct TPlace {
+        const TStudyBook* Book = nullptr;
+        int Page = 0;
+        int PagesAfter = 0;
+    };
+    TPlace PlaceAt(int Index) const;
 
 private:
     std::span<const TStudyBook> Books;
@@ -27,5 +38,6 @@ private:
 
 // "Sanhedrin 19" / "סנהדרין י״ט".
 TLearningReading PageReading(std::string_view English, std::string_view Hebrew, int Page);
+void WritePageReading(std::string_view English, std::string_view Hebrew, int Page, TLearningReading& Reading);
 
 }  // namespace mirvane

@@ -1,6 +1,8 @@
 #include "learning/ReadingText.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/HebrewNumeral.h"
@@ -23,7 +25,18 @@ void AppendNumber(std::string& Text, int Number)
 
 void AppendHebrewNumber(std::string& Text, int Number)
 {
-    Text += HebrewNumeral(Number);
+    // The pages and chapters the cycles name every day are small numbers:
+    // their numerals are written once.
+    static const auto Small = [] {
+        std::array<std::string, 200> Numerals;
+        for (std::size_t Value = 0; Value < Numerals.size(); ++Value)
+            Numerals[Value] = HebrewNumeral(static_cast<std::int64_t>(Value));
+        return Numerals;
+    }();
+    if (Number >= 0 && Number < static_cast<int>(Small.size()))
+        Text += Small[static_cast<std::size_t>(Number)];
+    else
+        Text += HebrewNumeral(Number);
 }
 
 void AppendHebrewLetters(std::string& Text, int Number)

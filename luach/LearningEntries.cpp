@@ -26,28 +26,46 @@ std::span<const std::string_view> LearningCycleKeys()
     return Keys();
 }
 
-std::size_t AddLearningEntries(std::vector<TLuachEntry>& Entries, const std::bitset<16>& Cycles, TDateTime Day)
+TLearningEntries::TLearningEntries(const std::bitset<16>& Cycles)
 {
-    std::size_t Count = 0;
-    static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
-    const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
     for (std::size_t Index = 0; Index < AllLearningCycles.size(); ++Index) {
         if (!Cycles.test(Index))
             continue;
         const TLearningCycle Cycle = AllLearningCycles[Index];
-        std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
-        if (!Reading)
-            continue;
-        if (Count == Entries.size())
-            Entries.emplace_back();
-        TLuachEntry& Entry = Entries[Count++];
-        Entry.Category = TLuachCategory::Learning;
-        Entry.Key = Keys()[Index];
-        Entry.English.assign(LearningCycleName(Cycle)).append(": ").append(Reading->English);
-        Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ").append(Reading->Hebrew);
-        Entry.Reading.swap(Reading->English);
+        TCycleEntry& Chose = Chosen.emplace_back();
+        Chose.Cycle = Index;
+        Chose.Entry.Category = TLuachCategory::Learning;
+        Chose.Entry.Key = Keys()[Index];
+        Chose.Entry.English.assign(LearningCycleName(Cycle)).append(": ");
+        Chose.Entry.Hebrew.assign(LearningCycleHebrewName(Cycle)).append(": ");
+        Chose.EnglishLead = Chose.Entry.English.size();
+        Chose.HebrewLead = Chose.Entry.Hebrew.size();
     }
-    return Count;
+}
+
+void TLearningEntries::AddOn(TDateTime Day, std::vector<const TLuachEntry*>& Found)
+{
+    static const auto Epoch = static_cast<std::int64_t>(EncodeDate(1970, 1, 1));
+    const std::chrono::sys_days Civil{std::chrono::days{static_cast<std::int64_t>(Day) - Epoch}};
+    for (TCycleEntry& Chose : Chosen) {
+        TLuachEntry& Entry = Chose.Entry;
+        const TLearningCycle Cycle = AllLearningCycles[Chose.Cycle];
+        if (Cycle == TLearningCycle::DafYomi) {
+            if (!DafYomi.WriteOn(Civil, Entry.English, Chose.EnglishLead, Entry.Hebrew, Chose.HebrewLead))
+                continue;
+            Entry.Reading.assign(Entry.English, Chose.EnglishLead);
+        } else {
+            const std::optional<TLearningReading> Reading = LearningReadingOn(Cycle, Civil);
+            if (!Reading)
+                continue;
+            Entry.English.resize(Chose.EnglishLead);
+            Entry.English.append(Reading->English);
+            Entry.Hebrew.resize(Chose.HebrewLead);
+            Entry.Hebrew.append(Reading->Hebrew);
+            Entry.Reading.assign(Reading->English);
+        }
+        Found.push_back(&Entry);
+    }
 }
 
 }  // namespace mirvane

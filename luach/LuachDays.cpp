@@ -1,12 +1,11 @@
 #include "luach/LuachDays.h"
 
-#include "luach/LearningEntries.h"
-
 namespace mirvane {
 
 TLuachDays::TLuachDays(TRules Rules, const TLuachShow& Show)
     : FShow(Show)
     , FYear(Rules)
+    , FLearning(Show.Cycles)
 {
 }
 
@@ -59,11 +58,8 @@ const std::vector<const TLuachEntry*>& TLuachDays::Entries()
     for (const TLuachEntry& Entry : FLuach.EntriesAt(FOffset))
         if (FShow.Shows(Entry.Category))
             FEntries.push_back(&Entry);
-    if (FShow.Cycles.any()) {
-        const std::size_t Count = AddLearningEntries(FLearning, FShow.Cycles, FDay);
-        for (std::size_t Index = 0; Index < Count; ++Index)
-            FEntries.push_back(&FLearning[Index]);
-    }
+    if (FShow.Cycles.any())
+        FLearning.AddOn(FDay, FEntries);
     return FEntries;
 }
 

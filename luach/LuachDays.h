@@ -6,6 +6,7 @@
 #include "engine/DateConversion.h"
 #include "engine/JewishYear.h"
 #include "luach/FestivalEntries.h"
+#include "luach/LearningEntries.h"
 #include "luach/LuachShow.h"
 #include "luach/LuachYear.h"
 
@@ -43,7 +44,7 @@ private:
     TGregorianDate FGregorian;
     TJewishDate FJewish;
     std::int32_t FOffset = 0;  // days since 1 Tishrei
-    std::vector<TLuachEntry> FLearning;
+    TLearningEntries FLearning;
     std::vector<const TLuachEntry*> FEntries;
 };
 

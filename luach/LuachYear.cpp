@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "luach/LuachYearBuilder.h"
 
@@ -10,7 +11,7 @@ namespace mirvane {
 void TLuachYear::Fill(const TJewishYear& Year)
 {
     TJewishYear Working = Year;
-    TLuachYearBuilder Builder(Working);
+    TLuachYearBuilder Builder(Working, Placed);
     AddRoshChodesh(Builder);
     AddOmer(Builder);
     AddSpecialShabbatot(Builder);
@@ -21,7 +22,8 @@ void TLuachYear::Fill(const TJewishYear& Year)
     // categories keep the order they were added in.
     Number = Year.Year;
     Starts.fill(0);
-    for (const auto& [At, Entry] : Builder.Placed)
+    const std::span<std::pair<std::int32_t, TLuachEntry>> Added(Placed.data(), Builder.Count);
+    for (const auto& [At, Entry] : Added)
         if (At >= 0 && At < static_cast<std::int32_t>(MaxDays))
             ++Starts[static_cast<std::size_t>(At) + 1];
     for (std::size_t Day = 1; Day <= MaxDays; ++Day)
@@ -29,9 +31,10 @@ void TLuachYear::Fill(const TJewishYear& Year)
     Entries.resize(Starts[MaxDays]);
     std::array<std::uint16_t, MaxDays> Next{};
     std::copy(Starts.begin(), Starts.end() - 1, Next.begin());
-    for (auto& [At, Entry] : Builder.Placed)
+    // Swapped, not moved: last year's texts' storage goes back to Placed.
+    for (auto& [At, Entry] : Added)
         if (At >= 0 && At < static_cast<std::int32_t>(MaxDays))
-            Entries[Next[static_cast<std::size_t>(At)]++] = std::move(Entry);
+            std::swap(Entries[Next[static_cast<std::size_t>(At)]++], Entry);
 }
 
 std::span<const TLuachEntry> TLuachYear::EntriesAt(std::int32_t Offset) const

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "engine/JewishYear.h"
@@ -25,6 +26,8 @@ private:
     static constexpr std::size_t MaxDays = 386;
     std::int32_t Number = 0;
     std::vector<TLuachEntry> Entries;
+    // The entries as the year's rules add them, kept for their storage.
+    std::vector<std::pair<std::int32_t, TLuachEntry>> Placed;
     std::array<std::uint16_t, MaxDays + 1> Starts{};
 };
 

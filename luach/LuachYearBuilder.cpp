@@ -4,10 +4,11 @@
 
 namespace mirvane {
 
-TLuachYearBuilder::TLuachYearBuilder(TJewishYear& NewYear)
+TLuachYearBuilder::TLuachYearBuilder(TJewishYear& NewYear,
+                                     std::vector<std::pair<std::int32_t, TLuachEntry>>& NewPlaced)
     : Year(NewYear)
+    , Placed(NewPlaced)
 {
-    Placed.reserve(160);
 }
 
 std::int32_t TLuachYearBuilder::Offset(std::int32_t Month, std::int32_t Day) const
@@ -39,15 +40,22 @@ std::int32_t TLuachYearBuilder::MonthAt(std::int32_t At) const
     return Found;
 }
 
-void TLuachYearBuilder::Add(std::int32_t At, TLuachCategory Category, std::string_view Key, std::string English,
-                            std::string Hebrew)
+void TLuachYearBuilder::Add(std::int32_t At, TLuachCategory Category, std::string_view Key,
+                            std::string_view English, std::string_view Hebrew)
 {
-    TLuachEntry Entry;
+    if (Count == Placed.size())
+        Placed.emplace_back();
+    auto& [Day, Entry] = Placed[Count++];
+    Day = At;
     Entry.Category = Category;
     Entry.Key = Key;
-    Entry.English = std::move(English);
-    Entry.Hebrew = std::move(Hebrew);
-    Placed.emplace_back(At, std::move(Entry));
+    Entry.English.assign(English);
+    Entry.Hebrew.assign(Hebrew);
+    Entry.Month = 0;
+    Entry.RoshChodeshDay = 0;
+    Entry.OmerDay = 0;
+    Entry.Molad.reset();
+    Entry.Reading.clear();
 }
 
 std::string LuachMonthName(const TJewishYear& Year, std::int32_t Month)

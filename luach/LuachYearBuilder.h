@@ -15,20 +15,23 @@ namespace mirvane {
 // before" may cross into the month before.
 class TLuachYearBuilder {
 public:
-    explicit TLuachYearBuilder(TJewishYear& NewYear);
+    // Placed is kept from year to year, so that the entries' texts reuse
+    // their storage: only its first Count are this year's.
+    TLuachYearBuilder(TJewishYear& NewYear, std::vector<std::pair<std::int32_t, TLuachEntry>>& NewPlaced);
 
     TJewishYear& Year;
-    std::vector<std::pair<std::int32_t, TLuachEntry>> Placed;
+    std::vector<std::pair<std::int32_t, TLuachEntry>>& Placed;
+    std::size_t Count = 0;
 
     std::int32_t Offset(std::int32_t Month, std::int32_t Day) const;
     std::int32_t Length() const;
     std::int32_t WeekdayAt(std::int32_t At) const;  // 1 = Sunday ... 7 = Saturday
     std::int32_t SaturdayOnOrBefore(std::int32_t At) const;
     std::int32_t MonthAt(std::int32_t At) const;
-    void Add(std::int32_t At, TLuachCategory Category, std::string_view Key, std::string English,
-             std::string Hebrew);
+    void Add(std::int32_t At, TLuachCategory Category, std::string_view Key, std::string_view English,
+             std::string_view Hebrew);
     // The entry added last, for its category's own fields.
-    TLuachEntry& Last() { return Placed.back().second; }
+    TLuachEntry& Last() { return Placed[Count - 1].second; }
 };
 
 // The month names the luach writes: Adar I and Adar II in a leap year.

@@ -1,7 +1,9 @@
 #include "luach/MoladAnnouncement.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
+#include <cstdint>
+#include <string>
 
 #include "engine/NameTables.h"
 
@@ -11,16 +13,26 @@ namespace {
 constexpr std::array<std::string_view, 8> HebrewDayNames{
     "", "יום ראשון", "יום שני", "יום שלישי", "יום רביעי", "יום חמישי", "יום שישי", "שבת"};
 
-std::string HourText(std::int32_t Hour)
+void AppendNumber(std::string& Text, std::int32_t Value)
 {
-    char Text[8];
-    std::snprintf(Text, sizeof Text, "%02d:00", static_cast<int>(Hour % 24));
-    return Text;
+    char Digits[12];
+    Text.append(Digits, std::to_chars(Digits, Digits + sizeof Digits, Value).ptr);
 }
 
-std::string Counted(std::int32_t Value, const char* One, const char* Many)
+// "21:00": the hour of the day, two digits.
+void AppendHour(std::string& Text, std::int32_t Hour)
 {
-    return std::to_string(Value) + " " + (Value == 1 ? One : Many);
+    const std::int32_t Hours = Hour % 24;
+    if (Hours >= 0 && Hours < 10)
+        Text += '0';
+    AppendNumber(Text, Hours);
+    Text += ":00";
+}
+
+void AppendCounted(std::string& Text, std::int32_t Value, const char* One, const char* Many)
+{
+    AppendNumber(Text, Value);
+    Text.append(1, ' ').append(Value == 1 ? One : Many);
 }
 
 struct TWords {
@@ -35,19 +47,30 @@ struct TWords {
     const char* And;
 };
 
+// Written into one text, as a year's tables make a dozen of them.
 std::string Announcement(const TWords& Words, std::string_view MonthName, const TMoladClock& Molad)
 {
     if (Molad.Weekday < 1 || Molad.Weekday > 7)
         return {};
-    std::string Text = Words.Molad + std::string(MonthName) + ": " +
-                       std::string(Words.Weekdays[static_cast<std::size_t>(Molad.Weekday)]) + ", ";
-    if (Molad.Minute == 0 && Molad.Parts == 0)
-        return Text + Words.At + HourText(Molad.Hour);
-    if (Molad.Minute != 0)
-        Text += Counted(Molad.Minute, Words.Minute, Words.Minutes) + (Molad.Parts != 0 ? Words.And : "");
+    std::string Text;
+    Text.reserve(96);
+    Text.append(Words.Molad).append(MonthName).append(": ");
+    Text.append(Words.Weekdays[static_cast<std::size_t>(Molad.Weekday)]).append(", ");
+    if (Molad.Minute == 0 && Molad.Parts == 0) {
+        Text += Words.At;
+        AppendHour(Text, Molad.Hour);
+        return Text;
+    }
+    if (Molad.Minute != 0) {
+        AppendCounted(Text, Molad.Minute, Words.Minute, Words.Minutes);
+        if (Molad.Parts != 0)
+            Text += Words.And;
+    }
     if (Molad.Parts != 0)
-        Text += Counted(Molad.Parts, Words.Part, Words.Parts);
-    return Text + Words.After + HourText(Molad.Hour);
+        AppendCounted(Text, Molad.Parts, Words.Part, Words.Parts);
+    Text += Words.After;
+    AppendHour(Text, Molad.Hour);
+    return Text;
 }
 
 }  // namespace

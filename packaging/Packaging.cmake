@@ -6,6 +6,8 @@ set(MirvaneData ${PROJECT_SOURCE_DIR}/data)
 set(MirvaneId org.tellwen.Mirvane)
 
 install(TARGETS mirvane mirvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# mirvane-cli hands the commands it does not carry to this one.
+install(TARGETS mirvane-cli-all RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/mirvane)
 # The place list, read from share/mirvane beside the bin folder.
 install(FILES ${MirvaneData}/places.tsv DESTINATION ${CMAKE_INSTALL_DATADIR}/mirvane)
 install(FILES ${MirvaneData}/${MirvaneId}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

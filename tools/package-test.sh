@@ -71,7 +71,8 @@ status=$?
 step "remove"
 mirvane_as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q mirvane || fail "apt-get remove failed"
 installed=0
-for file in /usr/bin/mirvane /usr/bin/mirvane-cli /usr/share/applications/org.tellwen.Mirvane.desktop \
+for file in /usr/bin/mirvane /usr/bin/mirvane-cli /usr/libexec/mirvane/mirvane-cli-all \
+    /usr/share/applications/org.tellwen.Mirvane.desktop \
     /usr/share/mirvane/places.tsv; do
     [ ! -e "$file" ] || fail "$file is left after removal"
 done

@@ -5,8 +5,8 @@ Debian's hebcal prints with its Omer, molad and Daf Yomi options, beside
 that a busy machine slows both alike; then `--show all` (every learning
 cycle too) over 100 and over 1000 years, whose peak memory stays the same
 because the lines stream. Prints each command's median wall time, its peak
-memory and line count, and the ratio. hebcal is only a yardstick
-(apt-get install hebcal), no part of the build.
+memory (by GNU time, apt-get install time) and line count, and the ratio.
+hebcal is only a yardstick (apt-get install hebcal), no part of the build.
 
 Usage: bench/cli/bench_events.py [path/to/mirvane-cli] [rounds]
 """
@@ -31,16 +31,27 @@ CASES = [
 
 
 def run(command):
-    """Wall seconds, peak resident KiB and lines written of one run."""
+    """Wall seconds and lines written of one run."""
     with open(os.devnull, 'w') as sink:
         start = time.perf_counter()
         process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=sink)
         lines = sum(chunk.count(b'\n') for chunk in iter(lambda: process.stdout.read(1 << 16), b''))
-        _, status, usage = os.wait4(process.pid, 0)
+        _, status, _ = os.wait4(process.pid, 0)
         elapsed = time.perf_counter() - start
     if status != 0:
         sys.exit(f'bench_events: {" ".join(command)} failed')
-    return elapsed, usage.ru_maxrss, lines
+    return elapsed, lines
+
+
+def peak_mib(command):
+    """Peak resident MiB of one run, by GNU time: a child of this script
+    would report the script's own peak, which Linux keeps across exec."""
+    if not os.path.exists('/usr/bin/time'):
+        return float('nan')
+    with open(os.devnull, 'w') as sink:
+        report = subprocess.run(['/usr/bin/time', '-f', '%M'] + command, stdout=sink, stderr=subprocess.PIPE,
+                                check=True, text=True).stderr
+    return int(report.strip().splitlines()[-1]) / 1024
 
 
 def main():
@@ -57,9 +68,8 @@ def main():
         medians = []
         for command, runs in zip(commands, results):
             medians.append(statistics.median(run[0] for run in runs))
-            peak = max(run[1] for run in runs) / 1024
             print(f'  {" ".join(command)[-80:]:80} median {medians[-1] * 1000:8.1f} ms, '
-                  f'peak {peak:6.1f} MiB, {runs[0][2]} lines')
+                  f'peak {peak_mib(command):6.1f} MiB, {runs[0][1]} lines')
         if len(medians) == 2:
             print(f'  mirvane-cli is {medians[1] / medians[0]:.2f} times as fast')
 
